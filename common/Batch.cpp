@@ -1,0 +1,101 @@
+#include "Batch.h"
+
+#include "Dialoge.h"
+#include "Variablen.h"
+#include "Zufall.h"
+
+#include <cstdio>
+
+namespace Batch {
+
+Befehlszeile::Befehlszeile(const QStringList& argumente) : m_rest(argumente) {}
+
+bool Befehlszeile::Schalter(const QString& name)
+{
+    return m_rest.removeAll(name) > 0;
+}
+
+std::optional<QString> Befehlszeile::Wert(const QString& name)
+{
+    const qsizetype i = m_rest.indexOf(name);
+    if (i < 0)
+        return std::nullopt;
+    if (i + 1 >= m_rest.size()) {
+        if (m_fehler.isEmpty())
+            m_fehler = QStringLiteral("Zur Option %1 fehlt der Wert.").arg(name);
+        m_rest.removeAt(i);
+        return std::nullopt;
+    }
+    const QString wert = m_rest[i + 1];
+    m_rest.remove(i, 2);
+    return wert;
+}
+
+std::optional<QString> Befehlszeile::Position()
+{
+    for (qsizetype i = 0; i < m_rest.size(); ++i) {
+        if (!m_rest[i].startsWith(QLatin1String("--"))) {
+            const QString wert = m_rest[i];
+            m_rest.removeAt(i);
+            return wert;
+        }
+    }
+    return std::nullopt;
+}
+
+QString Befehlszeile::Fehlerhaft() const
+{
+    if (!m_fehler.isEmpty())
+        return m_fehler;
+    if (!m_rest.isEmpty())
+        return QStringLiteral("Unbekanntes Argument: %1").arg(m_rest.first());
+    return QString();
+}
+
+Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, const QString& hilfe)
+{
+    Dialoge::Setzen(nullptr);
+    Vorbereitung v;
+    if (argumente.contains(QLatin1String("--help")) || argumente.contains(QLatin1String("-h"))) {
+        Ausgabe(QStringLiteral("%1 %2\n\nOhne Argumente öffnet %1 sein Fenster.\n\n%3\n\n"
+                               "  --seed N    feste Zufallsfolge (wiederholbare Ergebnisse)\n"
+                               "  --version   Version ausgeben\n  --help      diese Hilfe")
+                    .arg(programm, Variablen::Programmversion, hilfe));
+        v.beenden = true;
+        return v;
+    }
+    if (argumente.contains(QLatin1String("--version"))) {
+        Ausgabe(programm + QLatin1Char(' ') + Variablen::Programmversion);
+        v.beenden = true;
+        return v;
+    }
+    v.argumente = argumente;
+    const qsizetype i = v.argumente.indexOf(QLatin1String("--seed"));
+    if (i >= 0) {
+        bool ok = false;
+        const quint64 saat = i + 1 < v.argumente.size() ? v.argumente[i + 1].toULongLong(&ok) : 0;
+        if (!ok) {
+            v.beenden = true;
+            v.status = Abbruch(QStringLiteral("--seed erwartet eine nicht negative ganze Zahl."));
+            return v;
+        }
+        Zufall::SaatSetzen(saat);
+        v.argumente.remove(i, 2);
+    }
+    return v;
+}
+
+void Ausgabe(const QString& zeile)
+{
+    std::fprintf(stdout, "%s\n", zeile.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+int Abbruch(const QString& meldung, int status)
+{
+    std::fprintf(stderr, "%s\n", meldung.toUtf8().constData());
+    std::fflush(stderr);
+    return status;
+}
+
+} // namespace Batch

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Batch mode: a program started with arguments runs headless and exits. This helper prepares it: the
+// batch dialog seam (messages to standard error, no questions), --help, --version and --seed N.
+namespace Batch {
+
+// Reads the arguments of a batch command. Options take the form "--name value" or "--name".
+class Befehlszeile {
+public:
+    explicit Befehlszeile(const QStringList& argumente);
+
+    // Takes a flag out of the remaining arguments.
+    bool Schalter(const QString& name);
+    // Takes "--name value" out of the remaining arguments; a missing value is reported by Fehlerhaft().
+    std::optional<QString> Wert(const QString& name);
+    // Takes the next argument that is not an option.
+    std::optional<QString> Position();
+
+    // A problem found so far, or the first argument nobody asked for; empty when all is well.
+    QString Fehlerhaft() const;
+
+private:
+    QStringList m_rest;
+    QString m_fehler;
+};
+
+struct Vorbereitung {
+    bool beenden = false;  // --help or --version was answered, or the arguments were wrong
+    int status = 0;
+    QStringList argumente; // what is left for the program's own commands
+};
+
+// Installs the batch seam, answers --help and --version, takes --seed N. `hilfe` lists the program's commands.
+Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, const QString& hilfe);
+
+// Writes a line to standard output (UTF-8).
+void Ausgabe(const QString& zeile);
+// Writes the message to standard error and returns the exit status for it.
+int Abbruch(const QString& meldung, int status = 2);
+
+} // namespace Batch

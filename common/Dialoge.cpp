@@ -1,0 +1,143 @@
+#include "Dialoge.h"
+
+#include "Variablen.h"
+
+#include <cstdio>
+
+namespace Dialoge {
+
+namespace {
+
+Stapel& StandardAnbieter()
+{
+    static Stapel stapel;
+    return stapel;
+}
+
+Anbieter*& Installiert()
+{
+    static Anbieter* anbieter = &StandardAnbieter();
+    return anbieter;
+}
+
+} // namespace
+
+Anbieter::~Anbieter() = default;
+
+Anbieter& Aktuell()
+{
+    return *Installiert();
+}
+
+void Setzen(Anbieter* anbieter)
+{
+    Installiert() = anbieter ? anbieter : &StandardAnbieter();
+}
+
+void Hinweis(const QString& text)
+{
+    Aktuell().Meldung(text, Knoepfe::OK, Symbol::Information, Variablen::Programmtitel);
+}
+
+void Warnung(const QString& text)
+{
+    Aktuell().Meldung(text, Knoepfe::OK, Symbol::Ausrufezeichen, Variablen::Programmtitel);
+}
+
+void Fehler(const QString& text, const QString& titel)
+{
+    Aktuell().Meldung(text, Knoepfe::OK, Symbol::Fehler, titel);
+}
+
+bool Frage(const QString& text, Symbol symbol)
+{
+    return Aktuell().Meldung(text, Knoepfe::JaNein, symbol, Variablen::Programmtitel) == Antwort::Ja;
+}
+
+QString Eingabe(const QString& aufforderung)
+{
+    return Aktuell().Eingabe(aufforderung, Variablen::Programmtitel);
+}
+
+Antwort Stapel::Meldung(const QString& text, Knoepfe knoepfe, Symbol, const QString&)
+{
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::fflush(stderr);
+    return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::OK;
+}
+
+QString Stapel::Eingabe(const QString&, const QString&) { return QString(); }
+QString Stapel::DateiOeffnen(const QString&, const QString&) { return QString(); }
+QString Stapel::DateiSpeichern(const QString&, const QString&) { return QString(); }
+bool Stapel::DruckerWaehlen(QPrinter&) { return false; }
+
+Skript::Skript() : m_vorher(&Aktuell())
+{
+    Setzen(this);
+}
+
+Skript::~Skript()
+{
+    if (&Aktuell() == this)
+        Setzen(m_vorher);
+}
+
+QStringList Skript::Texte() const
+{
+    QStringList texte;
+    for (const Aufruf& a : aufrufe)
+        if (a.art == QLatin1String("Meldung") || a.art == QLatin1String("Frage"))
+            texte.append(a.text);
+    return texte;
+}
+
+Antwort Skript::Meldung(const QString& text, Knoepfe knoepfe, Symbol symbol, const QString& titel)
+{
+    const bool frage = knoepfe == Knoepfe::JaNein;
+    aufrufe.append({frage ? QStringLiteral("Frage") : QStringLiteral("Meldung"), text, titel, symbol, {}, {}});
+    if (!frage)
+        return Antwort::OK;
+    if (ja.isEmpty()) {
+        ++unbeantwortet;
+        return Antwort::Nein;
+    }
+    return ja.takeFirst() ? Antwort::Ja : Antwort::Nein;
+}
+
+QString Skript::Eingabe(const QString& aufforderung, const QString& titel)
+{
+    aufrufe.append({QStringLiteral("Eingabe"), aufforderung, titel, Symbol::Keins, {}, {}});
+    if (eingaben.isEmpty()) {
+        ++unbeantwortet;
+        return QString();
+    }
+    return eingaben.takeFirst();
+}
+
+QString Skript::DateiOeffnen(const QString& ordner, const QString& filter)
+{
+    aufrufe.append({QStringLiteral("Oeffnen"), {}, {}, Symbol::Keins, ordner, filter});
+    if (dateien.isEmpty()) {
+        ++unbeantwortet;
+        return QString();
+    }
+    return dateien.takeFirst();
+}
+
+QString Skript::DateiSpeichern(const QString& ordner, const QString& filter)
+{
+    aufrufe.append({QStringLiteral("Speichern"), {}, {}, Symbol::Keins, ordner, filter});
+    if (dateien.isEmpty()) {
+        ++unbeantwortet;
+        return QString();
+    }
+    return dateien.takeFirst();
+}
+
+bool Skript::DruckerWaehlen(QPrinter& drucker)
+{
+    aufrufe.append({QStringLiteral("Drucken"), {}, {}, Symbol::Keins, {}, {}});
+    return drucken ? drucken(drucker) : false;
+}
+
+} // namespace Dialoge

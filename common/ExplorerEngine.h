@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The world map's city register (DataPfad\Explorer\Städteliste.dat and Städte.dat) and the region tables.
+namespace ExplorerEngine {
+
+// The twenty region codes in their fixed order (the index of the tables below).
+const QStringList& RegionCodes();
+// 1 where region b borders on region a, 2 otherwise; filled by RegionenInitialisieren.
+extern qint16 Regionentabelle[20][20];
+
+// Straight-line distance, rounded half to even; computed wide enough for any 32-bit differences.
+qint64 Entfernung(qint32 dx, qint32 dy);
+
+void RegionenInitialisieren();
+// The "Desc" of the region in Regionen.dat; empty for an unknown code or a missing file.
+QString RegionBeschreibung(const QString& code);
+// The table entry for the two codes (exact comparison); 0 when either code is unknown.
+int RegionAbstand(const QString& regionA, const QString& regionB);
+
+// The deities' names each followed by ", " (the register's "Tempel" value).
+QString TempelText(const QStringList& goetter);
+
+// The city names of Städteliste.dat in registration order (a missing file is an empty list).
+QStringList Staedteliste();
+// Whether a line of Städteliste.dat equals the name exactly.
+bool StadtGelistet(const QString& name);
+
+// Places or re-places a city: appends its name to the list once, writes "X", "Y", "Einwohner" and "Tempel"
+// of its section and keeps every other key ("Pic"). Returns false when a file could not be written.
+bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, const QString& einwohner,
+                     const QStringList& goetter);
+// Updates "Einwohner" and "Tempel" of a placed city (saving a city file).
+bool StadtDatenSchreiben(const QString& name, const QString& einwohner, const QStringList& goetter);
+
+struct Kartenstadt {
+    QString Name;
+    bool HatPosition = false; // false when "X" or "Y" is missing or not a number
+    qint64 X = 0;
+    qint64 Y = 0;
+    QString Einwohner;
+    QString Tempel;
+    QString Pic;
+};
+
+// One city's record; "X" and "Y" rounded half to even.
+Kartenstadt StadtLesen(const QString& name);
+
+} // namespace ExplorerEngine

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Line files of the suite: Windows-1252 text, one value per line, CR LF after every line.
+//
+// A value is always kept on one line: line breaks inside a value, characters outside the code page and a
+// literal "&#" that would read like a reference are written as numeric character references ("&#10;",
+// "&#322;", "&#38;#") and turned back on reading. Text without such characters is written unchanged.
+namespace Zeilendatei {
+
+// One value as the bytes of one line (without the line end).
+QByteArray Kodieren(const QString& wert);
+// The bytes of one line back into the value.
+QString Dekodieren(const QByteArray& zeile);
+
+// Plain Windows-1252 conversion without references (HTML pages, where the browser reads references itself).
+QString AusCodepage(const QByteArray& bytes);
+QByteArray InCodepage(const QString& text);
+
+// All lines of a file; CR LF or LF, a missing last line end is fine. A missing file gives no lines and
+// sets *vorhanden to false.
+QStringList Lesen(const QString& pfad, bool* vorhanden = nullptr);
+
+// Writes the file whole and atomically (temporary file, then rename): a failure leaves the old file intact.
+// On failure returns false and, if asked, the reason.
+bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
+
+// Appends one line (for lists that only grow); also atomic.
+bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler = nullptr);
+
+// A random line: count the lines n, draw Zufallszahl(n), read the file again up to that line.
+// A missing or empty file gives the empty text and draws nothing.
+QString Zufallszeile(const QString& pfad);
+
+} // namespace Zeilendatei

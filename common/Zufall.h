@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+// The source behind Subs::Zufallszahl. Production draws from a generator seeded at start and folds the time
+// of the call into every draw; batch mode may fix a seed; tests script the exact rolls.
+namespace Zufall {
+
+class Quelle {
+public:
+    virtual ~Quelle();
+    // A whole number from 1 to n; n is at least 1.
+    virtual int Ziehen(int n) = 0;
+};
+
+// A draw from the installed source (1 without a draw when n is below 1).
+int Ziehen(int n);
+
+// Deterministic draws from this seed from now on (batch mode's --seed).
+void SaatSetzen(quint64 saat);
+// Back to the production source.
+void ProduktionSetzen();
+
+// Scripted rolls for tests: while it lives, every draw takes the next given value. It records the sides
+// asked for, so a test can check the order of the draws, and any roll that did not fit.
+class Skript : public Quelle {
+public:
+    explicit Skript(const QList<int>& wuerfe = {});
+    ~Skript() override;
+    Skript(const Skript&) = delete;
+    Skript& operator=(const Skript&) = delete;
+
+    void Anhaengen(const QList<int>& wuerfe);
+    int Ziehen(int n) override;
+
+    // The n of every draw, in order.
+    const QList<int>& Angefragt() const { return m_angefragt; }
+    // Rolls not yet used.
+    qsizetype Uebrig() const { return m_wuerfe.size() - m_naechster; }
+    // Draws past the end of the script and rolls outside 1..n, as readable texts.
+    const QStringList& Fehler() const { return m_fehler; }
+
+private:
+    QList<int> m_wuerfe;
+    qsizetype m_naechster = 0;
+    QList<int> m_angefragt;
+    QStringList m_fehler;
+    Quelle* m_vorher = nullptr;
+};
+
+} // namespace Zufall

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QTreeWidget>
+
+// A record list: a QTreeWidget whose last column is hidden and holds the row number of the record a line
+// stands for. A header click sorts by that column's text; every click flips the direction. The Delete key
+// is reported as LoeschenGedrueckt.
+class Datensatzliste : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit Datensatzliste(QWidget* eltern = nullptr);
+
+    // The visible column captions; the hidden row-number column is added behind them.
+    void SpaltenSetzen(const QStringList& ueberschriften);
+    int SichtbareSpalten() const { return columnCount() - 1; }
+
+    QTreeWidgetItem* EintragHinzufuegen(const QStringList& spalten, int zeile);
+    void EintragAktualisieren(QTreeWidgetItem* eintrag, const QStringList& spalten);
+
+    static int Zeilennummer(const QTreeWidgetItem* eintrag);
+    // The selected line's row number, or -1.
+    int GewaehlteZeile() const;
+    QTreeWidgetItem* EintragDerZeile(int zeile) const;
+
+    // After row r was deleted: every line with a higher row number moves down by one.
+    void NachLoeschenNummerieren(int r);
+    // The visible texts of every line in the present (possibly sorted) order.
+    QList<QStringList> Anzeigereihenfolge() const;
+
+    // What a header click does (also callable directly).
+    void NachSpalteSortieren(int spalte);
+
+Q_SIGNALS:
+    void LoeschenGedrueckt();
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+private:
+    Qt::SortOrder m_richtung = Qt::DescendingOrder; // flipped before the first sort, which is ascending
+};

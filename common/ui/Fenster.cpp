@@ -1,0 +1,104 @@
+#include "Fenster.h"
+
+#include "Dialoge.h"
+#include "Pfad.h"
+#include "QtDialoge.h"
+#include "QtShell.h"
+#include "Shell.h"
+#include "Variablen.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QFileInfo>
+#include <QPainter>
+#include <QWidget>
+
+namespace Fenster {
+
+namespace {
+
+std::function<int(QDialog&)>& Handler()
+{
+    static std::function<int(QDialog&)> handler;
+    return handler;
+}
+
+// Paints a background picture behind the children of the widget it is installed on.
+class Hintergrund : public QObject {
+public:
+    Hintergrund(QWidget* widget, const QPixmap& bild) : QObject(widget), m_bild(bild) {}
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint) {
+            auto* widget = static_cast<QWidget*>(objekt);
+            QPainter maler(widget);
+            const QPixmap skaliert = m_bild.scaled(widget->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+            maler.drawPixmap(0, 0, skaliert);
+        }
+        return false;
+    }
+
+private:
+    QPixmap m_bild;
+};
+
+} // namespace
+
+void UiEinrichten()
+{
+    static QtDialoge dialoge;
+    static QtShell shell;
+    Dialoge::Setzen(&dialoge);
+    Shell::Setzen(&shell);
+}
+
+QPixmap Bild(const QString& name)
+{
+    return QPixmap(Pfad::Verbinden(Variablen::GfxPfad, name));
+}
+
+QIcon Symbol(const QString& name)
+{
+    const QPixmap bild = Bild(name);
+    return bild.isNull() ? QIcon() : QIcon(bild);
+}
+
+bool BildVorhanden(const QString& name)
+{
+    return QFileInfo(Pfad::Verbinden(Variablen::GfxPfad, name)).isFile();
+}
+
+QString Titel(const QString& untertitel)
+{
+    return Variablen::Programmtitel + QStringLiteral(" v") + Variablen::Programmversion + untertitel;
+}
+
+void HintergrundSetzen(QWidget* widget, const QString& bild)
+{
+    const QPixmap pixmap = Bild(bild);
+    if (pixmap.isNull())
+        return;
+    widget->installEventFilter(new Hintergrund(widget, pixmap));
+    widget->update();
+}
+
+int ModalAusfuehren(QDialog& dialog)
+{
+    if (Handler())
+        return Handler()(dialog);
+    return dialog.exec();
+}
+
+void ModalHandlerSetzen(std::function<int(QDialog&)> handler)
+{
+    Handler() = std::move(handler);
+}
+
+QString ArrayName(const QString& name, int index)
+{
+    return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+} // namespace Fenster

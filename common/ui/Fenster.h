@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// What every window of the suite shares: the Qt dialog and shell seams, pictures from GfxPfad, captions,
+// background pictures, and the seam through which a main window opens its modal windows.
+namespace Fenster {
+
+// Installs the Qt versions of the dialog and shell seams (called once by every program with a window).
+void UiEinrichten();
+
+// A picture from GfxPfad by file name, found regardless of case; a null pixmap when it is missing.
+QPixmap Bild(const QString& name);
+QIcon Symbol(const QString& name);
+bool BildVorhanden(const QString& name);
+
+// Programmtitel + " v" + Programmversion + the window's own subtitle.
+QString Titel(const QString& untertitel = QString());
+
+// Paints the picture, scaled to cover, behind the widget's children; a missing picture leaves it plain.
+void HintergrundSetzen(QWidget* widget, const QString& bild);
+
+// Shows a modal window and returns its result. Tests install a handler that fills and closes the window
+// instead of blocking.
+int ModalAusfuehren(QDialog& dialog);
+void ModalHandlerSetzen(std::function<int(QDialog&)> handler);
+
+// An index into a control array becomes part of the object name: "txtNWaffe(0)".
+QString ArrayName(const QString& name, int index);
+
+} // namespace Fenster

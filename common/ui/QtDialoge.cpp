@@ -1,0 +1,91 @@
+#include "QtDialoge.h"
+
+#include "Pfad.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+Dialoge::Antwort QtDialoge::Meldung(const QString& text, Dialoge::Knoepfe knoepfe, Dialoge::Symbol symbol,
+                                    const QString& titel)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(titel);
+    box.setText(text);
+    switch (symbol) {
+    case Dialoge::Symbol::Information: box.setIcon(QMessageBox::Information); break;
+    case Dialoge::Symbol::Ausrufezeichen: box.setIcon(QMessageBox::Warning); break;
+    case Dialoge::Symbol::Frage: box.setIcon(QMessageBox::Question); break;
+    case Dialoge::Symbol::Fehler: box.setIcon(QMessageBox::Critical); break;
+    case Dialoge::Symbol::Keins: break;
+    }
+    if (knoepfe == Dialoge::Knoepfe::JaNein) {
+        QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(ja);
+        box.setEscapeButton(nein);
+        box.exec();
+        return box.clickedButton() == ja ? Dialoge::Antwort::Ja : Dialoge::Antwort::Nein;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Dialoge::Antwort::OK;
+}
+
+QString QtDialoge::Eingabe(const QString& aufforderung, const QString& titel)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titel, aufforderung, QLineEdit::Normal,
+                                               QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialoge::FilterUmwandeln(const QString& filter, QString* ersteEndung)
+{
+    const QStringList teile = filter.split(QLatin1Char('|'));
+    QStringList paare;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        const QStringList muster = teile[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        QString beschreibung = teile[i];
+        const qsizetype klammer = beschreibung.indexOf(QLatin1Char('('));
+        if (klammer > 0)
+            beschreibung = beschreibung.left(klammer).trimmed();
+        paare.append(beschreibung + QStringLiteral(" (") + muster.join(QLatin1Char(' ')) + QLatin1Char(')'));
+        if (ersteEndung && ersteEndung->isEmpty() && !muster.isEmpty() && muster.first().startsWith(QLatin1String("*.")))
+            *ersteEndung = muster.first().mid(2);
+    }
+    return paare.join(QStringLiteral(";;"));
+}
+
+QString QtDialoge::DateiOeffnen(const QString& ordner, const QString& filter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString(), Pfad::Aufloesen(ordner), FilterUmwandeln(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString QtDialoge::DateiSpeichern(const QString& ordner, const QString& filter)
+{
+    QString endung;
+    QFileDialog dialog(QApplication::activeWindow(), QString(), Pfad::Aufloesen(ordner), FilterUmwandeln(filter, &endung));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without its extension gets the filter's one, as users expect.
+    dialog.setDefaultSuffix(endung);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+bool QtDialoge::DruckerWaehlen(QPrinter& drucker)
+{
+    QPrintDialog dialog(&drucker, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A complete installation in a temporary folder, filled with the shipped data and pictures as an install
+// would place them; the path variables point at it while it lives.
+class TestInstallation {
+public:
+    explicit TestInstallation(bool mitDaten = true);
+
+    QString Ordner() const { return m_ordner.path(); }
+    // A path below the installation, written with "/" or "\".
+    QString Pfad(const QString& relativ) const;
+
+    QByteArray Bytes(const QString& relativ) const;
+    // The decoded lines of a line file of the installation.
+    QStringList Zeilen(const QString& relativ) const;
+    void Schreiben(const QString& relativ, const QByteArray& bytes) const;
+    // Writes lines as a line file (Windows-1252, CR LF).
+    void ZeilenSchreiben(const QString& relativ, const QStringList& zeilen) const;
+
+    static QString StagingOrdner();
+
+private:
+    QTemporaryDir m_ordner;
+};
