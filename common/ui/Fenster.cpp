@@ -7,7 +7,9 @@
 #include "Shell.h"
 #include "Variablen.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QTimer>
 #include <QEvent>
 #include <QFileInfo>
 #include <QPainter>
@@ -94,6 +96,14 @@ int ModalAusfuehren(QDialog& dialog)
 void ModalHandlerSetzen(std::function<int(QDialog&)> handler)
 {
     Handler() = std::move(handler);
+}
+
+int Ausfuehren(QWidget& hauptfenster)
+{
+    hauptfenster.show();
+    if (qEnvironmentVariableIsSet("WERKBUND_STARTMESSUNG"))
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
 }
 
 QString ArrayName(const QString& name, int index)

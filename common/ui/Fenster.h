@@ -32,6 +32,10 @@ void HintergrundSetzen(QWidget* widget, const QString& bild);
 int ModalAusfuehren(QDialog& dialog);
 void ModalHandlerSetzen(std::function<int(QDialog&)> handler);
 
+// Shows the main window and runs the program. With WERKBUND_STARTMESSUNG set in the environment the
+// program ends as soon as the window is shown (the start-up benchmarks time exactly that).
+int Ausfuehren(QWidget& hauptfenster);
+
 // An index into a control array becomes part of the object name: "txtNWaffe(0)".
 QString ArrayName(const QString& name, int index);
 
