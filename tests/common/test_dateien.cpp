@@ -1,0 +1,232 @@
+#include "Subs.h"
+#include "TestInstallation.h"
+#include "Zeilendatei.h"
+#include "Zufall.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+// Settings files, line files, the code page and the existence tests.
+class TestDateien : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void iniLesen()
+    {
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("a.ini"), "[General]\r\nStarted=1\r\n UserName = Alrik \r\n[Leer]\r\n[XT]\r\nXTTools=2\r\n");
+        const QString datei = inst.Pfad(QStringLiteral("a.ini"));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("General"), QStringLiteral("Started")), QStringLiteral("1"));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("general"), QStringLiteral("USERNAME")), QStringLiteral("Alrik"));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("XT"), QStringLiteral("XTTools")), QStringLiteral("2"));
+        // A key of another section is not found.
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("Leer"), QStringLiteral("XTTools")), QString());
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("Fehlt"), QStringLiteral("Started")), QString());
+        QCOMPARE(Subs::IniLesen(inst.Pfad(QStringLiteral("fehlt.ini")), QStringLiteral("General"), QStringLiteral("Started")), QString());
+    }
+
+    void iniLesenKuerztLangeWerte()
+    {
+        TestInstallation inst(false);
+        const QString lang(300, QLatin1Char('x'));
+        QVERIFY(Subs::IniSchreiben(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k"), lang));
+        QCOMPARE(Subs::IniLesen(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k")), lang.left(254));
+    }
+
+    void iniSchreibenBehaeltAndereZeilen()
+    {
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("a.ini"), "; Kommentar\r\n[General]\r\nStarted=0\r\n\r\n[Tools]\r\nTools=1\r\nTool1=Ortsbau3\r\n");
+        const QString datei = inst.Pfad(QStringLiteral("a.ini"));
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("general"), QStringLiteral("started"), QStringLiteral("1")));
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("General"), QStringLiteral("UserName"), QStringLiteral("Ärgerlich")));
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("Date"), QStringLiteral("07.12.26"), QStringLiteral("Spielabend")));
+        QCOMPARE(inst.Bytes(QStringLiteral("a.ini")),
+                 QByteArray("; Kommentar\r\n[General]\r\nStarted=1\r\nUserName=\xC4rgerlich\r\n\r\n[Tools]\r\nTools=1\r\n"
+                            "Tool1=Ortsbau3\r\n[Date]\r\n07.12.26=Spielabend\r\n"));
+    }
+
+    void iniSchreibenMehrereUndFehler()
+    {
+        TestInstallation inst(false);
+        const QString datei = inst.Pfad(QStringLiteral("Data/Explorer/Städte.dat"));
+        QDir().mkpath(inst.Pfad(QStringLiteral("Data/Explorer")));
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("Ulmenhain"), {{QStringLiteral("X"), QStringLiteral("10")}, {QStringLiteral("Y"), QStringLiteral("20")}}));
+        QCOMPARE(inst.Zeilen(QStringLiteral("Data/Explorer/Städte.dat")),
+                 (QStringList{QStringLiteral("[Ulmenhain]"), QStringLiteral("X=10"), QStringLiteral("Y=20")}));
+        // A value with a line break stays on its line and comes back whole.
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("Ulmenhain"), QStringLiteral("Notiz"), QStringLiteral("a\nb")));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("Ulmenhain"), QStringLiteral("Notiz")), QStringLiteral("a\nb"));
+        QCOMPARE(inst.Zeilen(QStringLiteral("Data/Explorer/Städte.dat")).size(), 4);
+        // A missing folder fails, and reports it.
+        QVERIFY(!Subs::IniSchreiben(inst.Pfad(QStringLiteral("fehlt/a.ini")), QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+        // Names that would change the file's structure are refused.
+        QVERIFY(!Subs::IniSchreiben(datei, QStringLiteral("Ulm]en"), QStringLiteral("k"), QStringLiteral("v")));
+        QVERIFY(!Subs::IniSchreiben(datei, QStringLiteral("S"), QStringLiteral("a=b"), QStringLiteral("v")));
+    }
+
+    void codepage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << QStringLiteral("Schmied") << QByteArray("Schmied");
+        QTest::newRow("umlaute") << QStringLiteral("Händler Öl Süß") << QByteArray("H\xE4ndler \xD6l S\xFC\xDF");
+        QTest::newRow("euro") << QStringLiteral("5 €") << QByteArray("5 \x80");
+        QTest::newRow("anfuehrung") << QStringLiteral("„Hallo“") << QByteArray("\x84Hallo\x93");
+        QTest::newRow("fremd") << QStringLiteral("Łódź") << QByteArray("&#321;\xF3" "d&#378;");
+        QTest::newRow("emoji") << QStringLiteral("Drache 🐉") << QByteArray("Drache &#128009;");
+        QTest::newRow("zeilenumbruch") << QStringLiteral("Zeile 1\r\nZeile 2") << QByteArray("Zeile 1&#13;&#10;Zeile 2");
+        QTest::newRow("referenz-text") << QStringLiteral("&#10; & &amp;") << QByteArray("&#38;#10; & &amp;");
+        QTest::newRow("leer") << QString() << QByteArray();
+    }
+
+    void codepage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Zeilendatei::Kodieren(text), bytes);
+        QCOMPARE(Zeilendatei::Dekodieren(bytes), text);
+    }
+
+    void codepageAlleBytes()
+    {
+        // Every byte value survives the way through the code page.
+        QByteArray alle;
+        for (int b = 1; b < 256; ++b)
+            if (b != '\r' && b != '\n' && b != '&')
+                alle += char(b);
+        QCOMPARE(Zeilendatei::Kodieren(Zeilendatei::Dekodieren(alle)), alle);
+        QCOMPARE(Zeilendatei::AusCodepage("\x80\x9F\xFF"), QStringLiteral("€Ÿÿ"));
+    }
+
+    void zeilenLesen_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("ohne-letztes-ende") << QByteArray("a\r\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("leere-zeilen") << QByteArray("\r\n\r\nx \r\n") << QStringList{QString(), QString(), QStringLiteral("x ")};
+        QTest::newRow("leer") << QByteArray() << QStringList{};
+    }
+
+    void zeilenLesen()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QStringList, zeilen);
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("z.dat"), inhalt);
+        bool vorhanden = false;
+        QCOMPARE(Zeilendatei::Lesen(inst.Pfad(QStringLiteral("z.dat")), &vorhanden), zeilen);
+        QVERIFY(vorhanden);
+    }
+
+    void zeilenSchreibenUndAnhaengen()
+    {
+        TestInstallation inst(false);
+        const QString pfad = inst.Pfad(QStringLiteral("z.dat"));
+        bool vorhanden = true;
+        QVERIFY(Zeilendatei::Lesen(pfad, &vorhanden).isEmpty());
+        QVERIFY(!vorhanden);
+
+        const QStringList zeilen = {QStringLiteral("Hintergrund:\nZweite Zeile"), QString(), QStringLiteral("Ende")};
+        QVERIFY(Zeilendatei::Schreiben(pfad, zeilen));
+        QCOMPARE(inst.Bytes(QStringLiteral("z.dat")), QByteArray("Hintergrund:&#10;Zweite Zeile\r\n\r\nEnde\r\n"));
+        QCOMPARE(Zeilendatei::Lesen(pfad), zeilen);
+
+        // A file whose last line has no line end gets one before the appended line.
+        inst.Schreiben(QStringLiteral("l.dat"), "Erste");
+        QVERIFY(Zeilendatei::Anhaengen(inst.Pfad(QStringLiteral("l.dat")), QStringLiteral("Zweite")));
+        QVERIFY(Zeilendatei::Anhaengen(inst.Pfad(QStringLiteral("neu.dat")), QStringLiteral("Einzige")));
+        QCOMPARE(inst.Bytes(QStringLiteral("l.dat")), QByteArray("Erste\r\nZweite\r\n"));
+        QCOMPARE(inst.Bytes(QStringLiteral("neu.dat")), QByteArray("Einzige\r\n"));
+    }
+
+    void schreibfehlerLaesstAlteDateiStehen()
+    {
+        TestInstallation inst(false);
+        const QString ordner = inst.Pfad(QStringLiteral("schreibgeschuetzt"));
+        QDir().mkpath(ordner);
+        const QString pfad = ordner + QStringLiteral("/d.dat");
+        QVERIFY(Zeilendatei::Schreiben(pfad, {QStringLiteral("alt")}));
+        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+        if (QFileInfo(ordner).isWritable())
+            QSKIP("Der Test läuft mit Rechten, die Schreibschutz übergehen.");
+        QString fehler;
+        QVERIFY(!Zeilendatei::Schreiben(pfad, {QStringLiteral("neu")}, &fehler));
+        QVERIFY(!fehler.isEmpty());
+        QVERIFY(!Zeilendatei::Anhaengen(pfad, QStringLiteral("neu")));
+        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(Zeilendatei::Lesen(pfad), QStringList{QStringLiteral("alt")});
+    }
+
+    void zufallszeile()
+    {
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("n.dat"), "Erster\r\nZweiter  \r\nDritter\r\n");
+        inst.Schreiben(QStringLiteral("leer.dat"), "");
+        Zufall::Skript wuerfe({2, 3});
+        QCOMPARE(Zeilendatei::Zufallszeile(inst.Pfad(QStringLiteral("n.dat"))), QStringLiteral("Zweiter  "));
+        QCOMPARE(Zeilendatei::Zufallszeile(inst.Pfad(QStringLiteral("n.dat"))), QStringLiteral("Dritter"));
+        // An empty or missing file gives the empty text and draws nothing.
+        QCOMPARE(Zeilendatei::Zufallszeile(inst.Pfad(QStringLiteral("leer.dat"))), QString());
+        QCOMPARE(Zeilendatei::Zufallszeile(inst.Pfad(QStringLiteral("fehlt.dat"))), QString());
+        QCOMPARE(wuerfe.Angefragt(), (QList<int>{3, 3}));
+        QVERIFY(wuerfe.Fehler().isEmpty());
+    }
+
+    void vorhanden()
+    {
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("Werkbund3.ini"), "");
+        inst.Schreiben(QStringLiteral(".versteckt.ini"), "");
+        inst.Schreiben(QStringLiteral("Programm.EXE"), "");
+        QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("Werkbund3.ini"))));
+        QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("werkbund3.INI"))));
+        QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("*.exe"))));
+        QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("Werkbund?.ini"))));
+        QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral("*.bat"))));
+        QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral(".versteckt.ini"))));
+        // A folder is no file, but OrdnerVorhanden accepts both.
+        QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral("HTML"))));
+        QVERIFY(Subs::OrdnerVorhanden(inst.Pfad(QStringLiteral("HTML"))));
+        QVERIFY(Subs::OrdnerVorhanden(inst.Pfad(QStringLiteral("Werkbund3.ini"))));
+        QVERIFY(!Subs::OrdnerVorhanden(inst.Pfad(QStringLiteral("Fehlt"))));
+        QVERIFY(!Subs::OrdnerVorhanden(QString()));
+    }
+
+    void zahlen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<qint64>("ganz");
+        QTest::newRow("ganz") << QStringLiteral(" 42 ") << true << 42.0 << qint64(42);
+        QTest::newRow("komma") << QStringLiteral("2,5") << true << 2.5 << qint64(2);
+        QTest::newRow("punkt") << QStringLiteral("3.5") << true << 3.5 << qint64(4);
+        QTest::newRow("negativ") << QStringLiteral("-1") << true << -1.0 << qint64(-1);
+        QTest::newRow("plus") << QStringLiteral("+7") << true << 7.0 << qint64(7);
+        QTest::newRow("leer") << QString() << false << 0.0 << qint64(0);
+        QTest::newRow("text") << QStringLiteral("zwölf") << false << 0.0 << qint64(0);
+        QTest::newRow("exponent") << QStringLiteral("1e5") << false << 0.0 << qint64(0);
+        QTest::newRow("zwei-trenner") << QStringLiteral("1.2.3") << false << 0.0 << qint64(0);
+    }
+
+    void zahlen()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(double, wert);
+        QFETCH(qint64, ganz);
+        bool gelesen = !ok;
+        QCOMPARE(Subs::Zahl(text, &gelesen), wert);
+        QCOMPARE(gelesen, ok);
+        QCOMPARE(Subs::Ganzzahl(text), ganz);
+        QCOMPARE(Subs::Runden(-2.5), qint64(-2));
+        QCOMPARE(Subs::Runden(0.5), qint64(0));
+        QCOMPARE(Subs::Runden(1.5), qint64(2));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDateien)
+#include "test_dateien.moc"

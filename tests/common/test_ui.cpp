@@ -1,0 +1,197 @@
+#include "Browser.h"
+#include "Datensatzliste.h"
+#include "Dialoge.h"
+#include "Fenster.h"
+#include "QtDialoge.h"
+#include "TestInstallation.h"
+#include "Variablen.h"
+#include "ZifferntastenFilter.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The window side of the shared library.
+class TestUi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tastenfilterRegeln_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("zeichen");
+        QTest::addColumn<bool>("erlaubt");
+        QTest::newRow("ziffer") << "12" << 2 << "3" << true;
+        QTest::newRow("rueckschritt") << "12" << 2 << "\b" << true;
+        QTest::newRow("minus-vorn") << "12" << 0 << "-" << true;
+        QTest::newRow("plus-vorn") << "" << 0 << "+" << true;
+        QTest::newRow("minus-hinten") << "12" << 2 << "-" << false;
+        QTest::newRow("zweites-vorzeichen") << "-12" << 0 << "+" << false;
+        QTest::newRow("komma") << "12" << 1 << "," << true;
+        QTest::newRow("punkt-vorn") << "12" << 0 << "." << false;
+        QTest::newRow("zweites-komma") << "1,2" << 3 << "." << false;
+        QTest::newRow("buchstabe") << "12" << 2 << "a" << false;
+        QTest::newRow("leerzeichen") << "12" << 2 << " " << false;
+        QTest::newRow("fremde-ziffer") << "1" << 1 << "٣" << false;
+    }
+
+    void tastenfilterRegeln()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cursor);
+        QFETCH(QString, zeichen);
+        QFETCH(bool, erlaubt);
+        QCOMPARE(ZifferntastenFilter::Erlaubt(text, cursor, zeichen.front()), erlaubt);
+    }
+
+    void tastenfilterAmTextfeld()
+    {
+        QLineEdit box;
+        ZifferntastenFilter::Anbringen(&box);
+        QTest::keyClicks(&box, QStringLiteral("-1a2,5.x+"));
+        QCOMPARE(box.text(), QStringLiteral("-12,5"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.text(), QStringLiteral("-12,"));
+        // Keys without a character still move the cursor.
+        QTest::keyClick(&box, Qt::Key_Home);
+        QCOMPARE(box.cursorPosition(), 0);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.text(), QStringLiteral("12,"));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("12,"));
+    }
+
+    void datensatzliste()
+    {
+        Datensatzliste liste;
+        liste.SpaltenSetzen({QStringLiteral("Name"), QStringLiteral("Preis")});
+        QCOMPARE(liste.columnCount(), 3);
+        QVERIFY(liste.isColumnHidden(2));
+        liste.EintragHinzufuegen({QStringLiteral("Beil"), QStringLiteral("30")}, 0);
+        liste.EintragHinzufuegen({QStringLiteral("Axt"), QStringLiteral("50")}, 1);
+        liste.EintragHinzufuegen({QStringLiteral("Dolch"), QStringLiteral("20")}, 2);
+
+        // Each header click flips the direction, whichever column was clicked.
+        liste.header()->sectionClicked(0);
+        QCOMPARE(liste.Anzeigereihenfolge().at(0).at(0), QStringLiteral("Axt"));
+        liste.header()->sectionClicked(0);
+        QCOMPARE(liste.Anzeigereihenfolge().at(0).at(0), QStringLiteral("Dolch"));
+        liste.header()->sectionClicked(1);
+        QCOMPARE(liste.Anzeigereihenfolge().at(0).at(1), QStringLiteral("20"));
+
+        // Delete row 1 (the axe): later rows move down, and the selection tells the row.
+        delete liste.EintragDerZeile(1);
+        liste.NachLoeschenNummerieren(1);
+        QCOMPARE(Datensatzliste::Zeilennummer(liste.EintragDerZeile(1)), 1);
+        QCOMPARE(liste.EintragDerZeile(1)->text(0), QStringLiteral("Dolch"));
+        QCOMPARE(liste.EintragDerZeile(0)->text(0), QStringLiteral("Beil"));
+        QCOMPARE(liste.GewaehlteZeile(), -1);
+        liste.EintragDerZeile(1)->setSelected(true);
+        QCOMPARE(liste.GewaehlteZeile(), 1);
+
+        QSignalSpy entf(&liste, &Datensatzliste::LoeschenGedrueckt);
+        QTest::keyClick(&liste, Qt::Key_Delete);
+        QCOMPARE(entf.count(), 1);
+        liste.clear();
+        QTest::keyClick(&liste, Qt::Key_Delete);
+        QCOMPARE(entf.count(), 1);
+    }
+
+    void skriptDialoge()
+    {
+        Variablen::Programmtitel = QStringLiteral("Ortsbau 3");
+        Dialoge::Skript dlg;
+        dlg.ja << true << false;
+        dlg.eingaben << QStringLiteral("Alrik");
+        dlg.dateien << QStringLiteral("/tmp/a.wbd");
+        Dialoge::Hinweis(QStringLiteral("Gespeichert."));
+        QVERIFY(Dialoge::Frage(QStringLiteral("Löschen ?")));
+        QVERIFY(!Dialoge::Frage(QStringLiteral("Wirklich ?"), Dialoge::Symbol::Ausrufezeichen));
+        QVERIFY(!Dialoge::Frage(QStringLiteral("Unbeantwortet ?")));
+        QCOMPARE(Dialoge::Eingabe(QStringLiteral("Name ?")), QStringLiteral("Alrik"));
+        QCOMPARE(Dialoge::Eingabe(QStringLiteral("Noch einer ?")), QString());
+        QCOMPARE(Dialoge::Aktuell().DateiOeffnen(QStringLiteral("/w"), QStringLiteral("WBD-Dateien (*.wbd)|*.wbd")),
+                 QStringLiteral("/tmp/a.wbd"));
+        QCOMPARE(dlg.unbeantwortet, 2);
+        QCOMPARE(dlg.Texte(), (QStringList{QStringLiteral("Gespeichert."), QStringLiteral("Löschen ?"), QStringLiteral("Wirklich ?"),
+                                           QStringLiteral("Unbeantwortet ?")}));
+        QCOMPARE(dlg.aufrufe[0].symbol, Dialoge::Symbol::Information);
+        QCOMPARE(dlg.aufrufe[0].titel, QStringLiteral("Ortsbau 3"));
+        QCOMPARE(dlg.aufrufe[2].symbol, Dialoge::Symbol::Ausrufezeichen);
+        QCOMPARE(dlg.aufrufe.last().ordner, QStringLiteral("/w"));
+        QCOMPARE(dlg.aufrufe.last().filter, QStringLiteral("WBD-Dateien (*.wbd)|*.wbd"));
+    }
+
+    void dateifilter()
+    {
+        QString endung;
+        QCOMPARE(QtDialoge::FilterUmwandeln(QStringLiteral("HTML-Dateien (*.html)|*.html"), &endung),
+                 QStringLiteral("HTML-Dateien (*.html)"));
+        QCOMPARE(endung, QStringLiteral("html"));
+        QCOMPARE(QtDialoge::FilterUmwandeln(QStringLiteral("Ausführbare Dateien (*.exe), (*.com), (*.bat)|*.exe;*.bat;*.com")),
+                 QStringLiteral("Ausführbare Dateien (*.exe *.bat *.com)"));
+    }
+
+    void bilderUndTitel()
+    {
+        TestInstallation inst;
+        Variablen::Programmtitel = QStringLiteral("Waffkam 3");
+        QCOMPARE(Fenster::Titel(QStringLiteral("  -  Der Werkbund3 Waffeneditor")),
+                 QStringLiteral("Waffkam 3 v3.00  -  Der Werkbund3 Waffeneditor"));
+        QVERIFY(!Fenster::Bild(QStringLiteral("delete.bmp")).isNull());
+        QVERIFY(!Fenster::Bild(QStringLiteral("Delete.bmp")).isNull());
+        QVERIFY(!Fenster::Bild(QStringLiteral("HelpKlein.bmp")).isNull());
+        QVERIFY(Fenster::BildVorhanden(QStringLiteral("Werkbund3.ico")));
+        QVERIFY(Fenster::BildVorhanden(QStringLiteral("werkbund3.ico")));
+        QVERIFY(Fenster::Bild(QStringLiteral("fehlt.bmp")).isNull());
+        QCOMPARE(Fenster::ArrayName(QStringLiteral("txtNWaffe"), 0), QStringLiteral("txtNWaffe(0)"));
+    }
+
+    void modalHandler()
+    {
+        QDialog dialog;
+        int gesehen = 0;
+        Fenster::ModalHandlerSetzen([&](QDialog& d) {
+            ++gesehen;
+            return &d == &dialog ? QDialog::Accepted : QDialog::Rejected;
+        });
+        QCOMPARE(Fenster::ModalAusfuehren(dialog), int(QDialog::Accepted));
+        QCOMPARE(gesehen, 1);
+        Fenster::ModalHandlerSetzen(nullptr);
+    }
+
+    void browserDrucktAlsPdf()
+    {
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\n");
+        Browser browser;
+        QSignalSpy geladen(&browser, &Browser::DokumentGeladen);
+        browser.Oeffnen(inst.Pfad(QStringLiteral("Temp/Temp.html")));
+        QVERIFY(!browser.SeiteGeladen()); // reported only after the call returned
+        QVERIFY(geladen.wait(2000));
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("Grüße")));
+
+        const QString pdf = inst.Pfad(QStringLiteral("Temp/seite.pdf"));
+        Dialoge::Skript dlg;
+        dlg.drucken = [&](QPrinter& drucker) {
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(pdf);
+            return true;
+        };
+        QVERIFY(browser.SeiteDrucken(inst.Pfad(QStringLiteral("Temp/Temp.html"))));
+        QVERIFY(QFile(pdf).size() > 500);
+
+        // Cancelling the print dialog prints nothing and is no error.
+        QFile::remove(pdf);
+        dlg.drucken = nullptr;
+        QVERIFY(!browser.SeiteDrucken(inst.Pfad(QStringLiteral("Temp/Temp.html"))));
+        QVERIFY(!QFile::exists(pdf));
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "test_ui.moc"
