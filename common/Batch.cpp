@@ -20,7 +20,8 @@ std::optional<QString> Befehlszeile::Wert(const QString& name)
     const qsizetype i = m_rest.indexOf(name);
     if (i < 0)
         return std::nullopt;
-    if (i + 1 >= m_rest.size()) {
+    // The next option is no value: "--name --einwohner 5" lacks the name.
+    if (i + 1 >= m_rest.size() || m_rest[i + 1].startsWith(QLatin1String("--"))) {
         if (m_fehler.isEmpty())
             m_fehler = QStringLiteral("Zur Option %1 fehlt der Wert.").arg(name);
         m_rest.removeAt(i);

@@ -106,9 +106,18 @@ bool StadtGelistet(const QString& name)
     return Staedteliste().contains(name);
 }
 
+bool NameEintragbar(const QString& name)
+{
+    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('[')) && !name.contains(QLatin1Char(']'))
+        && !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
+}
+
 bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, const QString& einwohner,
                      const QStringList& goetter)
 {
+    // Checked first: a listed city whose section could not be written would have no record.
+    if (!NameEintragbar(name))
+        return false;
     if (!StadtGelistet(name) && !Zeilendatei::Anhaengen(ListenDatei(), name))
         return false;
     return Subs::IniSchreiben(StaedteDatei(), name,

@@ -28,7 +28,10 @@ QStringList Staedteliste();
 // Whether a line of Städteliste.dat equals the name exactly.
 bool StadtGelistet(const QString& name);
 
-// Places or re-places a city: appends its name to the list once, writes "X", "Y", "Einwohner" and "Tempel"
+// Whether the register can hold the name (a section name holds no bracket or line break; not blank).
+bool NameEintragbar(const QString& name);
+
+// Places or re-places a city (a name the register cannot hold is refused and nothing is written): appends its name to the list once, writes "X", "Y", "Einwohner" and "Tempel"
 // of its section and keeps every other key ("Pic"). Returns false when a file could not be written.
 bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, const QString& einwohner,
                      const QStringList& goetter);

@@ -94,6 +94,11 @@ private Q_SLOTS:
         QVERIFY(inst.Zeilen(QStringLiteral("Data/Explorer/Städte.dat")).contains(QStringLiteral("Tempel=Praios, Rondra, ")));
         QCOMPARE(StadtLesen(QStringLiteral("Ulmenhain")).Einwohner, QStringLiteral("950"));
 
+        // A name the register cannot hold is refused before anything is written.
+        QVERIFY(!StadtPlatzieren(QStringLiteral("Ulm[1]"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
+        QVERIFY(!StadtPlatzieren(QStringLiteral("  "), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
+        QCOMPARE(Staedteliste(), (QStringList{QStringLiteral("Ulmenhain")}));
+
         // The list compares exactly, so another letter case is another line.
         QVERIFY(StadtPlatzieren(QStringLiteral("ulmenhain"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
         QCOMPARE(Staedteliste(), (QStringList{QStringLiteral("Ulmenhain"), QStringLiteral("ulmenhain")}));

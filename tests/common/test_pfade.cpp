@@ -73,6 +73,11 @@ private Q_SLOTS:
         QVERIFY(!b.Wert(QStringLiteral("--ausgabe")).has_value());
         QVERIFY(b.Fehlerhaft().contains(QStringLiteral("--ausgabe")));
 
+        Batch::Befehlszeile ohneWert({QStringLiteral("--name"), QStringLiteral("--einwohner"), QStringLiteral("5")});
+        QVERIFY(!ohneWert.Wert(QStringLiteral("--name")).has_value());
+        QCOMPARE(ohneWert.Wert(QStringLiteral("--einwohner")).value_or(QString()), QStringLiteral("5"));
+        QVERIFY(ohneWert.Fehlerhaft().contains(QStringLiteral("--name")));
+
         Batch::Befehlszeile rest({QStringLiteral("--unbekannt")});
         QVERIFY(rest.Fehlerhaft().contains(QStringLiteral("--unbekannt")));
     }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QScrollArea;
+
+namespace CityEngine {
+struct Stadt;
+}
+
+// The large world map in a scrolling frame; a confirmed click places the city at that spot.
+class frmCityExplorer : public QDialog {
+    Q_OBJECT
+public:
+    // `vorhanden`: the city is already listed and its position is to be overwritten.
+    frmCityExplorer(CityEngine::Stadt& stadt, bool vorhanden, QWidget* eltern = nullptr);
+
+    bool Vorhanden() const { return m_vorhanden; }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void picInnen_MouseDown(int x, int y);
+
+    CityEngine::Stadt& m_stadt;
+    bool m_vorhanden;
+    QScrollArea* picKarten;
+    QLabel* picInnen;
+};

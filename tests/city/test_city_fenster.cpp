@@ -1,0 +1,652 @@
+// The windows of Ortsbau3, clicked as a user would: main window, new city, registers, map, wizard.
+#include "CityEngine.h"
+#include "Dialoge.h"
+#include "Fenster.h"
+#include "Shell.h"
+#include "Stadt.h"
+#include "Stadtbericht.h"
+#include "Stadtdatei.h"
+#include "Stadtkarte.h"
+#include "Subs.h"
+#include "TestInstallation.h"
+#include "Variablen.h"
+#include "Zeilendatei.h"
+#include "Zufall.h"
+#include "frmCityExplorer.h"
+#include "frmCityGenerator.h"
+#include "frmCityMain.h"
+#include "frmCityStart.h"
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace CityEngine;
+
+namespace {
+
+template <typename T>
+T* Kind(QObject* fenster, const QString& name)
+{
+    T* kind = fenster->findChild<T*>(name);
+    if (!kind)
+        qFatal("Control %s not found", qPrintable(name));
+    return kind;
+}
+
+QAbstractButton* Knopf(QObject* f, const QString& name) { return Kind<QAbstractButton>(f, name); }
+QLineEdit* Text(QObject* f, const QString& name) { return Kind<QLineEdit>(f, name); }
+QComboBox* Combo(QObject* f, const QString& name) { return Kind<QComboBox>(f, name); }
+
+// "<<<", ">>>" and Delete of a register as "Z", "W", "L" or "-".
+QString Knoepfe(QObject* f, const QString& praefix)
+{
+    return QStringLiteral("%1%2%3")
+        .arg(Knopf(f, QStringLiteral("cmd%1Zurück").arg(praefix))->isEnabled() ? 'Z' : '-')
+        .arg(Knopf(f, QStringLiteral("cmd%1Weiter").arg(praefix))->isEnabled() ? 'W' : '-')
+        .arg(Knopf(f, QStringLiteral("cmd%1Delete").arg(praefix))->isEnabled() ? 'L' : '-');
+}
+
+void CityDaten(const TestInstallation& inst)
+{
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Handwerker1.dat"), {QStringLiteral("Schmied"), QStringLiteral("Bäcker")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Handwerker2.dat"), {QStringLiteral("Gerber")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Handwerker3.dat"), {QStringLiteral("Glockengießer")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Mohas.dat"), {QStringLiteral("Tamu-Ra")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/CityZufallsereignisse.dat"),
+                         {QStringLiteral("Ein Hund bellt."), QStringLiteral("Es regnet.")});
+    QDir().mkpath(inst.Pfad(QStringLiteral("Data/Explorer")));
+}
+
+// Answers frmCityStart with the given inputs.
+void NeueStadtAnlegen(frmCityMain& fenster, const QString& name, const QString& einwohner, int rasse)
+{
+    Fenster::ModalHandlerSetzen([&](QDialog& d) {
+        Text(&d, QStringLiteral("txtName"))->setText(name);
+        Text(&d, QStringLiteral("txtEinwohnerzahl"))->setText(einwohner);
+        Combo(&d, QStringLiteral("cmbRasse"))->setCurrentIndex(rasse);
+        Knopf(&d, QStringLiteral("cmdStart"))->click();
+        return d.result();
+    });
+    Knopf(&fenster, QStringLiteral("cmdNeu"))->click();
+    Fenster::ModalHandlerSetzen(nullptr);
+}
+
+void GasthausEingeben(QObject* f, const QString& name, int preis, int qualitaet)
+{
+    Text(f, QStringLiteral("txtGasthausName"))->setText(name);
+    Text(f, QStringLiteral("txtGasthausBesitzer"))->setText(name + QStringLiteral("s Wirt"));
+    Combo(f, QStringLiteral("cmbGasthausPreise"))->setCurrentIndex(preis);
+    Combo(f, QStringLiteral("cmbGasthausQualität"))->setCurrentIndex(qualitaet);
+    Knopf(f, QStringLiteral("cmdGasthausSave"))->click();
+}
+
+} // namespace
+
+class TestCityFenster : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { Fenster::ModalHandlerSetzen(nullptr); }
+
+    void startzustand();
+    void neueStadtPrueftEingaben();
+    void neueStadtBehaeltListen();
+    void gasthausregisterKlicken();
+    void berufUndTempelregister();
+    void zufallsknoepfe();
+    void speichernUndLaden();
+    void ladenVerweigertLaesstFensterUnveraendert();
+    void htmlBerichtUndHilfe();
+    void karteNeueStadtPerKlick();
+    void karteVorhandeneStadtFragtZuerst();
+    void karteOhneBildUndNeinBeimKlick();
+    void generatorSeitenUndPruefungen();
+    void generatorSchreibtSeiteUndOeffnetSie();
+};
+
+void TestCityFenster::startzustand()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    QCOMPARE(fenster.windowTitle(), QStringLiteral("Ortsbau 3 v3.00"));
+    auto* tab = Kind<QTabWidget>(&fenster, QStringLiteral("CityTab"));
+    QVERIFY(!tab->isEnabled());
+    QStringList titel;
+    for (int i = 0; i < tab->count(); ++i)
+        titel << tab->tabText(i);
+    QCOMPARE(titel, (QStringList{QStringLiteral("Grundeigenschaften"), QStringLiteral("Gasthäuser / Hotels"),
+                                 QStringLiteral("Gaststätten / Tavernen"), QStringLiteral("Handwerker"),
+                                 QStringLiteral("Händler"), QStringLiteral("Dienstleistungen"), QStringLiteral("Heiler"),
+                                 QStringLiteral("Grossbetriebe"), QStringLiteral("Tempel"),
+                                 QStringLiteral("Hintergrundinformationen")}));
+    QVERIFY(!Knopf(&fenster, QStringLiteral("cmdSave"))->isEnabled());
+    QVERIFY(!Knopf(&fenster, QStringLiteral("cmdHTML"))->isEnabled());
+    QVERIFY(!Knopf(&fenster, QStringLiteral("cmdExplorer"))->isEnabled());
+    QStringList berufe;
+    auto* handwerker = Combo(&fenster, QStringLiteral("cmbHandwerkerBeruf"));
+    for (int i = 0; i < handwerker->count(); ++i)
+        berufe << handwerker->itemText(i);
+    QCOMPARE(berufe, (QStringList{QStringLiteral("Schmied"), QStringLiteral("Bäcker"), QStringLiteral("Gerber"),
+                                  QStringLiteral("Glockengießer")}));
+    QCOMPARE(handwerker->currentText(), QString());
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbHeilerBeruf"))->count(), 0); // Heiler.dat is missing
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbTavernePreise"))->itemText(4), QStringLiteral("Sehr teuer / Wucher"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbTaverneQualität"))->itemText(2), QStringLiteral("Saubere Schänke"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbTempelGott"))->count(), 22);
+
+    // Once a city is started the registers stand on their blank slots and the map button follows the name.
+    NeueStadtAnlegen(fenster, QStringLiteral("A"), QStringLiteral("5"), 0);
+    for (const char* p : {"Gasthaus", "Taverne", "Handwerker", "Händler", "Dienst", "Heiler", "GBetrieb", "Tempel"})
+        QCOMPARE(Knoepfe(&fenster, QString::fromUtf8(p)), QStringLiteral("---"));
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdExplorer"))->isEnabled());
+    Text(&fenster, QStringLiteral("txtName"))->clear();
+    QVERIFY(!Knopf(&fenster, QStringLiteral("cmdExplorer"))->isEnabled());
+    Text(&fenster, QStringLiteral("txtName"))->setText(QStringLiteral("B"));
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdExplorer"))->isEnabled());
+
+    // Tab goes from the inn's name to the owner and its button, and on to the price.
+    tab->setCurrentIndex(1);
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+    Text(&fenster, QStringLiteral("txtGasthausName"))->setFocus();
+    QStringList folge;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        folge << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(folge, (QStringList{QStringLiteral("txtGasthausBesitzer"), QStringLiteral("cmdGasthausBesitzer"),
+                                 QStringLiteral("cmbGasthausPreise")}));
+}
+
+void TestCityFenster::neueStadtPrueftEingaben()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    QStringList zustaende;
+    QString beschriftung;
+    Fenster::ModalHandlerSetzen([&](QDialog& d) {
+        auto* start = Knopf(&d, QStringLiteral("cmdStart"));
+        beschriftung = start->text();
+        auto notiere = [&] { zustaende << (start->isEnabled() ? QStringLiteral("an") : QStringLiteral("aus")); };
+        notiere();
+        Text(&d, QStringLiteral("txtName"))->setText(QStringLiteral("Eschental"));
+        notiere();
+        Combo(&d, QStringLiteral("cmbRasse"))->setCurrentIndex(8);
+        notiere(); // population still empty
+        Text(&d, QStringLiteral("txtEinwohnerzahl"))->setText(QStringLiteral("0"));
+        notiere();
+        Text(&d, QStringLiteral("txtEinwohnerzahl"))->setText(QStringLiteral("viele"));
+        notiere();
+        Text(&d, QStringLiteral("txtEinwohnerzahl"))->setText(QStringLiteral("350"));
+        notiere();
+        Text(&d, QStringLiteral("txtName"))->clear();
+        notiere();
+        Text(&d, QStringLiteral("txtName"))->setText(QStringLiteral("Eschental"));
+        start->click();
+        return d.result();
+    });
+    Knopf(&fenster, QStringLiteral("cmdNeu"))->click();
+    QCOMPARE(beschriftung, QStringLiteral("Eine neue Stadt anlegen"));
+    QCOMPARE(zustaende, (QStringList{QStringLiteral("aus"), QStringLiteral("aus"), QStringLiteral("aus"), QStringLiteral("aus"),
+                                     QStringLiteral("aus"), QStringLiteral("an"), QStringLiteral("aus")}));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtName"))->text(), QStringLiteral("Eschental"));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtEinwohnerzahl"))->text(), QStringLiteral("350"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbRasse"))->currentText(), QStringLiteral("Zwerge"));
+    auto* tab = Kind<QTabWidget>(&fenster, QStringLiteral("CityTab"));
+    QVERIFY(tab->isEnabled());
+    QCOMPARE(tab->currentIndex(), 0);
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdSave"))->isEnabled());
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdHTML"))->isEnabled());
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdExplorer"))->isEnabled());
+
+    // Closing the dialog without its button changes nothing.
+    Fenster::ModalHandlerSetzen([](QDialog& d) {
+        Text(&d, QStringLiteral("txtName"))->setText(QStringLiteral("Anders"));
+        return int(QDialog::Rejected);
+    });
+    Knopf(&fenster, QStringLiteral("cmdNeu"))->click();
+    QCOMPARE(Text(&fenster, QStringLiteral("txtName"))->text(), QStringLiteral("Eschental"));
+}
+
+void TestCityFenster::neueStadtBehaeltListen()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Erste"), QStringLiteral("100"), 0);
+    GasthausEingeben(&fenster, QStringLiteral("Anker"), 1, 1);
+    Dialoge::Skript dialoge;
+    dialoge.ja = {true};
+    Fenster::ModalHandlerSetzen([](QDialog& d) {
+        QMouseEvent klick(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(Kind<QLabel>(&d, QStringLiteral("picInnen")), &klick);
+        return d.result();
+    });
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QVERIFY(fenster.Stadt().StadtAufKarte);
+    NeueStadtAnlegen(fenster, QStringLiteral("Zweite"), QStringLiteral("20"), 3);
+    QVERIFY(!fenster.Stadt().StadtAufKarte);
+    QCOMPARE(fenster.Stadt().Name, QStringLiteral("Zweite"));
+    QCOMPARE(fenster.Stadt().Rasse, 3);
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 1);
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QStringLiteral("Anker"));
+}
+
+void TestCityFenster::gasthausregisterKlicken()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Hafen"), QStringLiteral("500"), 6);
+    GasthausEingeben(&fenster, QStringLiteral("Anker"), 2, 4);
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("-WL"));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QStringLiteral("Anker")); // still shown
+
+    Knopf(&fenster, QStringLiteral("cmdGasthausWeiter"))->click();
+    QCOMPARE(fenster.AktuelleStelle(Gasthaus), 1);
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QString());
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausPreise"))->currentIndex(), -1);
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausQualität"))->currentIndex(), -1);
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("Z--"));
+
+    GasthausEingeben(&fenster, QStringLiteral("Möwe"), 0, -1);
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 2);
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Slots[1][FeldQualitaet], QStringLiteral("-1"));
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("ZWL"));
+
+    Knopf(&fenster, QStringLiteral("cmdGasthausZurück"))->click();
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QStringLiteral("Anker"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausPreise"))->currentText(), QStringLiteral("Durchschnittlich"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausQualität"))->currentText(), QStringLiteral("Nobel / Poliert"));
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("-WL"));
+
+    Dialoge::Skript dialoge;
+    dialoge.ja = {false, true};
+    Knopf(&fenster, QStringLiteral("cmdGasthausDelete"))->click();
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 2);
+    Knopf(&fenster, QStringLiteral("cmdGasthausDelete"))->click();
+    QCOMPARE(dialoge.Texte(), QStringList(2, QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")));
+    QCOMPARE(dialoge.aufrufe[0].symbol, Dialoge::Symbol::Frage);
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 1);
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QStringLiteral("Möwe"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausPreise"))->currentIndex(), 0);
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("-WL"));
+
+    dialoge.ja = {true};
+    Knopf(&fenster, QStringLiteral("cmdGasthausDelete"))->click();
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 0);
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QString());
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausPreise"))->currentIndex(), -1);
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("---"));
+}
+
+void TestCityFenster::berufUndTempelregister()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Esse"), QStringLiteral("900"), 8);
+    auto* beruf = Combo(&fenster, QStringLiteral("cmbHandwerkerBeruf"));
+    beruf->setCurrentIndex(2);
+    Knopf(&fenster, QStringLiteral("cmdHandwerkerSave"))->click();
+    Knopf(&fenster, QStringLiteral("cmdHandwerkerWeiter"))->click();
+    QCOMPARE(beruf->currentText(), QString());
+    beruf->setEditText(QStringLiteral("Glasbläser"));
+    Combo(&fenster, QStringLiteral("cmbHandwerkerQualität"))->setCurrentIndex(3);
+    Knopf(&fenster, QStringLiteral("cmdHandwerkerSave"))->click();
+    const Liste& handwerker = fenster.Stadt().Betriebe[Handwerker];
+    QCOMPARE(handwerker.Anzahl(), 2);
+    QCOMPARE(handwerker.Slots[0][FeldName], QStringLiteral("Gerber"));
+    QCOMPARE(handwerker.Slots[1], (QStringList{QStringLiteral("Glasbläser"), QString(), QStringLiteral("-1"),
+                                               QStringLiteral("3"), QString()}));
+    Knopf(&fenster, QStringLiteral("cmdHandwerkerZurück"))->click();
+    QCOMPARE(beruf->currentText(), QStringLiteral("Gerber"));
+
+    Combo(&fenster, QStringLiteral("cmbTempelGott"))->setEditText(QStringLiteral("Ingerimm"));
+    Text(&fenster, QStringLiteral("txtTempelGeweihter"))->setText(QStringLiteral("Meisterin Dalla"));
+    Knopf(&fenster, QStringLiteral("cmdTempelSave"))->click();
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Tempel")), QStringLiteral("-WL"));
+    QCOMPARE(Goetter(fenster.Stadt()), QStringList{QStringLiteral("Ingerimm")});
+    QCOMPARE(fenster.Stadt().Tempel.Slots[0][1], QStringLiteral("Meisterin Dalla"));
+}
+
+void TestCityFenster::zufallsknoepfe()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Zufallshausen"), QStringLiteral("80"), 3);
+    // Without a people (a loaded city may have none) the name buttons do nothing, draw nothing, say nothing.
+    Combo(&fenster, QStringLiteral("cmbRasse"))->setCurrentIndex(-1);
+    Zufall::Skript ohne;
+    Dialoge::Skript dialoge;
+    Knopf(&fenster, QStringLiteral("cmdTaverneBesitzer"))->click();
+    Knopf(&fenster, QStringLiteral("cmdBürgermeister"))->click();
+    QCOMPARE(Text(&fenster, QStringLiteral("txtTaverneBesitzer"))->text(), QString());
+    QVERIFY(ohne.Angefragt().isEmpty());
+    QVERIFY(dialoge.aufrufe.isEmpty());
+
+    Combo(&fenster, QStringLiteral("cmbRasse"))->setCurrentIndex(3); // Mohas
+    Zufall::Skript wuerfe({1, 1, 1, 4, 2});
+    Knopf(&fenster, QStringLiteral("cmdTaverneBesitzer"))->click();
+    Knopf(&fenster, QStringLiteral("cmdBürgermeister"))->click();
+    Knopf(&fenster, QStringLiteral("cmdTempelGeweihter"))->click();
+    Knopf(&fenster, QStringLiteral("cmdTaverneZufall"))->click();
+    QCOMPARE(Text(&fenster, QStringLiteral("txtTaverneBesitzer"))->text(), QStringLiteral("Tamu-Ra"));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtBürgermeister"))->text(), QStringLiteral("Tamu-Ra"));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtTempelGeweihter"))->text(), QStringLiteral("Tamu-Ra"));
+    // The event button always yields a line: Z5 is drawn (a 4), then the line.
+    QCOMPARE(Text(&fenster, QStringLiteral("txtTaverneZufall"))->text(), QStringLiteral("Es regnet."));
+    QCOMPARE(wuerfe.Angefragt(), (QList<int>{1, 1, 1, 5, 2}));
+}
+
+void TestCityFenster::speichernUndLaden()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    const QString pfad = inst.Pfad(QStringLiteral("WBD/stadt.wbd"));
+    Stadt gespeichert;
+    {
+        frmCityMain fenster;
+        NeueStadtAnlegen(fenster, QStringLiteral("Weidenau"), QStringLiteral("1400"), 2);
+        Combo(&fenster, QStringLiteral("cmbMarkt"))->setCurrentIndex(3);
+        Combo(&fenster, QStringLiteral("cmbReichtum"))->setCurrentIndex(0);
+        Text(&fenster, QStringLiteral("txtBürgermeister"))->setText(QStringLiteral("Alvina"));
+        Kind<QPlainTextEdit>(&fenster, QStringLiteral("txtHintergrund"))->setPlainText(QStringLiteral("Alt.\nNeu."));
+        GasthausEingeben(&fenster, QStringLiteral("Anker"), 2, 4);
+        Knopf(&fenster, QStringLiteral("cmdGasthausWeiter"))->click();
+        GasthausEingeben(&fenster, QStringLiteral("Möwe"), 1, 0);
+
+        Dialoge::Skript dialoge;
+        dialoge.dateien = {pfad};
+        Knopf(&fenster, QStringLiteral("cmdSave"))->click();
+        QCOMPARE(dialoge.aufrufe[0].art, QStringLiteral("Speichern"));
+        QCOMPARE(dialoge.aufrufe[0].ordner, Variablen::WbdPfad);
+        QCOMPARE(dialoge.aufrufe[0].filter, QStringLiteral("WBD-Dateien (*.wbd)|*.wbd"));
+        QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Die Datei wurde erfolgreich gespeichert.")});
+        gespeichert = fenster.Stadt();
+        QCOMPARE(inst.Zeilen(QStringLiteral("WBD/stadt.wbd")), Dateizeilen(gespeichert));
+        QCOMPARE(gespeichert.Markt, QStringLiteral("8 Tage im Monat"));
+        QCOMPARE(gespeichert.Hintergrund, QStringLiteral("Alt.\nNeu."));
+
+        // Cancelling the dialog writes nothing.
+        QFile::remove(pfad);
+        Knopf(&fenster, QStringLiteral("cmdSave"))->click();
+        QVERIFY(!QFile::exists(pfad));
+        inst.ZeilenSchreiben(QStringLiteral("WBD/stadt.wbd"), Dateizeilen(gespeichert));
+    }
+    frmCityMain fenster;
+    Dialoge::Skript dialoge;
+    dialoge.dateien = {pfad};
+    Knopf(&fenster, QStringLiteral("cmdLoad"))->click();
+    QCOMPARE(dialoge.aufrufe[0].art, QStringLiteral("Oeffnen"));
+    QCOMPARE(dialoge.aufrufe[0].ordner, Variablen::WbdPfad);
+    QVERIFY(Kind<QTabWidget>(&fenster, QStringLiteral("CityTab"))->isEnabled());
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdSave"))->isEnabled());
+    QCOMPARE(Text(&fenster, QStringLiteral("txtName"))->text(), QStringLiteral("Weidenau"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbRasse"))->currentText(), QStringLiteral("Gareth"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbMarkt"))->currentText(), QStringLiteral("8 Tage im Monat"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbReichtum"))->currentText(), QStringLiteral("Reich"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbKriminalität"))->currentIndex(), -1);
+    QCOMPARE(Kind<QPlainTextEdit>(&fenster, QStringLiteral("txtHintergrund"))->toPlainText(), QStringLiteral("Alt.\nNeu."));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QStringLiteral("Anker"));
+    QCOMPARE(Combo(&fenster, QStringLiteral("cmbGasthausQualität"))->currentIndex(), 4);
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Gasthaus")), QStringLiteral("-WL"));
+    QCOMPARE(Knoepfe(&fenster, QStringLiteral("Taverne")), QStringLiteral("---"));
+    QCOMPARE(Dateizeilen(fenster.Stadt()), Dateizeilen(gespeichert));
+}
+
+void TestCityFenster::ladenVerweigertLaesstFensterUnveraendert()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Bleibt"), QStringLiteral("70"), 1);
+    GasthausEingeben(&fenster, QStringLiteral("Anker"), 2, 4);
+    const QStringList vorher = Dateizeilen(fenster.Stadt());
+    QStringList kaputt = vorher;
+    kaputt[3] = QStringLiteral("x");
+    inst.ZeilenSchreiben(QStringLiteral("WBD/kaputt.wbd"), kaputt);
+    Dialoge::Skript dialoge;
+    dialoge.dateien = {inst.Pfad(QStringLiteral("WBD/kaputt.wbd"))};
+    Knopf(&fenster, QStringLiteral("cmdLoad"))->click();
+    QCOMPARE(dialoge.Texte(),
+             QStringList{QStringLiteral("Diese Datei wurde nicht mit Ortsbau 3 erstellt oder sie ist beschädigt.")});
+    QCOMPARE(Text(&fenster, QStringLiteral("txtName"))->text(), QStringLiteral("Bleibt"));
+    QCOMPARE(Dateizeilen(fenster.Stadt()), vorher);
+    QCOMPARE(fenster.AktuelleStelle(Gasthaus), 0);
+}
+
+void TestCityFenster::htmlBerichtUndHilfe()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Bericht"), QStringLiteral("40"), 0);
+    GasthausEingeben(&fenster, QStringLiteral("Anker"), 2, 4);
+    Dialoge::Skript dialoge;
+    Shell::Aufzeichnung shell;
+    dialoge.dateien = {inst.Pfad(QStringLiteral("HTML/bericht.html"))};
+    Knopf(&fenster, QStringLiteral("cmdHTML"))->click();
+    QCOMPARE(dialoge.aufrufe.size(), 1);
+    QCOMPARE(dialoge.aufrufe[0].ordner, Variablen::HtmlPfad);
+    QCOMPARE(dialoge.aufrufe[0].filter, QStringLiteral("HTML-Dateien (*.html)|*.html"));
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    BerichtSchreiben(fenster.Stadt(), puffer);
+    QCOMPARE(inst.Bytes(QStringLiteral("HTML/bericht.html")), puffer.data());
+    QVERIFY(shell.geoeffnet.isEmpty()); // nothing is shown afterwards
+
+    Knopf(&fenster, QStringLiteral("cmdHelp"))->click();
+    QCOMPARE(shell.geoeffnet.size(), 1);
+    QVERIFY(shell.geoeffnet[0].endsWith(QStringLiteral("/Hilfe/City.htm")));
+}
+
+void TestCityFenster::karteNeueStadtPerKlick()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Klickstadt"), QStringLiteral("300"), 0);
+    Combo(&fenster, QStringLiteral("cmbTempelGott"))->setEditText(QStringLiteral("Travia"));
+    Knopf(&fenster, QStringLiteral("cmdTempelSave"))->click();
+    Dialoge::Skript dialoge;
+    dialoge.ja = {true};
+    bool vorhanden = true;
+    Fenster::ModalHandlerSetzen([&](QDialog& d) {
+        auto* karte = qobject_cast<frmCityExplorer*>(&d);
+        vorhanden = karte->Vorhanden();
+        QTest::mouseClick(Kind<QLabel>(&d, QStringLiteral("picInnen")), Qt::RightButton, Qt::NoModifier, QPoint(12, 7));
+        return d.result();
+    });
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QVERIFY(!vorhanden);
+    QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Wollt ihr eure Stadt wirklich an dieser Stelle platzieren ?")});
+    QCOMPARE(inst.Zeilen(QStringLiteral("Data/Explorer/Städteliste.dat")), QStringList{QStringLiteral("Klickstadt")});
+    const QString staedte = inst.Pfad(QStringLiteral("Data/Explorer/Städte.dat"));
+    QCOMPARE(Subs::IniLesen(staedte, QStringLiteral("Klickstadt"), QStringLiteral("X")), QStringLiteral("180"));
+    QCOMPARE(Subs::IniLesen(staedte, QStringLiteral("Klickstadt"), QStringLiteral("Y")), QStringLiteral("105"));
+    QCOMPARE(Subs::IniLesen(staedte, QStringLiteral("Klickstadt"), QStringLiteral("Einwohner")), QStringLiteral("300"));
+    QVERIFY(fenster.Stadt().StadtAufKarte);
+
+    // The next save carries the flag and the map's coordinates.
+    dialoge.dateien = {inst.Pfad(QStringLiteral("WBD/k.wbd"))};
+    Knopf(&fenster, QStringLiteral("cmdSave"))->click();
+    const QStringList datei = inst.Zeilen(QStringLiteral("WBD/k.wbd"));
+    QCOMPARE(datei.mid(datei.size() - 3), (QStringList{QStringLiteral("Wahr"), QStringLiteral("180"), QStringLiteral("105")}));
+}
+
+void TestCityFenster::karteVorhandeneStadtFragtZuerst()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    inst.ZeilenSchreiben(QStringLiteral("Data/Explorer/Städteliste.dat"), {QStringLiteral("Altburg")});
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Altburg"), QStringLiteral("300"), 0);
+    int geoeffnet = 0;
+    bool vorhanden = false;
+    Fenster::ModalHandlerSetzen([&](QDialog& d) {
+        ++geoeffnet;
+        vorhanden = qobject_cast<frmCityExplorer*>(&d)->Vorhanden();
+        return int(QDialog::Rejected);
+    });
+    Dialoge::Skript dialoge;
+    dialoge.ja = {false, true};
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QCOMPARE(geoeffnet, 0);
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QCOMPARE(geoeffnet, 1);
+    QVERIFY(vorhanden);
+    QCOMPARE(dialoge.Texte(),
+             QStringList(2, QStringLiteral("Eine Stadt dieses Namens existiert bereits, sollen die Koordinaten diser Stadt "
+                                           "überschrieben werden ?")));
+    QVERIFY(!fenster.Stadt().StadtAufKarte); // closed without a click
+}
+
+void TestCityFenster::karteOhneBildUndNeinBeimKlick()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    Stadt stadt;
+    stadt.Name = QStringLiteral("Irgendwo");
+    frmCityExplorer karte(stadt, false);
+    karte.resize(300, 200);
+    karte.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&karte));
+    auto* innen = Kind<QLabel>(&karte, QStringLiteral("picInnen"));
+    QCOMPARE(innen->size(), QSize(1024, 768));
+    auto* hsc = Kind<QScrollBar>(&karte, QStringLiteral("hscKarte"));
+    auto* vsc = Kind<QScrollBar>(&karte, QStringLiteral("vscKarte"));
+    QVERIFY(hsc->isVisible());
+    QVERIFY(vsc->isVisible());
+    QVERIFY(hsc->maximum() > 0);
+    hsc->setValue(100);
+    QCOMPARE(innen->x(), -100);
+
+    Dialoge::Skript dialoge;
+    dialoge.ja = {false};
+    QTest::mouseClick(innen, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(karte.isVisible());
+    QCOMPARE(dialoge.aufrufe.size(), 1);
+    QVERIFY(!stadt.StadtAufKarte);
+    QVERIFY(!QFile::exists(inst.Pfad(QStringLiteral("Data/Explorer/Städteliste.dat"))));
+}
+
+void TestCityFenster::generatorSeitenUndPruefungen()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityGenerator wizard;
+    auto* weiter = Knopf(&wizard, QStringLiteral("cmdNav(1)"));
+    auto* zurueck = Knopf(&wizard, QStringLiteral("cmdNav(0)"));
+    auto* info = Kind<QLabel>(&wizard, QStringLiteral("lblInfo"));
+    QCOMPARE(wizard.Seite(), 1);
+    QVERIFY(info->text().startsWith(QStringLiteral("Der Name der Stadt kann beliebig gewählt werden.")));
+    QCOMPARE(zurueck->text(), QStringLiteral("<<< Zurück"));
+    QCOMPARE(weiter->text(), QStringLiteral("Weiter >>>"));
+    QVERIFY(!weiter->isEnabled());
+    Text(&wizard, QStringLiteral("Text1"))->setText(QStringLiteral("Prüfdorf"));
+    Text(&wizard, QStringLiteral("Text2"))->setText(QStringLiteral("0"));
+    QVERIFY(!weiter->isEnabled());
+    Text(&wizard, QStringLiteral("Text2"))->setText(QStringLiteral("zwei"));
+    QVERIFY(!weiter->isEnabled());
+    Text(&wizard, QStringLiteral("Text2"))->setText(QStringLiteral("60"));
+    QVERIFY(weiter->isEnabled());
+    weiter->click();
+    QCOMPARE(wizard.Seite(), 2);
+    QVERIFY(info->text().startsWith(QStringLiteral("Je höher die Kriminalität")));
+    zurueck->click();
+    QCOMPARE(wizard.Seite(), 1);
+    QCOMPARE(Text(&wizard, QStringLiteral("Text1"))->text(), QStringLiteral("Prüfdorf"));
+    weiter->click();
+    weiter->click();
+    QCOMPARE(wizard.Seite(), 3);
+    QCOMPARE(weiter->text(), QStringLiteral("Fertigstellen"));
+    QVERIFY(info->text().startsWith(QStringLiteral("Die Region / Rasse der Einwohner beeinflusst")));
+
+    Dialoge::Skript dialoge;
+    Kind<QCheckBox>(&wizard, QStringLiteral("Check1"))->setChecked(true);
+    weiter->click();
+    QCOMPARE(wizard.Seite(), 3);
+    QCOMPARE(dialoge.Texte(),
+             QStringList{QStringLiteral("Ihr müsst eine Region / Rasse angeben, wenn Zufallsnamen berechnet werden sollen.")});
+    QCOMPARE(dialoge.aufrufe[0].symbol, Dialoge::Symbol::Ausrufezeichen);
+
+    // Cancelling the file dialog leaves the wizard on page 3 and writes nothing.
+    Combo(&wizard, QStringLiteral("Combo3"))->setCurrentIndex(3);
+    weiter->click();
+    QCOMPARE(dialoge.aufrufe.last().art, QStringLiteral("Speichern"));
+    QCOMPARE(dialoge.aufrufe.last().ordner, Variablen::HtmlPfad);
+    QCOMPARE(dialoge.aufrufe.last().filter, QStringLiteral("HTML-Dateien (*.html)|*.html"));
+    QCOMPARE(wizard.Seite(), 3);
+    QVERIFY(QDir(inst.Pfad(QStringLiteral("HTML"))).isEmpty());
+    QCOMPARE(wizard.result(), int(QDialog::Rejected));
+}
+
+void TestCityFenster::generatorSchreibtSeiteUndOeffnetSie()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    const QString pfad = inst.Pfad(QStringLiteral("HTML/gen.html"));
+    int balken = -1;
+    Dialoge::Skript dialoge;
+    Shell::Aufzeichnung shell;
+    dialoge.dateien = {pfad};
+    dialoge.ja = {true};
+    Fenster::ModalHandlerSetzen([&](QDialog& d) {
+        Text(&d, QStringLiteral("Text1"))->setText(QStringLiteral("Wegkreuz"));
+        Text(&d, QStringLiteral("Text2"))->setText(QStringLiteral("1800"));
+        auto* weiter = Knopf(&d, QStringLiteral("cmdNav(1)"));
+        weiter->click();
+        Combo(&d, QStringLiteral("Combo1"))->setCurrentText(QStringLiteral("Reich"));
+        Combo(&d, QStringLiteral("Combo2"))->setCurrentText(QStringLiteral("Niedrig"));
+        weiter->click();
+        Combo(&d, QStringLiteral("Combo3"))->setCurrentText(QStringLiteral("Mohas"));
+        Kind<QCheckBox>(&d, QStringLiteral("Check1"))->setChecked(true);
+        Kind<QCheckBox>(&d, QStringLiteral("Check2"))->setChecked(true);
+        Zufall::SaatSetzen(99);
+        weiter->click();
+        Zufall::ProduktionSetzen();
+        balken = Kind<QProgressBar>(&d, QStringLiteral("Bar"))->value();
+        return d.result();
+    });
+    Knopf(&fenster, QStringLiteral("cmdGenerator"))->click();
+    QCOMPARE(balken, 11);
+    QCOMPARE(dialoge.Texte(),
+             QStringList{QStringLiteral("Die Stadt wurde erfolgreich berechnet, wollt ihr euch die Daten nun ansehen ?")});
+    QCOMPARE(shell.geoeffnet, QStringList{pfad});
+
+    Generatoreingaben e;
+    e.Stadtname = QStringLiteral("Wegkreuz");
+    e.Einwohner = 1800;
+    e.Reichtum = QStringLiteral("Reich");
+    e.Kriminalitaet = QStringLiteral("Niedrig");
+    e.Rasse = QStringLiteral("Mohas");
+    e.Zufallsnamen = true;
+    e.Zufallsereignisse = true;
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    Zufall::SaatSetzen(99);
+    StadtGenerieren(e, puffer);
+    Zufall::ProduktionSetzen();
+    QCOMPARE(inst.Bytes(QStringLiteral("HTML/gen.html")), puffer.data());
+    // The generator leaves the city in the main window alone.
+    QCOMPARE(fenster.Stadt().Name, QString());
+    QVERIFY(!Kind<QTabWidget>(&fenster, QStringLiteral("CityTab"))->isEnabled());
+}
+
+QTEST_MAIN(TestCityFenster)
+#include "test_city_fenster.moc"
