@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 
@@ -27,6 +28,9 @@ void Browser::Oeffnen(const QString& pfad)
     QString html;
     if (datei.open(QIODevice::ReadOnly))
         html = Zeilendatei::AusCodepage(datei.readAll());
+    // Web browsers read "</BR>" as a line break, Qt's rich text ignores it; only the shown document changes.
+    static const QRegularExpression umbruch(QStringLiteral("</br\\s*>"), QRegularExpression::CaseInsensitiveOption);
+    html.replace(umbruch, QStringLiteral("<br>"));
     // The pages carry no charset; they are read as the Windows-1252 they were written in.
     document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(pfad).absolutePath() + QLatin1Char('/')));
     setHtml(html);

@@ -167,13 +167,15 @@ private Q_SLOTS:
     void browserDrucktAlsPdf()
     {
         TestInstallation inst(false);
-        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\n");
+        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\nEins</BR>\r\nZwei</BR>\r\n");
         Browser browser;
         QSignalSpy geladen(&browser, &Browser::DokumentGeladen);
         browser.Oeffnen(inst.Pfad(QStringLiteral("Temp/Temp.html")));
         QVERIFY(!browser.SeiteGeladen()); // reported only after the call returned
         QVERIFY(geladen.wait(2000));
         QVERIFY(browser.toPlainText().contains(QStringLiteral("Grüße")));
+        // "</BR>" breaks the line in the pane as it does in a web browser.
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("Eins\nZwei")));
 
         const QString pdf = inst.Pfad(QStringLiteral("Temp/seite.pdf"));
         Dialoge::Skript dlg;

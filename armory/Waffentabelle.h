@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The armory's three record tables (melee weapons, ranged weapons, armour), their database files, the
+// list columns and the region field. Every field is text, numbers included, as the user typed them.
+namespace Waffentabellen {
+
+enum class Tabelle { NWaffen = 0, FWaffen = 1, Armor = 2 };
+
+struct Waffentabelle {
+    Tabelle Art = Tabelle::NWaffen;
+    // One entry per record; each holds Feldanzahl(Art) fields, field 0 the record's row number as text.
+    QList<QStringList> Zeilen;
+    // Set when the file could not be read whole: the original is copied aside before the first rewrite.
+    bool SicherungNoetig = false;
+
+    int Anzahl() const { return int(Zeilen.size()); }
+};
+
+// "NWaffen", "FWaffen", "Armor"
+QString Schluessel(Tabelle t);
+std::optional<Tabelle> AusSchluessel(const QString& schluessel);
+// The batch command's table names "nahkampf", "fernkampf", "ruestung".
+std::optional<Tabelle> AusBatchName(const QString& name);
+
+// 29, 23 or 20 (field 0 included); the lines of one block of the database file.
+int Feldanzahl(Tabelle t);
+// Text boxes and check boxes of the edit pages: fields 1..Textfelder, then the check boxes.
+int Textfelder(Tabelle t);
+int Schalterfelder(Tabelle t);
+// Fields of the combos and the region list; -1 where the table has none (armour has no die type).
+int FeldKategorie(Tabelle t);
+int FeldSchaden(Tabelle t);
+int FeldWaehrung(Tabelle t);
+int FeldRegionen(Tabelle t);
+int FeldBeschreibung(Tabelle t);
+int FeldHandel(Tabelle t);
+
+// Indices of the text boxes with the numeric key filter, and of those set to "0" when saved empty.
+QList<int> Zahlenboxen(Tabelle t);
+QList<int> NullBoxen(Tabelle t);
+
+// Items of the combos.
+QStringList Kategorien(Tabelle t);
+const QStringList& Schadensarten();
+const QStringList& Waehrungen();
+
+// The relative name below DataPfad ("\Armory\Nahkampfwaffen.dat") and the native path.
+QString Dateiname(Tabelle t);
+QString Dateipfad(Tabelle t);
+
+struct Ladeergebnis {
+    bool Vorhanden = true;        // false: no file, the table starts empty
+    bool Unvollstaendig = false;  // the file ends inside a block; the whole blocks were loaded
+    int Restzeilen = 0;           // lines of the incomplete last block
+    QString Pfad;
+};
+
+// Reads the table's file: the version line is skipped, then whole blocks; field 0 becomes the row index.
+Ladeergebnis TabelleLaden(Waffentabelle& tabelle);
+// Reads the blocks of lines that follow the version line (also used on their own by tests and benchmarks).
+Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen);
+// The message the user gets once for such a load; empty when the file was read whole.
+QString Lademeldung(const Ladeergebnis& ergebnis);
+
+// The file's lines: the version, then per record " i " and fields 1..N.
+QStringList Dateizeilen(const Waffentabelle& tabelle);
+// Rewrites the table's file atomically. A table loaded from a damaged file first keeps a copy of the
+// original ("Nahkampfwaffen.dat.bak"; an existing copy is never replaced, a further one gets ".bak2" ...).
+// On failure returns false with a message for the user; the old file is then unchanged.
+bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler = nullptr);
+
+// Appends a record (field 0 = the new row number) and returns its row.
+int ZeileAnhaengen(Waffentabelle& tabelle, QStringList felder);
+void ZeileAendern(Waffentabelle& tabelle, int zeile, QStringList felder);
+// Later rows move up one and get their new row number; false for a row that does not exist.
+bool ZeileLoeschen(Waffentabelle& tabelle, int zeile);
+// The first record of that name, or -1.
+int ZeileSuchen(const Waffentabelle& tabelle, const QString& name);
+
+// Sets the empty number fields that a save fills with "0".
+void LeereZahlenFuellen(Tabelle t, QStringList& felder);
+
+// The list view's captions and the visible column texts of a record (without the hidden row number).
+QStringList Spaltenueberschriften(Tabelle t);
+QStringList Listenspalten(Tabelle t, const QStringList& zeile);
+// The batch list line: the columns, then the row number, separated by tabs.
+QString Listenzeile(Tabelle t, const QStringList& zeile);
+
+// The twenty region codes in the order the region lists start with (alphabetical).
+const QStringList& Regionsliste();
+// The known codes of a region field in their order ("BO|HA|" gives BO, HA); unknown codes are left out.
+QStringList RegionenAusFeld(const QString& feld);
+// Each code followed by "|".
+QString RegionFeld(const QStringList& codes);
+
+// A flag field counts as set when it reads as the number 1.
+bool FlagGesetzt(const QString& feld);
+
+} // namespace Waffentabellen
