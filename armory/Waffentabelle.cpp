@@ -238,7 +238,7 @@ QStringList Dateizeilen(const Waffentabelle& tabelle)
     for (qsizetype i = 0; i < tabelle.Zeilen.size(); ++i) {
         const QStringList& felder = tabelle.Zeilen[i];
         // The row number as a print statement writes a number: blank, digits, blank.
-        zeilen.append(QLatin1Char(' ') + QString::number(i) + QLatin1Char(' '));
+        zeilen.append(Zeilendatei::Druckzahl(i));
         for (int f = 1; f < n; ++f)
             zeilen.append(Feld(felder, f));
     }

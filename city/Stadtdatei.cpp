@@ -50,26 +50,21 @@ void ListeAnhaengen(QStringList& zeilen, const Liste& liste)
 
 } // namespace
 
-QString Druckzahl(int zahl)
-{
-    return (zahl < 0 ? QString() : QStringLiteral(" ")) + QString::number(zahl) + QLatin1Char(' ');
-}
-
 QStringList Dateizeilen(const Stadt& stadt, const QString& x, const QString& y)
 {
     QStringList zeilen;
     zeilen.append(Kennung);
     for (const Liste& liste : stadt.Betriebe)
-        zeilen.append(Druckzahl(liste.Anzahl()));
-    zeilen.append(Druckzahl(stadt.Tempel.Anzahl()));
+        zeilen.append(Zeilendatei::Druckzahl(liste.Anzahl()));
+    zeilen.append(Zeilendatei::Druckzahl(stadt.Tempel.Anzahl()));
     zeilen.append(stadt.Name);
     zeilen.append(stadt.Einwohnerzahl);
-    zeilen.append(Druckzahl(stadt.Rasse));
+    zeilen.append(Zeilendatei::Druckzahl(stadt.Rasse));
     zeilen.append(stadt.Durchfahrende);
     zeilen.append(stadt.Markt);
     zeilen.append(stadt.Buergermeister);
-    zeilen.append(Druckzahl(stadt.Reichtum));
-    zeilen.append(Druckzahl(stadt.Kriminalitaet));
+    zeilen.append(Zeilendatei::Druckzahl(stadt.Reichtum));
+    zeilen.append(Zeilendatei::Druckzahl(stadt.Kriminalitaet));
     zeilen.append(stadt.Hintergrund);
     for (const Liste& liste : stadt.Betriebe)
         ListeAnhaengen(zeilen, liste);

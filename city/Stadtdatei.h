@@ -10,9 +10,6 @@ struct Stadt;
 
 extern const QString Kennung; // "Ortsbau 3"
 
-// An integer line as a print statement writes it: a blank before a number that is not negative, one after.
-QString Druckzahl(int zahl);
-
 // The lines of the file, in file order; after "Wahr" the two coordinate lines x and y follow.
 QStringList Dateizeilen(const Stadt& stadt, const QString& x = QString(), const QString& y = QString());
 

@@ -130,6 +130,11 @@ QByteArray InCodepage(const QString& text)
     return aus;
 }
 
+QString Druckzahl(qint64 zahl)
+{
+    return (zahl < 0 ? QString() : QStringLiteral(" ")) + QString::number(zahl) + QLatin1Char(' ');
+}
+
 QStringList Lesen(const QString& pfad, bool* vorhanden)
 {
     QFile datei(pfad);

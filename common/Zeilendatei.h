@@ -20,6 +20,9 @@ QString Dekodieren(const QByteArray& zeile);
 QString AusCodepage(const QByteArray& bytes);
 QByteArray InCodepage(const QString& text);
 
+// A number as a print statement writes it into a line: a blank unless negative, the digits, a blank (" 3 ").
+QString Druckzahl(qint64 zahl);
+
 // All lines of a file; CR LF or LF, a missing last line end is fine. A missing file gives no lines and
 // sets *vorhanden to false.
 QStringList Lesen(const QString& pfad, bool* vorhanden = nullptr);

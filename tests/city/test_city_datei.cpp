@@ -86,7 +86,7 @@ void TestCityDatei::druckzahlen()
 {
     QFETCH(int, zahl);
     QFETCH(QString, zeile);
-    QCOMPARE(Druckzahl(zahl), zeile);
+    QCOMPARE(Zeilendatei::Druckzahl(zahl), zeile);
 }
 
 void TestCityDatei::leereStadtSchreibtSechsundfuenfzigZeilen()
