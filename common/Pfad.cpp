@@ -10,10 +10,22 @@ QString Verbinden(const QString& basis, const QString& relativ)
     return Aufloesen(basis + QLatin1Char('/') + relativ);
 }
 
-QString Aufloesen(const QString& pfad)
+namespace {
+
+// "\" and "/" both separate; doubled separators (the drive-root case, or a relative name with its leading
+// backslash) collapse, so the paths users see in messages and files read cleanly.
+QString Normal(const QString& pfad)
 {
     QString native = pfad;
     native.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return native.isEmpty() ? native : QDir::cleanPath(native);
+}
+
+} // namespace
+
+QString Aufloesen(const QString& pfad)
+{
+    const QString native = Normal(pfad);
     if (native.isEmpty() || QFileInfo::exists(native))
         return native;
 

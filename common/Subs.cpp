@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -128,9 +129,23 @@ bool DateiVorhanden(const QString& pfad)
     const QString muster = native.mid(schnitt + 1);
     if (muster.isEmpty())
         return false;
-    const QDir verzeichnis(Pfad::Aufloesen(ordner));
-    // Without QDir::Hidden and QDir::System only plain, visible files match; name filters ignore case.
-    return !verzeichnis.entryList({muster}, QDir::Files).isEmpty();
+    // Only "*" and "?" are wildcards; every other character, brackets included, stands for itself.
+    QString ausdruck;
+    for (const QChar c : muster) {
+        if (c == QLatin1Char('*'))
+            ausdruck += QStringLiteral(".*");
+        else if (c == QLatin1Char('?'))
+            ausdruck += QLatin1Char('.');
+        else
+            ausdruck += QRegularExpression::escape(QString(c));
+    }
+    const QRegularExpression regel(QRegularExpression::anchoredPattern(ausdruck), QRegularExpression::CaseInsensitiveOption);
+    // Without QDir::Hidden and QDir::System only plain, visible files are listed.
+    const QStringList dateien = QDir(Pfad::Aufloesen(ordner)).entryList(QDir::Files);
+    for (const QString& datei : dateien)
+        if (regel.match(datei).hasMatch())
+            return true;
+    return false;
 }
 
 bool OrdnerVorhanden(const QString& pfad)

@@ -181,11 +181,15 @@ private Q_SLOTS:
         inst.Schreiben(QStringLiteral("Werkbund3.ini"), "");
         inst.Schreiben(QStringLiteral(".versteckt.ini"), "");
         inst.Schreiben(QStringLiteral("Programm.EXE"), "");
+        inst.Schreiben(QStringLiteral("Liste[1].dat"), "");
         QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("Werkbund3.ini"))));
         QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("werkbund3.INI"))));
         QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("*.exe"))));
         QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("Werkbund?.ini"))));
         QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral("*.bat"))));
+        // Brackets are part of the name, not a pattern.
+        QVERIFY(Subs::DateiVorhanden(inst.Pfad(QStringLiteral("Liste[1].dat"))));
+        QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral("Liste1.dat"))));
         QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral(".versteckt.ini"))));
         // A folder is no file, but OrdnerVorhanden accepts both.
         QVERIFY(!Subs::DateiVorhanden(inst.Pfad(QStringLiteral("HTML"))));

@@ -45,6 +45,8 @@ private Q_SLOTS:
         QCOMPARE(Pfad::Verbinden(Variablen::GfxPfad, QStringLiteral("\\Delete.bmp")), inst.Pfad(QStringLiteral("GFX/delete.bmp")));
         QCOMPARE(Pfad::Verbinden(Variablen::AppPfad, QStringLiteral("\\data\\MANAGER\\Urls.dat")),
                  inst.Pfad(QStringLiteral("Data/Manager/URLs.dat")));
+        // The leading backslash of a relative name does not double the separator.
+        QCOMPARE(Pfad::Verbinden(Variablen::GfxPfad, QStringLiteral("\\fehlt.ico")), inst.Pfad(QStringLiteral("GFX/fehlt.ico")));
         QCOMPARE(Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Neu\\Datei.dat")),
                  inst.Pfad(QStringLiteral("Data/Neu/Datei.dat")));
         // Writing under the other case rewrites the existing file instead of creating a second one.

@@ -1,0 +1,404 @@
+#include "ManagerEngine.h"
+
+#include "Adressen.h"
+#include "Dialoge.h"
+#include "FileSearchEngine.h"
+#include "Pfad.h"
+#include "Shell.h"
+#include "Subs.h"
+#include "Variablen.h"
+#include "VarlSuite.h"
+#include "Zeilendatei.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace ManagerEngine {
+
+namespace {
+
+const QString kIni = QStringLiteral("Werkbund3.ini");
+
+// The installation's programs as the suite ships them (without extension).
+const QStringList& SuitenProgramme()
+{
+    static const QStringList namen{QStringLiteral("Leitstand3"), QStringLiteral("Ortsbau3"),
+                                   QStringLiteral("Waffkam3"),   QStringLiteral("Lagerhof3"),
+                                   QStringLiteral("Bestiar3"),   QStringLiteral("Tageslauf3"),
+                                   QStringLiteral("Kartenblick3"), QStringLiteral("Tabellar3")};
+    return namen;
+}
+
+// A path below the installation as the user reads it in a message.
+QString Anzeige(const QString& pfad)
+{
+    return QDir(Variablen::AppPfad).relativeFilePath(pfad);
+}
+
+bool KopieSchreiben(const QString& quelle, const QString& ziel, QString* fehler)
+{
+    QFile ein(quelle);
+    if (!ein.open(QIODevice::ReadOnly)) {
+        *fehler = ein.errorString();
+        return false;
+    }
+    const QByteArray bytes = ein.readAll();
+    // Written under a temporary name and renamed, so no half copy ever carries the final name.
+    QSaveFile aus(ziel);
+    if (!aus.open(QIODevice::WriteOnly) || aus.write(bytes) != bytes.size() || !aus.commit()) {
+        *fehler = aus.errorString();
+        return false;
+    }
+    return true;
+}
+
+// A category line becomes part of a file name: it must not reach out of the backup folder.
+bool KategorieSicher(const QString& kategorie)
+{
+    if (kategorie.contains(QLatin1String("..")))
+        return false;
+    for (const QChar c : kategorie)
+        if (c.unicode() < 0x20 || QStringLiteral("/\\<>:\"|?*").contains(c))
+            return false;
+    return true;
+}
+
+// Desktop entry string values: backslash and control characters are escaped.
+QString DesktopWert(const QString& wert)
+{
+    QString aus;
+    for (const QChar c : wert) {
+        if (c == QLatin1Char('\\'))
+            aus += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            aus += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            aus += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r'))
+            aus += QStringLiteral("\\r");
+        else
+            aus += c;
+    }
+    if (aus.startsWith(QLatin1Char(' ')))
+        aus.replace(0, 1, QStringLiteral("\\s"));
+    return aus;
+}
+
+// The program as one argument of an Exec line: "%" doubled, quoted when it holds a reserved character.
+QString ExecArgument(const QString& programm)
+{
+    QString arg = programm;
+    arg.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    static const QString reserviert = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    bool quoten = false;
+    for (const QChar c : arg)
+        quoten = quoten || reserviert.contains(c);
+    if (!quoten)
+        return arg;
+    QString zitiert = QStringLiteral("\"");
+    for (const QChar c : arg) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            zitiert += QLatin1Char('\\');
+        zitiert += c;
+    }
+    return zitiert + QLatin1Char('"');
+}
+
+} // namespace
+
+QString Titel()
+{
+    return QStringLiteral("Werkbund Utilities 3");
+}
+
+int ZahlLesen(const QString& abschnitt, const QString& schluessel)
+{
+    bool ok = false;
+    const qint64 wert = Subs::Ganzzahl(Subs::IniLesen(Variablen::IniDatei, abschnitt, schluessel), &ok);
+    if (!ok)
+        return 0;
+    return int(std::clamp<qint64>(wert, -32768, 32767));
+}
+
+bool EinstellungenSchreiben(const QString& abschnitt, const QList<QPair<QString, QString>>& werte)
+{
+    if (Subs::IniSchreiben(Variablen::IniDatei, abschnitt, werte))
+        return true;
+    Dialoge::Warnung(QStringLiteral("Die Einstellungen konnten nicht in Werkbund3.ini gespeichert werden. "
+                                    "Bitte prüft, ob die Datei und ihr Ordner beschreibbar sind."));
+    return false;
+}
+
+bool KonfigurationPruefen()
+{
+    if (Subs::DateiVorhanden(Pfad::Verbinden(Variablen::AppPfad, QLatin1Char('\\') + kIni)))
+        return true;
+    Dialoge::Fehler(QStringLiteral("Die Konfigurationsdatei Werkbund3.ini wurde nicht gefunden, ihr solltet "
+                                   "Werkbund3 neu installieren."),
+                    QStringLiteral("Fehler"));
+    return false;
+}
+
+Umgebung StandardUmgebung()
+{
+    return {QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+            QFileInfo(QCoreApplication::applicationFilePath()).fileName()};
+}
+
+bool Erstlauf(FileSearchEngine& suche, const Umgebung& umgebung)
+{
+    Dialoge::Hinweis(QStringLiteral("Willkommen in der Welt von ") + Variablen::Programmtitel
+                     + QStringLiteral(". Da ihr das Programm zum ersten Mal startet, müssen noch einige "
+                                      "Einstellungen vorgenommen werden."));
+    Variablen::Benutzername = Dialoge::Eingabe(QStringLiteral("Bitte nennt mir euren Namen, Meister."));
+    if (Variablen::Benutzername.isEmpty()) {
+        Dialoge::Warnung(QStringLiteral("Ihr müsst einen Benutzernamen angeben, ansonsten kann die Konfiguration "
+                                        "nicht fortgesetzt werden."));
+        return false;
+    }
+    if (Variablen::Benutzername == QLatin1String("Ashgrim"))
+        Dialoge::Fehler(QStringLiteral("Na na na, wer wird sich denn hier unter meinem Namen anmelden ? ;-)))"),
+                        Variablen::Programmtitel);
+    EinstellungenSchreiben(QStringLiteral("General"), {{QStringLiteral("UserName"), Variablen::Benutzername},
+                                                       {QStringLiteral("Started"), QStringLiteral("1")}});
+    OrdnerAnlegen();
+    if (Dialoge::Frage(QStringLiteral("Wollt ihr, dass ich eine Verknüpfung zum Leitstand3 auf dem Desktop anlege ?")))
+        VerknuepfungAnlegen(umgebung);
+    Dialoge::Hinweis(QStringLiteral("Ich durchsuche nun alle Laufwerke nach der Varl-Suite 1.01."));
+    VarlSuite::SuchenUndEinrichten(suche);
+    Dialoge::Hinweis(QStringLiteral("Ich lege nun ein Backup der Default-Datenbanken an, ihr findet diese im "
+                                    "Ordner Backup."));
+    BackupAnlegen();
+    Dialoge::Hinweis(QStringLiteral("Ich versuche nun, die vorhandenen Werkbund-Tools zu lokalisieren."));
+    return true;
+}
+
+void OrdnerAnlegen()
+{
+    QStringList fehlgeschlagen;
+    for (const char* name : {"\\HTML", "\\Temp", "\\WBD", "\\Backup", "\\Backup\\Armory", "\\Backup\\Creatures",
+                             "\\Backup\\Explorer", "\\Backup\\Warehouse"}) {
+        const QString pfad = Pfad::Verbinden(Variablen::AppPfad, QLatin1String(name));
+        if (!Subs::OrdnerVorhanden(pfad) && !QDir().mkdir(pfad))
+            fehlgeschlagen.append(Anzeige(pfad));
+    }
+    if (!fehlgeschlagen.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Diese Ordner konnten nicht angelegt werden:\n") + fehlgeschlagen.join(QLatin1Char('\n')));
+}
+
+QString VerknuepfungsText(const Umgebung& umgebung)
+{
+    const QString programm = Variablen::AppPfad + QLatin1Char('/') + umgebung.programmName;
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=") + DesktopWert(Titel())
+        + QStringLiteral("\nExec=") + DesktopWert(ExecArgument(programm))
+        + QStringLiteral("\nPath=") + DesktopWert(Variablen::AppPfad)
+        + QStringLiteral("\nIcon=") + DesktopWert(Pfad::Verbinden(Variablen::GfxPfad, QStringLiteral("\\Werkbund3.ico")))
+        + QStringLiteral("\nTerminal=false\n");
+}
+
+bool VerknuepfungAnlegen(const Umgebung& umgebung)
+{
+    if (umgebung.desktopOrdner.isEmpty() || !QFileInfo(umgebung.desktopOrdner).isDir()) {
+        Dialoge::Warnung(QStringLiteral("Ich habe keinen Desktop-Ordner gefunden, darum lege ich keine Verknüpfung "
+                                        "an. Die Einrichtung geht trotzdem weiter."));
+        return false;
+    }
+    QSaveFile datei(umgebung.desktopOrdner + QStringLiteral("/Werkbund Utilities 3.desktop"));
+    const QByteArray bytes = VerknuepfungsText(umgebung).toUtf8();
+    // Desktops start only launchers that are marked executable.
+    const bool ok = datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size()
+        && datei.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                | QFileDevice::ExeOther)
+        && datei.commit();
+    if (!ok)
+        Dialoge::Warnung(QStringLiteral("Die Verknüpfung auf dem Desktop konnte nicht angelegt werden: ")
+                         + datei.errorString());
+    return ok;
+}
+
+void BackupAnlegen()
+{
+    QStringList fehlend;
+    QStringList fehler;
+    const auto kopieren = [&](const QString& quelleRelativ, const QString& zielRelativ) {
+        const QString quelle = Pfad::Verbinden(Variablen::DataPfad, quelleRelativ);
+        if (!QFileInfo(quelle).isFile()) {
+            fehlend.append(Anzeige(quelle));
+            return;
+        }
+        const QString ziel = Pfad::Verbinden(Variablen::AppPfad, QStringLiteral("\\Backup") + zielRelativ);
+        QString grund;
+        if (!KopieSchreiben(quelle, ziel, &grund))
+            fehler.append(Anzeige(ziel) + QStringLiteral(" (") + grund + QLatin1Char(')'));
+    };
+    for (const char* name : {"\\Armory\\Nahkampfwaffen.dat", "\\Armory\\Fernwaffen.dat", "\\Armory\\Rüstungen.dat",
+                             "\\Creatures\\Kreaturen.dat", "\\Explorer\\Städteliste.dat", "\\Explorer\\Städte.dat"})
+        kopieren(QString::fromUtf8(name), QString::fromUtf8(name));
+
+    bool vorhanden = false;
+    const QString kategorienDatei = Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Warehouse\\ItemKategorien.dat"));
+    const QStringList kategorien = Zeilendatei::Lesen(kategorienDatei, &vorhanden);
+    if (!vorhanden)
+        fehlend.append(Anzeige(kategorienDatei));
+    static const QStringList eigeneDateien{QStringLiteral("Nahkampfwaffen"), QStringLiteral("Fernwaffen"),
+                                           QStringLiteral("Rüstungen")};
+    for (const QString& kategorie : kategorien) {
+        if (kategorie.isEmpty())
+            continue;
+        if (!KategorieSicher(kategorie)) {
+            fehler.append(kategorie + QStringLiteral(" (kein gültiger Dateiname)"));
+            continue;
+        }
+        const QString quelle = eigeneDateien.contains(kategorie) ? QStringLiteral("\\Warehouse\\Warehouse") + kategorie
+                                                                 : QStringLiteral("\\Warehouse\\") + kategorie;
+        kopieren(quelle + QStringLiteral(".dat"), QStringLiteral("\\Warehouse\\") + kategorie + QStringLiteral(".dat"));
+    }
+
+    if (!fehlend.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Diese Datenbanken wurden nicht gefunden und darum nicht gesichert:\n")
+                         + fehlend.join(QLatin1Char('\n')));
+    if (!fehler.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Diese Datenbanken konnten nicht gesichert werden:\n") + fehler.join(QLatin1Char('\n')));
+}
+
+QStringList Programme()
+{
+    QStringList namen;
+    const QFileInfoList eintraege = QDir(Variablen::AppPfad).entryInfoList(QDir::Files | QDir::Executable, QDir::Name);
+    for (const QFileInfo& eintrag : eintraege)
+        if (eintrag.isFile() && eintrag.isExecutable())
+            namen.append(eintrag.fileName());
+    return namen;
+}
+
+QString Symbolpfad(const QString& datei)
+{
+    QString symbol = datei;
+    if (symbol.contains(QLatin1String(".exe")))
+        symbol.replace(QLatin1String(".exe"), QLatin1String(".ico"));
+    else
+        symbol += QStringLiteral(".ico");
+    return Pfad::Verbinden(Variablen::GfxPfad, QLatin1Char('\\') + symbol);
+}
+
+QString Anzeigename(const QString& datei)
+{
+    return datei.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? datei.chopped(4) : datei;
+}
+
+bool Ausgeschlossen(const QString& datei)
+{
+    const QString name = Anzeigename(datei);
+    return name == QLatin1String("Kurier") || name == QLatin1String("Tabellar3") || name == QLatin1String("Leitstand3");
+}
+
+QStringList RegistrierteWerkzeuge()
+{
+    QStringList namen;
+    const int anzahl = ZahlLesen(QStringLiteral("Tools"), QStringLiteral("Tools"));
+    for (int i = 1; i <= anzahl; ++i)
+        namen.append(Subs::IniLesen(Variablen::IniDatei, QStringLiteral("Tools"), QStringLiteral("Tool") + QString::number(i)));
+    return namen;
+}
+
+QList<Werkzeug> WerkzeugeEinrichten(int& anzahl)
+{
+    QStringList registriert;
+    for (int i = 1; i <= anzahl; ++i)
+        registriert.append(Subs::IniLesen(Variablen::IniDatei, QStringLiteral("Tools"), QStringLiteral("Tool") + QString::number(i)));
+
+    QList<Werkzeug> knoepfe;
+    const QStringList programme = Programme();
+    for (int k = 0; k < programme.size(); ++k) {
+        const QString& datei = programme[k];
+        const QString symbol = Symbolpfad(datei);
+        const bool symbolVorhanden = QFileInfo(symbol).isFile();
+        if (symbolVorhanden && !registriert.contains(datei)) {
+            Dialoge::Hinweis(datei + QStringLiteral(" wurde gefunden. Das Tool wird nun eingerichtet."));
+            const QString neu = QString::number(anzahl + 1);
+            if (EinstellungenSchreiben(QStringLiteral("Tools"), {{QStringLiteral("Tools"), neu},
+                                                                 {QStringLiteral("Tool") + neu, datei}})) {
+                ++anzahl;
+                registriert.append(datei);
+            }
+        }
+        if (Ausgeschlossen(datei))
+            continue;
+        knoepfe.append({k, datei, symbolVorhanden ? symbol : QString()});
+        if (!symbolVorhanden)
+            Dialoge::Warnung(QStringLiteral("Eine benötigte Grafikdatei wurde nicht gefunden, ihr solltet ") + datei
+                             + QStringLiteral(" neu installieren."));
+    }
+    return knoepfe;
+}
+
+QString Version(const QString& datei)
+{
+    return SuitenProgramme().contains(Anzeigename(datei)) ? Variablen::Programmversion : QString();
+}
+
+QString BugmailText()
+{
+    QString text = QStringLiteral("Werkbund3 Bugmail. Bitte die untenstehenden Zeilen nicht ändern.");
+    for (const QString& datei : RegistrierteWerkzeuge())
+        text += datei + QStringLiteral("   ") + Version(datei) + QStringLiteral("\r\n");
+    return text;
+}
+
+QString BugmailAdresse()
+{
+    // Every character outside the unreserved set is percent-encoded (UTF-8), so "&", "+" or "=" typed
+    // into a value cannot end the body early, and the line breaks become %0D%0A.
+    return QStringLiteral("mailto:") + QString::fromLatin1(Adressen::Mail) + QStringLiteral("?CC=&Subject=")
+        + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("Werkbund3 Bugmail")))
+        + QStringLiteral("&Body=") + QString::fromLatin1(QUrl::toPercentEncoding(BugmailText()));
+}
+
+void Bugmail()
+{
+    Dialoge::Hinweis(QStringLiteral("Bitte verwendet die Bugmail-Funktion nur, um mir eventuelle Fehler im Programm "
+                                    "mitzuteilen. Dazu gebt ihr einfach unterhalb des bereits bestehenden Textes eine "
+                                    "möglichst genaue Fehlerbeschreibung an."));
+    Oeffnen(BugmailAdresse());
+}
+
+bool Oeffnen(const QString& adresse)
+{
+    if (Shell::Aktuell().Oeffnen(adresse))
+        return true;
+    Dialoge::Warnung(QStringLiteral("Für diese Adresse wurde kein passendes Programm gefunden:\n") + adresse);
+    return false;
+}
+
+bool Starten(const QString& programm)
+{
+    if (Shell::Aktuell().Starten(programm, Shell::Fensterstil::Normal))
+        return true;
+    Dialoge::Warnung(QStringLiteral("Das Programm ") + programm + QStringLiteral(" konnte nicht gestartet werden."));
+    return false;
+}
+
+QString Abschiedstext()
+{
+    return QStringLiteral("Ihr habt nun einen kleinen Überblick über Werkbund3 gewonnen, ") + Variablen::Benutzername
+        + QStringLiteral(". Sicherlich habt ihr nun den einen oder anderen Kritikpunkt oder Vorschlag. Nun denn, lasst "
+                         "es mich wissen. Schickt mir einfach eine Mail an ")
+        + QString::fromLatin1(Adressen::Mail) + QStringLiteral(" und ich werde mich darum kümmern.");
+}
+
+void TempLoeschen()
+{
+    const QString pfad = Pfad::Verbinden(Variablen::TempPfad, QStringLiteral("\\Temp.html"));
+    if (QFileInfo(pfad).isFile())
+        QFile::remove(pfad);
+}
+
+} // namespace ManagerEngine

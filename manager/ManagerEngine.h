@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class FileSearchEngine;
+
+// The manager's start-up and first run, the registry of the suite's programs, starting programs,
+// the error-report mail and the closing steps. Every question goes through the dialog seam.
+namespace ManagerEngine {
+
+// "Werkbund Utilities 3", the manager's Programmtitel.
+QString Titel();
+
+// A value of Werkbund3.ini that should be a whole number ("Started", "Tools", "XTTools"); anything else
+// counts as 0. Counts are kept within the 16-bit range the settings were made for.
+int ZahlLesen(const QString& abschnitt, const QString& schluessel);
+
+// Writes keys of one section of Werkbund3.ini at once; a failure is reported to the user.
+bool EinstellungenSchreiben(const QString& abschnitt, const QList<QPair<QString, QString>>& werte);
+
+// True when Werkbund3.ini exists; otherwise the error message titled "Fehler" (the program then ends).
+bool KonfigurationPruefen();
+
+// Where the first run puts the desktop shortcut and what it starts.
+struct Umgebung {
+    QString desktopOrdner; // the user's desktop folder; empty or missing: no shortcut
+    QString programmName;  // the manager's file name in AppPfad
+};
+Umgebung StandardUmgebung();
+
+// The first-run dialogue. False when the user gave no name: nothing has been written and the program ends.
+bool Erstlauf(FileSearchEngine& suche, const Umgebung& umgebung);
+
+// Steps of the first run, each reporting its own failures.
+void OrdnerAnlegen();
+bool VerknuepfungAnlegen(const Umgebung& umgebung);
+QString VerknuepfungsText(const Umgebung& umgebung);
+void BackupAnlegen();
+
+// The programs of the installation: executable files in AppPfad, in name order.
+QStringList Programme();
+// A program's icon in GfxPfad (".exe" replaced by ".ico", or ".ico" appended); found regardless of case.
+QString Symbolpfad(const QString& datei);
+// "Kurier", "Tabellar3" and "Leitstand3" never get a tool button.
+bool Ausgeschlossen(const QString& datei);
+// The program's name without ".exe".
+QString Anzeigename(const QString& datei);
+
+struct Werkzeug {
+    int position = 0; // place in the listing of all programs, counted from 0
+    QString datei;
+    QString symbol;   // the icon's path; empty when it is missing
+};
+// Registers newly found programs (with a message each) and returns the tool buttons to show, warning
+// about each missing icon. `anzahl` is the registered count and is raised for every new registration.
+QList<Werkzeug> WerkzeugeEinrichten(int& anzahl);
+
+// [Tools] "Tool1" ... "Tool" + "Tools".
+QStringList RegistrierteWerkzeuge();
+// "3.00" for the suite's own programs, empty for any other.
+QString Version(const QString& datei);
+
+QString BugmailText();
+// The complete mailto address: recipient, empty CC, subject and body, percent-encoded.
+QString BugmailAdresse();
+// The notice, then the mail handed to the default handler.
+void Bugmail();
+
+// Hands a document or address to the default handler; tells the user when none could be reached.
+bool Oeffnen(const QString& adresse);
+// Starts a program in a normal window without waiting; tells the user when it could not be started.
+bool Starten(const QString& programm);
+
+// The farewell after a first run.
+QString Abschiedstext();
+// Deletes TempPfad + "\Temp.html" if it exists.
+void TempLoeschen();
+
+} // namespace ManagerEngine

@@ -1,0 +1,62 @@
+#include "Stapelbefehle.h"
+
+#include "Batch.h"
+#include "FileSearchEngine.h"
+#include "ManagerEngine.h"
+#include "Variablen.h"
+#include "VarlSuite.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Stapelbefehle {
+
+QString Hilfe()
+{
+    return QStringLiteral(
+        "Befehle:\n"
+        "  --suite-suchen [WURZEL ...]\n"
+        "              sucht die Varl-Suite in den genannten Ordnern (ohne Angabe auf allen\n"
+        "              Laufwerken), trägt sie in Werkbund3.ini ein und gibt ihren Ordner aus.\n"
+        "              Ordner mit Punkt am Namensanfang, symbolische Verknüpfungen und andere\n"
+        "              eingehängte Dateisysteme werden dabei nicht betreten.");
+}
+
+int Ausfuehren(const QStringList& argumente)
+{
+    Batch::Befehlszeile befehl(argumente);
+    if (!befehl.Schalter(QStringLiteral("--suite-suchen")))
+        return Batch::Abbruch(argumente.isEmpty() ? QStringLiteral("Kein Befehl angegeben (siehe --help).")
+                                                  : QStringLiteral("Unbekannter Befehl: %1 (siehe --help).").arg(argumente.first()));
+    QStringList wurzeln;
+    while (const auto wurzel = befehl.Position())
+        wurzeln.append(*wurzel);
+    if (!befehl.Fehlerhaft().isEmpty())
+        return Batch::Abbruch(befehl.Fehlerhaft());
+
+    Variablen::Programmtitel = ManagerEngine::Titel();
+    // The message goes to standard error through the batch dialog seam.
+    if (!ManagerEngine::KonfigurationPruefen())
+        return 2;
+    for (QString& wurzel : wurzeln) {
+        if (!QFileInfo(wurzel).isDir())
+            return Batch::Abbruch(QStringLiteral("Der Ordner %1 wurde nicht gefunden.").arg(wurzel));
+        wurzel = QDir(wurzel).absolutePath();
+    }
+
+    FileSearchEngine suche;
+    suche.WurzelnSetzen(wurzeln);
+    switch (VarlSuite::SuchenUndEinrichten(suche)) {
+    case VarlSuite::Ergebnis::Eingerichtet:
+        Batch::Ausgabe(suche.Fundordner());
+        return 0;
+    case VarlSuite::Ergebnis::NichtGespeichert:
+        return Batch::Abbruch(QStringLiteral("Die Varl-Suite wurde in %1 gefunden, aber nicht eingetragen.")
+                                  .arg(suche.Fundordner()), 3);
+    case VarlSuite::Ergebnis::NichtGefunden:
+        break;
+    }
+    return Batch::Abbruch(QStringLiteral("Die Varl-Suite wurde nicht gefunden."), 1);
+}
+
+} // namespace Stapelbefehle

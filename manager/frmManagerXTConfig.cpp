@@ -1,0 +1,207 @@
+#include "frmManagerXTConfig.h"
+
+#include "Dialoge.h"
+#include "ExterneTools.h"
+#include "Fenster.h"
+#include "Variablen.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmManagerXTConfig::frmManagerXTConfig(QWidget* eltern) : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("frmManagerXTConfig"));
+    setWindowTitle(Variablen::Programmtitel + QStringLiteral(" - XTConfig - Externe Tools konfigurieren"));
+    resize(560, 320);
+
+    auto* haupt = new QHBoxLayout(this);
+    imgXT = new QLabel(this);
+    imgXT->setObjectName(QStringLiteral("imgXT"));
+    imgXT->setPixmap(Fenster::Bild(QStringLiteral("XTerneTools.jpg")));
+    imgXT->setAlignment(Qt::AlignTop);
+    haupt->addWidget(imgXT);
+
+    auto* rahmenListe = new QGroupBox(QStringLiteral("Externe Tools"), this);
+    auto* listenLayout = new QVBoxLayout(rahmenListe);
+    lstXT = new QListWidget(rahmenListe);
+    lstXT->setObjectName(QStringLiteral("lstXT"));
+    listenLayout->addWidget(lstXT);
+    haupt->addWidget(rahmenListe, 1);
+
+    auto* rechts = new QVBoxLayout;
+    auto* rahmenName = new QGroupBox(QStringLiteral("Name"), this);
+    auto* nameLayout = new QHBoxLayout(rahmenName);
+    txtName = new QLineEdit(rahmenName);
+    txtName->setMinimumWidth(200);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    nameLayout->addWidget(txtName);
+    rechts->addWidget(rahmenName);
+
+    auto* rahmenPfad = new QGroupBox(QStringLiteral("Pfad"), this);
+    auto* pfadLayout = new QHBoxLayout(rahmenPfad);
+    txtPfad = new QLineEdit(rahmenPfad);
+    txtPfad->setObjectName(QStringLiteral("txtPfad"));
+    cmdPfad = new QPushButton(QStringLiteral("..."), rahmenPfad);
+    cmdPfad->setObjectName(QStringLiteral("cmdPfad"));
+    cmdPfad->setToolTip(QStringLiteral("Pfad auswählen"));
+    cmdPfad->setFixedWidth(32);
+    pfadLayout->addWidget(txtPfad, 1);
+    pfadLayout->addWidget(cmdPfad);
+    rechts->addWidget(rahmenPfad);
+
+    auto* knoepfe = new QHBoxLayout;
+    cmdNeu = new QPushButton(this);
+    cmdNeu->setObjectName(QStringLiteral("cmdNeu"));
+    cmdNeu->setToolTip(QStringLiteral("Neues Tool eintragen"));
+    cmdNeu->setIcon(Fenster::Symbol(QStringLiteral("new.bmp")));
+    cmdDelete = new QPushButton(this);
+    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
+    cmdDelete->setToolTip(QStringLiteral("Gewähltes Tool aus der Liste löschen"));
+    cmdDelete->setIcon(Fenster::Symbol(QStringLiteral("delete.bmp")));
+    cmdSpeichern = new QPushButton(QStringLiteral("Speichern"), this);
+    cmdSpeichern->setObjectName(QStringLiteral("cmdSpeichern"));
+    cmdSpeichern->setIcon(Fenster::Symbol(QStringLiteral("save.bmp")));
+    for (QPushButton* knopf : {cmdNeu, cmdDelete, cmdSpeichern}) {
+        knopf->setIconSize(QSize(24, 24));
+        knopf->setAutoDefault(false);
+        knoepfe->addWidget(knopf);
+    }
+    knoepfe->addStretch();
+    rechts->addLayout(knoepfe);
+    rechts->addStretch();
+    haupt->addLayout(rechts, 1);
+
+    setTabOrder(lstXT, txtName);
+    setTabOrder(txtName, txtPfad);
+    setTabOrder(txtPfad, cmdPfad);
+    setTabOrder(cmdPfad, cmdSpeichern);
+    setTabOrder(cmdSpeichern, cmdNeu);
+    setTabOrder(cmdNeu, cmdDelete);
+
+    connect(lstXT, &QListWidget::currentRowChanged, this, &frmManagerXTConfig::lstXT_Click);
+    connect(cmdNeu, &QPushButton::clicked, this, &frmManagerXTConfig::cmdNeu_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmManagerXTConfig::cmdDelete_Click);
+    connect(cmdPfad, &QPushButton::clicked, this, &frmManagerXTConfig::cmdPfad_Click);
+    connect(cmdSpeichern, &QPushButton::clicked, this, &frmManagerXTConfig::cmdSpeichern_Click);
+    connect(txtName, &QLineEdit::textChanged, this, &frmManagerXTConfig::txt_Change);
+    connect(txtPfad, &QLineEdit::textChanged, this, &frmManagerXTConfig::txt_Change);
+
+    m_n = ExterneTools::Anzahl();
+    ListeFuellen();
+    // Delete works on the selected line only, so it waits for a selection.
+    cmdDelete->setEnabled(false);
+    cmdSpeichern->setEnabled(false);
+}
+
+frmManagerXTConfig::~frmManagerXTConfig() = default;
+
+void frmManagerXTConfig::ListeFuellen()
+{
+    m_fuellen = true;
+    lstXT->clear();
+    for (int i = 1; i <= m_n; ++i)
+        lstXT->addItem(ExterneTools::Name(i));
+    lstXT->setCurrentRow(-1);
+    m_fuellen = false;
+}
+
+void frmManagerXTConfig::lstXT_Click()
+{
+    const int zeile = lstXT->currentRow();
+    if (m_fuellen || zeile < 0)
+        return;
+    m_neu = false;
+    cmdDelete->setEnabled(true);
+    txtName->setText(ExterneTools::Name(zeile + 1));
+    txtPfad->setText(ExterneTools::Pfad(zeile + 1));
+}
+
+void frmManagerXTConfig::cmdNeu_Click()
+{
+    m_fuellen = true;
+    lstXT->setCurrentRow(-1);
+    m_fuellen = false;
+    cmdDelete->setEnabled(false);
+    m_neu = true;
+    txtPfad->clear();
+    txtName->clear();
+    txtName->setFocus();
+}
+
+void frmManagerXTConfig::cmdPfad_Click()
+{
+    const QString datei = Dialoge::Aktuell().DateiOeffnen(QDir::homePath(), ExterneTools::Dateifilter());
+    if (!datei.isEmpty())
+        txtPfad->setText(datei);
+}
+
+void frmManagerXTConfig::txt_Change()
+{
+    cmdSpeichern->setEnabled(!txtName->text().isEmpty() && !txtPfad->text().isEmpty());
+}
+
+void frmManagerXTConfig::cmdSpeichern_Click()
+{
+    const QString name = txtName->text();
+    const QString pfad = txtPfad->text();
+    if (name.isEmpty() || pfad.isEmpty())
+        return;
+    if (m_neu) {
+        if (ExterneTools::Anhaengen(m_n, name, pfad)) {
+            ++m_n;
+            m_fuellen = true;
+            lstXT->addItem(name);
+            m_fuellen = false;
+            Q_EMIT XTGeaendert();
+        }
+    } else if (lstXT->currentRow() >= 0) {
+        if (ExterneTools::Ueberschreiben(lstXT->currentRow() + 1, name, pfad)) {
+            ListeFuellen();
+            Q_EMIT XTGeaendert();
+        }
+    }
+    Zuruecksetzen();
+}
+
+void frmManagerXTConfig::cmdDelete_Click()
+{
+    const int zeile = lstXT->currentRow();
+    if (zeile < 0)
+        return;
+    if (!Dialoge::Frage(QStringLiteral("Wollt ihr den gewählten Listeneintrag wirklich löschen ?")))
+        return;
+    if (ExterneTools::Loeschen(zeile + 1, lstXT->count(), m_n)) {
+        m_n = qMax(0, m_n - 1);
+        m_fuellen = true;
+        delete lstXT->takeItem(zeile);
+        m_fuellen = false;
+        Q_EMIT XTGeaendert();
+    }
+    Zuruecksetzen();
+}
+
+void frmManagerXTConfig::Zuruecksetzen()
+{
+    // After a save or a delete the boxes are empty and belong to a new entry: a save can never land on
+    // an entry that is no longer selected.
+    m_fuellen = true;
+    lstXT->setCurrentRow(-1);
+    m_fuellen = false;
+    m_neu = true;
+    txtName->clear();
+    txtPfad->clear();
+    cmdSpeichern->setEnabled(false);
+    cmdDelete->setEnabled(false);
+}
+
+void frmManagerXTConfig::done(int ergebnis)
+{
+    ExterneTools::AnzahlSchreiben(m_n);
+    QDialog::done(ergebnis);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The window in which the user keeps the list of external programs ([XT] of Werkbund3.ini).
+class frmManagerXTConfig : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmManagerXTConfig(QWidget* eltern = nullptr);
+    ~frmManagerXTConfig() override;
+
+    void done(int ergebnis) override;
+
+public Q_SLOTS:
+    void lstXT_Click();
+    void cmdNeu_Click();
+    void cmdDelete_Click();
+    void cmdPfad_Click();
+    void cmdSpeichern_Click();
+    void txt_Change();
+
+Q_SIGNALS:
+    // The entries changed: the main window rebuilds its menu.
+    void XTGeaendert();
+
+private:
+    void ListeFuellen();
+    void Zuruecksetzen();
+
+    int m_n = 0;
+    bool m_neu = true;
+    bool m_fuellen = false;
+
+    QListWidget* lstXT = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtPfad = nullptr;
+    QPushButton* cmdPfad = nullptr;
+    QPushButton* cmdNeu = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdSpeichern = nullptr;
+    QLabel* imgXT = nullptr;
+};

@@ -1,0 +1,202 @@
+// Registration of the installation's programs, the tool buttons' order and pictures, starting programs
+// through the recording shell, the error-report mail and the other buttons of the main window.
+#include "Dialoge.h"
+#include "Fenster.h"
+#include "ManagerEngine.h"
+#include "ManagerTestHilfe.h"
+#include "Shell.h"
+#include "frmManagerMain.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace ManagerTest;
+
+namespace {
+
+QString Gefunden(const QString& datei)
+{
+    return datei + QStringLiteral(" wurde gefunden. Das Tool wird nun eingerichtet.");
+}
+
+QString OhneBild(const QString& datei)
+{
+    return QStringLiteral("Eine benötigte Grafikdatei wurde nicht gefunden, ihr solltet ") + datei
+        + QStringLiteral(" neu installieren.");
+}
+
+} // namespace
+
+class TestWerkzeuge : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestInstallation> m_inst;
+
+    // A started main window; the dialog script in place answers its questions.
+    std::unique_ptr<frmManagerMain> Starten()
+    {
+        auto fenster = std::make_unique<frmManagerMain>();
+        fenster->Suche().WurzelnSetzen({m_inst->Pfad(QStringLiteral("HTML"))});
+        if (!fenster->Form_Load())
+            return nullptr;
+        return fenster;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_inst = std::make_unique<TestInstallation>();
+        ErstlaufErledigt();
+        // Alchemie has an icon made for it; Zauberbuch has none; Kurier and the suite's own three come with
+        // the shipped pictures or are never shown.
+        for (const char* name : {"Zauberbuch", "Ortsbau3", "Kurier", "Tabellar3", "Leitstand3", "Bestiar3", "Alchemie"})
+            ProgrammAnlegen(*m_inst, QLatin1String(name));
+        SymbolAnlegen(*m_inst, QStringLiteral("Alchemie.ico"));
+        QFile::remove(m_inst->Pfad(QStringLiteral("GFX/Zauberbuch.ico")));
+        QFile::remove(m_inst->Pfad(QStringLiteral("GFX/Kurier.ico")));
+        // Not programs: not executable, or a folder.
+        m_inst->Schreiben(QStringLiteral("Notizen"), "kein Programm");
+        QDir().mkpath(m_inst->Pfad(QStringLiteral("Ordner3")));
+    }
+    void cleanup() { m_inst.reset(); }
+
+    void registrierung_einmalAngekuendigt()
+    {
+        {
+            Dialoge::Skript skript;
+            QVERIFY(Starten());
+            QCOMPARE(skript.Texte(), QStringList({Gefunden(QStringLiteral("Alchemie")), Gefunden(QStringLiteral("Bestiar3")),
+                                                  Gefunden(QStringLiteral("Leitstand3")), Gefunden(QStringLiteral("Ortsbau3")),
+                                                  Gefunden(QStringLiteral("Tabellar3")), OhneBild(QStringLiteral("Zauberbuch"))}));
+            QCOMPARE(skript.aufrufe[0].symbol, Dialoge::Symbol::Information);
+            QCOMPARE(skript.aufrufe[5].symbol, Dialoge::Symbol::Ausrufezeichen);
+        }
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("5"));
+        QCOMPARE(ManagerEngine::RegistrierteWerkzeuge(),
+                 QStringList({QStringLiteral("Alchemie"), QStringLiteral("Bestiar3"), QStringLiteral("Leitstand3"),
+                              QStringLiteral("Ortsbau3"), QStringLiteral("Tabellar3")}));
+
+        // Later starts: silent, except the missing picture, which is never registered.
+        Dialoge::Skript skript;
+        QVERIFY(Starten());
+        QCOMPARE(skript.Texte(), QStringList({OhneBild(QStringLiteral("Zauberbuch"))}));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("5"));
+
+        // A new program with its icon is announced once and registered under the next key.
+        ProgrammAnlegen(*m_inst, QStringLiteral("Kartenblick3"));
+        Dialoge::Skript drittes;
+        QVERIFY(Starten());
+        QCOMPARE(drittes.Texte(), QStringList({Gefunden(QStringLiteral("Kartenblick3")), OhneBild(QStringLiteral("Zauberbuch"))}));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tool6")), QStringLiteral("Kartenblick3"));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("6"));
+    }
+
+    void knoepfe_reihenfolgeUndLuecken()
+    {
+        Dialoge::Skript skript;
+        auto fenster = Starten();
+        QVERIFY(fenster);
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+
+        // Listing: Alchemie 0, Bestiar3 1, Kurier 2, Leitstand3 3, Ortsbau3 4, Tabellar3 5, Zauberbuch 6.
+        QStringList namen;
+        for (QPushButton* knopf : fenster->findChildren<QPushButton*>())
+            if (knopf->objectName().startsWith(QLatin1String("cmdTool(")))
+                namen.append(knopf->objectName());
+        namen.sort();
+        QCOMPARE(namen, QStringList({QStringLiteral("cmdTool(0)"), QStringLiteral("cmdTool(1)"),
+                                     QStringLiteral("cmdTool(4)"), QStringLiteral("cmdTool(6)")}));
+
+        const auto knopf = [&](int k) { return fenster->findChild<QPushButton*>(Fenster::ArrayName(QStringLiteral("cmdTool"), k)); };
+        const int links = knopf(0)->x();
+        const int schritt = knopf(1)->x() - links;
+        QVERIFY(schritt >= knopf(0)->width());
+        QCOMPARE(knopf(4)->x(), links + 4 * schritt);
+        QCOMPARE(knopf(6)->x(), links + 6 * schritt);
+        QCOMPARE(knopf(4)->y(), knopf(0)->y());
+
+        QCOMPARE(knopf(4)->toolTip(), QStringLiteral("Ortsbau3"));
+        QCOMPARE(knopf(4)->property("Tag").toString(), QStringLiteral("Ortsbau3"));
+        QVERIFY(!knopf(0)->icon().isNull());
+        QVERIFY(!knopf(4)->icon().isNull());
+        QVERIFY(knopf(6)->icon().isNull());
+        QVERIFY(!fenster->findChild<QPushButton*>(QStringLiteral("cmdXT"))->icon().isNull());
+    }
+
+    void knoepfe_startenProgramme()
+    {
+        Dialoge::Skript skript;
+        auto fenster = Starten();
+        QVERIFY(fenster);
+        Shell::Aufzeichnung shell;
+        auto* credits = fenster->findChild<QLabel*>(QStringLiteral("lblCredits"));
+        QVERIFY(!credits->isHidden());
+        fenster->findChild<QPushButton*>(QStringLiteral("cmdTool(4)"))->click();
+        fenster->findChild<QPushButton*>(QStringLiteral("cmdTabellarium"))->click();
+        QCOMPARE(shell.gestartet.size(), 2);
+        QCOMPARE(shell.gestartet[0].programm, m_inst->Pfad(QStringLiteral("Ortsbau3")));
+        QCOMPARE(shell.gestartet[0].stil, Shell::Fensterstil::Normal);
+        QCOMPARE(QFileInfo(shell.gestartet[1].programm).canonicalFilePath(),
+                 QFileInfo(m_inst->Pfad(QStringLiteral("Tabellar3"))).canonicalFilePath());
+        QVERIFY(credits->isHidden());
+        QVERIFY(shell.geoeffnet.isEmpty());
+    }
+
+    void bugmail_adresse()
+    {
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tools"), QStringLiteral("3"));
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tool1"), QStringLiteral("Leitstand3"));
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tool2"), QStringLiteral("Ortsbau3"));
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tool3"), QStringLiteral("Würfel&Becher+1"));
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tool4"), QStringLiteral("jenseits der Anzahl"));
+        const QString text = QStringLiteral("Werkbund3 Bugmail. Bitte die untenstehenden Zeilen nicht ändern."
+                                            "Leitstand3   3.00\r\nOrtsbau3   3.00\r\nWürfel&Becher+1   \r\n");
+        QCOMPARE(ManagerEngine::BugmailText(), text);
+
+        const QString adresse = ManagerEngine::BugmailAdresse();
+        QVERIFY(adresse.startsWith(QStringLiteral("mailto:werkbund3@example.org?CC=&Subject=Werkbund3%20Bugmail&Body=")));
+        QVERIFY(adresse.contains(QStringLiteral("3.00%0D%0AOrtsbau3")));
+        for (const QChar c : adresse)
+            QVERIFY2(c.unicode() > 32 && c.unicode() < 127 && c != QLatin1Char('+'), qPrintable(adresse));
+        const QUrl url(adresse, QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(url.path(), QStringLiteral("werkbund3@example.org"));
+        const QUrlQuery abfrage(url);
+        QCOMPARE(abfrage.queryItems().size(), 3);
+        QCOMPARE(abfrage.queryItemValue(QStringLiteral("CC")), QString());
+        QCOMPARE(abfrage.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded), QStringLiteral("Werkbund3 Bugmail"));
+        QCOMPARE(abfrage.queryItemValue(QStringLiteral("Body"), QUrl::FullyDecoded), text);
+    }
+
+    void knoepfe_oeffnenAdressen()
+    {
+        Dialoge::Skript skript;
+        auto fenster = Starten();
+        QVERIFY(fenster);
+        Shell::Aufzeichnung shell;
+        const qsizetype vorher = skript.Texte().size();
+        fenster->findChild<QPushButton*>(QStringLiteral("cmdBugmail"))->click();
+        fenster->findChild<QPushButton*>(QStringLiteral("cmdHomepage"))->click();
+        fenster->findChild<QPushButton*>(QStringLiteral("cmdHilfe"))->click();
+        QCOMPARE(skript.Texte().mid(vorher),
+                 QStringList({QStringLiteral("Bitte verwendet die Bugmail-Funktion nur, um mir eventuelle Fehler im Programm "
+                                             "mitzuteilen. Dazu gebt ihr einfach unterhalb des bereits bestehenden Textes "
+                                             "eine möglichst genaue Fehlerbeschreibung an.")}));
+        QCOMPARE(shell.geoeffnet.size(), 3);
+        QCOMPARE(shell.geoeffnet[0], ManagerEngine::BugmailAdresse());
+        QVERIFY(shell.geoeffnet[0].contains(QStringLiteral("Alchemie%20%20%20%0D%0A")));
+        QCOMPARE(shell.geoeffnet[1], QStringLiteral("https://example.org/werkbund3/"));
+        QCOMPARE(QFileInfo(shell.geoeffnet[2]).canonicalFilePath(),
+                 QFileInfo(m_inst->Pfad(QStringLiteral("Hilfe.htm"))).canonicalFilePath());
+        QVERIFY(shell.gestartet.isEmpty());
+    }
+
+};
+
+QTEST_MAIN(TestWerkzeuge)
+#include "test_manager_werkzeuge.moc"
