@@ -221,15 +221,7 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
 
 QToolButton* frmArmoryMain::Knopf(const QString& name, const QString& bild, const QString& beschriftung)
 {
-    auto* knopf = new QToolButton(this);
-    knopf->setObjectName(name);
-    knopf->setText(beschriftung);
-    knopf->setToolTip(beschriftung);
-    const QIcon symbol = Fenster::Symbol(bild);
-    knopf->setIcon(symbol);
-    knopf->setIconSize(QSize(24, 24));
-    knopf->setAutoRaise(true);
-    knopf->setToolButtonStyle(symbol.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+    QToolButton* knopf = Fenster::Werkzeugknopf(name, bild, beschriftung, 24, this);
     m_knoepfe.append(knopf);
     return knopf;
 }

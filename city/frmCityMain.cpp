@@ -132,16 +132,7 @@ QPushButton* Knopf(const QString& name, const QString& text, const QString& bild
 
 QToolButton* Werkzeug(const QString& name, const QString& bild, const QString& tipp)
 {
-    auto* knopf = new QToolButton;
-    knopf->setObjectName(name);
-    const QIcon symbol = Fenster::Symbol(bild);
-    knopf->setIcon(symbol);
-    knopf->setIconSize(QSize(32, 32));
-    knopf->setToolTip(tipp);
-    knopf->setAutoRaise(true);
-    if (symbol.isNull())
-        knopf->setText(tipp);
-    return knopf;
+    return Fenster::Werkzeugknopf(name, bild, tipp, 32);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <QToolButton>
 #include <QEvent>
 #include <QFileInfo>
 #include <QPainter>
@@ -70,6 +71,20 @@ QIcon Symbol(const QString& name)
 bool BildVorhanden(const QString& name)
 {
     return QFileInfo(Pfad::Verbinden(Variablen::GfxPfad, name)).isFile();
+}
+
+QToolButton* Werkzeugknopf(const QString& name, const QString& bild, const QString& tipp, int groesse, QWidget* eltern)
+{
+    auto* knopf = new QToolButton(eltern);
+    knopf->setObjectName(name);
+    knopf->setText(tipp);
+    knopf->setToolTip(tipp);
+    const QIcon symbol = Symbol(bild);
+    knopf->setIcon(symbol);
+    knopf->setIconSize(QSize(groesse, groesse));
+    knopf->setAutoRaise(true);
+    knopf->setToolButtonStyle(symbol.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+    return knopf;
 }
 
 QString Titel(const QString& untertitel)

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QDialog;
+class QToolButton;
 class QWidget;
 
 // What every window of the suite shares: the Qt dialog and shell seams, pictures from GfxPfad, captions,
@@ -20,6 +21,10 @@ void UiEinrichten();
 QPixmap Bild(const QString& name);
 QIcon Symbol(const QString& name);
 bool BildVorhanden(const QString& name);
+
+// A toolbar button with its picture from GfxPfad and a tooltip; without the picture it shows the tooltip text.
+QToolButton* Werkzeugknopf(const QString& name, const QString& bild, const QString& tipp, int groesse = 24,
+                           QWidget* eltern = nullptr);
 
 // Programmtitel + " v" + Programmversion + the window's own subtitle.
 QString Titel(const QString& untertitel = QString());
