@@ -82,26 +82,32 @@ Ergebnis Liste(Batch::Befehlszeile& b)
     return e;
 }
 
-Ergebnis Details(Batch::Befehlszeile& b)
+// "TABELLE NAME --ausgabe DATEI": writes the named record with `schreiben` and reports the export.
+Ergebnis EintragAusgeben(Batch::Befehlszeile& b, const QString& aufruf,
+                         bool (*schreiben)(Tabelle, const QStringList&, const QString&, QString*))
 {
     const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
     const auto tabellenname = b.Position();
     const auto name = b.Position();
     const auto t = TabelleAus(tabellenname);
     if (!t || !name || !ausgabe || !b.Fehlerhaft().isEmpty())
-        return Aufruffehler(b.Fehlerhaft().isEmpty()
-                                ? QStringLiteral("Aufruf: --details TABELLE NAME --ausgabe DATEI.html")
-                                : b.Fehlerhaft());
+        return Aufruffehler(b.Fehlerhaft().isEmpty() ? aufruf : b.Fehlerhaft());
     Waffentabelle& tabelle = Armory3Variablen::Tabelle(*t);
     Ergebnis fehler;
     const auto zeile = Suchen(tabelle, *name, *tabellenname, &fehler);
     if (!zeile)
         return fehler;
     QString grund;
-    if (!ArmoryHTML::DetailSeiteSpeichern(*t, tabelle.Zeilen[*zeile], *ausgabe, &grund))
+    if (!schreiben(*t, tabelle.Zeilen[*zeile], *ausgabe, &grund))
         return Fehler(grund);
     Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
     return {};
+}
+
+Ergebnis Details(Batch::Befehlszeile& b)
+{
+    return EintragAusgeben(b, QStringLiteral("Aufruf: --details TABELLE NAME --ausgabe DATEI.html"),
+                           ArmoryHTML::DetailSeiteSpeichern);
 }
 
 Ergebnis ListeHtml(Batch::Befehlszeile& b)
@@ -220,23 +226,8 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
 
 Ergebnis Exportieren(Batch::Befehlszeile& b)
 {
-    const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
-    const auto tabellenname = b.Position();
-    const auto name = b.Position();
-    const auto t = TabelleAus(tabellenname);
-    if (!t || !name || !ausgabe || !b.Fehlerhaft().isEmpty())
-        return Aufruffehler(b.Fehlerhaft().isEmpty() ? QStringLiteral("Aufruf: --exportieren TABELLE NAME --ausgabe DATEI.wbd")
-                                                    : b.Fehlerhaft());
-    Waffentabelle& tabelle = Armory3Variablen::Tabelle(*t);
-    Ergebnis fehler;
-    const auto zeile = Suchen(tabelle, *name, *tabellenname, &fehler);
-    if (!zeile)
-        return fehler;
-    QString grund;
-    if (!ArmoryAustausch::Exportieren(*t, tabelle.Zeilen[*zeile], *ausgabe, &grund))
-        return Fehler(grund);
-    Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
-    return {};
+    return EintragAusgeben(b, QStringLiteral("Aufruf: --exportieren TABELLE NAME --ausgabe DATEI.wbd"),
+                           ArmoryAustausch::Exportieren);
 }
 
 Ergebnis Importieren(Batch::Befehlszeile& b)

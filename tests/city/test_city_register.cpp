@@ -3,10 +3,10 @@
 #include "Stadt.h"
 #include "Stadtbericht.h"
 #include "Stadtdatei.h"
+#include "CityTestHilfe.h"
 #include "TestInstallation.h"
 #include "Zeilendatei.h"
 
-#include <QBuffer>
 #include <QtTest>
 
 using namespace CityEngine;
@@ -28,10 +28,7 @@ QString Zustand(const Liste& liste, int stelle)
 
 QStringList Bericht(const Stadt& stadt)
 {
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    BerichtSchreiben(stadt, puffer);
-    QStringList zeilen = Zeilendatei::AusCodepage(puffer.data()).split(QStringLiteral("\r\n"));
+    QStringList zeilen = Zeilendatei::AusCodepage(CityTest::Berichtseite(stadt)).split(QStringLiteral("\r\n"));
     zeilen.removeLast();
     return zeilen;
 }

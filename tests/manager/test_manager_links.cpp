@@ -3,6 +3,7 @@
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Linkliste.h"
+#include "ManagerFensterHilfe.h"
 #include "ManagerTestHilfe.h"
 #include "Shell.h"
 #include "Termine.h"
@@ -25,14 +26,7 @@ class TestLinks : public QObject {
 private:
     std::unique_ptr<TestInstallation> m_inst;
 
-    std::unique_ptr<frmManagerMain> Starten()
-    {
-        auto fenster = std::make_unique<frmManagerMain>();
-        fenster->Suche().WurzelnSetzen({m_inst->Pfad(QStringLiteral("HTML"))});
-        if (!fenster->Form_Load())
-            return nullptr;
-        return fenster;
-    }
+    std::unique_ptr<frmManagerMain> Starten() { return HauptfensterStarten(*m_inst); }
 
     QStringList Dateizeilen() const { return m_inst->Zeilen(QStringLiteral("Data/Manager/URLs.dat")); }
 

@@ -3,6 +3,7 @@
 #include "Dialoge.h"
 #include "Fenster.h"
 #include "ManagerEngine.h"
+#include "ManagerFensterHilfe.h"
 #include "ManagerTestHilfe.h"
 #include "Shell.h"
 #include "frmManagerMain.h"
@@ -35,15 +36,7 @@ class TestWerkzeuge : public QObject {
 private:
     std::unique_ptr<TestInstallation> m_inst;
 
-    // A started main window; the dialog script in place answers its questions.
-    std::unique_ptr<frmManagerMain> Starten()
-    {
-        auto fenster = std::make_unique<frmManagerMain>();
-        fenster->Suche().WurzelnSetzen({m_inst->Pfad(QStringLiteral("HTML"))});
-        if (!fenster->Form_Load())
-            return nullptr;
-        return fenster;
-    }
+    std::unique_ptr<frmManagerMain> Starten() { return HauptfensterStarten(*m_inst); }
 
 private Q_SLOTS:
     void init()
