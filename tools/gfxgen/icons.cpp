@@ -27,6 +27,25 @@ QPen stift(const QColor& farbe, double breite)
     return p;
 }
 
+// A pencil at `ort`, turned by `winkel` degrees: its shaft from `oben` to `unten`, the sharpened tip below.
+void bleistift(QPainter& p, QPointF ort, qreal winkel, qreal halbeBreite, qreal oben, qreal unten, const QColor& farbe)
+{
+    p.save();
+    p.translate(ort);
+    p.rotate(winkel);
+    p.setPen(stift(Umriss, 0.9));
+    p.setBrush(farbe);
+    p.drawRect(QRectF(-halbeBreite, oben, 2 * halbeBreite, unten - oben));
+    QPainterPath spitze;
+    spitze.moveTo(-halbeBreite, unten);
+    spitze.lineTo(0, 7);
+    spitze.lineTo(halbeBreite, unten);
+    spitze.closeSubpath();
+    p.setBrush(QColor(240, 215, 170));
+    p.drawPath(spitze);
+    p.restore();
+}
+
 QImage malen(int groesse, Zeichner zeichner, bool durchsichtig)
 {
     QImage bild(groesse, groesse, QImage::Format_ARGB32_Premultiplied);
@@ -652,21 +671,7 @@ void notiz(QPainter& p)
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 4; ++i)
         p.drawEllipse(QRectF(8 + i * 4.5, 2.5, 2.6, 5));
-    // pencil
-    p.save();
-    p.translate(25, 20);
-    p.rotate(30);
-    p.setPen(stift(Umriss, 0.9));
-    p.setBrush(QColor(240, 160, 30));
-    p.drawRect(QRectF(-1.8, -11, 3.6, 14));
-    QPainterPath spitze;
-    spitze.moveTo(-1.8, 3);
-    spitze.lineTo(0, 7);
-    spitze.lineTo(1.8, 3);
-    spitze.closeSubpath();
-    p.setBrush(QColor(240, 215, 170));
-    p.drawPath(spitze);
-    p.restore();
+    bleistift(p, QPointF(25, 20), 30, 1.8, -11, 3, QColor(240, 160, 30));
 }
 
 void heim(QPainter& p)
@@ -856,20 +861,7 @@ void karte(QPainter& p)
 void tabellenwerk(QPainter& p)
 {
     tabelle(p);
-    p.save();
-    p.translate(24, 20);
-    p.rotate(40);
-    p.setPen(stift(Umriss, 0.9));
-    p.setBrush(QColor(60, 160, 80));
-    p.drawRect(QRectF(-2, -13, 4, 15));
-    QPainterPath spitze;
-    spitze.moveTo(-2, 2);
-    spitze.lineTo(0, 7);
-    spitze.lineTo(2, 2);
-    spitze.closeSubpath();
-    p.setBrush(QColor(240, 215, 170));
-    p.drawPath(spitze);
-    p.restore();
+    bleistift(p, QPointF(24, 20), 40, 2, -13, 2, QColor(60, 160, 80));
 }
 
 void leitstand(QPainter& p)
