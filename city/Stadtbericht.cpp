@@ -80,12 +80,7 @@ void BerichtSchreiben(const Stadt& stadt, QIODevice& datei)
     HtmlEintrag(QStringLiteral("Kriminalität:"), Listentext(Kriminalitaeten(), stadt.Kriminalitaet), datei);
     HtmlEintrag(QStringLiteral("Bürgermeister/in:"), M(stadt.Buergermeister), datei);
     HtmlZeile(QString(), datei);
-    // Each line of the story becomes a line of the page.
-    QString geschichte = M(stadt.Hintergrund);
-    geschichte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    geschichte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    geschichte.replace(QLatin1Char('\n'), QStringLiteral("</BR>\n"));
-    HtmlZeile(geschichte, datei);
+    HtmlZeile(M(stadt.Hintergrund), datei);
     HtmlZeile(QString(), datei);
 
     const int t = stadt.Tempel.Anzahl();

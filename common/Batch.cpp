@@ -1,10 +1,12 @@
 #include "Batch.h"
 
 #include "Dialoge.h"
+#include "Subs.h"
 #include "Variablen.h"
 #include "Zufall.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace Batch {
 
@@ -73,14 +75,15 @@ Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, 
     v.argumente = argumente;
     const qsizetype i = v.argumente.indexOf(QLatin1String("--seed"));
     if (i >= 0) {
-        bool ok = false;
-        const quint64 saat = i + 1 < v.argumente.size() ? v.argumente[i + 1].toULongLong(&ok) : 0;
-        if (!ok) {
+        const Subs::Ganzzahleingabe saat =
+            Subs::GanzzahlLesen(i + 1 < v.argumente.size() ? v.argumente[i + 1] : QString(), 0,
+                                std::numeric_limits<qint64>::max(), QStringLiteral("--seed"));
+        if (!saat.Ok) {
             v.beenden = true;
-            v.status = Abbruch(QStringLiteral("--seed erwartet eine nicht negative ganze Zahl."));
+            v.status = Abbruch(saat.Meldung);
             return v;
         }
-        Zufall::SaatSetzen(saat);
+        Zufall::SaatSetzen(quint64(saat.Wert));
         v.argumente.remove(i, 2);
     }
     return v;

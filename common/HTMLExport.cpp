@@ -126,8 +126,16 @@ QString HtmlMaskieren(const QString& text)
 {
     QString aus;
     aus.reserve(text.size());
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         switch (c.unicode()) {
+        // A line break typed into a description stays visible and keeps the page line whole.
+        case '\r':
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            aus += QStringLiteral("<BR>");
+            break;
+        case '\n': aus += QStringLiteral("<BR>"); break;
         case '&': aus += QStringLiteral("&amp;"); break;
         case '<': aus += QStringLiteral("&lt;"); break;
         case '>': aus += QStringLiteral("&gt;"); break;

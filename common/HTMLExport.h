@@ -29,7 +29,8 @@ QString HtmlLeerraum(int n);
 // A line of the caller's own markup ("<tr>", "</tr>", "</table>").
 void HtmlRoh(const QString& zeile, QIODevice& datei);
 
-// Masks "&", "<", ">" and the double quote; text without them comes back unchanged.
+// Masks "&", "<", ">" and the double quote, and turns each line break (CR LF, LF or CR) into "<BR>";
+// text without them comes back unchanged.
 QString HtmlMaskieren(const QString& text);
 
 } // namespace HTMLExport

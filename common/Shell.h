@@ -23,6 +23,10 @@ Anbieter& Aktuell();
 // Installs a provider (not owned); nullptr goes back to the plain one (xdg-open and a detached process).
 void Setzen(Anbieter* anbieter);
 
+// Opens a page, file or address for the user. A missing file, or one that no program can show, gets a
+// German message naming it instead of silence. Returns whether it was handed on.
+bool Zeigen(const QString& dokumentOderAdresse);
+
 class Aufzeichnung : public Anbieter {
 public:
     struct Start {
@@ -39,6 +43,8 @@ public:
 
     QStringList geoeffnet;
     QList<Start> gestartet;
+    // What the desktop answers: false plays a system without a program for the document or address.
+    bool erfolg = true;
 
 private:
     Anbieter* m_vorher = nullptr;

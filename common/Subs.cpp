@@ -1,21 +1,25 @@
 #include "Subs.h"
 
+#include "Dateien.h"
 #include "Pfad.h"
 #include "Shell.h"
 #include "Zeilendatei.h"
 #include "Zufall.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
 #include <cmath>
+#include <limits>
 
 namespace Subs {
 
 namespace {
-
-constexpr int kMaxWertlaenge = 254;
 
 QString AbschnittsName(const QString& zeile)
 {
@@ -42,11 +46,18 @@ QString SchluesselDerZeile(const QString& zeile, qsizetype* gleich = nullptr)
     return zeile.left(pos).trimmed();
 }
 
+// Section and key names compare trimmed and without regard to case, in reading and in writing alike.
+QString Vergleichsform(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
 // Index of the section's header line, or -1.
 qsizetype AbschnittSuchen(const QStringList& zeilen, const QString& abschnitt)
 {
+    const QString gesucht = Vergleichsform(abschnitt);
     for (qsizetype i = 0; i < zeilen.size(); ++i)
-        if (IstAbschnitt(zeilen[i]) && AbschnittsName(zeilen[i]).compare(abschnitt, Qt::CaseInsensitive) == 0)
+        if (IstAbschnitt(zeilen[i]) && Vergleichsform(AbschnittsName(zeilen[i])) == gesucht)
             return i;
     return -1;
 }
@@ -54,9 +65,10 @@ qsizetype AbschnittSuchen(const QStringList& zeilen, const QString& abschnitt)
 void WertEinsetzen(QStringList& zeilen, const QString& abschnitt, const QString& schluessel, const QString& wert)
 {
     const qsizetype kopf = AbschnittSuchen(zeilen, abschnitt);
+    const QString gesucht = Vergleichsform(schluessel);
     if (kopf < 0) {
-        zeilen.append(QLatin1Char('[') + abschnitt + QLatin1Char(']'));
-        zeilen.append(schluessel + QLatin1Char('=') + wert);
+        zeilen.append(QLatin1Char('[') + abschnitt.trimmed() + QLatin1Char(']'));
+        zeilen.append(schluessel.trimmed() + QLatin1Char('=') + wert);
         return;
     }
     qsizetype letzte = kopf;
@@ -68,56 +80,169 @@ void WertEinsetzen(QStringList& zeilen, const QString& abschnitt, const QString&
                 letzte = i;
             continue;
         }
-        if (name.compare(schluessel, Qt::CaseInsensitive) == 0) {
+        if (Vergleichsform(name) == gesucht) {
             zeilen[i] = zeilen[i].left(gleich) + QLatin1Char('=') + wert;
             return;
         }
         letzte = i;
     }
-    zeilen.insert(letzte + 1, schluessel + QLatin1Char('=') + wert);
+    zeilen.insert(letzte + 1, schluessel.trimmed() + QLatin1Char('=') + wert);
 }
 
 bool NameErlaubt(const QString& teil)
 {
-    return !teil.isEmpty() && !teil.contains(QLatin1Char('[')) && !teil.contains(QLatin1Char(']'))
+    return !teil.trimmed().isEmpty() && !teil.contains(QLatin1Char('[')) && !teil.contains(QLatin1Char(']'))
         && !teil.contains(QLatin1Char('\n')) && !teil.contains(QLatin1Char('\r'));
+}
+
+// One parsed settings file, kept while its identity, size and modification time stay the same.
+struct Inidatei {
+    dev_t geraet = 0;
+    ino_t knoten = 0;
+    off_t groesse = 0;
+    qint64 geaendert = 0;
+    QStringList abschnitte;
+    QHash<QString, QHash<QString, QString>> werte; // compared section name -> compared key -> value
+};
+
+QHash<QString, Inidatei>& Zwischenspeicher()
+{
+    static QHash<QString, Inidatei> dateien;
+    return dateien;
+}
+
+void Einlesen(Inidatei& ini, const QString& pfad)
+{
+    ini.abschnitte.clear();
+    ini.werte.clear();
+    QHash<QString, QString>* aktuell = nullptr;
+    for (const QString& zeile : Zeilendatei::Lesen(pfad)) {
+        if (IstAbschnitt(zeile)) {
+            const QString name = AbschnittsName(zeile);
+            const QString form = Vergleichsform(name);
+            // A section that appears twice is read from its first place, as the writer writes there.
+            if (ini.werte.contains(form)) {
+                aktuell = nullptr;
+                continue;
+            }
+            ini.abschnitte.append(name);
+            aktuell = &ini.werte[form];
+            continue;
+        }
+        if (!aktuell)
+            continue;
+        qsizetype gleich = 0;
+        const QString name = SchluesselDerZeile(zeile, &gleich);
+        if (name.isEmpty())
+            continue;
+        const QString form = Vergleichsform(name);
+        if (!aktuell->contains(form))
+            aktuell->insert(form, zeile.mid(gleich + 1).trimmed().left(MaxWertlaenge));
+    }
+}
+
+// The parsed file, or nullptr when there is none.
+const Inidatei* IniDatei(const QString& datei)
+{
+    QString pfad = datei;
+    pfad.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    struct stat st {};
+    if (::stat(QFile::encodeName(pfad).constData(), &st) != 0) {
+        pfad = Pfad::Aufloesen(datei);
+        if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
+            return nullptr;
+    }
+    if (!S_ISREG(st.st_mode))
+        return nullptr;
+    Inidatei& ini = Zwischenspeicher()[pfad];
+    const qint64 geaendert = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    if (ini.geraet != st.st_dev || ini.knoten != st.st_ino || ini.groesse != st.st_size || ini.geaendert != geaendert) {
+        ini.geraet = st.st_dev;
+        ini.knoten = st.st_ino;
+        ini.groesse = st.st_size;
+        ini.geaendert = geaendert;
+        Einlesen(ini, pfad);
+    }
+    return &ini;
+}
+
+const QString* IniWert(const QString& datei, const QString& abschnitt, const QString& schluessel)
+{
+    const Inidatei* ini = IniDatei(datei);
+    if (!ini)
+        return nullptr;
+    const auto a = ini->werte.constFind(Vergleichsform(abschnitt));
+    if (a == ini->werte.constEnd())
+        return nullptr;
+    const auto k = a->constFind(Vergleichsform(schluessel));
+    return k == a->constEnd() ? nullptr : &*k;
+}
+
+bool Ablehnen(QString* fehler, const QString& grund)
+{
+    if (fehler)
+        *fehler = grund;
+    return false;
 }
 
 } // namespace
 
 QString IniLesen(const QString& datei, const QString& abschnitt, const QString& schluessel)
 {
-    const QStringList zeilen = Zeilendatei::Lesen(Pfad::Aufloesen(datei));
-    const qsizetype kopf = AbschnittSuchen(zeilen, abschnitt);
-    if (kopf < 0)
-        return QString();
-    for (qsizetype i = kopf + 1; i < zeilen.size() && !IstAbschnitt(zeilen[i]); ++i) {
-        qsizetype gleich = 0;
-        const QString name = SchluesselDerZeile(zeilen[i], &gleich);
-        if (!name.isEmpty() && name.compare(schluessel, Qt::CaseInsensitive) == 0)
-            return zeilen[i].mid(gleich + 1).trimmed().left(kMaxWertlaenge);
-    }
-    return QString();
+    const QString* wert = IniWert(datei, abschnitt, schluessel);
+    return wert ? *wert : QString();
 }
 
-bool IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel, const QString& wert)
+bool IniVorhanden(const QString& datei, const QString& abschnitt, const QString& schluessel)
 {
-    return IniSchreiben(datei, abschnitt, {qMakePair(schluessel, wert)});
+    return IniWert(datei, abschnitt, schluessel) != nullptr;
 }
 
-bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte)
+QStringList IniAbschnitte(const QString& datei)
+{
+    const Inidatei* ini = IniDatei(datei);
+    return ini ? ini->abschnitte : QStringList();
+}
+
+bool IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel, const QString& wert,
+                  QString* fehler)
+{
+    return IniSchreiben(datei, abschnitt, {qMakePair(schluessel, wert)}, fehler);
+}
+
+bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
+                  QString* fehler)
 {
     // A name holding "=", a bracket or a line break would change the file's structure.
     if (!NameErlaubt(abschnitt))
-        return false;
-    for (const auto& paar : werte)
+        return Ablehnen(fehler, QStringLiteral("Der Name „%1“ kann nicht als Abschnitt gespeichert werden; er darf "
+                                               "nicht leer sein und weder „[“ noch „]“ noch einen Zeilenumbruch "
+                                               "enthalten.")
+                                    .arg(abschnitt));
+    for (const auto& paar : werte) {
         if (!NameErlaubt(paar.first) || paar.first.contains(QLatin1Char('=')))
-            return false;
+            return Ablehnen(fehler, QStringLiteral("Der Schlüssel „%1“ kann nicht gespeichert werden.").arg(paar.first));
+        // The reader returns at most 254 characters; a longer value would come back cut.
+        if (paar.second.size() > MaxWertlaenge)
+            return Ablehnen(fehler, QStringLiteral("Der Wert für „%1“ ist %2 Zeichen lang; gespeichert werden können "
+                                                   "höchstens %3.")
+                                        .arg(paar.first)
+                                        .arg(paar.second.size())
+                                        .arg(MaxWertlaenge));
+    }
     const QString pfad = Pfad::Aufloesen(datei);
-    QStringList zeilen = Zeilendatei::Lesen(pfad);
+    const Zeilendatei::Leseergebnis alt = Zeilendatei::Laden(pfad);
+    if (!alt.Gelesen() && alt.Status != Zeilendatei::Lesestatus::Fehlt)
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht geändert werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), alt.Grund));
+    QStringList zeilen = alt.Zeilen;
     for (const auto& paar : werte)
         WertEinsetzen(zeilen, abschnitt, paar.first, paar.second);
-    return Zeilendatei::Schreiben(pfad, zeilen);
+    QString grund;
+    if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
+        return true;
+    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                                .arg(Dateien::Anzeigename(pfad), grund));
 }
 
 bool DateiVorhanden(const QString& pfad)
@@ -164,6 +289,78 @@ qint64 Runden(double wert)
     return qint64(std::nearbyint(wert));
 }
 
+Ganzzahleingabe GanzzahlLesen(const QString& text, qint64 minimum, qint64 maximum, const QString& was)
+{
+    Ganzzahleingabe e;
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        e.Meldung = QStringLiteral("Bitte gebt für %1 eine Zahl ein.").arg(was);
+        return e;
+    }
+    qsizetype i = 0;
+    const bool negativ = t[0] == QLatin1Char('-');
+    if (negativ || t[0] == QLatin1Char('+'))
+        ++i;
+    // Either plain digits, or groups of three digits after a first group of one to three, joined by ".".
+    quint64 betrag = 0;
+    bool zuGross = false;
+    int ziffernImBlock = 0;
+    int bloecke = 1;
+    bool gueltig = i < t.size();
+    for (; gueltig && i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c == QLatin1Char('.')) {
+            gueltig = ziffernImBlock > 0 && (bloecke > 1 ? ziffernImBlock == 3 : ziffernImBlock <= 3);
+            ++bloecke;
+            ziffernImBlock = 0;
+            continue;
+        }
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            gueltig = false;
+            break;
+        }
+        ++ziffernImBlock;
+        if (betrag > (quint64(1) << 63) / 10)
+            zuGross = true;
+        else
+            betrag = betrag * 10 + quint64(c.unicode() - '0');
+    }
+    if (gueltig && bloecke > 1 && ziffernImBlock != 3)
+        gueltig = false;
+    if (!gueltig) {
+        e.Meldung = QStringLiteral("„%1“ ist für %2 keine gültige ganze Zahl. Erlaubt sind Ziffern, ein Vorzeichen "
+                                   "und Punkte als Tausendertrennzeichen wie in „12.000“.")
+                        .arg(t, was);
+        return e;
+    }
+    if (!zuGross && betrag > quint64(std::numeric_limits<qint64>::max()) + (negativ ? 1 : 0))
+        zuGross = true;
+    const qint64 wert = zuGross ? 0 : (negativ ? qint64(0 - betrag) : qint64(betrag));
+    if ((zuGross && !negativ) || (!zuGross && wert > maximum)) {
+        e.Meldung = QStringLiteral("„%1“ ist zu groß für %2; höchstens %3 ist möglich.").arg(t, was, Tausender(maximum));
+        return e;
+    }
+    if (zuGross || wert < minimum) {
+        e.Meldung = QStringLiteral("„%1“ ist zu klein für %2; mindestens %3 ist nötig.").arg(t, was, Tausender(minimum));
+        return e;
+    }
+    e.Ok = true;
+    e.Wert = wert;
+    return e;
+}
+
+QString Tausender(qint64 zahl)
+{
+    const QString ziffern = QString::number(zahl < 0 ? -(zahl + 1) + quint64(1) : quint64(zahl));
+    QString aus;
+    for (qsizetype i = 0; i < ziffern.size(); ++i) {
+        if (i > 0 && (ziffern.size() - i) % 3 == 0)
+            aus += QLatin1Char('.');
+        aus += ziffern[i];
+    }
+    return zahl < 0 ? QLatin1Char('-') + aus : aus;
+}
+
 double Zahl(const QString& text, bool* ok)
 {
     QString t = text.trimmed();
@@ -196,7 +393,7 @@ qint64 Ganzzahl(const QString& text, bool* ok)
 
 void HilfeOeffnen(const QString& seite)
 {
-    Shell::Aktuell().Oeffnen(Pfad::Aufloesen(seite));
+    Shell::Zeigen(Pfad::Aufloesen(seite));
 }
 
 } // namespace Subs

@@ -8,16 +8,27 @@
 // from text, help pages.
 namespace Subs {
 
-// The value of a key of a settings-format file ("[section]", "key=value"); section and key are looked up
-// without regard to case. Missing file, section or key give the empty text; at most 254 characters return.
+// Values longer than this cannot be stored in a settings-format file; readers return at most this many.
+constexpr int MaxWertlaenge = 254;
+
+// The value of a key of a settings-format file ("[section]", "key=value"); section and key names are
+// trimmed and compared without regard to case, here and in IniSchreiben. Missing file, section or key give
+// the empty text; at most 254 characters return. Each file is parsed once and kept until it changes.
 QString IniLesen(const QString& datei, const QString& abschnitt, const QString& schluessel);
+// Whether the key exists (with any value); loops over counted keys stop at the first missing one.
+bool IniVorhanden(const QString& datei, const QString& abschnitt, const QString& schluessel);
+// The sections of the file in file order, as written there (trimmed).
+QStringList IniAbschnitte(const QString& datei);
 
 // Writes one key, creating file, section or key as needed; every other line stays in place. The file is
-// rewritten atomically. Returns false when the file could not be written (for example a missing folder).
-bool IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel, const QString& wert);
+// rewritten atomically. Returns false, with a German reason if asked, when the file could not be written
+// or a name or value cannot be stored (a bracket, "=" or line break in a name, a value over 254 characters).
+bool IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel, const QString& wert,
+                  QString* fehler = nullptr);
 
 // Several keys of one section in one atomic rewrite, in the given order.
-bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte);
+bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
+                  QString* fehler = nullptr);
 
 // True when a plain, non-hidden file matches the path; the file name may hold the wildcards * and ?.
 // Names are matched without regard to case. A folder never counts.
@@ -32,13 +43,25 @@ int Zufallszahl(int n);
 // Rounds to the nearest whole number, halves to the even neighbour.
 qint64 Runden(double wert);
 
-// Reads a number as the user typed it: blanks around it, an optional sign, a decimal comma or point.
+// Reads a whole number typed by a user or given to a batch command: blanks around it, an optional sign,
+// digits, and "." between groups of three digits as the German thousands separator ("12.000" is 12000).
+// "1,5" and "1.5" are refused. The message says why, naming the value as `was` ("die Einwohnerzahl").
+struct Ganzzahleingabe {
+    bool Ok = false;
+    qint64 Wert = 0;
+    QString Meldung;
+};
+Ganzzahleingabe GanzzahlLesen(const QString& text, qint64 minimum, qint64 maximum, const QString& was);
+// "12.000": a whole number with German thousands separators.
+QString Tausender(qint64 zahl);
+
+// Reads a number where decimals are allowed: blanks around it, an optional sign, a decimal comma or point.
 // Anything else gives 0 and *ok false.
 double Zahl(const QString& text, bool* ok = nullptr);
 // The same, rounded half to even to a whole number.
 qint64 Ganzzahl(const QString& text, bool* ok = nullptr);
 
-// Opens a help page with the system's default handler; a missing page is not reported.
+// Opens a help page with the system's default handler; a missing page or a missing handler is reported.
 void HilfeOeffnen(const QString& seite);
 
 } // namespace Subs

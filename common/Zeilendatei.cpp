@@ -1,9 +1,16 @@
 #include "Zeilendatei.h"
 
+#include "Dateien.h"
 #include "Subs.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Zeilendatei {
 
@@ -79,9 +86,10 @@ QByteArray Kodieren(const QString& wert)
     return aus;
 }
 
-QString Dekodieren(const QByteArray& zeile)
+namespace {
+
+QString ReferenzenAufloesen(const QString& text)
 {
-    const QString text = AusCodepage(zeile);
     if (!text.contains(QLatin1String("&#")))
         return text;
     QString aus;
@@ -98,6 +106,13 @@ QString Dekodieren(const QByteArray& zeile)
         }
     }
     return aus;
+}
+
+} // namespace
+
+QString Dekodieren(const QByteArray& zeile)
+{
+    return ReferenzenAufloesen(AusCodepage(zeile));
 }
 
 QString AusCodepage(const QByteArray& bytes)
@@ -135,31 +150,165 @@ QString Druckzahl(qint64 zahl)
     return (zahl < 0 ? QString() : QStringLiteral(" ")) + QString::number(zahl) + QLatin1Char(' ');
 }
 
-QStringList Lesen(const QString& pfad, bool* vorhanden)
+QStringList Zerlegen(const QByteArray& bytes)
 {
-    QFile datei(pfad);
     QStringList zeilen;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        if (vorhanden)
-            *vorhanden = false;
-        return zeilen;
-    }
-    if (vorhanden)
-        *vorhanden = true;
-    const QByteArray inhalt = datei.readAll();
+    const char* daten = bytes.constData();
+    const qsizetype n = bytes.size();
     qsizetype anfang = 0;
-    while (anfang < inhalt.size()) {
-        qsizetype ende = inhalt.indexOf('\n', anfang);
-        const qsizetype naechste = ende < 0 ? inhalt.size() : ende + 1;
-        if (ende < 0)
-            ende = inhalt.size();
-        qsizetype laenge = ende - anfang;
-        if (laenge > 0 && inhalt[anfang + laenge - 1] == '\r')
-            --laenge;
-        zeilen.append(Dekodieren(QByteArray::fromRawData(inhalt.constData() + anfang, laenge)));
-        anfang = naechste;
+    while (anfang < n) {
+        qsizetype ende = anfang;
+        while (ende < n && daten[ende] != '\n' && daten[ende] != '\r')
+            ++ende;
+        zeilen.append(Dekodieren(QByteArray::fromRawData(daten + anfang, ende - anfang)));
+        if (ende < n && daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n')
+            ++ende;
+        anfang = ende + 1;
     }
     return zeilen;
+}
+
+QStringList ZerlegenText(const QString& text)
+{
+    QStringList zeilen;
+    const qsizetype n = text.size();
+    qsizetype anfang = 0;
+    while (anfang < n) {
+        qsizetype ende = anfang;
+        while (ende < n && text[ende] != QLatin1Char('\n') && text[ende] != QLatin1Char('\r'))
+            ++ende;
+        zeilen.append(ReferenzenAufloesen(text.mid(anfang, ende - anfang)));
+        if (ende < n && text[ende] == QLatin1Char('\r') && ende + 1 < n && text[ende + 1] == QLatin1Char('\n'))
+            ++ende;
+        anfang = ende + 1;
+    }
+    return zeilen;
+}
+
+bool IstUtf8(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    bool mehrbyte = false;
+    for (const char c : bytes) {
+        if (uchar(c) >= 0x80) {
+            mehrbyte = true;
+            break;
+        }
+    }
+    if (!mehrbyte)
+        return false;
+    QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = dekoder.decode(bytes);
+    return !dekoder.hasError();
+}
+
+namespace {
+
+QString Entfernen(QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return QString::fromUtf8(bytes);
+}
+
+// The first line of what has been read so far, decoded as the whole file will be.
+QString ErsteZeile(const QByteArray& bytes, bool utf8)
+{
+    qsizetype ende = 0;
+    while (ende < bytes.size() && bytes[ende] != '\n' && bytes[ende] != '\r')
+        ++ende;
+    QByteArray zeile = bytes.left(ende);
+    if (utf8 && IstUtf8(zeile))
+        return ReferenzenAufloesen(Entfernen(zeile));
+    return Dekodieren(zeile);
+}
+
+Leseergebnis Abgelehnt(Lesestatus status, const QString& grund)
+{
+    Leseergebnis e;
+    e.Status = status;
+    e.Grund = grund;
+    return e;
+}
+
+} // namespace
+
+namespace {
+
+// The bytes of a regular file within the size limit; with a check, the first line is judged before the
+// rest is read.
+Leseergebnis Roh(const QString& pfad, const Leseoptionen& optionen, QByteArray& bytes)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return Abgelehnt(Lesestatus::Fehlt, QStringLiteral("die Datei ist nicht vorhanden"));
+    if (!info.isFile())
+        return Abgelehnt(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
+    // Opened without blocking and checked again on the open handle: a FIFO or device swapped in after
+    // the check above must not block the tool.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Abgelehnt(Lesestatus::Unlesbar, info.isReadable() ? QStringLiteral("die Datei konnte nicht geöffnet werden")
+                                                                 : QStringLiteral("die Berechtigung zum Lesen fehlt"));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Abgelehnt(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
+    }
+    const QString zuGross = QStringLiteral("die Datei ist größer als %1 MiB").arg(Dateien::Hoechstgroesse / (1024 * 1024));
+    if (st.st_size > Dateien::Hoechstgroesse) {
+        ::close(fd);
+        return Abgelehnt(Lesestatus::ZuGross, zuGross);
+    }
+    QFile datei;
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Abgelehnt(Lesestatus::Unlesbar, QStringLiteral("die Datei konnte nicht geöffnet werden"));
+    }
+    if (optionen.Kopfzeile) {
+        // Enough for any first line the suite writes; a longer one fails every check anyway.
+        bytes = datei.read(64 * 1024);
+        if (!optionen.Kopfzeile(ErsteZeile(bytes, optionen.Utf8Erkennen)))
+            return Abgelehnt(Lesestatus::FalscheKopfzeile, QStringLiteral("die erste Zeile ist nicht die erwartete"));
+    }
+    // Read to the end, but never more than one byte past the limit, in case the file grew since it was checked.
+    bytes.reserve(qsizetype(st.st_size) + 1);
+    while (bytes.size() <= Dateien::Hoechstgroesse) {
+        const QByteArray stueck = datei.read(qMin<qint64>(qMax<qint64>(st.st_size - bytes.size() + 1, 4096),
+                                                          Dateien::Hoechstgroesse + 1 - bytes.size()));
+        if (stueck.isEmpty())
+            break;
+        bytes += stueck;
+    }
+    if (datei.error() != QFileDevice::NoError)
+        return Abgelehnt(Lesestatus::Unlesbar, Dateien::Fehlertext(datei));
+    if (bytes.size() > Dateien::Hoechstgroesse)
+        return Abgelehnt(Lesestatus::ZuGross, zuGross);
+    return Leseergebnis();
+}
+
+} // namespace
+
+Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen)
+{
+    QByteArray bytes;
+    Leseergebnis e = Roh(pfad, optionen, bytes);
+    if (!e.Gelesen())
+        return e;
+    if (optionen.Utf8Erkennen && IstUtf8(bytes))
+        e.Zeilen = ZerlegenText(Entfernen(bytes));
+    else
+        e.Zeilen = Zerlegen(bytes);
+    return e;
+}
+
+QStringList Lesen(const QString& pfad, bool* vorhanden)
+{
+    Leseergebnis e = Laden(pfad);
+    if (vorhanden)
+        *vorhanden = e.Gelesen();
+    return std::move(e.Zeilen);
 }
 
 namespace {
@@ -169,18 +318,18 @@ bool AtomarSchreiben(const QString& pfad, const QByteArray& bytes, QString* fehl
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Schreibfehlertext(pfad);
         return false;
     }
     if (datei.write(bytes) != bytes.size()) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Fehlertext(datei);
         datei.cancelWriting();
         return false;
     }
     if (!datei.commit()) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Fehlertext(datei);
         return false;
     }
     return true;
@@ -201,18 +350,16 @@ bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
 bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
 {
     QByteArray bytes;
-    QFile alt(pfad);
-    if (alt.exists()) {
-        if (!alt.open(QIODevice::ReadOnly)) {
+    if (QFileInfo::exists(pfad) || QFileInfo(pfad).isSymLink()) {
+        const Leseergebnis e = Roh(pfad, {}, bytes);
+        if (!e.Gelesen()) {
             if (fehler)
-                *fehler = alt.errorString();
+                *fehler = e.Grund;
             return false;
         }
-        bytes = alt.readAll();
-        alt.close();
     }
     // A last line without its line end would otherwise swallow the new line.
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += "\r\n";
     bytes += Kodieren(zeile);
     bytes += "\r\n";

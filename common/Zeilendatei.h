@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Line files of the suite: Windows-1252 text, one value per line, CR LF after every line.
 //
 // A value is always kept on one line: line breaks inside a value, characters outside the code page and a
@@ -23,8 +25,38 @@ QByteArray InCodepage(const QString& text);
 // A number as a print statement writes it into a line: a blank unless negative, the digits, a blank (" 3 ").
 QString Druckzahl(qint64 zahl);
 
-// All lines of a file; CR LF or LF, a missing last line end is fine. A missing file gives no lines and
-// sets *vorhanden to false.
+// Every line of the bytes: CR LF, LF and a lone CR all end a line; a missing last line end is fine.
+// Lines are decoded from the code page and their references turned back.
+QStringList Zerlegen(const QByteArray& bytes);
+// The same for text that is already decoded (an exchange file in UTF-8).
+QStringList ZerlegenText(const QString& text);
+
+// How reading a file went. Anything but Gelesen comes with a German reason for the user's message.
+enum class Lesestatus { Gelesen, Fehlt, KeineDatei, ZuGross, Unlesbar, FalscheKopfzeile };
+
+struct Leseergebnis {
+    Lesestatus Status = Lesestatus::Gelesen;
+    QStringList Zeilen;
+    QString Grund;
+    bool Gelesen() const { return Status == Lesestatus::Gelesen; }
+};
+
+struct Leseoptionen {
+    // Checked on the first line before the rest of the file is read; false refuses the file.
+    std::function<bool(const QString&)> Kopfzeile;
+    // Exchange files may come from an editor that saved them as UTF-8 (with or without BOM).
+    bool Utf8Erkennen = false;
+};
+
+// Reads a regular file of at most Dateien::Hoechstgroesse bytes. Folders, devices and pipes are refused,
+// so /dev/zero or a FIFO never blocks a tool.
+Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen = {});
+
+// The bytes decode as UTF-8 rather than Windows-1252: a BOM, or valid UTF-8 with multi-byte sequences.
+bool IstUtf8(const QByteArray& bytes);
+
+// All lines of a file (Laden without a check). A file that is missing or cannot be read gives no lines
+// and sets *vorhanden to false.
 QStringList Lesen(const QString& pfad, bool* vorhanden = nullptr);
 
 // Writes the file whole and atomically (temporary file, then rename): a failure leaves the old file intact.

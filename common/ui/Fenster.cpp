@@ -13,6 +13,9 @@
 #include <QToolButton>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QPainter>
 #include <QWidget>
 
@@ -55,6 +58,12 @@ void UiEinrichten()
     static QtShell shell;
     Dialoge::Setzen(&dialoge);
     Shell::Setzen(&shell);
+    // Qt's own dialogs (file, print, input) speak German whatever the system's language is.
+    static QTranslator uebersetzung;
+    if (uebersetzung.isEmpty()
+        && uebersetzung.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&uebersetzung);
 }
 
 QPixmap Bild(const QString& name)

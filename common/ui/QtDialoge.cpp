@@ -1,6 +1,7 @@
 #include "QtDialoge.h"
 
 #include "Pfad.h"
+#include "Variablen.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -61,9 +62,21 @@ QString QtDialoge::FilterUmwandeln(const QString& filter, QString* ersteEndung)
     return paare.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// Qt's own dialog, so its German translation applies whatever desktop runs the program.
+void Einrichten(QFileDialog& dialog, const QString& titel)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(Variablen::Programmtitel.isEmpty() ? titel : Variablen::Programmtitel + QStringLiteral(" - ") + titel);
+}
+
+} // namespace
+
 QString QtDialoge::DateiOeffnen(const QString& ordner, const QString& filter)
 {
     QFileDialog dialog(QApplication::activeWindow(), QString(), Pfad::Aufloesen(ordner), FilterUmwandeln(filter));
+    Einrichten(dialog, QStringLiteral("Datei öffnen"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -75,6 +88,7 @@ QString QtDialoge::DateiSpeichern(const QString& ordner, const QString& filter)
 {
     QString endung;
     QFileDialog dialog(QApplication::activeWindow(), QString(), Pfad::Aufloesen(ordner), FilterUmwandeln(filter, &endung));
+    Einrichten(dialog, QStringLiteral("Datei speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without its extension gets the filter's one, as users expect.
@@ -87,5 +101,6 @@ QString QtDialoge::DateiSpeichern(const QString& ordner, const QString& filter)
 bool QtDialoge::DruckerWaehlen(QPrinter& drucker)
 {
     QPrintDialog dialog(&drucker, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
     return dialog.exec() == QDialog::Accepted;
 }

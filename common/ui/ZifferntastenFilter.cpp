@@ -1,13 +1,22 @@
 #include "ZifferntastenFilter.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
 
 ZifferntastenFilter::ZifferntastenFilter(QObject* eltern) : QObject(eltern) {}
 
 void ZifferntastenFilter::Anbringen(QLineEdit* box)
 {
     box->installEventFilter(new ZifferntastenFilter(box));
+    // Dropped text would bypass the filter; numbers are typed or pasted.
+    box->setAcceptDrops(false);
 }
 
 bool ZifferntastenFilter::Erlaubt(const QString& text, int cursor, QChar zeichen)
@@ -23,29 +32,79 @@ bool ZifferntastenFilter::Erlaubt(const QString& text, int cursor, QChar zeichen
     return false;
 }
 
+void ZifferntastenFilter::Einfuegen(QLineEdit* box, const QString& text)
+{
+    if (box->hasSelectedText())
+        box->del();
+    for (const QChar zeichen : text)
+        if (Erlaubt(box->text(), box->cursorPosition(), zeichen))
+            box->insert(QString(zeichen));
+}
+
+namespace {
+
+// The text and caret a typed character meets: a selection is replaced by what is typed.
+bool TippenErlaubt(const QLineEdit* box, QChar zeichen)
+{
+    QString text = box->text();
+    int cursor = box->cursorPosition();
+    if (box->hasSelectedText()) {
+        cursor = box->selectionStart();
+        text.remove(cursor, box->selectedText().size());
+    }
+    return ZifferntastenFilter::Erlaubt(text, cursor, zeichen);
+}
+
+} // namespace
+
 bool ZifferntastenFilter::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (ereignis->type() != QEvent::KeyPress)
-        return false;
-    auto* taste = static_cast<QKeyEvent*>(ereignis);
     auto* box = qobject_cast<QLineEdit*>(objekt);
-    if (!box)
+    if (!box || box->isReadOnly())
         return false;
-    switch (taste->key()) {
-    case Qt::Key_Backspace:
-        return false;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return false;
-    default:
-        break;
+    switch (ereignis->type()) {
+    case QEvent::KeyPress: {
+        auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->matches(QKeySequence::Paste)) {
+            Einfuegen(box, QApplication::clipboard()->text());
+            return true;
+        }
+        const QString text = taste->text();
+        // Keys that type nothing printable (Delete, arrows, Home/End, Backspace, Enter) and shortcuts with
+        // Ctrl pass; AltGr characters carry Ctrl and Alt together and are judged like typed ones.
+        const Qt::KeyboardModifiers mod = taste->modifiers();
+        const bool kuerzel = (mod & Qt::ControlModifier) && !(mod & Qt::AltModifier);
+        if (text.isEmpty() || !text.front().isPrint() || kuerzel)
+            return false;
+        return !TippenErlaubt(box, text.front());
     }
-    const QString text = taste->text();
-    if (text.isEmpty())
-        return false; // navigation and function keys carry no character
-    // Control characters (paste, cut) count as other keys, so nothing foreign gets into the box.
-    return !Erlaubt(box->text(), box->cursorPosition(), text.front());
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes the X11 selection.
+        auto* maus = static_cast<QMouseEvent*>(ereignis);
+        if (maus->button() != Qt::MiddleButton || !QApplication::clipboard()->supportsSelection())
+            return false;
+        box->setCursorPosition(box->cursorPositionAt(maus->position().toPoint()));
+        Einfuegen(box, QApplication::clipboard()->text(QClipboard::Selection));
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        // The box's own menu, with "Einfügen" filtering like Ctrl+V.
+        auto* menue = box->createStandardContextMenu();
+        menue->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* aktion : menue->actions()) {
+            if (aktion->objectName() == QLatin1String("edit-paste")) {
+                aktion->disconnect();
+                QPointer<QLineEdit> ziel(box);
+                connect(aktion, &QAction::triggered, box, [ziel] {
+                    if (ziel)
+                        Einfuegen(ziel, QApplication::clipboard()->text());
+                });
+            }
+        }
+        menue->popup(static_cast<QContextMenuEvent*>(ereignis)->globalPos());
+        return true;
+    }
+    default:
+        return false;
+    }
 }

@@ -448,6 +448,11 @@ void TestCityFenster::htmlBerichtUndHilfe()
     QCOMPARE(inst.Bytes(QStringLiteral("HTML/bericht.html")), erwartet);
     QVERIFY(shell.geoeffnet.isEmpty()); // nothing is shown afterwards
 
+    // Without the page the user is told which file is missing; nothing is handed to the desktop.
+    Knopf(&fenster, QStringLiteral("cmdHelp"))->click();
+    QVERIFY(shell.geoeffnet.isEmpty());
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("City.htm")));
+    inst.Schreiben(QStringLiteral("Hilfe/City.htm"), "<html></html>");
     Knopf(&fenster, QStringLiteral("cmdHelp"))->click();
     QCOMPARE(shell.geoeffnet.size(), 1);
     QVERIFY(shell.geoeffnet[0].endsWith(QStringLiteral("/Hilfe/City.htm")));

@@ -319,9 +319,8 @@ void TestCityRegister::berichtGeschichteMitZeilenumbruch()
     s.Hintergrund = QStringLiteral("Gegründet am Fluss.\nSpäter ummauert.");
     QVERIFY(BerichtSpeichern(s, inst.Pfad(QStringLiteral("HTML/b.html"))));
     const QStringList zeilen = Zeilendatei::AusCodepage(inst.Bytes(QStringLiteral("HTML/b.html"))).split(QStringLiteral("\r\n"));
-    const qsizetype i = zeilen.indexOf(QStringLiteral("Gegründet am Fluss.</BR>"));
-    QVERIFY(i > 0);
-    QCOMPARE(zeilen[i + 1], QStringLiteral("Später ummauert.</BR>"));
+    // The break stays visible in a browser and the story keeps to one line of the page.
+    QVERIFY(zeilen.contains(QStringLiteral("Gegründet am Fluss.<BR>Später ummauert.</BR>")));
     QString fehler;
     QVERIFY(!BerichtSpeichern(s, inst.Pfad(QStringLiteral("nicht/da/b.html")), &fehler));
     QVERIFY(!fehler.isEmpty());

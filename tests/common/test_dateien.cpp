@@ -29,7 +29,14 @@ private Q_SLOTS:
     {
         TestInstallation inst(false);
         const QString lang(300, QLatin1Char('x'));
-        QVERIFY(Subs::IniSchreiben(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k"), lang));
+        // A hand-edited file may hold a longer value; it reads cut to 254 characters.
+        inst.Schreiben(QStringLiteral("a.ini"), "[S]\r\nk=" + lang.toLatin1() + "\r\n");
+        QCOMPARE(Subs::IniLesen(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k")), lang.left(254));
+        // The writer refuses it instead of storing what would come back cut, and says why.
+        QString fehler;
+        QVERIFY(!Subs::IniSchreiben(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k"), lang, &fehler));
+        QVERIFY(fehler.contains(QStringLiteral("254")));
+        QVERIFY(Subs::IniSchreiben(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k"), lang.left(254)));
         QCOMPARE(Subs::IniLesen(inst.Pfad(QStringLiteral("a.ini")), QStringLiteral("S"), QStringLiteral("k")), lang.left(254));
     }
 

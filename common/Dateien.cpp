@@ -1,0 +1,83 @@
+#include "Dateien.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
+
+namespace Dateien {
+
+QString Anzeigename(const QString& pfad)
+{
+    return QStringLiteral("„") + QDir::toNativeSeparators(pfad) + QStringLiteral("“");
+}
+
+QString Schreibfehlertext(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    const QFileInfo ordner(info.absolutePath());
+    if (!ordner.exists())
+        return QStringLiteral("der Ordner %1 ist nicht vorhanden").arg(Anzeigename(ordner.absoluteFilePath()));
+    if (!ordner.isDir())
+        return QStringLiteral("%1 ist kein Ordner").arg(Anzeigename(ordner.absoluteFilePath()));
+    if (info.isDir())
+        return QStringLiteral("an dieser Stelle liegt ein Ordner");
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("die Datei ist schreibgeschützt");
+    if (!ordner.isWritable())
+        return QStringLiteral("im Ordner %1 fehlt die Schreibberechtigung").arg(Anzeigename(ordner.absoluteFilePath()));
+    return QStringLiteral("der Datenträger ist voll oder nicht beschreibbar");
+}
+
+QString Fehlertext(const QFileDevice& datei)
+{
+    const QString pfad = datei.fileName();
+    switch (datei.error()) {
+    case QFileDevice::NoError:
+        return QString();
+    case QFileDevice::ResourceError:
+        return QStringLiteral("der Datenträger ist voll oder das System hat keine Mittel mehr frei");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("die Berechtigung fehlt");
+    case QFileDevice::ReadError:
+        return QStringLiteral("die Datei konnte nicht gelesen werden");
+    case QFileDevice::OpenError:
+        if (datei.openMode() & QIODevice::WriteOnly)
+            return Schreibfehlertext(pfad);
+        if (!QFileInfo::exists(pfad))
+            return QStringLiteral("die Datei ist nicht vorhanden");
+        if (!QFileInfo(pfad).isReadable())
+            return QStringLiteral("die Berechtigung zum Lesen fehlt");
+        return QStringLiteral("die Datei konnte nicht geöffnet werden");
+    case QFileDevice::WriteError:
+    case QFileDevice::RenameError:
+    case QFileDevice::CopyError:
+    case QFileDevice::RemoveError:
+    case QFileDevice::ResizeError:
+        return Schreibfehlertext(pfad);
+    default:
+        return QStringLiteral("unbekannter Fehler beim Zugriff auf die Datei");
+    }
+}
+
+bool SicherungAnlegen(const QString& pfad, QString* fehler, QString* ziel)
+{
+    if (!QFileInfo::exists(pfad))
+        return true;
+    QString name = pfad + QStringLiteral(".bak");
+    for (int i = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++i)
+        name = pfad + QStringLiteral(".bak") + QString::number(i);
+    QFile quelle(pfad);
+    if (quelle.copy(name)) {
+        if (ziel)
+            *ziel = name;
+        return true;
+    }
+    if (fehler)
+        *fehler = QStringLiteral("Die Sicherung %1 konnte nicht angelegt werden (%2); die Datei %3 wurde deshalb "
+                                 "nicht überschrieben.")
+                      .arg(Anzeigename(name), Schreibfehlertext(name), Anzeigename(pfad));
+    return false;
+}
+
+} // namespace Dateien

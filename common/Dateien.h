@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QFileDevice;
+
+// What every file reader and writer of the suite shares: the size limit, German reasons for failures, and
+// the backup that a damaged database gets before it is rewritten.
+namespace Dateien {
+
+// Readers refuse larger files: a data file of the suite is far smaller, and a film or /dev/zero picked by
+// mistake must not block a tool.
+constexpr qint64 Hoechstgroesse = qint64(64) * 1024 * 1024;
+
+// The path as the user sees it, in German quotes: „/home/…/Städte.dat“.
+QString Anzeigename(const QString& pfad);
+
+// Why an operation on the file failed, as a German phrase (no system text): "der Ordner fehlt",
+// "keine Berechtigung", "der Datenträger ist voll" ...
+QString Fehlertext(const QFileDevice& datei);
+// The same for a path that could not be written, judged from the file system (folder, rights).
+QString Schreibfehlertext(const QString& pfad);
+
+// Copies the file aside before a damaged original is rewritten: "name.bak", or the first free of
+// "name.bak2", "name.bak3" ... so an earlier backup is never replaced. A missing file needs no backup.
+// On failure returns false with a German message for the user.
+bool SicherungAnlegen(const QString& pfad, QString* fehler = nullptr, QString* ziel = nullptr);
+
+} // namespace Dateien
