@@ -40,8 +40,8 @@ bool KarteAktualisieren(const Stadt& stadt, QString& x, QString& y)
 
 bool StadtPlatzieren(Stadt& stadt, int pixelX, int pixelY)
 {
-    if (!KarteEintragen(stadt, QString::number(qint64(pixelX) * Kartenmassstab),
-                        QString::number(qint64(pixelY) * Kartenmassstab)))
+    if (!KarteEintragen(stadt, QString::number(qint64(pixelX) * ExplorerEngine::Kartenmassstab),
+                        QString::number(qint64(pixelY) * ExplorerEngine::Kartenmassstab)))
         return false;
     stadt.StadtAufKarte = true;
     return true;

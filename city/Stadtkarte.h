@@ -7,9 +7,6 @@ namespace CityEngine {
 
 struct Stadt;
 
-// Map units per pixel of the map picture (the twip at 96 pixels per inch).
-constexpr int Kartenmassstab = 15;
-
 extern const QString Kartenbild; // "\Explorer\Aventurien.jpg" below DataPfad
 
 // Whether the city's name is a line of Städteliste.dat (exact comparison).

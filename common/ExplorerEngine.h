@@ -6,6 +6,9 @@
 // The world map's city register (DataPfad\Explorer\Städteliste.dat and Städte.dat) and the region tables.
 namespace ExplorerEngine {
 
+// Map units per screen pixel of the map pictures (a click at pixel x lies at 15·x units).
+constexpr int Kartenmassstab = 15;
+
 // The twenty region codes in their fixed order (the index of the tables below).
 const QStringList& RegionCodes();
 // 1 where region b borders on region a, 2 otherwise; filled by RegionenInitialisieren.

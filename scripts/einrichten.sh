@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 WERKBUND_QUELLE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-WERKBUND_PAKETE="cmake ninja-build g++ qt6-base-dev fonts-dejavu-core"
+WERKBUND_PAKETE="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-dejavu-core"
 
 pakete_einrichten() {
   local fehlend=""
@@ -24,9 +24,12 @@ pakete_einrichten() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $fehlend
 }
 
-# bauen BUILDORDNER [cmake-Optionen...]
+# bauen BUILDORDNER [cmake-Optionen...]; WERKBUND_BAUZIEL names a single target to build instead of all.
 bauen() {
   local ordner=$1; shift
-  cmake -S "$WERKBUND_QUELLE" -B "$ordner" -G Ninja "$@" >/dev/null
-  cmake --build "$ordner" -j "$(nproc)"
+  local beschleuniger=()
+  # A compiler cache, where one is installed, makes rebuilds of several build folders cheap.
+  if command -v ccache >/dev/null; then beschleuniger=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+  cmake -S "$WERKBUND_QUELLE" -B "$ordner" -G Ninja "${beschleuniger[@]}" "$@" >/dev/null
+  cmake --build "$ordner" -j "$(nproc)" ${WERKBUND_BAUZIEL:+--target "$WERKBUND_BAUZIEL"}
 }
