@@ -80,4 +80,26 @@ bool SicherungAnlegen(const QString& pfad, QString* fehler, QString* ziel)
     return false;
 }
 
+bool NameFuerDatei(const QString& name, QString* grund)
+{
+    const auto ablehnen = [grund](const QString& text) {
+        if (grund)
+            *grund = text;
+        return false;
+    };
+    if (name.trimmed().isEmpty())
+        return ablehnen(QStringLiteral("Der Name ist leer."));
+    if (name.contains(QLatin1String("..")))
+        return ablehnen(QStringLiteral("Der Name „%1“ darf keine zwei Punkte hintereinander („..“) enthalten.").arg(name));
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return ablehnen(QStringLiteral("Der Name darf keine Steuerzeichen (wie einen Zeilenumbruch) enthalten."));
+        if (QStringLiteral("/\\<>:\"|?*").contains(c))
+            return ablehnen(QStringLiteral("Der Name „%1“ enthält das Zeichen „%2“, das in keinem Dateinamen stehen darf. "
+                                           "Nicht erlaubt sind / \\ < > : \" | ? *.")
+                                .arg(name, c));
+    }
+    return true;
+}
+
 } // namespace Dateien

@@ -26,4 +26,9 @@ QString Schreibfehlertext(const QString& pfad);
 // On failure returns false with a German message for the user.
 bool SicherungAnlegen(const QString& pfad, QString* fehler = nullptr, QString* ziel = nullptr);
 
+// Whether a name the user typed can become part of a file name (a warehouse category, a kind of shop):
+// not blank, no path separator, no "..", no control character and none of < > : " | ? *. Otherwise false
+// with a German reason that names the offending character.
+bool NameFuerDatei(const QString& name, QString* grund = nullptr);
+
 } // namespace Dateien

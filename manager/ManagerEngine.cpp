@@ -1,6 +1,7 @@
 #include "ManagerEngine.h"
 
 #include "Adressen.h"
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "FileSearchEngine.h"
 #include "Pfad.h"
@@ -56,17 +57,6 @@ bool KopieSchreiben(const QString& quelle, const QString& ziel, QString* fehler)
         *fehler = aus.errorString();
         return false;
     }
-    return true;
-}
-
-// A category line becomes part of a file name: it must not reach out of the backup folder.
-bool KategorieSicher(const QString& kategorie)
-{
-    if (kategorie.contains(QLatin1String("..")))
-        return false;
-    for (const QChar c : kategorie)
-        if (c.unicode() < 0x20 || QStringLiteral("/\\<>:\"|?*").contains(c))
-            return false;
     return true;
 }
 
@@ -253,7 +243,8 @@ void BackupAnlegen()
     for (const QString& kategorie : kategorien) {
         if (kategorie.isEmpty())
             continue;
-        if (!KategorieSicher(kategorie)) {
+        // A category line becomes part of a file name: it must not reach out of the backup folder.
+        if (!Dateien::NameFuerDatei(kategorie)) {
             fehler.append(kategorie + QStringLiteral(" (kein gültiger Dateiname)"));
             continue;
         }
