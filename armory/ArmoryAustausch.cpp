@@ -1,5 +1,6 @@
 #include "ArmoryAustausch.h"
 
+#include "Dateien.h"
 #include "Zeilendatei.h"
 
 namespace ArmoryAustausch {
@@ -31,19 +32,25 @@ bool Exportieren(Tabelle t, const QStringList& zeile, const QString& pfad, QStri
     if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden (%2).").arg(pfad, grund);
+        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 
 std::optional<Eintrag> Lesen(const QString& pfad, QString* fehler)
 {
-    bool vorhanden = false;
-    const QStringList zeilen = Zeilendatei::Lesen(pfad, &vorhanden);
-    if (!vorhanden) {
+    Zeilendatei::Leseoptionen optionen;
+    optionen.Kopfzeile = [](const QString& erste) {
+        return erste == Kennzeile(Tabelle::NWaffen) || erste == Kennzeile(Tabelle::FWaffen) || erste == Kennzeile(Tabelle::Armor);
+    };
+    // A record edited in a text editor may come back as UTF-8.
+    optionen.Utf8Erkennen = true;
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad, optionen);
+    if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt || gelesen.Status == Zeilendatei::Lesestatus::Unlesbar) {
         if (fehler)
-            *fehler = QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden.").arg(pfad);
+            *fehler = QStringLiteral("Die Datei %1 konnte nicht gelesen werden: %2.").arg(Dateien::Anzeigename(pfad), gelesen.Grund);
         return std::nullopt;
     }
+    const QStringList& zeilen = gelesen.Zeilen;
     for (Tabelle t : {Tabelle::Armor, Tabelle::FWaffen, Tabelle::NWaffen}) {
         if (zeilen.isEmpty() || zeilen.first() != Kennzeile(t))
             continue;

@@ -1,6 +1,7 @@
 #include "ArmoryHTML.h"
 
 #include "Armory3Variablen.h"
+#include "Dateien.h"
 #include "HTMLExport.h"
 #include "Pfad.h"
 #include "Variablen.h"
@@ -95,7 +96,7 @@ bool Speichern(const QString& pfad, QString* fehler, Schreiber schreiben)
     }
     if (fehler)
         *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
-                      .arg(QDir::toNativeSeparators(pfad), datei.errorString());
+                      .arg(QDir::toNativeSeparators(pfad), Dateien::Fehlertext(datei));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "ForgeEngine.h"
 
 #include "Armory3Variablen.h"
+#include "Dateien.h"
 #include "HTMLExport.h"
 #include "Subs.h"
 #include "Waffentabelle.h"
@@ -361,7 +362,7 @@ bool BerichtSpeichern(const Schmiede& s, qint64 tage, const QString& preisText, 
             return true;
     }
     if (fehler)
-        *fehler = QStringLiteral("Der Bericht „%1“ konnte nicht geschrieben werden (%2).").arg(pfad, datei.errorString());
+        *fehler = QStringLiteral("Der Bericht „%1“ konnte nicht geschrieben werden (%2).").arg(pfad, Dateien::Fehlertext(datei));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "Waffentabelle.h"
 
+#include "Dateien.h"
 #include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace Waffentabellen {
 
@@ -179,14 +181,28 @@ QString Dateipfad(Tabelle t)
     return Pfad::Verbinden(Variablen::DataPfad, Dateiname(t));
 }
 
+bool IstVersionszeile(const QString& zeile)
+{
+    static const QRegularExpression version(QStringLiteral("^\\s*\\d{1,4}\\.\\d{1,4}\\s*$"));
+    return version.match(zeile).hasMatch();
+}
+
 Ladeergebnis TabelleLaden(Waffentabelle& tabelle)
 {
     const QString pfad = Dateipfad(tabelle.Art);
-    bool vorhanden = false;
-    const QStringList zeilen = Zeilendatei::Lesen(pfad, &vorhanden);
-    Ladeergebnis ergebnis = ZeilenEinlesen(tabelle, zeilen);
-    ergebnis.Vorhanden = vorhanden;
+    Zeilendatei::Leseoptionen optionen;
+    optionen.Kopfzeile = IstVersionszeile;
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad, optionen);
+    Ladeergebnis ergebnis = ZeilenEinlesen(tabelle, gelesen.Zeilen);
     ergebnis.Pfad = pfad;
+    if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt) {
+        ergebnis.Vorhanden = false;
+    } else if (!gelesen.Gelesen()) {
+        ergebnis.Unlesbar = gelesen.Status == Zeilendatei::Lesestatus::FalscheKopfzeile
+                                ? QStringLiteral("ihre erste Zeile ist keine Versionsnummer wie „3.00“")
+                                : gelesen.Grund;
+        tabelle.SicherungNoetig = true;
+    }
     return ergebnis;
 }
 
@@ -216,6 +232,10 @@ Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen)
 QString Lademeldung(const Ladeergebnis& ergebnis)
 {
     const QString name = Anfuehrung(QDir::toNativeSeparators(ergebnis.Pfad));
+    if (!ergebnis.Unlesbar.isEmpty())
+        return QStringLiteral("Die Datenbank %1 konnte nicht gelesen werden: %2. Die Tabelle bleibt leer. Vor dem "
+                              "nächsten Speichern wird die Originaldatei als Sicherung (.bak) neben ihr aufbewahrt.")
+            .arg(name, ergebnis.Unlesbar);
     if (!ergebnis.Vorhanden)
         return QStringLiteral("Die Datenbank %1 wurde nicht gefunden. Die Tabelle bleibt leer; die Datei wird beim "
                               "ersten Speichern neu angelegt.")
@@ -245,32 +265,19 @@ QStringList Dateizeilen(const Waffentabelle& tabelle)
     return zeilen;
 }
 
-namespace {
-
-// Copies a damaged original aside under the first free name; false when that failed.
-bool SicherungAnlegen(const QString& pfad, QString* fehler)
-{
-    if (!QFileInfo::exists(pfad))
-        return true;
-    QString ziel = pfad + QStringLiteral(".bak");
-    for (int i = 2; QFileInfo::exists(ziel); ++i)
-        ziel = pfad + QStringLiteral(".bak") + QString::number(i);
-    if (QFile::copy(pfad, ziel))
-        return true;
-    if (fehler)
-        *fehler = QStringLiteral("Die Sicherung %1 konnte nicht angelegt werden; die Datenbank %2 wurde deshalb "
-                                 "nicht überschrieben.")
-                      .arg(Anfuehrung(QDir::toNativeSeparators(ziel)), Anfuehrung(QDir::toNativeSeparators(pfad)));
-    return false;
-}
-
-} // namespace
-
 bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
 {
     const QString pfad = Dateipfad(tabelle.Art);
     if (tabelle.SicherungNoetig) {
-        if (!SicherungAnlegen(pfad, fehler))
+        // Only a regular file can be copied aside; anything else (a folder, a device) is never replaced.
+        const QFileInfo info(pfad);
+        if (info.exists() && !info.isFile()) {
+            if (fehler)
+                *fehler = QStringLiteral("Die Datenbank %1 ist keine gewöhnliche Datei und wird nicht überschrieben.")
+                              .arg(Dateien::Anzeigename(pfad));
+            return false;
+        }
+        if (!Dateien::SicherungAnlegen(pfad, fehler))
             return false;
         tabelle.SicherungNoetig = false;
     }

@@ -58,10 +58,16 @@ struct Ladeergebnis {
     bool Vorhanden = true;        // false: no file, the table starts empty
     bool Unvollstaendig = false;  // the file ends inside a block; the whole blocks were loaded
     int Restzeilen = 0;           // lines of the incomplete last block
+    QString Unlesbar;             // why the file could not be read at all (no version line, too large ...)
     QString Pfad;
 };
 
-// Reads the table's file: the version line is skipped, then whole blocks; field 0 becomes the row index.
+// The first line of a database: a version such as "3.00" as a writing program puts it there.
+bool IstVersionszeile(const QString& zeile);
+
+// Reads the table's file: the version line is checked first, then whole blocks; field 0 becomes the row
+// index. A file that cannot be read (first line no version, not a regular file, above 64 MiB) leaves the
+// table empty; it is copied aside before the first rewrite, like one that ends inside a block.
 Ladeergebnis TabelleLaden(Waffentabelle& tabelle);
 // Reads the blocks of lines that follow the version line (also used on their own by tests and benchmarks).
 Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen);

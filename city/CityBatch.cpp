@@ -53,8 +53,9 @@ int Generieren(Batch::Befehlszeile& befehl)
     if (!ausgabe || ausgabe->isEmpty())
         return Falsch(QStringLiteral("--generieren braucht --ausgabe DATEI.html."));
     e.Stadtname = *name;
-    if (!EinwohnerLesen(*einwohner, e.Einwohner))
-        return Falsch(QStringLiteral("Die Einwohnerzahl muss eine Zahl größer als 0 sein: %1").arg(*einwohner));
+    QString meldung;
+    if (!EinwohnerLesen(*einwohner, e.Einwohner, &meldung))
+        return Falsch(meldung);
     if (reichtum) {
         if (!Reichtuemer().contains(*reichtum))
             return Falsch(QStringLiteral("Unbekannter Reichtum \"%1\" (erlaubt: %2).").arg(*reichtum, Auswahl(Reichtuemer())));

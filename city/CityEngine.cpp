@@ -1,5 +1,6 @@
 #include "CityEngine.h"
 
+#include "Dateien.h"
 #include "GenNameSub.h"
 #include "HTMLExport.h"
 #include "Pfad.h"
@@ -346,13 +347,16 @@ int Kriminalitaetswert(const QString& kriminalitaet)
     return 0;
 }
 
-bool EinwohnerLesen(const QString& text, qint32& einwohner)
+bool EinwohnerLesen(const QString& text, qint32& einwohner, QString* meldung)
 {
-    bool ok = false;
-    const qint64 wert = Subs::Ganzzahl(text, &ok);
-    if (!ok || wert < 1 || wert > std::numeric_limits<qint32>::max())
+    const Subs::Ganzzahleingabe e =
+        Subs::GanzzahlLesen(text, 1, std::numeric_limits<qint32>::max(), QStringLiteral("die Einwohnerzahl"));
+    if (!e.Ok) {
+        if (meldung)
+            *meldung = e.Meldung;
         return false;
-    einwohner = qint32(wert);
+    }
+    einwohner = qint32(e.Wert);
     return true;
 }
 
@@ -367,13 +371,13 @@ bool StadtGenerierenInDatei(const Generatoreingaben& eingaben, const QString& pf
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Fehlertext(datei);
         return false;
     }
     StadtGenerieren(eingaben, datei, fortschritt);
     if (!datei.commit()) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Fehlertext(datei);
         return false;
     }
     return true;

@@ -38,8 +38,9 @@ QString Preisstufe(int preiswert);
 int Reichtumswert(const QString& reichtum);
 int Kriminalitaetswert(const QString& kriminalitaet);
 
-// The population as typed: a whole number from 1 up (a decimal is rounded half to even); false otherwise.
-bool EinwohnerLesen(const QString& text, qint32& einwohner);
+// The population as typed: a whole number from 1 to 2147483647, German thousands separators allowed
+// ("1.000" is 1000); false otherwise, with the reason in *meldung.
+bool EinwohnerLesen(const QString& text, qint32& einwohner, QString* meldung = nullptr);
 
 struct Generatoreingaben {
     QString Stadtname;

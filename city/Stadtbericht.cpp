@@ -1,5 +1,6 @@
 #include "Stadtbericht.h"
 
+#include "Dateien.h"
 #include "HTMLExport.h"
 #include "Stadt.h"
 
@@ -117,13 +118,13 @@ bool BerichtSpeichern(const Stadt& stadt, const QString& pfad, QString* fehler)
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Fehlertext(datei);
         return false;
     }
     BerichtSchreiben(stadt, datei);
     if (!datei.commit()) {
         if (fehler)
-            *fehler = datei.errorString();
+            *fehler = Dateien::Fehlertext(datei);
         return false;
     }
     return true;

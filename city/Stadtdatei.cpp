@@ -1,5 +1,6 @@
 #include "Stadtdatei.h"
 
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "Stadt.h"
 #include "Stadtkarte.h"
@@ -15,6 +16,13 @@ const QString Beschaedigt = QStringLiteral("Diese Datei wurde nicht mit Ortsbau 
 const QString KarteNachtragen = QStringLiteral(
     "Die Stadt verfügt über Kartenblick 3 Koordinaten, sie wurde jedoch bisher noch nicht eingetragen. Soll ich das "
     "nun tun ?");
+const QString UmbenanntEintragen = QStringLiteral(
+    "Die Stadt ist auf der Karte eingetragen, aber nicht unter dem Namen „%1“; vermutlich wurde sie umbenannt. Soll sie "
+    "unter diesem Namen an ihrer bisherigen Stelle eingetragen werden? Bei „Nein“ wird sie ohne Kartenkoordinaten "
+    "gespeichert.");
+const QString UmbenanntOhnePosition = QStringLiteral(
+    "Die Stadt „%1“ steht unter diesem Namen nicht auf der Karte, und ihre bisherige Position ist unbekannt. Sie wird "
+    "ohne Kartenkoordinaten gespeichert; tragt sie bei Bedarf neu auf der Karte ein.");
 } // namespace Meldungen
 
 namespace {
@@ -77,12 +85,20 @@ QStringList Dateizeilen(const Stadt& stadt, const QString& x, const QString& y)
     return zeilen;
 }
 
-Leseergebnis StadtdateiLesen(const QString& pfad, Stadt& ziel)
+Leseergebnis StadtdateiLesen(const QString& pfad, Stadt& ziel, QString* grund)
 {
-    bool vorhanden = false;
-    const QStringList z = Zeilendatei::Lesen(pfad, &vorhanden);
-    if (!vorhanden)
+    Zeilendatei::Leseoptionen optionen;
+    optionen.Kopfzeile = [](const QString& erste) { return erste == Kennung; };
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad, optionen);
+    if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt || gelesen.Status == Zeilendatei::Lesestatus::Unlesbar) {
+        if (grund)
+            *grund = gelesen.Grund;
         return Leseergebnis::NichtGefunden;
+    }
+    // A folder, a device or a file far too large for a city is no city file either.
+    if (!gelesen.Gelesen())
+        return Leseergebnis::Beschaedigt;
+    const QStringList& z = gelesen.Zeilen;
     if (z.isEmpty() || z[0] != Kennung)
         return Leseergebnis::Beschaedigt;
 
@@ -137,15 +153,45 @@ bool StadtdateiSchreiben(const QString& pfad, const Stadt& stadt, const QString&
     return Zeilendatei::Schreiben(pfad, Dateizeilen(stadt, x, y), fehler);
 }
 
-bool StadtSpeichern(const QString& pfad, const Stadt& stadt)
+namespace {
+
+// A placed city saved under a name the map does not list (it was renamed): enter it under the new name at
+// its last known position, or save it without map coordinates. Either way the register stays consistent.
+void UmbenannteStadtEintragen(Stadt& stadt)
 {
+    const bool position = !stadt.KarteX.isEmpty() && !stadt.KarteY.isEmpty();
+    if (position && Dialoge::Frage(Meldungen::UmbenanntEintragen.arg(stadt.Name))) {
+        QString fehler;
+        if (KarteEintragen(stadt, stadt.KarteX, stadt.KarteY, &fehler))
+            return;
+        Dialoge::Warnung(Meldungen::KarteNichtGeschrieben + QStringLiteral("\n\n") + fehler);
+    } else if (!position) {
+        Dialoge::Hinweis(Meldungen::UmbenanntOhnePosition.arg(stadt.Name));
+    }
+    stadt.StadtAufKarte = false;
+    stadt.KarteX.clear();
+    stadt.KarteY.clear();
+}
+
+} // namespace
+
+bool StadtSpeichern(const QString& pfad, Stadt& stadt)
+{
+    if (stadt.StadtAufKarte && !KarteGelistet(stadt))
+        UmbenannteStadtEintragen(stadt);
     QString x;
     QString y;
-    if (stadt.StadtAufKarte && !KarteAktualisieren(stadt, x, y))
-        Dialoge::Warnung(QStringLiteral("Die Kartendaten (Städte.dat) konnten nicht aktualisiert werden."));
     QString fehler;
+    if (stadt.StadtAufKarte) {
+        if (!KarteAktualisieren(stadt, x, y, &fehler))
+            Dialoge::Warnung(QStringLiteral("Die Kartendaten (Städte.dat) konnten nicht aktualisiert werden: ") + fehler);
+        if (!x.isEmpty() && !y.isEmpty()) {
+            stadt.KarteX = x;
+            stadt.KarteY = y;
+        }
+    }
     if (!StadtdateiSchreiben(pfad, stadt, x, y, &fehler)) {
-        Dialoge::Warnung(QStringLiteral("Die Datei konnte nicht gespeichert werden:\n%1").arg(fehler));
+        Dialoge::Warnung(QStringLiteral("Die Datei konnte nicht gespeichert werden: %1.").arg(fehler));
         return false;
     }
     Dialoge::Hinweis(Meldungen::Gespeichert);
@@ -154,18 +200,20 @@ bool StadtSpeichern(const QString& pfad, const Stadt& stadt)
 
 bool StadtLaden(const QString& pfad, Stadt& stadt)
 {
-    const Leseergebnis ergebnis = StadtdateiLesen(pfad, stadt);
+    QString grund;
+    const Leseergebnis ergebnis = StadtdateiLesen(pfad, stadt, &grund);
     if (ergebnis == Leseergebnis::NichtGefunden) {
-        Dialoge::Warnung(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(pfad));
+        Dialoge::Warnung(QStringLiteral("Die Datei %1 konnte nicht geöffnet werden: %2.").arg(Dateien::Anzeigename(pfad), grund));
         return false;
     }
     if (ergebnis == Leseergebnis::Beschaedigt) {
         Dialoge::Warnung(Meldungen::Beschaedigt);
         return false;
     }
+    QString fehler;
     if (stadt.StadtAufKarte && !KarteGelistet(stadt) && Dialoge::Frage(Meldungen::KarteNachtragen)
-        && !KarteEintragen(stadt, stadt.KarteX, stadt.KarteY))
-        Dialoge::Warnung(Meldungen::KarteNichtGeschrieben);
+        && !KarteEintragen(stadt, stadt.KarteX, stadt.KarteY, &fehler))
+        Dialoge::Warnung(Meldungen::KarteNichtGeschrieben + QStringLiteral("\n\n") + fehler);
     return true;
 }
 

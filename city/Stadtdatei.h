@@ -17,15 +17,18 @@ enum class Leseergebnis { Gelesen, NichtGefunden, Beschaedigt };
 
 // Reads a city file whole. Only a file that is complete and well-formed replaces `ziel`; otherwise `ziel`
 // is left exactly as it was. The two coordinate lines of a flagged file land in KarteX and KarteY.
-Leseergebnis StadtdateiLesen(const QString& pfad, Stadt& ziel);
+// NichtGefunden comes with the reason in *grund.
+Leseergebnis StadtdateiLesen(const QString& pfad, Stadt& ziel, QString* grund = nullptr);
 
 // Writes the file atomically; false and the reason when it could not be written.
 bool StadtdateiSchreiben(const QString& pfad, const Stadt& stadt, const QString& x, const QString& y,
                          QString* fehler = nullptr);
 
 // cmdSave after the file dialog: updates the map register of a placed city, writes the file with the
-// map's coordinates and tells the user how it went. True when the file was written.
-bool StadtSpeichern(const QString& pfad, const Stadt& stadt);
+// map's coordinates and tells the user how it went. A placed city that the map does not list under its
+// name (renamed) is entered again under the new name, or its map flag is cleared, as the user chooses.
+// True when the file was written.
+bool StadtSpeichern(const QString& pfad, Stadt& stadt);
 
 // cmdLoad after the file dialog: reads the file (a refused file leaves `stadt` as it was and says so),
 // then offers to enter a placed but unlisted city into the map register. True when the city was loaded.
@@ -35,6 +38,8 @@ namespace Meldungen {
 extern const QString Gespeichert;
 extern const QString Beschaedigt;
 extern const QString KarteNachtragen;
+extern const QString UmbenanntEintragen;
+extern const QString UmbenanntOhnePosition;
 } // namespace Meldungen
 
 } // namespace CityEngine

@@ -17,6 +17,9 @@ const QString Platzieren = QStringLiteral("Wollt ihr eure Stadt wirklich an dies
 const QString KarteNichtGeschrieben = QStringLiteral(
     "Die Kartendaten (Städteliste.dat, Städte.dat) konnten nicht geschrieben werden. Die Stadt wurde nicht auf der "
     "Karte eingetragen.");
+const QString KartenbildFehlt = QStringLiteral(
+    "Die Weltkarte (Aventurien.jpg im Ordner Data\\Explorer) fehlt oder lässt sich nicht lesen. Ohne sie kann die "
+    "Stadt nicht auf der Karte eingetragen werden; es wurde nichts eingetragen.");
 } // namespace Meldungen
 
 bool KarteGelistet(const Stadt& stadt)
@@ -24,26 +27,29 @@ bool KarteGelistet(const Stadt& stadt)
     return ExplorerEngine::StadtGelistet(stadt.Name);
 }
 
-bool KarteEintragen(const Stadt& stadt, const QString& x, const QString& y)
+bool KarteEintragen(const Stadt& stadt, const QString& x, const QString& y, QString* fehler)
 {
-    return ExplorerEngine::StadtPlatzieren(stadt.Name, x, y, stadt.Einwohnerzahl, Goetter(stadt));
+    return ExplorerEngine::StadtPlatzieren(stadt.Name, x, y, stadt.Einwohnerzahl, Goetter(stadt), fehler);
 }
 
-bool KarteAktualisieren(const Stadt& stadt, QString& x, QString& y)
+bool KarteAktualisieren(const Stadt& stadt, QString& x, QString& y, QString* fehler)
 {
-    const bool ok = ExplorerEngine::StadtDatenSchreiben(stadt.Name, stadt.Einwohnerzahl, Goetter(stadt));
+    const bool ok = ExplorerEngine::StadtDatenSchreiben(stadt.Name, stadt.Einwohnerzahl, Goetter(stadt), fehler);
     const QString datei = Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\Städte.dat"));
     x = Subs::IniLesen(datei, stadt.Name, QStringLiteral("X"));
     y = Subs::IniLesen(datei, stadt.Name, QStringLiteral("Y"));
     return ok;
 }
 
-bool StadtPlatzieren(Stadt& stadt, int pixelX, int pixelY)
+bool StadtPlatzieren(Stadt& stadt, int pixelX, int pixelY, QString* fehler)
 {
-    if (!KarteEintragen(stadt, QString::number(qint64(pixelX) * ExplorerEngine::Kartenmassstab),
-                        QString::number(qint64(pixelY) * ExplorerEngine::Kartenmassstab)))
+    const QString x = QString::number(qint64(pixelX) * ExplorerEngine::Kartenmassstab);
+    const QString y = QString::number(qint64(pixelY) * ExplorerEngine::Kartenmassstab);
+    if (!KarteEintragen(stadt, x, y, fehler))
         return false;
     stadt.StadtAufKarte = true;
+    stadt.KarteX = x;
+    stadt.KarteY = y;
     return true;
 }
 

@@ -23,13 +23,9 @@ frmCityExplorer::frmCityExplorer(CityEngine::Stadt& stadt, bool vorhanden, QWidg
     picInnen = new QLabel;
     picInnen->setObjectName(QStringLiteral("picInnen"));
     const QPixmap karte(Pfad::Verbinden(Variablen::DataPfad, CityEngine::Kartenbild));
-    if (karte.isNull()) {
-        // Without the picture the positions can still be clicked on a plain surface of a usual map size.
-        picInnen->setFixedSize(1024, 768);
-    } else {
-        picInnen->setPixmap(karte);
-        picInnen->setFixedSize(karte.size());
-    }
+    m_karteGeladen = !karte.isNull();
+    picInnen->setPixmap(karte);
+    picInnen->setFixedSize(m_karteGeladen ? karte.size() : QSize(1, 1));
     picInnen->setCursor(Qt::CrossCursor);
     picInnen->installEventFilter(this);
 
@@ -62,10 +58,12 @@ bool frmCityExplorer::eventFilter(QObject* objekt, QEvent* ereignis)
 
 void frmCityExplorer::picInnen_MouseDown(int x, int y)
 {
-    if (!Dialoge::Frage(CityEngine::Meldungen::Platzieren))
+    // A click only places the city on the real map picture.
+    if (!m_karteGeladen || !Dialoge::Frage(CityEngine::Meldungen::Platzieren))
         return;
-    if (!CityEngine::StadtPlatzieren(m_stadt, x, y)) {
-        Dialoge::Warnung(CityEngine::Meldungen::KarteNichtGeschrieben);
+    QString fehler;
+    if (!CityEngine::StadtPlatzieren(m_stadt, x, y, &fehler)) {
+        Dialoge::Warnung(CityEngine::Meldungen::KarteNichtGeschrieben + QStringLiteral("\n\n") + fehler);
         reject();
         return;
     }

@@ -17,6 +17,8 @@ public:
     frmCityExplorer(CityEngine::Stadt& stadt, bool vorhanden, QWidget* eltern = nullptr);
 
     bool Vorhanden() const { return m_vorhanden; }
+    // False when the map picture is missing or unreadable; the window must then not be shown.
+    bool KarteGeladen() const { return m_karteGeladen; }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -26,6 +28,7 @@ private:
 
     CityEngine::Stadt& m_stadt;
     bool m_vorhanden;
+    bool m_karteGeladen = false;
     QScrollArea* picKarten;
     QLabel* picInnen;
 };

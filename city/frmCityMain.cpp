@@ -2,6 +2,7 @@
 
 #include "CityEngine.h"
 #include "Dialoge.h"
+#include "ExplorerEngine.h"
 #include "Fenster.h"
 #include "GenNameSub.h"
 #include "Pfad.h"
@@ -199,6 +200,9 @@ QWidget* frmCityMain::GrundseiteBauen()
     auto* raster = new QGridLayout(seite);
     txtName = Textfeld(QStringLiteral("txtName"));
     txtEinwohnerzahl = Textfeld(QStringLiteral("txtEinwohnerzahl"));
+    // Both end in the map register, whose values hold at most 254 characters.
+    txtName->setMaxLength(254);
+    txtEinwohnerzahl->setMaxLength(254);
     cmbRasse = Auswahlliste(QStringLiteral("cmbRasse"), Rassen(), false);
     cmbDurchfahrende = Auswahlliste(QStringLiteral("cmbDurchfahrende"), DurchfahrendeListe(), true);
     cmbMarkt = Auswahlliste(QStringLiteral("cmbMarkt"), MarktListe(), true);
@@ -378,7 +382,8 @@ int frmCityMain::AktuelleStelle(int reg) const
 void frmCityMain::StadtAusFenster()
 {
     CityEngine::Stadt& s = *m_stadt;
-    s.Name = txtName->text();
+    // Blanks around the name would make a second register entry of the same city.
+    s.Name = txtName->text().trimmed();
     s.Einwohnerzahl = txtEinwohnerzahl->text();
     s.Rasse = cmbRasse->currentIndex() < 0 ? KeineRasse : cmbRasse->currentIndex();
     s.Durchfahrende = cmbDurchfahrende->currentText();
@@ -505,7 +510,7 @@ void frmCityMain::cmdBuergermeister_Click()
 
 void frmCityMain::txtName_Change()
 {
-    cmdExplorer->setEnabled(!txtName->text().isEmpty());
+    cmdExplorer->setEnabled(!txtName->text().trimmed().isEmpty());
 }
 
 void frmCityMain::cmdNeu_Click()
@@ -573,10 +578,20 @@ void frmCityMain::cmdHelp_Click()
 void frmCityMain::cmdExplorer_Click()
 {
     StadtAusFenster();
+    // Refused before the map opens: the user would otherwise click through it for nothing.
+    const QString nameFehler = ExplorerEngine::NameFehler(m_stadt->Name);
+    if (!nameFehler.isEmpty()) {
+        Dialoge::Warnung(nameFehler);
+        return;
+    }
     const bool vorhanden = KarteGelistet(*m_stadt);
     if (vorhanden && !Dialoge::Frage(Meldungen::Ueberschreiben))
         return;
     frmCityExplorer karte(*m_stadt, vorhanden, this);
+    if (!karte.KarteGeladen()) {
+        Dialoge::Warnung(Meldungen::KartenbildFehlt);
+        return;
+    }
     Fenster::ModalAusfuehren(karte);
 }
 

@@ -22,6 +22,9 @@ frmCityStart::frmCityStart(QWidget* eltern) : QDialog(eltern)
     txtName->setObjectName(QStringLiteral("txtName"));
     txtEinwohnerzahl = new QLineEdit;
     txtEinwohnerzahl->setObjectName(QStringLiteral("txtEinwohnerzahl"));
+    // Both end in the map register, whose values hold at most 254 characters.
+    txtName->setMaxLength(254);
+    txtEinwohnerzahl->setMaxLength(254);
     cmbRasse = new QComboBox;
     cmbRasse->setObjectName(QStringLiteral("cmbRasse"));
     cmbRasse->addItems(CityEngine::Rassen());
@@ -48,7 +51,7 @@ frmCityStart::frmCityStart(QWidget* eltern) : QDialog(eltern)
 
 QString frmCityStart::Name() const
 {
-    return txtName->text();
+    return txtName->text().trimmed();
 }
 
 QString frmCityStart::Einwohnerzahl() const
@@ -79,7 +82,7 @@ void frmCityStart::cmbRasse_Click()
 void frmCityStart::StartPruefen()
 {
     qint32 einwohner = 0;
-    cmdStart->setEnabled(!txtName->text().isEmpty() && cmbRasse->currentIndex() >= 0
+    cmdStart->setEnabled(!txtName->text().trimmed().isEmpty() && cmbRasse->currentIndex() >= 0
                          && CityEngine::EinwohnerLesen(txtEinwohnerzahl->text(), einwohner));
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace Dateien {
 
@@ -42,7 +43,7 @@ QString Fehlertext(const QFileDevice& datei)
     case QFileDevice::ReadError:
         return QStringLiteral("die Datei konnte nicht gelesen werden");
     case QFileDevice::OpenError:
-        if (datei.openMode() & QIODevice::WriteOnly)
+        if ((datei.openMode() & QIODevice::WriteOnly) || qobject_cast<const QSaveFile*>(&datei))
             return Schreibfehlertext(pfad);
         if (!QFileInfo::exists(pfad))
             return QStringLiteral("die Datei ist nicht vorhanden");

@@ -1,5 +1,6 @@
 #include "ExplorerEngine.h"
 
+#include "Dateien.h"
 #include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"
@@ -101,36 +102,82 @@ QStringList Staedteliste()
     return Zeilendatei::Lesen(ListenDatei());
 }
 
+QString GelisteterName(const QString& name)
+{
+    // The same comparison as the settings reader uses for section names.
+    const QString gesucht = name.trimmed().toCaseFolded();
+    for (const QString& zeile : Staedteliste())
+        if (zeile.trimmed().toCaseFolded() == gesucht)
+            return zeile;
+    return QString();
+}
+
 bool StadtGelistet(const QString& name)
 {
-    return Staedteliste().contains(name);
+    return !GelisteterName(name).isEmpty();
+}
+
+QString NameFehler(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("Die Stadt braucht einen Namen, der nicht nur aus Leerzeichen besteht, um auf der Karte "
+                              "eingetragen zu werden.");
+    QStringList zeichen;
+    for (const char* c : {"[", "]", "="})
+        if (name.contains(QLatin1String(c)))
+            zeichen.append(QStringLiteral("„") + QLatin1String(c) + QStringLiteral("“"));
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+        zeichen.append(QStringLiteral("einen Zeilenumbruch"));
+    if (zeichen.isEmpty())
+        return QString();
+    return QStringLiteral("Der Name „%1“ kann nicht auf der Karte eingetragen werden, denn er enthält %2. Diese Zeichen "
+                          "kann das Kartenregister nicht speichern; bitte ändert den Namen.")
+        .arg(name, zeichen.join(QStringLiteral(", ")));
 }
 
 bool NameEintragbar(const QString& name)
 {
-    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('[')) && !name.contains(QLatin1Char(']'))
-        && !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
+    return NameFehler(name).isEmpty();
 }
 
 bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, const QString& einwohner,
-                     const QStringList& goetter)
+                     const QStringList& goetter, QString* fehler)
 {
     // Checked first: a listed city whose section could not be written would have no record.
-    if (!NameEintragbar(name))
+    const QString nameFehler = NameFehler(name);
+    if (!nameFehler.isEmpty()) {
+        if (fehler)
+            *fehler = nameFehler;
         return false;
-    if (!StadtGelistet(name) && !Zeilendatei::Anhaengen(ListenDatei(), name))
+    }
+    const QString tempel = TempelText(goetter);
+    if (tempel.size() > Subs::MaxWertlaenge) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Namen der Tempel sind zusammen länger als %1 Zeichen; so viel kann das "
+                                     "Kartenregister für eine Stadt nicht speichern.")
+                          .arg(Subs::MaxWertlaenge);
         return false;
-    return Subs::IniSchreiben(StaedteDatei(), name,
+    }
+    const QString gelistet = GelisteterName(name);
+    QString grund;
+    if (gelistet.isEmpty() && !Zeilendatei::Anhaengen(ListenDatei(), name.trimmed(), &grund)) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.").arg(Dateien::Anzeigename(ListenDatei()), grund);
+        return false;
+    }
+    return Subs::IniSchreiben(StaedteDatei(), gelistet.isEmpty() ? name : gelistet,
                               {{QStringLiteral("X"), x},
                                {QStringLiteral("Y"), y},
                                {QStringLiteral("Einwohner"), einwohner},
-                               {QStringLiteral("Tempel"), TempelText(goetter)}});
+                               {QStringLiteral("Tempel"), tempel}},
+                              fehler);
 }
 
-bool StadtDatenSchreiben(const QString& name, const QString& einwohner, const QStringList& goetter)
+bool StadtDatenSchreiben(const QString& name, const QString& einwohner, const QStringList& goetter, QString* fehler)
 {
     return Subs::IniSchreiben(StaedteDatei(), name,
-                              {{QStringLiteral("Einwohner"), einwohner}, {QStringLiteral("Tempel"), TempelText(goetter)}});
+                              {{QStringLiteral("Einwohner"), einwohner}, {QStringLiteral("Tempel"), TempelText(goetter)}},
+                              fehler);
 }
 
 Kartenstadt StadtLesen(const QString& name)

@@ -28,18 +28,25 @@ QString TempelText(const QStringList& goetter);
 
 // The city names of Städteliste.dat in registration order (a missing file is an empty list).
 QStringList Staedteliste();
-// Whether a line of Städteliste.dat equals the name exactly.
+// The line of Städteliste.dat that names this city, or the empty text. Blanks around a name and the letter
+// case do not count: the register's sections are found the same way, so " altwasser" is "Altwasser".
+QString GelisteterName(const QString& name);
 bool StadtGelistet(const QString& name);
 
-// Whether the register can hold the name (a section name holds no bracket or line break; not blank).
+// Whether the register can hold the name: not blank, no "[", "]", "=" or line break. Otherwise the German
+// message names the characters.
 bool NameEintragbar(const QString& name);
+QString NameFehler(const QString& name);
 
-// Places or re-places a city (a name the register cannot hold is refused and nothing is written): appends its name to the list once, writes "X", "Y", "Einwohner" and "Tempel"
-// of its section and keeps every other key ("Pic"). Returns false when a file could not be written.
+// Places or re-places a city (a name the register cannot hold is refused and nothing is written): appends
+// its trimmed name to the list unless the city is listed already (under any letter case), writes "X", "Y",
+// "Einwohner" and "Tempel" of its section and keeps every other key ("Pic"). Returns false when a file could not be written.
+// On failure the German reason goes to *fehler.
 bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, const QString& einwohner,
-                     const QStringList& goetter);
+                     const QStringList& goetter, QString* fehler = nullptr);
 // Updates "Einwohner" and "Tempel" of a placed city (saving a city file).
-bool StadtDatenSchreiben(const QString& name, const QString& einwohner, const QStringList& goetter);
+bool StadtDatenSchreiben(const QString& name, const QString& einwohner, const QStringList& goetter,
+                         QString* fehler = nullptr);
 
 struct Kartenstadt {
     QString Name;

@@ -303,6 +303,12 @@ Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen)
     return e;
 }
 
+Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes)
+{
+    bytes.clear();
+    return Roh(pfad, {}, bytes);
+}
+
 QStringList Lesen(const QString& pfad, bool* vorhanden)
 {
     Leseergebnis e = Laden(pfad);

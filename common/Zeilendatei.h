@@ -52,6 +52,9 @@ struct Leseoptionen {
 // so /dev/zero or a FIFO never blocks a tool.
 Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen = {});
 
+// The file's bytes, with the same checks as Laden (regular file, size limit); Zeilen stays empty.
+Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes);
+
 // The bytes decode as UTF-8 rather than Windows-1252: a BOM, or valid UTF-8 with multi-byte sequences.
 bool IstUtf8(const QByteArray& bytes);
 

@@ -45,16 +45,16 @@ QString Anzeige(const QString& pfad)
 
 bool KopieSchreiben(const QString& quelle, const QString& ziel, QString* fehler)
 {
-    QFile ein(quelle);
-    if (!ein.open(QIODevice::ReadOnly)) {
-        *fehler = ein.errorString();
+    QByteArray bytes;
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::LadenRoh(quelle, bytes);
+    if (!gelesen.Gelesen()) {
+        *fehler = gelesen.Grund;
         return false;
     }
-    const QByteArray bytes = ein.readAll();
     // Written under a temporary name and renamed, so no half copy ever carries the final name.
     QSaveFile aus(ziel);
     if (!aus.open(QIODevice::WriteOnly) || aus.write(bytes) != bytes.size() || !aus.commit()) {
-        *fehler = aus.errorString();
+        *fehler = Dateien::Fehlertext(aus);
         return false;
     }
     return true;
@@ -210,7 +210,7 @@ bool VerknuepfungAnlegen(const Umgebung& umgebung)
         && datei.commit();
     if (!ok)
         Dialoge::Warnung(QStringLiteral("Die Verknüpfung auf dem Desktop konnte nicht angelegt werden: ")
-                         + datei.errorString());
+                         + Dateien::Fehlertext(datei));
     return ok;
 }
 

@@ -24,10 +24,9 @@ void Browser::Oeffnen(const QString& pfad)
 {
     m_geladen = false;
     const int vorgang = ++m_ladevorgang;
-    QFile datei(pfad);
-    QString html;
-    if (datei.open(QIODevice::ReadOnly))
-        html = Zeilendatei::AusCodepage(datei.readAll());
+    QByteArray bytes;
+    Zeilendatei::LadenRoh(pfad, bytes);
+    QString html = Zeilendatei::AusCodepage(bytes);
     // Web browsers read "</BR>" as a line break, Qt's rich text ignores it; only the shown document changes.
     static const QRegularExpression umbruch(QStringLiteral("</br\\s*>"), QRegularExpression::CaseInsensitiveOption);
     html.replace(umbruch, QStringLiteral("<br>"));

@@ -134,7 +134,10 @@ void TestCityDatei::speichernMeldetErfolg()
 {
     TestInstallation inst(false);
     Dialoge::Skript dialoge;
-    QVERIFY(StadtSpeichern(inst.Pfad(QStringLiteral("WBD/a.wbd")), Beispielstadt()));
+    {
+        Stadt stadt = Beispielstadt();
+        QVERIFY(StadtSpeichern(inst.Pfad(QStringLiteral("WBD/a.wbd")), stadt));
+    }
     QCOMPARE(dialoge.aufrufe.size(), 1);
     QCOMPARE(dialoge.aufrufe[0].text, QStringLiteral("Die Datei wurde erfolgreich gespeichert."));
     QCOMPARE(dialoge.aufrufe[0].titel, QStringLiteral("Ortsbau 3"));
@@ -146,7 +149,10 @@ void TestCityDatei::speichernInNichtBeschreibbarenOrdnerMeldetFehler()
 {
     TestInstallation inst(false);
     Dialoge::Skript dialoge;
-    QVERIFY(!StadtSpeichern(inst.Pfad(QStringLiteral("fehlt/gibtsnicht/a.wbd")), Beispielstadt()));
+    {
+        Stadt stadt = Beispielstadt();
+        QVERIFY(!StadtSpeichern(inst.Pfad(QStringLiteral("fehlt/gibtsnicht/a.wbd")), stadt));
+    }
     QCOMPARE(dialoge.aufrufe.size(), 1);
     QVERIFY(dialoge.aufrufe[0].text.startsWith(QStringLiteral("Die Datei konnte nicht gespeichert werden")));
     QCOMPARE(dialoge.aufrufe[0].symbol, Dialoge::Symbol::Ausrufezeichen);

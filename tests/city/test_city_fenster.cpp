@@ -22,6 +22,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -66,6 +67,9 @@ void CityDaten(const TestInstallation& inst)
     inst.ZeilenSchreiben(QStringLiteral("Data/City/CityZufallsereignisse.dat"),
                          {QStringLiteral("Ein Hund bellt."), QStringLiteral("Es regnet.")});
     QDir().mkpath(inst.Pfad(QStringLiteral("Data/Explorer")));
+    QImage karte(1024, 768, QImage::Format_RGB32);
+    karte.fill(Qt::darkGreen);
+    karte.save(inst.Pfad(QStringLiteral("Data/Explorer/Aventurien.jpg")));
 }
 
 // Answers frmCityStart with the given inputs.
@@ -110,7 +114,8 @@ private Q_SLOTS:
     void htmlBerichtUndHilfe();
     void karteNeueStadtPerKlick();
     void karteVorhandeneStadtFragtZuerst();
-    void karteOhneBildUndNeinBeimKlick();
+    void karteScrolltUndNeinBeimKlick();
+    void karteVerweigertOhneBildUndUnbrauchbareNamen();
     void generatorSeitenUndPruefungen();
     void generatorSchreibtSeiteUndOeffnetSie();
 };
@@ -519,7 +524,7 @@ void TestCityFenster::karteVorhandeneStadtFragtZuerst()
     QVERIFY(!fenster.Stadt().StadtAufKarte); // closed without a click
 }
 
-void TestCityFenster::karteOhneBildUndNeinBeimKlick()
+void TestCityFenster::karteScrolltUndNeinBeimKlick()
 {
     TestInstallation inst(false);
     CityDaten(inst);
@@ -546,6 +551,43 @@ void TestCityFenster::karteOhneBildUndNeinBeimKlick()
     QCOMPARE(dialoge.aufrufe.size(), 1);
     QVERIFY(!stadt.StadtAufKarte);
     QVERIFY(!QFile::exists(inst.Pfad(QStringLiteral("Data/Explorer/Städteliste.dat"))));
+}
+
+void TestCityFenster::karteVerweigertOhneBildUndUnbrauchbareNamen()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    inst.ZeilenSchreiben(QStringLiteral("Data/Explorer/Städteliste.dat"), {QStringLiteral("Altburg")});
+    frmCityMain fenster;
+    int geoeffnet = 0;
+    Dialoge::Skript dialoge;
+    const auto oeffnenZaehlen = [&](QDialog&) {
+        ++geoeffnet;
+        return int(QDialog::Rejected);
+    };
+    // A name the register cannot hold is refused before the map opens, naming the characters.
+    NeueStadtAnlegen(fenster, QStringLiteral("Burg [Alt]"), QStringLiteral("300"), 0);
+    Fenster::ModalHandlerSetzen(oeffnenZaehlen);
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QCOMPARE(geoeffnet, 0);
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("„[“, „]“")));
+
+    // Another letter case and blanks name the listed city: the existing-city question comes.
+    NeueStadtAnlegen(fenster, QStringLiteral(" altburg "), QStringLiteral("300"), 0);
+    Fenster::ModalHandlerSetzen(oeffnenZaehlen);
+    dialoge.ja = {true};
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QCOMPARE(geoeffnet, 1);
+    QVERIFY(dialoge.Texte().last().startsWith(QStringLiteral("Eine Stadt dieses Namens existiert bereits")));
+
+    // Without the map picture nothing can be placed: the user is told, no window opens.
+    QFile::remove(inst.Pfad(QStringLiteral("Data/Explorer/Aventurien.jpg")));
+    NeueStadtAnlegen(fenster, QStringLiteral("Neuburg"), QStringLiteral("300"), 0);
+    Fenster::ModalHandlerSetzen(oeffnenZaehlen);
+    Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
+    QCOMPARE(geoeffnet, 1);
+    QCOMPARE(dialoge.Texte().last(), CityEngine::Meldungen::KartenbildFehlt);
+    QCOMPARE(inst.Zeilen(QStringLiteral("Data/Explorer/Städteliste.dat")), QStringList{QStringLiteral("Altburg")});
 }
 
 void TestCityFenster::generatorSeitenUndPruefungen()

@@ -224,7 +224,13 @@ void TestCityGenerator::einwohnerLesen_data()
     QTest::newRow("zu gross") << QStringLiteral("3000000000") << false << 0;
     QTest::newRow("zwoelf") << QStringLiteral("12") << true << 12;
     QTest::newRow("mit Leerzeichen") << QStringLiteral(" 7 ") << true << 7;
-    QTest::newRow("Komma") << QStringLiteral("2,5") << true << 2;
+    QTest::newRow("Komma") << QStringLiteral("2,5") << false << 0;
+    QTest::newRow("Dezimalpunkt") << QStringLiteral("1.5") << false << 0;
+    QTest::newRow("Tausender") << QStringLiteral("1.000") << true << 1000;
+    QTest::newRow("zwei Tausender") << QStringLiteral("1.234.567") << true << 1234567;
+    QTest::newRow("Tausender zu kurz") << QStringLiteral("1.00") << false << 0;
+    QTest::newRow("Tausender zu gross") << QStringLiteral("99.999.999.999") << false << 0;
+    QTest::newRow("Plus") << QStringLiteral("+5") << true << 5;
 }
 
 void TestCityGenerator::einwohnerLesen()

@@ -44,7 +44,8 @@ private Q_SLOTS:
 
     void platzierenNeueStadt();
     void platzierenZweimalErsetztPosition();
-    void grossschreibungZaehltAlsNeueStadt();
+    void grossschreibungNenntDieGelisteteStadt();
+    void umbenannteStadtBeimSpeichern();
     void stadtOhneTempelSchreibtLeerenTempel();
     void speichernAktualisiertKarteUndNimmtKoordinaten();
     void speichernOhneKoordinatenSchreibtLeereZeilen();
@@ -87,15 +88,55 @@ void TestCityKarte::platzierenZweimalErsetztPosition()
     QCOMPARE(Wert(inst, QStringLiteral("Neuhafen"), QStringLiteral("Pic")), QStringLiteral("hafen.jpg"));
 }
 
-void TestCityKarte::grossschreibungZaehltAlsNeueStadt()
+void TestCityKarte::grossschreibungNenntDieGelisteteStadt()
 {
     TestInstallation inst(false);
     QDir().mkpath(inst.Pfad(QStringLiteral("Data/Explorer")));
     inst.ZeilenSchreiben(kListe, {QStringLiteral("neuhafen")});
+    inst.ZeilenSchreiben(kStaedte, {QStringLiteral("[neuhafen]"), QStringLiteral("X=5"), QStringLiteral("Y=6")});
     CityEngine::Stadt s = Neu(QStringLiteral("Neuhafen"));
-    QVERIFY(!KarteGelistet(s));
+    QVERIFY(KarteGelistet(s));
     QVERIFY(StadtPlatzieren(s, 1, 2));
-    QCOMPARE(inst.Zeilen(kListe), (QStringList{QStringLiteral("neuhafen"), QStringLiteral("Neuhafen")}));
+    // The listed city moves; no second line, no second section.
+    QCOMPARE(inst.Zeilen(kListe), QStringList{QStringLiteral("neuhafen")});
+    QCOMPARE(inst.Zeilen(kStaedte).filter(QStringLiteral("[")), QStringList{QStringLiteral("[neuhafen]")});
+    QCOMPARE(Wert(inst, QStringLiteral("neuhafen"), QStringLiteral("X")), QStringLiteral("15"));
+}
+
+void TestCityKarte::umbenannteStadtBeimSpeichern()
+{
+    TestInstallation inst(false);
+    QDir().mkpath(inst.Pfad(QStringLiteral("Data/Explorer")));
+    inst.ZeilenSchreiben(kListe, {QStringLiteral("Altname")});
+    inst.ZeilenSchreiben(kStaedte, {QStringLiteral("[Altname]"), QStringLiteral("X=300"), QStringLiteral("Y=450")});
+    CityEngine::Stadt s = Neu(QStringLiteral("Neuname"));
+    s.StadtAufKarte = true;
+    s.KarteX = QStringLiteral("300");
+    s.KarteY = QStringLiteral("450");
+    {
+        // Yes: entered under the new name at the old place.
+        CityEngine::Stadt ja = s;
+        Dialoge::Skript dialoge;
+        dialoge.ja = {true};
+        QVERIFY(StadtSpeichern(inst.Pfad(QStringLiteral("WBD/ja.wbd")), ja));
+        QCOMPARE(dialoge.aufrufe[0].text, CityEngine::Meldungen::UmbenanntEintragen.arg(QStringLiteral("Neuname")));
+        QCOMPARE(inst.Zeilen(kListe), (QStringList{QStringLiteral("Altname"), QStringLiteral("Neuname")}));
+        QCOMPARE(Wert(inst, QStringLiteral("Neuname"), QStringLiteral("Y")), QStringLiteral("450"));
+        const QStringList datei = inst.Zeilen(QStringLiteral("WBD/ja.wbd"));
+        QCOMPARE(datei.mid(datei.size() - 3), (QStringList{QStringLiteral("Wahr"), QStringLiteral("300"), QStringLiteral("450")}));
+    }
+    {
+        // No: saved without map coordinates, nothing written to the register.
+        CityEngine::Stadt nein = s;
+        nein.Name = QStringLiteral("Drittname");
+        const QByteArray vorher = inst.Bytes(kStaedte);
+        Dialoge::Skript dialoge;
+        dialoge.ja = {false};
+        QVERIFY(StadtSpeichern(inst.Pfad(QStringLiteral("WBD/nein.wbd")), nein));
+        QVERIFY(!nein.StadtAufKarte);
+        QCOMPARE(inst.Bytes(kStaedte), vorher);
+        QCOMPARE(inst.Zeilen(QStringLiteral("WBD/nein.wbd")).last(), QStringLiteral("Falsch"));
+    }
 }
 
 void TestCityKarte::stadtOhneTempelSchreibtLeerenTempel()
@@ -132,6 +173,7 @@ void TestCityKarte::speichernOhneKoordinatenSchreibtLeereZeilen()
 {
     TestInstallation inst(false);
     QDir().mkpath(inst.Pfad(QStringLiteral("Data/Explorer")));
+    inst.ZeilenSchreiben(kListe, {QStringLiteral("Ohneort")});
     CityEngine::Stadt s = Neu(QStringLiteral("Ohneort"));
     s.StadtAufKarte = true;
     Dialoge::Skript dialoge;
@@ -147,7 +189,8 @@ void TestCityKarte::speichernUngesetztRuehrtKarteNichtAn()
     inst.ZeilenSchreiben(kStaedte, {QStringLiteral("[Neuhafen]"), QStringLiteral("Einwohner=10")});
     const QByteArray vorher = inst.Bytes(kStaedte);
     Dialoge::Skript dialoge;
-    QVERIFY(StadtSpeichern(inst.Pfad(QStringLiteral("WBD/u.wbd")), Neu(QStringLiteral("Neuhafen"))));
+    CityEngine::Stadt stadt = Neu(QStringLiteral("Neuhafen"));
+    QVERIFY(StadtSpeichern(inst.Pfad(QStringLiteral("WBD/u.wbd")), stadt));
     QCOMPARE(inst.Bytes(kStaedte), vorher);
     QCOMPARE(inst.Zeilen(QStringLiteral("WBD/u.wbd")).last(), QStringLiteral("Falsch"));
 }

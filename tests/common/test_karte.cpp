@@ -95,13 +95,32 @@ private Q_SLOTS:
         QCOMPARE(StadtLesen(QStringLiteral("Ulmenhain")).Einwohner, QStringLiteral("950"));
 
         // A name the register cannot hold is refused before anything is written.
-        QVERIFY(!StadtPlatzieren(QStringLiteral("Ulm[1]"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
-        QVERIFY(!StadtPlatzieren(QStringLiteral("  "), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
+        QString fehler;
+        for (const char* name : {"Ulm[1]", "Ulm]", "Ulm=Au", "  "}) {
+            QVERIFY(!StadtPlatzieren(QString::fromUtf8(name), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}, &fehler));
+            QVERIFY(!fehler.isEmpty());
+        }
+        QVERIFY(NameFehler(QStringLiteral("Ulm[=]")).contains(QStringLiteral("„[“, „]“, „=“")));
+        // Temples that together exceed a settings value are refused, not stored cut.
+        QVERIFY(!StadtPlatzieren(QStringLiteral("Ulmenhain"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                 QStringList(30, QStringLiteral("Rur und Gror")), &fehler));
+        QVERIFY(fehler.contains(QStringLiteral("254")));
         QCOMPARE(Staedteliste(), (QStringList{QStringLiteral("Ulmenhain")}));
+        QCOMPARE(StadtLesen(QStringLiteral("Ulmenhain")).X, 1515);
 
-        // The list compares exactly, so another letter case is another line.
-        QVERIFY(StadtPlatzieren(QStringLiteral("ulmenhain"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
-        QCOMPARE(Staedteliste(), (QStringList{QStringLiteral("Ulmenhain"), QStringLiteral("ulmenhain")}));
+        // Blanks around a name and another letter case name the listed city: its position moves, no second
+        // line and no second section appear.
+        QVERIFY(StadtPlatzieren(QStringLiteral(" ulmenhain "), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), {}));
+        QCOMPARE(Staedteliste(), (QStringList{QStringLiteral("Ulmenhain")}));
+        QCOMPARE(StadtLesen(QStringLiteral("Ulmenhain")).X, 1);
+        QCOMPARE(inst.Zeilen(QStringLiteral("Data/Explorer/Städte.dat")).filter(QStringLiteral("[")).size(), 1);
+        // A new name is listed trimmed.
+        QVERIFY(StadtPlatzieren(QStringLiteral(" Altwasser"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), {}));
+        QCOMPARE(Staedteliste(), (QStringList{QStringLiteral("Ulmenhain"), QStringLiteral("Altwasser")}));
+        QVERIFY(StadtPlatzieren(QStringLiteral(" Altwasser"), QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("6"), {}));
+        QCOMPARE(inst.Zeilen(QStringLiteral("Data/Explorer/Städte.dat")).filter(QStringLiteral("[")),
+                 (QStringList{QStringLiteral("[Ulmenhain]"), QStringLiteral("[Altwasser]")}));
+        QCOMPARE(StadtLesen(QStringLiteral("Altwasser")).X, 7);
     }
 
     void stadtLesenRundetUndFehlendePosition()
