@@ -11,6 +11,8 @@
 
 #include <QDir>
 
+#include <limits>
+
 namespace ArmoryBatch {
 
 using Waffentabellen::Tabelle;
@@ -172,8 +174,13 @@ Ergebnis Schmieden(Batch::Befehlszeile& b)
     if (waehrung && !Waffentabellen::Waehrungen().contains(*waehrung))
         return Aufruffehler(QStringLiteral("Unbekannte Währung „%1“; bekannt sind: %2.")
                                 .arg(*waehrung, Waffentabellen::Waehrungen().join(QStringLiteral(", "))));
-    if (schmied)
+    if (schmied) {
+        const Subs::Ganzzahleingabe wert = Subs::GanzzahlLesen(*schmied, 1, std::numeric_limits<qint64>::max(),
+                                                                QStringLiteral("den Talentwert des Schmiedes (--schmied)"));
+        if (!wert.Ok)
+            return Aufruffehler(wert.Meldung);
         s.Schmied = *schmied;
+    }
     if (!zyklop && ForgeEngine::Talentwert(s) < 1)
         return Aufruffehler(QStringLiteral("Der Talentwert des Schmiedes (--schmied, mindestens 1) oder --zyklopen fehlt."));
     const ForgeEngine::Freigabe freigabe = ForgeEngine::FreigabeBerechnen(s);
@@ -187,6 +194,8 @@ Ergebnis Schmieden(Batch::Befehlszeile& b)
     const auto zeile = Suchen(tabelle, *name, QStringLiteral("nahkampf"), &fehler);
     if (!zeile)
         return fehler;
+    if (!ForgeEngine::Normalpreis(tabelle.Zeilen[*zeile]))
+        return Fehler(ForgeEngine::PreisUnlesbarMeldung(tabelle.Zeilen[*zeile]));
     const ForgeEngine::Schmiede basis = ForgeEngine::SchmiedeOeffnen(tabelle.Zeilen[*zeile]);
     s.Waffe = basis.Waffe;
     s.Name = neuerName ? *neuerName : basis.Name;

@@ -156,6 +156,25 @@ Schmiede SchmiedeOeffnen(const QStringList& waffe)
     return s;
 }
 
+std::optional<qint64> Normalpreis(const QStringList& waffe)
+{
+    const QString text = waffe.value(11).trimmed();
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const qint64 preis = Subs::Ganzzahl(text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return preis;
+}
+
+QString PreisUnlesbarMeldung(const QStringList& waffe)
+{
+    return QStringLiteral("Der Normalpreis „%1“ der Waffe „%2“ ist keine Zahl. Bitte tragt einen Preis aus Ziffern ein "
+                          "(mit Komma oder Punkt für Bruchteile), bevor ihr die Waffe in Varl-Forge 3 weiterverarbeitet.")
+        .arg(waffe.value(11), waffe.value(1));
+}
+
 qint64 Grundpreis(const Schmiede& s)
 {
     return Wert(s, 11);
@@ -202,11 +221,11 @@ int Talentwert(const Schmiede& s)
 {
     if (s.Zyklop)
         return 30;
-    bool ok = false;
-    const qint64 wert = Subs::Ganzzahl(s.Schmied, &ok);
-    if (!ok || wert < 1)
+    const Subs::Ganzzahleingabe wert = Subs::GanzzahlLesen(s.Schmied, std::numeric_limits<qint64>::min(),
+                                                            std::numeric_limits<qint64>::max(), QString());
+    if (!wert.Ok || wert.Wert < 1)
         return 0;
-    return int(qMin<qint64>(wert, 22));
+    return int(qMin<qint64>(wert.Wert, 22));
 }
 
 Freigabe FreigabeBerechnen(const Schmiede& s)

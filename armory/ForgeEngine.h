@@ -50,6 +50,12 @@ struct Schmiede {
 // The forge's start state for a weapon: its name, its currency.
 Schmiede SchmiedeOeffnen(const QStringList& waffe);
 
+// The weapon's normal price (field 11) as the forge and the armory read it: empty is 0, a number is rounded
+// half to even and stops at the 64-bit range; anything else is no price (nothing).
+std::optional<qint64> Normalpreis(const QStringList& waffe);
+// Why the forge refuses a weapon whose price is no number.
+QString PreisUnlesbarMeldung(const QStringList& waffe);
+
 // The weapon's numbers, read as whole numbers (empty or not a number: 0).
 qint64 Grundpreis(const Schmiede& s);
 qint64 Schadensbonus(const Schmiede& s);
@@ -61,8 +67,9 @@ qint64 PreisBerechnen(const Schmiede& s);
 // The four lines of the summary, joined with CR LF.
 QString StatusText(const Schmiede& s);
 
-// The skill value the work runs with: 30 for cyclops work, else the box's whole number capped at 22;
-// 0 when the box is empty, not a number or below 1 (such a value counts like an empty box).
+// The skill value the work runs with: 30 for cyclops work, else the box's whole number capped at 22
+// (German thousands separators allowed); 0 when the box is empty, not a whole number or below 1 (such a
+// value counts like an empty box).
 int Talentwert(const Schmiede& s);
 
 struct Freigabe {

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 
 QGroupBox* Rahmen(const QString& titel, const QList<QWidget*>& inhalt)
@@ -77,6 +79,9 @@ frmArmoryForge::frmArmoryForge(const QStringList& waffe, QWidget* eltern) : QDia
     ZifferntastenFilter::Anbringen(txtSchmied);
     chkZyklop = Benannt(new QCheckBox(QStringLiteral("Zyklopenwaffe")), QStringLiteral("chkZyklop"));
     cmdStart = Benannt(new QPushButton(QStringLiteral("Waffenwerte berechnen")), QStringLiteral("cmdStart"));
+    // Enter in a box confirms the box, it must not start the work (which rolls dice and asks for a file).
+    cmdStart->setAutoDefault(false);
+    cmdStart->setDefault(false);
     lblStatus = Benannt(new QLabel, QStringLiteral("lblStatus"));
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblStatus->setFrameShape(QFrame::StyledPanel);
@@ -180,8 +185,9 @@ void frmArmoryForge::txtSchmied_Change()
 
 void frmArmoryForge::txtSchmied_Validate()
 {
-    bool ok = false;
-    if (Subs::Zahl(txtSchmied->text(), &ok) > 22 && ok)
+    const Subs::Ganzzahleingabe wert = Subs::GanzzahlLesen(txtSchmied->text(), std::numeric_limits<qint64>::min(),
+                                                            std::numeric_limits<qint64>::max(), QString());
+    if (wert.Ok && wert.Wert > 22)
         txtSchmied->setText(QStringLiteral("22"));
 }
 
@@ -204,5 +210,5 @@ void frmArmoryForge::cmdStart_Click()
         return;
     }
     if (Dialoge::Frage(QStringLiteral("Die Waffendaten wurden erfolgreich berechnet, wollt ihr euch diese nun ansehen ?")))
-        Shell::Aktuell().Oeffnen(datei);
+        Shell::Zeigen(datei);
 }

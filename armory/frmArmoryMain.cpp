@@ -8,6 +8,8 @@
 #include "Dialoge.h"
 #include "ExplorerEngine.h"
 #include "Fenster.h"
+#include "ForgeEngine.h"
+#include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"
 #include "Zeilendatei.h"
@@ -231,8 +233,6 @@ void frmArmoryMain::ListeBauen(Seite& s, const QString& name)
     s.Liste = new Datensatzliste(this);
     s.Liste->setObjectName(name);
     s.Liste->SpaltenSetzen(Waffentabellen::Spaltenueberschriften(s.Art));
-    s.Liste->setColumnWidth(0, 240);
-    s.Liste->setColumnWidth(1, 160);
     connect(s.Liste, &Datensatzliste::LoeschenGedrueckt, this, &frmArmoryMain::EintragLoeschen);
     connect(s.Liste, &QTreeWidget::itemDoubleClicked, this, [this] { EintragBearbeiten(); });
 }
@@ -461,6 +461,7 @@ void frmArmoryMain::ListeFuellen(Tabelle t)
         eintraege.append(new QTreeWidgetItem(spalten));
     }
     liste->addTopLevelItems(eintraege);
+    liste->SpaltenAnpassen();
     if (!eintraege.isEmpty())
         liste->setCurrentItem(eintraege.first());
 }
@@ -830,7 +831,12 @@ void frmArmoryMain::cmdForge_Click()
     if (zeile < 0)
         return;
     const QStringList& waffe = Armory3Variablen::NWaffen.Zeilen[zeile];
-    if (Subs::Zahl(waffe.value(11)) == 0
+    const std::optional<qint64> preis = ForgeEngine::Normalpreis(waffe);
+    if (!preis) {
+        Dialoge::Warnung(ForgeEngine::PreisUnlesbarMeldung(waffe));
+        return;
+    }
+    if (*preis == 0
         && !Dialoge::Frage(QStringLiteral("Ihr solltet der Waffe zuerst einen Preis zuordnen, bevor ihr sie in "
                                           "Varl-Forge 3 weiterverarbeitet. Soll Varl-Forge 3 wirklich geladen werden ?")))
         return;
@@ -840,7 +846,7 @@ void frmArmoryMain::cmdForge_Click()
 
 void frmArmoryMain::cmdHelp_Click()
 {
-    Subs::HilfeOeffnen(Variablen::HilfePfad + QStringLiteral("\\Armory.htm"));
+    Subs::HilfeOeffnen(Pfad::Verbinden(Variablen::HilfePfad, QStringLiteral("\\Armory.htm")));
 }
 
 void frmArmoryMain::Browser_DokumentGeladen()

@@ -206,6 +206,6 @@ void frmCityGenerator::Generieren()
         return;
     }
     if (Dialoge::Frage(CityEngine::Meldungen::Berechnet))
-        Shell::Aktuell().Oeffnen(pfad);
+        Shell::Zeigen(pfad);
     accept();
 }

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -191,7 +192,9 @@ void frmCityMain::Aufbauen()
 
     setCentralWidget(zentrum);
     Fenster::HintergrundSetzen(zentrum, QStringLiteral("Ortsbau3.jpg"));
-    resize(1120, 600);
+    // Wide enough for all ten tabs, whatever the font: none hides behind the scroll arrows at the start.
+    const int tabs = CityTab->tabBar()->sizeHint().width() + 2 * spalte->contentsMargins().left() + 8;
+    resize(qMax(1120, tabs), 600);
 }
 
 QWidget* frmCityMain::GrundseiteBauen()

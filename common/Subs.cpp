@@ -385,10 +385,15 @@ qint64 Ganzzahl(const QString& text, bool* ok)
 {
     bool gelesen = false;
     const double wert = Zahl(text, &gelesen);
-    const bool imBereich = gelesen && std::fabs(wert) < 9.0e18;
     if (ok)
-        *ok = imBereich;
-    return imBereich ? Runden(wert) : 0;
+        *ok = gelesen;
+    if (!gelesen)
+        return 0;
+    // A number beyond the range stops at its end instead of turning into 0.
+    constexpr qint64 grenze = std::numeric_limits<qint64>::max();
+    if (!(std::fabs(wert) < 9.2e18))
+        return wert < 0 ? -grenze : grenze;
+    return Runden(wert);
 }
 
 void HilfeOeffnen(const QString& seite)

@@ -58,7 +58,7 @@ QString Tausender(qint64 zahl);
 // Reads a number where decimals are allowed: blanks around it, an optional sign, a decimal comma or point.
 // Anything else gives 0 and *ok false.
 double Zahl(const QString& text, bool* ok = nullptr);
-// The same, rounded half to even to a whole number.
+// The same, rounded half to even to a whole number; beyond the 64-bit range it stops at the range's end.
 qint64 Ganzzahl(const QString& text, bool* ok = nullptr);
 
 // Opens a help page with the system's default handler; a missing page or a missing handler is reported.

@@ -31,7 +31,7 @@ QString PfadSchluessel(int i)
 
 int Anzahl()
 {
-    return qMax(0, ManagerEngine::ZahlLesen(kAbschnitt, QStringLiteral("XTTools")));
+    return ManagerEngine::ZaehlerLesen(kAbschnitt, QStringLiteral("XTTools"), QStringLiteral("XTTool"));
 }
 
 QString Name(int i)
@@ -94,7 +94,8 @@ bool Starten(int i)
 
 QString Dateifilter()
 {
-    return QStringLiteral("Ausführbare Dateien (*.exe), (*.com), (*.bat)|*.exe;*.bat;*.com|Alle Dateien (*)|*");
+    // Programs on this system rarely end in ".exe"; all files come first.
+    return QStringLiteral("Alle Dateien (*)|*|Ausführbare Dateien (*.exe), (*.com), (*.bat)|*.exe;*.bat;*.com");
 }
 
 } // namespace ExterneTools

@@ -224,6 +224,18 @@ void FileSearchEngine::WurzelDurchsuchen(const QString& wurzel, Walk& walk)
     }
 }
 
+bool FileSearchEngine::Netzlaufwerk(const QByteArray& typ, const QByteArray& geraet)
+{
+    // Walking a share of another host can take hours and wakes remote machines; the suite is never there.
+    static const QSet<QByteArray> netz = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "afs", "ceph", "glusterfs",
+                                          "lustre", "9p", "davfs", "ncpfs", "coda", "fuse.sshfs", "fuse.rclone",
+                                          "fuse.s3fs", "fuse.curlftpfs", "fuse.davfs2", "fuse.glusterfs", "fuse.ceph"};
+    if (netz.contains(typ))
+        return true;
+    // Other fuse mounts are remote when their source names a host: "user@host:/path" or "//host/share".
+    return typ.startsWith("fuse.") && (geraet.contains(':') || geraet.startsWith("//"));
+}
+
 QStringList FileSearchEngine::Laufwerke()
 {
     // Kernel interfaces, memory-only and packaged read-only images: nothing is ever installed there.
@@ -235,7 +247,8 @@ QStringList FileSearchEngine::Laufwerke()
     QStringList wurzeln;
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo& v : volumes) {
-        if (!v.isValid() || !v.isReady() || ausgelassen.contains(v.fileSystemType()))
+        if (!v.isValid() || !v.isReady() || ausgelassen.contains(v.fileSystemType())
+            || Netzlaufwerk(v.fileSystemType(), v.device()))
             continue;
         wurzeln.append(v.rootPath());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -38,8 +39,12 @@ public:
     // Folders listed by the last search.
     qint64 BesuchteOrdner() const { return m_besucht; }
 
-    // The roots of the mounted real file systems (pseudo and memory file systems left out), ascending.
+    // The roots of the mounted real local file systems (pseudo, memory and network file systems left out),
+    // ascending.
     static QStringList Laufwerke();
+    // Whether a mount of this type and source lies on another host (nfs, cifs, sshfs and other remote fuse
+    // mounts).
+    static bool Netzlaufwerk(const QByteArray& typ, const QByteArray& geraet);
 
 private:
     struct Walk;

@@ -19,7 +19,12 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstring>
 
 namespace ManagerEngine {
 
@@ -156,8 +161,18 @@ bool Erstlauf(FileSearchEngine& suche, const Umgebung& umgebung)
     if (Variablen::Benutzername == QLatin1String("Ashgrim"))
         Dialoge::Fehler(QStringLiteral("Na na na, wer wird sich denn hier unter meinem Namen anmelden ? ;-)))"),
                         Variablen::Programmtitel);
-    EinstellungenSchreiben(QStringLiteral("General"), {{QStringLiteral("UserName"), Variablen::Benutzername},
-                                                       {QStringLiteral("Started"), QStringLiteral("1")}});
+    // Without a writable settings file every later step would fail on its own; one message ends the run.
+    QString fehler;
+    if (!Subs::IniSchreiben(Variablen::IniDatei, QStringLiteral("General"),
+                            {{QStringLiteral("UserName"), Variablen::Benutzername}, {QStringLiteral("Started"), QStringLiteral("1")}},
+                            &fehler)) {
+        Dialoge::Fehler(QStringLiteral("Die Einrichtung kann nicht fortgesetzt werden, denn die Einstellungen lassen "
+                                       "sich nicht speichern: %1\n\nBitte prüft, ob Werkbund3.ini und ihr Ordner "
+                                       "beschreibbar sind, und startet den Leitstand dann erneut.")
+                            .arg(fehler),
+                        QStringLiteral("Fehler"));
+        return false;
+    }
     OrdnerAnlegen();
     if (Dialoge::Frage(QStringLiteral("Wollt ihr, dass ich eine Verknüpfung zum Leitstand3 auf dem Desktop anlege ?")))
         VerknuepfungAnlegen(umgebung);
@@ -214,6 +229,19 @@ bool VerknuepfungAnlegen(const Umgebung& umgebung)
     return ok;
 }
 
+namespace {
+
+void BackupMelden(const QStringList& fehlend, const QStringList& fehler)
+{
+    if (!fehlend.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Diese Datenbanken wurden nicht gefunden und darum nicht gesichert:\n")
+                         + fehlend.join(QLatin1Char('\n')));
+    if (!fehler.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Diese Datenbanken konnten nicht gesichert werden:\n") + fehler.join(QLatin1Char('\n')));
+}
+
+} // namespace
+
 void BackupAnlegen()
 {
     QStringList fehlend;
@@ -229,13 +257,33 @@ void BackupAnlegen()
         if (!KopieSchreiben(quelle, ziel, &grund))
             fehler.append(Anzeige(ziel) + QStringLiteral(" (") + grund + QLatin1Char(')'));
     };
-    for (const char* name : {"\\Armory\\Nahkampfwaffen.dat", "\\Armory\\Fernwaffen.dat", "\\Armory\\Rüstungen.dat",
-                             "\\Creatures\\Kreaturen.dat", "\\Explorer\\Städteliste.dat", "\\Explorer\\Städte.dat"})
-        kopieren(QString::fromUtf8(name), QString::fromUtf8(name));
+    // A database is only missed when the tool that uses it is installed.
+    QStringList installiert;
+    for (const QString& programm : Programme())
+        installiert.append(Anzeigename(programm));
+    const auto da = [&installiert](std::initializer_list<const char*> werkzeuge) {
+        for (const char* werkzeug : werkzeuge)
+            if (installiert.contains(QLatin1String(werkzeug)))
+                return true;
+        return false;
+    };
+    if (da({"Waffkam3", "Lagerhof3"}))
+        for (const char* name : {"\\Armory\\Nahkampfwaffen.dat", "\\Armory\\Fernwaffen.dat", "\\Armory\\Rüstungen.dat"})
+            kopieren(QString::fromUtf8(name), QString::fromUtf8(name));
+    if (da({"Bestiar3"}))
+        kopieren(QStringLiteral("\\Creatures\\Kreaturen.dat"), QStringLiteral("\\Creatures\\Kreaturen.dat"));
+    if (da({"Ortsbau3", "Kartenblick3"}))
+        for (const char* name : {"\\Explorer\\Städteliste.dat", "\\Explorer\\Städte.dat"})
+            kopieren(QString::fromUtf8(name), QString::fromUtf8(name));
+    if (!da({"Lagerhof3"})) {
+        BackupMelden(fehlend, fehler);
+        return;
+    }
 
     bool vorhanden = false;
     const QString kategorienDatei = Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Warehouse\\ItemKategorien.dat"));
-    const QStringList kategorien = Zeilendatei::Lesen(kategorienDatei, &vorhanden);
+    // Line 1 holds the number of categories, the names follow.
+    const QStringList kategorien = Zeilendatei::Lesen(kategorienDatei, &vorhanden).mid(1);
     if (!vorhanden)
         fehlend.append(Anzeige(kategorienDatei));
     static const QStringList eigeneDateien{QStringLiteral("Nahkampfwaffen"), QStringLiteral("Fernwaffen"),
@@ -248,16 +296,35 @@ void BackupAnlegen()
             fehler.append(kategorie + QStringLiteral(" (kein gültiger Dateiname)"));
             continue;
         }
-        const QString quelle = eigeneDateien.contains(kategorie) ? QStringLiteral("\\Warehouse\\Warehouse") + kategorie
-                                                                 : QStringLiteral("\\Warehouse\\") + kategorie;
-        kopieren(quelle + QStringLiteral(".dat"), QStringLiteral("\\Warehouse\\") + kategorie + QStringLiteral(".dat"));
+        // The shipped armory goods are the "Warehouse…" twins, until the warehouse's first start takes them in.
+        QString quelle = QStringLiteral("\\Warehouse\\") + kategorie + QStringLiteral(".dat");
+        const QString zwilling = QStringLiteral("\\Warehouse\\Warehouse") + kategorie + QStringLiteral(".dat");
+        if (eigeneDateien.contains(kategorie) && QFileInfo(Pfad::Verbinden(Variablen::DataPfad, zwilling)).isFile())
+            quelle = zwilling;
+        kopieren(quelle, QStringLiteral("\\Warehouse\\") + kategorie + QStringLiteral(".dat"));
     }
 
-    if (!fehlend.isEmpty())
-        Dialoge::Warnung(QStringLiteral("Diese Datenbanken wurden nicht gefunden und darum nicht gesichert:\n")
-                         + fehlend.join(QLatin1Char('\n')));
-    if (!fehler.isEmpty())
-        Dialoge::Warnung(QStringLiteral("Diese Datenbanken konnten nicht gesichert werden:\n") + fehler.join(QLatin1Char('\n')));
+    BackupMelden(fehlend, fehler);
+}
+
+
+bool IstProgramm(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    const QString endung = info.suffix();
+    if (!info.isFile() || !info.isExecutable() || !(endung.isEmpty() || endung.compare(QLatin1String("exe"), Qt::CaseInsensitive) == 0))
+        return false;
+    // On a drive where every file carries the execute bit, only the start of the file tells a program from
+    // a page or a settings file: a compiled program (ELF) or a script ("#!").
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    char kopf[4] = {};
+    const bool regulaer = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const ssize_t gelesen = regulaer ? ::read(fd, kopf, sizeof kopf) : 0;
+    ::close(fd);
+    return (gelesen == 4 && std::memcmp(kopf, "\x7f" "ELF", 4) == 0) || (gelesen >= 2 && kopf[0] == '#' && kopf[1] == '!');
 }
 
 QStringList Programme()
@@ -265,9 +332,27 @@ QStringList Programme()
     QStringList namen;
     const QFileInfoList eintraege = QDir(Variablen::AppPfad).entryInfoList(QDir::Files | QDir::Executable, QDir::Name);
     for (const QFileInfo& eintrag : eintraege)
-        if (eintrag.isFile() && eintrag.isExecutable())
+        if (IstProgramm(eintrag.filePath()))
             namen.append(eintrag.fileName());
     return namen;
+}
+
+int ZaehlerLesen(const QString& abschnitt, const QString& zaehler, const QString& praefix)
+{
+    const int anzahl = ZahlLesen(abschnitt, zaehler);
+    int vorhanden = 0;
+    while (vorhanden < anzahl
+           && Subs::IniVorhanden(Variablen::IniDatei, abschnitt, praefix + QString::number(vorhanden + 1)))
+        ++vorhanden;
+    return vorhanden;
+}
+
+QStringList GezaehlteWerte(const QString& abschnitt, const QString& praefix, int anzahl)
+{
+    QStringList werte;
+    for (int i = 1; i <= anzahl; ++i)
+        werte.append(Subs::IniLesen(Variablen::IniDatei, abschnitt, praefix + QString::number(i)));
+    return werte;
 }
 
 QString Symbolpfad(const QString& datei)
@@ -293,18 +378,25 @@ bool Ausgeschlossen(const QString& datei)
 
 QStringList RegistrierteWerkzeuge()
 {
-    QStringList namen;
-    const int anzahl = ZahlLesen(QStringLiteral("Tools"), QStringLiteral("Tools"));
-    for (int i = 1; i <= anzahl; ++i)
-        namen.append(Subs::IniLesen(Variablen::IniDatei, QStringLiteral("Tools"), QStringLiteral("Tool") + QString::number(i)));
-    return namen;
+    return GezaehlteWerte(QStringLiteral("Tools"), QStringLiteral("Tool"), WerkzeugAnzahl());
+}
+
+int WerkzeugAnzahl()
+{
+    return ZaehlerLesen(QStringLiteral("Tools"), QStringLiteral("Tools"), QStringLiteral("Tool"));
+}
+
+bool IstLeitstand(const QString& datei)
+{
+    if (Anzeigename(datei) == QLatin1String("Leitstand3"))
+        return true;
+    return QCoreApplication::instance()
+        && QFileInfo(QCoreApplication::applicationFilePath()).fileName() == datei;
 }
 
 QList<Werkzeug> WerkzeugeEinrichten(int& anzahl)
 {
-    QStringList registriert;
-    for (int i = 1; i <= anzahl; ++i)
-        registriert.append(Subs::IniLesen(Variablen::IniDatei, QStringLiteral("Tools"), QStringLiteral("Tool") + QString::number(i)));
+    QStringList registriert = GezaehlteWerte(QStringLiteral("Tools"), QStringLiteral("Tool"), anzahl);
 
     QList<Werkzeug> knoepfe;
     const QStringList programme = Programme();
@@ -312,7 +404,8 @@ QList<Werkzeug> WerkzeugeEinrichten(int& anzahl)
         const QString& datei = programme[k];
         const QString symbol = Symbolpfad(datei);
         const bool symbolVorhanden = QFileInfo(symbol).isFile();
-        if (symbolVorhanden && !registriert.contains(datei)) {
+        // The manager itself is no tool to announce.
+        if (symbolVorhanden && !registriert.contains(datei) && !IstLeitstand(datei)) {
             Dialoge::Hinweis(datei + QStringLiteral(" wurde gefunden. Das Tool wird nun eingerichtet."));
             const QString neu = QString::number(anzahl + 1);
             if (EinstellungenSchreiben(QStringLiteral("Tools"), {{QStringLiteral("Tools"), neu},
@@ -353,20 +446,25 @@ QString BugmailAdresse()
         + QStringLiteral("&Body=") + QString::fromLatin1(QUrl::toPercentEncoding(BugmailText()));
 }
 
-void Bugmail()
+bool Bugmail()
 {
     Dialoge::Hinweis(QStringLiteral("Bitte verwendet die Bugmail-Funktion nur, um mir eventuelle Fehler im Programm "
                                     "mitzuteilen. Dazu gebt ihr einfach unterhalb des bereits bestehenden Textes eine "
                                     "möglichst genaue Fehlerbeschreibung an."));
-    Oeffnen(BugmailAdresse());
+    return Shell::Aktuell().Oeffnen(BugmailAdresse());
+}
+
+QString OhneMailprogrammText()
+{
+    return QStringLiteral("Auf diesem System ist kein Mailprogramm eingerichtet. Schickt euren Fehlerbericht bitte "
+                          "selbst an %1 (Betreff „Werkbund3 Bugmail“). Der vorbereitete Text liegt in der "
+                          "Zwischenablage; fügt ihn in eure Mail ein und beschreibt darunter den Fehler.")
+        .arg(QString::fromLatin1(Adressen::Mail));
 }
 
 bool Oeffnen(const QString& adresse)
 {
-    if (Shell::Aktuell().Oeffnen(adresse))
-        return true;
-    Dialoge::Warnung(QStringLiteral("Für diese Adresse wurde kein passendes Programm gefunden:\n") + adresse);
-    return false;
+    return Shell::Zeigen(adresse);
 }
 
 bool Starten(const QString& programm)

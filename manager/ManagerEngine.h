@@ -40,8 +40,16 @@ bool VerknuepfungAnlegen(const Umgebung& umgebung);
 QString VerknuepfungsText(const Umgebung& umgebung);
 void BackupAnlegen();
 
-// The programs of the installation: executable files in AppPfad, in name order.
+// A program file: regular, executable, without extension or with ".exe", and starting like a program
+// (an ELF header or "#!"). Pages and settings files on a drive where everything is executable are none.
+bool IstProgramm(const QString& pfad);
+// The programs of the installation in AppPfad, in name order.
 QStringList Programme();
+
+// A counted list of keys ("Tools"/"Tool1".., "XTTools"/"XTTool1"..): the count, but no further than the
+// keys that exist, so a damaged count never reads thousands of missing keys.
+int ZaehlerLesen(const QString& abschnitt, const QString& zaehler, const QString& praefix);
+QStringList GezaehlteWerte(const QString& abschnitt, const QString& praefix, int anzahl);
 // A program's icon in GfxPfad (".exe" replaced by ".ico", or ".ico" appended); found regardless of case.
 QString Symbolpfad(const QString& datei);
 // "Kurier", "Tabellar3" and "Leitstand3" never get a tool button.
@@ -58,16 +66,21 @@ struct Werkzeug {
 // about each missing icon. `anzahl` is the registered count and is raised for every new registration.
 QList<Werkzeug> WerkzeugeEinrichten(int& anzahl);
 
-// [Tools] "Tool1" ... "Tool" + "Tools".
+// [Tools] "Tool1" ... "Tool" + "Tools", as far as the keys exist.
 QStringList RegistrierteWerkzeuge();
+int WerkzeugAnzahl();
+// The manager's own program, which never announces itself as a tool.
+bool IstLeitstand(const QString& datei);
 // "3.00" for the suite's own programs, empty for any other.
 QString Version(const QString& datei);
 
 QString BugmailText();
 // The complete mailto address: recipient, empty CC, subject and body, percent-encoded.
 QString BugmailAdresse();
-// The notice, then the mail handed to the default handler.
-void Bugmail();
+// The notice, then the mail handed to the default handler; false when no mail program took it.
+bool Bugmail();
+// What the user is told then (the window puts the report on the clipboard).
+QString OhneMailprogrammText();
 
 // Hands a document or address to the default handler; tells the user when none could be reached.
 bool Oeffnen(const QString& adresse);

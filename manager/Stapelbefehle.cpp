@@ -19,12 +19,34 @@ QString Hilfe()
         "              sucht die Varl-Suite in den genannten Ordnern (ohne Angabe auf allen\n"
         "              Laufwerken), trägt sie in Werkbund3.ini ein und gibt ihren Ordner aus.\n"
         "              Ordner mit Punkt am Namensanfang, symbolische Verknüpfungen und andere\n"
-        "              eingehängte Dateisysteme werden dabei nicht betreten.");
+        "              eingehängte Dateisysteme werden dabei nicht betreten.\n"
+        "  --werkzeuge richtet neu gefundene Programme ein, wie es ein Start tut (Meldungen auf der\n"
+        "              Fehlerausgabe, keine Fragen), und gibt die Programme aus, die einen Knopf\n"
+        "              bekommen, eines je Zeile in der Reihenfolge der Knöpfe.");
 }
+
+namespace {
+
+int Werkzeuge(Batch::Befehlszeile& befehl)
+{
+    if (!befehl.Fehlerhaft().isEmpty())
+        return Batch::Abbruch(befehl.Fehlerhaft());
+    Variablen::Programmtitel = ManagerEngine::Titel();
+    if (!ManagerEngine::KonfigurationPruefen())
+        return 2;
+    int anzahl = ManagerEngine::WerkzeugAnzahl();
+    for (const ManagerEngine::Werkzeug& werkzeug : ManagerEngine::WerkzeugeEinrichten(anzahl))
+        Batch::Ausgabe(werkzeug.datei);
+    return 0;
+}
+
+} // namespace
 
 int Ausfuehren(const QStringList& argumente)
 {
     Batch::Befehlszeile befehl(argumente);
+    if (befehl.Schalter(QStringLiteral("--werkzeuge")))
+        return Werkzeuge(befehl);
     if (!befehl.Schalter(QStringLiteral("--suite-suchen")))
         return Batch::Abbruch(argumente.isEmpty() ? QStringLiteral("Kein Befehl angegeben (siehe --help).")
                                                   : QStringLiteral("Unbekannter Befehl: %1 (siehe --help).").arg(argumente.first()));

@@ -16,14 +16,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDate>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,8 +49,8 @@ QString MenueText(const QString& text)
 frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(ManagerEngine::StandardUmgebung())
 {
     setObjectName(QStringLiteral("frmManagerMain"));
+    // No fixed minimum: the layouts keep every button whole, however many tools get one.
     resize(760, 540);
-    setMinimumSize(600, 420);
 
     auto* haupt = new QVBoxLayout(this);
     // Keeps the buttons inside the painted frame of the background picture.
@@ -174,13 +177,14 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     connect(cmdHilfe, &QPushButton::clicked, this, &frmManagerMain::cmdHilfe_Click);
     connect(cmdEnde, &QPushButton::clicked, this, &frmManagerMain::cmdEnde_Click);
 
-    m_suche.EreignisseSetzen(FileSearchEngine::Gedrosselt([] { QCoreApplication::processEvents(); }, kEreignisAbstandMs));
-    m_suche.WartezeigerSetzen([](bool warten) {
-        if (warten)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-    });
+    m_suche.EreignisseSetzen(FileSearchEngine::Gedrosselt(
+        [this] {
+            if (m_fortschritt)
+                m_fortschritt->setLabelText(FortschrittText());
+            QCoreApplication::processEvents();
+        },
+        kEreignisAbstandMs));
+    m_suche.WartezeigerSetzen([this](bool warten) { SuchfensterZeigen(warten); });
 }
 
 frmManagerMain::~frmManagerMain() = default;
@@ -198,7 +202,7 @@ QPushButton* frmManagerMain::Knopf(const QString& name, const QString& tooltip)
 bool frmManagerMain::Form_Load()
 {
     Variablen::Programmtitel = ManagerEngine::Titel();
-    m_toolAnzahl = qMax(0, ManagerEngine::ZahlLesen(QStringLiteral("Tools"), QStringLiteral("Tools")));
+    m_toolAnzahl = ManagerEngine::WerkzeugAnzahl();
     setWindowTitle(Fenster::Titel());
     if (!ManagerEngine::KonfigurationPruefen())
         return false;
@@ -431,7 +435,11 @@ void frmManagerMain::cmdHomepage_Click()
 
 void frmManagerMain::cmdBugmail_Click()
 {
-    ManagerEngine::Bugmail();
+    if (ManagerEngine::Bugmail())
+        return;
+    // Without a mail program the report is not lost: it goes to the clipboard and the address is shown.
+    QGuiApplication::clipboard()->setText(ManagerEngine::BugmailText());
+    Dialoge::Hinweis(ManagerEngine::OhneMailprogrammText());
 }
 
 void frmManagerMain::cmdCredits_Click()
@@ -443,6 +451,37 @@ void frmManagerMain::cmdCredits_Click()
 void frmManagerMain::cmdHilfe_Click()
 {
     Subs::HilfeOeffnen(Pfad::Verbinden(Variablen::AppPfad, QStringLiteral("\\Hilfe.htm")));
+}
+
+QString frmManagerMain::FortschrittText() const
+{
+    return QStringLiteral("Ich durchsuche die Laufwerke nach der Varl-Suite 1.01 …\nBisher durchsucht: %1 Ordner")
+        .arg(m_suche.BesuchteOrdner());
+}
+
+void frmManagerMain::SuchfensterZeigen(bool suchen)
+{
+    // A search over every drive can take minutes: the user sees that it works and can stop it.
+    if (suchen) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_fortschritt = new QProgressDialog(FortschrittText(), QStringLiteral("Abbrechen"), 0, 0, this);
+        m_fortschritt->setObjectName(QStringLiteral("frmSuche"));
+        m_fortschritt->setWindowTitle(Variablen::Programmtitel);
+        m_fortschritt->setWindowModality(Qt::WindowModal);
+        m_fortschritt->setMinimumDuration(0);
+        m_fortschritt->setAutoClose(false);
+        m_fortschritt->setAutoReset(false);
+        connect(m_fortschritt, &QProgressDialog::canceled, this, &frmManagerMain::SucheAnhalten);
+        m_fortschritt->show();
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+    if (m_fortschritt) {
+        m_fortschritt->disconnect(this);
+        m_fortschritt->close();
+        m_fortschritt->deleteLater();
+        m_fortschritt = nullptr;
+    }
 }
 
 void frmManagerMain::SucheAnhalten()

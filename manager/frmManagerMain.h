@@ -14,6 +14,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QProgressDialog;
 class QPushButton;
 class QTreeWidgetItem;
 
@@ -67,9 +68,12 @@ private:
     void BilderLaden();
     void LinksAnzeigen();
     void SucheAnhalten();
+    void SuchfensterZeigen(bool suchen);
+    QString FortschrittText() const;
     QPushButton* Knopf(const QString& name, const QString& tooltip);
 
     FileSearchEngine m_suche;
+    QProgressDialog* m_fortschritt = nullptr;
     ManagerEngine::Umgebung m_umgebung;
     Linkliste m_links;
     bool m_erstlauf = false;

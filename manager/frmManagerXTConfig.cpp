@@ -40,6 +40,8 @@ frmManagerXTConfig::frmManagerXTConfig(QWidget* eltern) : QDialog(eltern)
     txtName = new QLineEdit(rahmenName);
     txtName->setMinimumWidth(200);
     txtName->setObjectName(QStringLiteral("txtName"));
+    // Name and path are stored in Werkbund3.ini, whose values hold at most 254 characters.
+    txtName->setMaxLength(254);
     nameLayout->addWidget(txtName);
     rechts->addWidget(rahmenName);
 
@@ -47,6 +49,7 @@ frmManagerXTConfig::frmManagerXTConfig(QWidget* eltern) : QDialog(eltern)
     auto* pfadLayout = new QHBoxLayout(rahmenPfad);
     txtPfad = new QLineEdit(rahmenPfad);
     txtPfad->setObjectName(QStringLiteral("txtPfad"));
+    txtPfad->setMaxLength(254);
     cmdPfad = new QPushButton(QStringLiteral("..."), rahmenPfad);
     cmdPfad->setObjectName(QStringLiteral("cmdPfad"));
     cmdPfad->setToolTip(QStringLiteral("Pfad auswählen"));

@@ -10,7 +10,8 @@ Datensatzliste::Datensatzliste(QWidget* eltern) : QTreeWidget(eltern)
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     header()->setSectionsClickable(true);
-    header()->setSortIndicatorShown(true);
+    // No arrow until the user sorts: the list starts in file order, not sorted by anything.
+    header()->setSortIndicatorShown(false);
     connect(header(), &QHeaderView::sectionClicked, this, &Datensatzliste::NachSpalteSortieren);
 }
 
@@ -89,7 +90,18 @@ void Datensatzliste::NachSpalteSortieren(int spalte)
 {
     m_richtung = m_richtung == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     sortItems(spalte, m_richtung);
+    header()->setSortIndicatorShown(true);
     header()->setSortIndicator(spalte, m_richtung);
+}
+
+void Datensatzliste::SpaltenAnpassen(int hoechstbreite)
+{
+    for (int i = 0; i < SichtbareSpalten(); ++i) {
+        resizeColumnToContents(i);
+        // A very long entry gets a scroll bar, it never pushes the other columns out of reach.
+        if (columnWidth(i) > hoechstbreite)
+            setColumnWidth(i, hoechstbreite);
+    }
 }
 
 void Datensatzliste::keyPressEvent(QKeyEvent* ereignis)

@@ -27,6 +27,9 @@ public:
     // The visible texts of every line in the present (possibly sorted) order.
     QList<QStringList> Anzeigereihenfolge() const;
 
+    // Every visible column as wide as its texts and caption, at most `hoechstbreite` pixels.
+    void SpaltenAnpassen(int hoechstbreite = 320);
+
     // What a header click does (also callable directly).
     void NachSpalteSortieren(int spalte);
 

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void dateiMitNurVersionszeileGibtLeereTabelle();
     void zeilenendenLfUndFehlendesLetztesZeilenende();
     void abgeschnitteneDateiLaedtGanzeBloeckeUndSichertOriginal();
+    void nurCrZeilenendenLadenAlleEintraege();
+    void fremdeErsteZeileLaedtNichtsUndSichertVorDemSchreiben();
     void vorhandeneSicherungWirdNieUeberschrieben();
     void fehlendeDateiGibtLeereTabelleUndEntstehtBeimSpeichern();
     void fehlgeschlagenesSchreibenWirdGemeldet();
@@ -230,6 +232,46 @@ void TestArmoryDatenbank::abgeschnitteneDateiLaedtGanzeBloeckeUndSichertOriginal
     // Later saves do not copy again.
     QVERIFY(TabelleSpeichern(t));
     QVERIFY(!QFile::exists(bak + QStringLiteral("2")));
+}
+
+void TestArmoryDatenbank::nurCrZeilenendenLadenAlleEintraege()
+{
+    // The shipped melee database, as an old editor saves it: CR alone ends each line.
+    TestInstallation installation;
+    const QByteArray crlf = installation.Bytes(QLatin1String(kNahkampf));
+    QByteArray cr = crlf;
+    cr.replace("\r\n", "\r");
+    installation.Schreiben(QLatin1String(kNahkampf), cr);
+    Waffentabelle t = Neu(Tabelle::NWaffen);
+    const Ladeergebnis ergebnis = TabelleLaden(t);
+    QVERIFY(!ergebnis.Unvollstaendig && ergebnis.Unlesbar.isEmpty());
+    QCOMPARE(t.Anzahl(), 56);
+    QVERIFY(Lademeldung(ergebnis).isEmpty());
+    // The next save writes the usual line ends and every record.
+    QVERIFY(TabelleSpeichern(t));
+    QCOMPARE(installation.Bytes(QLatin1String(kNahkampf)), crlf);
+}
+
+void TestArmoryDatenbank::fremdeErsteZeileLaedtNichtsUndSichertVorDemSchreiben()
+{
+    TestInstallation installation;
+    QStringList zeilen = Datei({Nahkampfwaffe(QStringLiteral("Erste"))});
+    zeilen[0] = QStringLiteral("Waffenliste meiner Gruppe");
+    installation.ZeilenSchreiben(QLatin1String(kNahkampf), zeilen);
+    const QByteArray original = installation.Bytes(QLatin1String(kNahkampf));
+    Waffentabelle t = Neu(Tabelle::NWaffen);
+    const Ladeergebnis ergebnis = TabelleLaden(t);
+    QCOMPARE(t.Anzahl(), 0);
+    QVERIFY(ergebnis.Vorhanden);
+    const QString meldung = Lademeldung(ergebnis);
+    QVERIFY2(meldung.contains(QStringLiteral("Versionsnummer")) && meldung.contains(QStringLiteral(".bak")), qPrintable(meldung));
+    // The first rewrite keeps the original beside it; it is never emptied silently.
+    ZeileAnhaengen(t, Nahkampfwaffe(QStringLiteral("Neu")));
+    QVERIFY(TabelleSpeichern(t));
+    QCOMPARE(installation.Bytes(QString::fromLatin1(kNahkampf) + QStringLiteral(".bak")), original);
+    QCOMPARE(installation.Zeilen(QLatin1String(kNahkampf)).size(), 1 + 29);
+    QVERIFY(IstVersionszeile(QStringLiteral("3.00")) && IstVersionszeile(QStringLiteral(" 1.00 ")));
+    QVERIFY(!IstVersionszeile(QStringLiteral("3")) && !IstVersionszeile(QStringLiteral("v3.00")));
 }
 
 void TestArmoryDatenbank::vorhandeneSicherungWirdNieUeberschrieben()

@@ -129,6 +129,8 @@ private Q_SLOTS:
     void sortierteListeAlsPdfDrucken();
     void einzelneWaffeAlsPdfDrucken();
     void hilfeOeffnetDieSeite();
+    void schmiedeUnlesbarerOderRiesigerPreis();
+    void schmiedeEnterStartetNichts();
     void generatorFuegtWaffeHinzu();
     void schmiedeOhnePreisFragtZuerst();
     void schmiedeZeigtDieUebersichtLaufend();
@@ -723,6 +725,54 @@ void TestArmoryFenster::schmiedeOhnePreisFragtZuerst()
                                                      "werden ?"));
     Klick(fenster, QStringLiteral("cmdForge"));
     QCOMPARE(geoeffnet, QStringLiteral("Waffkam 3 - Varl-Forge 3"));
+}
+
+void TestArmoryFenster::schmiedeUnlesbarerOderRiesigerPreis()
+{
+    // A price that is no number is refused with a message; a huge one is clamped, never read as 0.
+    TestInstallation installation;
+    installation.ZeilenSchreiben(kNah, Datei({Nahkampfwaffe(QStringLiteral("Fehlpreis"), QStringLiteral("1"),
+                                                            QStringLiteral("1"), QStringLiteral("1e30")),
+                                              Nahkampfwaffe(QStringLiteral("Prunkstück"), QStringLiteral("1"),
+                                                            QStringLiteral("1"), QStringLiteral("1") + QString(30, QLatin1Char('0')))}));
+    Dialoge::Skript dialoge;
+    frmArmoryMain fenster;
+    QString status;
+    Fenster::ModalHandlerSetzen([&status](QDialog& dialog) {
+        status = Kind<QLabel>(dialog, QStringLiteral("lblStatus"))->text();
+        return int(QDialog::Rejected);
+    });
+    Klick(fenster, QStringLiteral("cmdForge"));
+    QVERIFY(status.isEmpty());
+    QCOMPARE(dialoge.Texte().size(), 1);
+    QVERIFY(dialoge.Texte().first().contains(QStringLiteral("„1e30“")));
+    auto* liste = Kind<QTreeWidget>(fenster, QStringLiteral("lvNWaffen"));
+    liste->setCurrentItem(liste->topLevelItem(1));
+    liste->topLevelItem(1)->setSelected(true);
+    Klick(fenster, QStringLiteral("cmdForge"));
+    QVERIFY2(status.endsWith(QStringLiteral("PREIS: 9223372036854775807 Dukaten")), qPrintable(status));
+    QCOMPARE(dialoge.Texte().size(), 1);
+}
+
+void TestArmoryFenster::schmiedeEnterStartetNichts()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Zufall::Skript wuerfe;
+    frmArmoryForge schmiede(Nahkampfwaffe(QStringLiteral("Mondklinge")));
+    schmiede.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&schmiede));
+    auto* schmied = Kind<QLineEdit>(schmiede, QStringLiteral("txtSchmied"));
+    QTest::keyClicks(schmied, QStringLiteral("1.000"));
+    QVERIFY(An(schmiede, QStringLiteral("cmdStart")));
+    QTest::keyClick(schmied, Qt::Key_Return);
+    QTest::keyClick(Kind<QLineEdit>(schmiede, QStringLiteral("txtName")), Qt::Key_Enter);
+    // No work was started: no dice, no file dialog, and the window is still open.
+    QVERIFY(wuerfe.Angefragt().isEmpty());
+    QVERIFY(dialoge.aufrufe.isEmpty());
+    QVERIFY(schmiede.isVisible());
+    Q_EMIT schmied->editingFinished();
+    QCOMPARE(schmied->text(), QStringLiteral("22"));
 }
 
 void TestArmoryFenster::schmiedeZeigtDieUebersichtLaufend()

@@ -193,8 +193,10 @@ void TestArmoryForge::talentwert_data()
     QTest::addColumn<int>("wert");
     QTest::newRow("12") << "12" << false << 12;
     QTest::newRow("über 22") << "25" << false << 22;
-    QTest::newRow("0,6 gerundet") << "0,6" << false << 1;
-    QTest::newRow("0,4 wie leer") << "0,4" << false << 0;
+    // One whole-number reader for every box: thousands separators count, decimals are no skill value.
+    QTest::newRow("Tausender") << "1.000" << false << 22;
+    QTest::newRow("0,6 wie leer") << "0,6" << false << 0;
+    QTest::newRow("riesig") << "99999999999999999999999" << false << 0;
     QTest::newRow("Zyklopen") << "3" << true << 30;
 }
 

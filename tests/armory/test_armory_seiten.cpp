@@ -68,6 +68,7 @@ private Q_SLOTS:
     void fremdeOderKaputteDateienWerdenAbgelehnt_data();
     void fremdeOderKaputteDateienWerdenAbgelehnt();
     void fehlendeDateiWirdGemeldet();
+    void utf8DateiWirdAlsUtf8Gelesen();
     void detailseiteOhneFlagsUndTexte();
     void detailseiteNahkampfMitAllem();
     void detailseiteFernkampf();
@@ -148,6 +149,7 @@ void TestArmorySeiten::fremdeOderKaputteDateienWerdenAbgelehnt_data()
     QTest::newRow("nur Kennzeile") << Bytes(ganz.mid(0, 1));
     QTest::newRow("leer") << QByteArray();
     QTest::newRow("Stadtdatei") << QByteArray("Ortsbau 3\r\nHafenstadt\r\n");
+    QTest::newRow("Binärdatei") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10);
 }
 
 void TestArmorySeiten::fremdeOderKaputteDateienWerdenAbgelehnt()
@@ -158,6 +160,24 @@ void TestArmorySeiten::fremdeOderKaputteDateienWerdenAbgelehnt()
     QString fehler;
     QVERIFY(!ArmoryAustausch::Lesen(installation.Pfad(QStringLiteral("WBD/x.wbd")), &fehler).has_value());
     QCOMPARE(fehler, QStringLiteral("Diese Datei wurde nicht mit Waffkam 3 erstellt oder sie ist beschädigt."));
+}
+
+void TestArmorySeiten::utf8DateiWirdAlsUtf8Gelesen()
+{
+    // An exchange file saved by a text editor as UTF-8, with and without BOM.
+    TestInstallation installation;
+    QStringList ruestung{QStringLiteral("Waffkam 3 - Rüstung")};
+    ruestung.append(Ruestung(QStringLiteral("Schuppenpanzer aus Bärenleder")).mid(1));
+    ruestung[3] = QStringLiteral("Für „Kälte“ gemacht");
+    const QByteArray utf8 = ruestung.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    for (const QByteArray& bytes : {utf8, QByteArray("\xEF\xBB\xBF") + utf8}) {
+        installation.Schreiben(QStringLiteral("WBD/utf8.wbd"), bytes);
+        const auto eintrag = ArmoryAustausch::Lesen(installation.Pfad(QStringLiteral("WBD/utf8.wbd")));
+        QVERIFY(eintrag.has_value());
+        QCOMPARE(eintrag->Art, Tabelle::Armor);
+        QCOMPARE(eintrag->Felder[1], QStringLiteral("Schuppenpanzer aus Bärenleder"));
+        QCOMPARE(eintrag->Felder[3], QStringLiteral("Für „Kälte“ gemacht"));
+    }
 }
 
 void TestArmorySeiten::fehlendeDateiWirdGemeldet()

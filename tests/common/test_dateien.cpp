@@ -1,11 +1,17 @@
+#include "Dateien.h"
 #include "Subs.h"
 #include "TestInstallation.h"
 #include "Zeilendatei.h"
 #include "Zufall.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
+
+#include <limits>
+
+#include <sys/stat.h>
 
 // Settings files, line files, the code page and the existence tests.
 class TestDateien : public QObject {
@@ -115,6 +121,11 @@ private Q_SLOTS:
         QTest::newRow("ohne-letztes-ende") << QByteArray("a\r\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
         QTest::newRow("leere-zeilen") << QByteArray("\r\n\r\nx \r\n") << QStringList{QString(), QString(), QStringLiteral("x ")};
         QTest::newRow("leer") << QByteArray() << QStringList{};
+        // A lone CR ends a line too (files from old editors), and the endings may be mixed.
+        QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("cr-leere-zeile") << QByteArray("a\r\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
+        QTest::newRow("gemischt") << QByteArray("a\rb\nc\r\nd")
+                                  << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
     }
 
     void zeilenLesen()
@@ -126,6 +137,144 @@ private Q_SLOTS:
         bool vorhanden = false;
         QCOMPARE(Zeilendatei::Lesen(inst.Pfad(QStringLiteral("z.dat")), &vorhanden), zeilen);
         QVERIFY(vorhanden);
+    }
+
+    void ladenPrueftVorDemLesen()
+    {
+        TestInstallation inst(false);
+        using Zeilendatei::Lesestatus;
+        Zeilendatei::Leseoptionen version;
+        int geprueft = 0;
+        version.Kopfzeile = [&geprueft](const QString& erste) {
+            ++geprueft;
+            return erste == QLatin1String("3.00");
+        };
+        inst.Schreiben(QStringLiteral("gut.dat"), "3.00\r\nx\r\n");
+        inst.Schreiben(QStringLiteral("fremd.dat"), "Liste\r\n3.00\r\n");
+        QCOMPARE(Zeilendatei::Laden(inst.Pfad(QStringLiteral("gut.dat")), version).Zeilen,
+                 (QStringList{QStringLiteral("3.00"), QStringLiteral("x")}));
+        const Zeilendatei::Leseergebnis fremd = Zeilendatei::Laden(inst.Pfad(QStringLiteral("fremd.dat")), version);
+        QCOMPARE(fremd.Status, Lesestatus::FalscheKopfzeile);
+        QVERIFY(fremd.Zeilen.isEmpty() && !fremd.Grund.isEmpty());
+        QCOMPARE(geprueft, 2);
+
+        QCOMPARE(Zeilendatei::Laden(inst.Pfad(QStringLiteral("fehlt.dat"))).Status, Lesestatus::Fehlt);
+        QDir().mkpath(inst.Pfad(QStringLiteral("Ordner.dat")));
+        QCOMPARE(Zeilendatei::Laden(inst.Pfad(QStringLiteral("Ordner.dat"))).Status, Lesestatus::KeineDatei);
+        // Devices and pipes are refused at once instead of blocking or reading forever.
+        if (QFileInfo::exists(QStringLiteral("/dev/zero")))
+            QCOMPARE(Zeilendatei::Laden(QStringLiteral("/dev/zero")).Status, Lesestatus::KeineDatei);
+        const QByteArray fifo = QFile::encodeName(inst.Pfad(QStringLiteral("fifo.dat")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QCOMPARE(Zeilendatei::Laden(inst.Pfad(QStringLiteral("fifo.dat"))).Status, Lesestatus::KeineDatei);
+        // Above 64 MiB the file is refused before a byte is read (a sparse file costs no disk).
+        QFile gross(inst.Pfad(QStringLiteral("gross.dat")));
+        QVERIFY(gross.open(QIODevice::WriteOnly) && gross.resize(Dateien::Hoechstgroesse + 1));
+        gross.close();
+        QElapsedTimer uhr;
+        uhr.start();
+        const Zeilendatei::Leseergebnis riesig = Zeilendatei::Laden(gross.fileName(), version);
+        QCOMPARE(riesig.Status, Lesestatus::ZuGross);
+        QVERIFY(riesig.Grund.contains(QStringLiteral("64 MiB")));
+        QVERIFY(uhr.elapsed() < 1000);
+        QCOMPARE(Zeilendatei::Lesen(gross.fileName()), QStringList());
+        // Appending never continues a file it may not read.
+        QVERIFY(!Zeilendatei::Anhaengen(gross.fileName(), QStringLiteral("x")));
+    }
+
+    void utf8Erkennen_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("erkennen");
+        QTest::addColumn<QString>("erste");
+        QTest::newRow("utf8") << QByteArray("\xC3\x84xte\r\n") << true << QStringLiteral("Äxte");
+        QTest::newRow("utf8-bom") << QByteArray("\xEF\xBB\xBF\xC3\x84xte\n") << true << QStringLiteral("Äxte");
+        QTest::newRow("codepage") << QByteArray("\xC4xte\r\n") << true << QStringLiteral("Äxte");
+        QTest::newRow("ascii") << QByteArray("Axte\r\n") << true << QStringLiteral("Axte");
+        QTest::newRow("ohne-erkennen") << QByteArray("\xC3\x84xte\r\n") << false << QStringLiteral("Ã„xte");
+    }
+
+    void utf8Erkennen()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, erkennen);
+        QFETCH(QString, erste);
+        TestInstallation inst(false);
+        inst.Schreiben(QStringLiteral("x.wbd"), bytes + "&#322;\r\n");
+        Zeilendatei::Leseoptionen optionen;
+        optionen.Utf8Erkennen = erkennen;
+        optionen.Kopfzeile = [&erste](const QString& zeile) { return zeile == erste; };
+        const Zeilendatei::Leseergebnis e = Zeilendatei::Laden(inst.Pfad(QStringLiteral("x.wbd")), optionen);
+        QVERIFY(e.Gelesen());
+        QCOMPARE(e.Zeilen, (QStringList{erste, QStringLiteral("ł")}));
+    }
+
+    void sicherungErsetztNie()
+    {
+        TestInstallation inst(false);
+        const QString pfad = inst.Pfad(QStringLiteral("db.dat"));
+        QVERIFY(Dateien::SicherungAnlegen(pfad)); // nothing to keep
+        QVERIFY(!QFileInfo::exists(pfad + QStringLiteral(".bak")));
+        for (const char* inhalt : {"eins", "zwei", "drei"}) {
+            inst.Schreiben(QStringLiteral("db.dat"), inhalt);
+            QString ziel;
+            QVERIFY(Dateien::SicherungAnlegen(pfad, nullptr, &ziel));
+            QCOMPARE(inst.Bytes(QFileInfo(ziel).fileName()), QByteArray(inhalt));
+        }
+        QCOMPARE(inst.Bytes(QStringLiteral("db.dat.bak")), QByteArray("eins"));
+        QCOMPARE(inst.Bytes(QStringLiteral("db.dat.bak2")), QByteArray("zwei"));
+        QCOMPARE(inst.Bytes(QStringLiteral("db.dat.bak3")), QByteArray("drei"));
+    }
+
+    void iniNamenGetrimmtOhneGrossschreibung()
+    {
+        TestInstallation inst(false);
+        const QString datei = inst.Pfad(QStringLiteral("Städte.dat"));
+        // A name with a leading blank, written again and again under other spellings, stays one section.
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral(" Altwasser"), {{QStringLiteral("X"), QStringLiteral("1")},
+                                                                        {QStringLiteral("Y"), QStringLiteral("2")}}));
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("Altwasser"), QStringLiteral(" y "), QStringLiteral("3")));
+        QVERIFY(Subs::IniSchreiben(datei, QStringLiteral("ALTWASSER "), QStringLiteral("Einwohner"), QStringLiteral("80")));
+        QCOMPARE(inst.Zeilen(QStringLiteral("Städte.dat")),
+                 (QStringList{QStringLiteral("[Altwasser]"), QStringLiteral("X=1"), QStringLiteral("Y=3"),
+                              QStringLiteral("Einwohner=80")}));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral(" altwasser "), QStringLiteral(" x")), QStringLiteral("1"));
+        QVERIFY(Subs::IniVorhanden(datei, QStringLiteral("Altwasser"), QStringLiteral("einwohner")));
+        QVERIFY(!Subs::IniVorhanden(datei, QStringLiteral("Altwasser"), QStringLiteral("Tempel")));
+        QCOMPARE(Subs::IniAbschnitte(datei), QStringList{QStringLiteral("Altwasser")});
+        // A hand edit is seen at the next read, even one that keeps the size.
+        inst.Schreiben(QStringLiteral("Städte.dat"), "[Altwasser]\r\nX=7\r\nY=3\r\nEinwohner=80\r\n");
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("Altwasser"), QStringLiteral("X")), QStringLiteral("7"));
+        inst.Schreiben(QStringLiteral("Städte.dat"), "[Altwasser]\r\nX=9\r\nY=3\r\nEinwohner=80\r\n");
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("Altwasser"), QStringLiteral("X")), QStringLiteral("9"));
+        // A second section of the same name is not read; the writer keeps to the first one as well.
+        inst.Schreiben(QStringLiteral("Städte.dat"), "[A]\r\nX=1\r\n[a]\r\nX=2\r\nZ=3\r\n");
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("A"), QStringLiteral("X")), QStringLiteral("1"));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("A"), QStringLiteral("Z")), QString());
+    }
+
+    void nameFuerDatei_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("erlaubt");
+        QTest::newRow("einfach") << QStringLiteral("Kleidung und Stoffe") << true;
+        QTest::newRow("umlaut") << QStringLiteral("Kräuter") << true;
+        QTest::newRow("schrägstrich") << QStringLiteral("Waffen/Rüstungen") << false;
+        QTest::newRow("rückstrich") << QStringLiteral("a\\b") << false;
+        QTest::newRow("punkte") << QStringLiteral("..") << false;
+        QTest::newRow("doppelpunkt") << QStringLiteral("C:") << false;
+        QTest::newRow("stern") << QStringLiteral("Alle*") << false;
+        QTest::newRow("zeilenumbruch") << QStringLiteral("a\nb") << false;
+        QTest::newRow("leer") << QStringLiteral("   ") << false;
+    }
+
+    void nameFuerDatei()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, erlaubt);
+        QString grund;
+        QCOMPARE(Dateien::NameFuerDatei(name, &grund), erlaubt);
+        QCOMPARE(grund.isEmpty(), erlaubt);
     }
 
     void zeilenSchreibenUndAnhaengen()
@@ -221,6 +370,48 @@ private Q_SLOTS:
         QTest::newRow("text") << QStringLiteral("zwölf") << false << 0.0 << qint64(0);
         QTest::newRow("exponent") << QStringLiteral("1e5") << false << 0.0 << qint64(0);
         QTest::newRow("zwei-trenner") << QStringLiteral("1.2.3") << false << 0.0 << qint64(0);
+        // Far beyond the range a number is clamped, never 0.
+        QTest::newRow("riesig") << QStringLiteral("1") + QString(30, QLatin1Char('0')) << true << 1e30
+                                << std::numeric_limits<qint64>::max();
+    }
+
+    void ganzzahlLesen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<qint64>("wert");
+        QTest::addColumn<QString>("meldungEnthaelt");
+        QTest::newRow("einfach") << QStringLiteral(" 42 ") << true << qint64(42) << QString();
+        QTest::newRow("tausend") << QStringLiteral("1.000") << true << qint64(1000) << QString();
+        QTest::newRow("zwoelftausend") << QStringLiteral("12.000") << true << qint64(12000) << QString();
+        QTest::newRow("millionen") << QStringLiteral("-1.234.567") << true << qint64(-1234567) << QString();
+        QTest::newRow("plus") << QStringLiteral("+3") << true << qint64(3) << QString();
+        QTest::newRow("komma") << QStringLiteral("1,5") << false << qint64(0) << QStringLiteral("keine gültige ganze Zahl");
+        QTest::newRow("punkt-dezimal") << QStringLiteral("1.5") << false << qint64(0) << QStringLiteral("keine gültige");
+        QTest::newRow("gruppe-zu-lang") << QStringLiteral("1.0000") << false << qint64(0) << QStringLiteral("keine gültige");
+        QTest::newRow("erste-gruppe-zu-lang") << QStringLiteral("1000.000") << false << qint64(0) << QStringLiteral("keine gültige");
+        QTest::newRow("punkt-am-ende") << QStringLiteral("12.") << false << qint64(0) << QStringLiteral("keine gültige");
+        QTest::newRow("nur-vorzeichen") << QStringLiteral("-") << false << qint64(0) << QStringLiteral("keine gültige");
+        QTest::newRow("leer") << QStringLiteral("  ") << false << qint64(0) << QStringLiteral("Bitte gebt");
+        QTest::newRow("zu-gross") << QStringLiteral("2.000.001") << false << qint64(0) << QStringLiteral("höchstens 2.000.000");
+        QTest::newRow("riesig") << QString(40, QLatin1Char('9')) << false << qint64(0) << QStringLiteral("zu groß");
+        QTest::newRow("zu-klein") << QStringLiteral("-2.000.001") << false << qint64(0) << QStringLiteral("mindestens -2.000.000");
+        QTest::newRow("riesig-negativ") << QStringLiteral("-") + QString(40, QLatin1Char('9')) << false << qint64(0)
+                                        << QStringLiteral("zu klein");
+    }
+
+    void ganzzahlLesen()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(qint64, wert);
+        QFETCH(QString, meldungEnthaelt);
+        const Subs::Ganzzahleingabe e = Subs::GanzzahlLesen(text, -2000000, 2000000, QStringLiteral("den Wert"));
+        QCOMPARE(e.Ok, ok);
+        QCOMPARE(e.Wert, wert);
+        QVERIFY2(e.Meldung.contains(meldungEnthaelt), qPrintable(e.Meldung));
+        QCOMPARE(e.Meldung.isEmpty(), ok);
+        QCOMPARE(Subs::Tausender(-1234567), QStringLiteral("-1.234.567"));
     }
 
     void zahlen()

@@ -3,10 +3,13 @@
 #include "Dialoge.h"
 #include "Fenster.h"
 #include "QtDialoge.h"
+#include "Shell.h"
 #include "TestInstallation.h"
 #include "Variablen.h"
 #include "ZifferntastenFilter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
@@ -61,8 +64,27 @@ private Q_SLOTS:
         QCOMPARE(box.cursorPosition(), 0);
         QTest::keyClick(&box, Qt::Key_Delete);
         QCOMPARE(box.text(), QStringLiteral("12,"));
+        // Pasted text is filtered character by character, as if typed at the cursor.
+        QApplication::clipboard()->setText(QStringLiteral("3a.4,5 €"));
+        QTest::keyClick(&box, Qt::Key_End);
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("12,345"));
+        // Ctrl+Z undoes the paste, Ctrl+A selects, and what is typed then replaces the selection (a sign included).
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(box.text(), QStringLiteral("12,"));
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(box.selectedText(), QStringLiteral("12,"));
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12,"));
+        QTest::keyClicks(&box, QStringLiteral("-7"));
+        QCOMPARE(box.text(), QStringLiteral("-7"));
+        QTest::keyClick(&box, Qt::Key_Left);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.text(), QStringLiteral("7"));
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(box.text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7"));
     }
 
     void datensatzliste()
@@ -75,8 +97,10 @@ private Q_SLOTS:
         liste.EintragHinzufuegen({QStringLiteral("Axt"), QStringLiteral("50")}, 1);
         liste.EintragHinzufuegen({QStringLiteral("Dolch"), QStringLiteral("20")}, 2);
 
-        // Each header click flips the direction, whichever column was clicked.
+        // No sort arrow before the user sorts; each header click flips the direction, whichever column.
+        QVERIFY(!liste.header()->isSortIndicatorShown());
         liste.header()->sectionClicked(0);
+        QVERIFY(liste.header()->isSortIndicatorShown());
         QCOMPARE(liste.Anzeigereihenfolge().at(0).at(0), QStringLiteral("Axt"));
         liste.header()->sectionClicked(0);
         QCOMPARE(liste.Anzeigereihenfolge().at(0).at(0), QStringLiteral("Dolch"));
@@ -99,6 +123,30 @@ private Q_SLOTS:
         liste.clear();
         QTest::keyClick(&liste, Qt::Key_Delete);
         QCOMPARE(entf.count(), 1);
+    }
+
+    void zeigenMeldetWasNichtGeht()
+    {
+        TestInstallation inst(false);
+        Dialoge::Skript dialoge;
+        Shell::Aufzeichnung shell;
+        inst.Schreiben(QStringLiteral("Hilfe/Seite.htm"), "<html></html>");
+        QVERIFY(Shell::Zeigen(inst.Pfad(QStringLiteral("Hilfe/Seite.htm"))));
+        QVERIFY(Shell::Zeigen(QStringLiteral("https://example.org/a")));
+        QCOMPARE(shell.geoeffnet.size(), 2);
+        QVERIFY(dialoge.aufrufe.isEmpty());
+        // A missing file is named and not handed on; a desktop without a program is named with the file or address.
+        QVERIFY(!Shell::Zeigen(inst.Pfad(QStringLiteral("Hilfe/Fehlt.htm"))));
+        QCOMPARE(shell.geoeffnet.size(), 2);
+        shell.erfolg = false;
+        QVERIFY(!Shell::Zeigen(inst.Pfad(QStringLiteral("Hilfe/Seite.htm"))));
+        QVERIFY(!Shell::Zeigen(QStringLiteral("mailto:a@example.org")));
+        const QStringList texte = dialoge.Texte();
+        QCOMPARE(texte.size(), 3);
+        QVERIFY(texte[0].contains(QStringLiteral("Fehlt.htm")) && texte[0].contains(QStringLiteral("nicht vorhanden")));
+        QVERIFY(texte[1].contains(QStringLiteral("Seite.htm")) && texte[1].contains(QStringLiteral("kein Programm")));
+        QVERIFY(texte[2].contains(QStringLiteral("mailto:a@example.org")));
+        QCOMPARE(dialoge.aufrufe[0].symbol, Dialoge::Symbol::Ausrufezeichen);
     }
 
     void skriptDialoge()

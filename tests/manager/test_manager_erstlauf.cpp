@@ -37,8 +37,18 @@ void DatenbankenAnlegen(const TestInstallation& inst)
                              "Warehouse/WarehouseRüstungen.dat", "Warehouse/Kleidung.dat", "Warehouse/Nahkampfwaffen.dat"})
         inst.Schreiben(QStringLiteral("Data/") + QString::fromUtf8(name), QByteArray("Inhalt von ") + name + "\r\n");
     inst.ZeilenSchreiben(QStringLiteral("Data/Warehouse/ItemKategorien.dat"),
-                         {QStringLiteral("Nahkampfwaffen"), QStringLiteral("Fernwaffen"), QStringLiteral("Rüstungen"),
-                          QStringLiteral("Kleidung")});
+                         {QStringLiteral(" 4 "), QStringLiteral("Nahkampfwaffen"), QStringLiteral("Fernwaffen"),
+                          QStringLiteral("Rüstungen"), QStringLiteral("Kleidung")});
+    // The tools whose databases are backed up are installed and registered already, so the first run
+    // ends without announcements.
+    const QStringList werkzeuge{QStringLiteral("Bestiar3"), QStringLiteral("Lagerhof3"), QStringLiteral("Ortsbau3"),
+                                QStringLiteral("Waffkam3")};
+    QList<QPair<QString, QString>> tools{{QStringLiteral("Tools"), QString::number(werkzeuge.size())}};
+    for (int i = 0; i < werkzeuge.size(); ++i) {
+        ProgrammAnlegen(inst, werkzeuge[i]);
+        tools.append({QStringLiteral("Tool") + QString::number(i + 1), werkzeuge[i]});
+    }
+    QVERIFY(Subs::IniSchreiben(inst.Pfad(QStringLiteral("Werkbund3.ini")), QStringLiteral("Tools"), tools));
 }
 
 void OrdnerEntfernen(const TestInstallation& inst)
@@ -203,7 +213,7 @@ private Q_SLOTS:
         QFile::remove(m_inst->Pfad(QStringLiteral("Data/Creatures/Kreaturen.dat")));
         QFile::remove(m_inst->Pfad(QStringLiteral("Data/Warehouse/Kleidung.dat")));
         m_inst->ZeilenSchreiben(QStringLiteral("Data/Warehouse/ItemKategorien.dat"),
-                                {QStringLiteral("Kleidung"), QString(), QStringLiteral("../../Ausbruch"),
+                                {QStringLiteral(" 4 "), QStringLiteral("Kleidung"), QString(), QStringLiteral("../../Ausbruch"),
                                  QStringLiteral("Fernwaffen")});
         Dialoge::Skript skript;
         skript.eingaben = {QStringLiteral("Hedwig")};
@@ -222,6 +232,42 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(m_inst->Pfad(QStringLiteral("Backup/Armory/Rüstungen.dat"))));
         QVERIFY(!QFileInfo::exists(m_inst->Pfad(QStringLiteral("Ausbruch.dat"))));
         QVERIFY(!QFileInfo::exists(m_inst->Pfad(QStringLiteral("Backup/Creatures/Kreaturen.dat"))));
+    }
+
+    void backup_nurFuerInstallierteWerkzeuge()
+    {
+        // Without the creatures tool its missing database is nobody's loss; without the warehouse the
+        // warehouse files are not looked at at all.
+        for (const char* name : {"Bestiar3", "Lagerhof3"})
+            QFile::remove(m_inst->Pfad(QLatin1String(name)));
+        QFile::remove(m_inst->Pfad(QStringLiteral("Data/Creatures/Kreaturen.dat")));
+        QFile::remove(m_inst->Pfad(QStringLiteral("Data/Warehouse/ItemKategorien.dat")));
+        Dialoge::Skript skript;
+        skript.eingaben = {QStringLiteral("Hedwig")};
+        skript.ja = {false};
+        QVERIFY(Fenster().Form_Load());
+        QCOMPARE(skript.Texte(), QStringList({kWillkommen, kVerknuepfung, kSuche, kBackup, kLokalisieren}));
+        QVERIFY(QFileInfo::exists(m_inst->Pfad(QStringLiteral("Backup/Armory/Fernwaffen.dat"))));
+        QVERIFY(QDir(m_inst->Pfad(QStringLiteral("Backup/Warehouse"))).isEmpty());
+    }
+
+    void nichtBeschreibbar_endetMitEinerMeldung()
+    {
+        // A settings file that cannot be written even by an administrator: a link into /proc.
+        if (!QFileInfo(QStringLiteral("/proc/version")).isFile())
+            QSKIP("Ohne /proc lässt sich keine unbeschreibbare Einstellungsdatei nachstellen.");
+        QFile::remove(m_inst->Pfad(QStringLiteral("Werkbund3.ini")));
+        QVERIFY(QFile::link(QStringLiteral("/proc/version"), m_inst->Pfad(QStringLiteral("Werkbund3.ini"))));
+        Dialoge::Skript skript;
+        skript.eingaben = {QStringLiteral("Hedwig")};
+        QVERIFY(!Fenster().Form_Load());
+        const QStringList texte = skript.Texte();
+        QCOMPARE(texte.size(), 2);
+        QCOMPARE(texte[0], kWillkommen);
+        QVERIFY(texte[1].startsWith(QStringLiteral("Die Einrichtung kann nicht fortgesetzt werden")));
+        QCOMPARE(skript.aufrufe.last().symbol, Dialoge::Symbol::Fehler);
+        for (const QString& ordner : kOrdner)
+            QVERIFY2(!QFileInfo::exists(m_inst->Pfad(ordner)), qPrintable(ordner));
     }
 
     void zweiterStart_istLeise()

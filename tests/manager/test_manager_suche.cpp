@@ -9,7 +9,9 @@
 #include "frmManagerMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -280,6 +282,55 @@ private Q_SLOTS:
         QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Varl-Suite wurde nicht gefunden.")}));
         QCOMPARE(Ini(QStringLiteral("VarlSuite"), QStringLiteral("Path")), QString());
         QVERIFY(!fenster.findChild<QAction*>(QStringLiteral("SuiteTool(0)"))->isVisible());
+    }
+
+    void suchfenster_abbrechenHaeltAn()
+    {
+        for (int i = 0; i < 6; ++i)
+            QDir().mkpath(Baum(QStringLiteral("o%1").arg(i)));
+        Suite(Baum(QStringLiteral("o5/varl")), true);
+        Dialoge::Skript skript;
+        frmManagerMain fenster;
+        fenster.Suche().WurzelnSetzen({m_baum});
+        QVERIFY(fenster.Form_Load());
+        // While the search runs a progress window stands over the manager; "Abbrechen" stops the search.
+        int ordner = 0;
+        QString beschriftung;
+        fenster.Suche().EreignisseSetzen([&] {
+            auto* fortschritt = fenster.findChild<QProgressDialog*>(QStringLiteral("frmSuche"));
+            if (++ordner == 2 && fortschritt && fortschritt->isVisible()) {
+                auto* abbrechen = fortschritt->findChild<QPushButton*>();
+                beschriftung = abbrechen->text();
+                abbrechen->click();
+            }
+        });
+        fenster.findChild<QPushButton*>(QStringLiteral("cmdVarlSuite"))->click();
+        QCOMPARE(ordner, 2);
+        QCOMPARE(beschriftung, QStringLiteral("Abbrechen"));
+        QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Varl-Suite wurde nicht gefunden.")}));
+        QTRY_VERIFY(!fenster.findChild<QProgressDialog*>(QStringLiteral("frmSuche")));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void netzlaufwerke_data()
+    {
+        QTest::addColumn<QByteArray>("typ");
+        QTest::addColumn<QByteArray>("geraet");
+        QTest::addColumn<bool>("netz");
+        QTest::newRow("ext4") << QByteArray("ext4") << QByteArray("/dev/sda1") << false;
+        QTest::newRow("overlay") << QByteArray("overlay") << QByteArray("overlay") << false;
+        QTest::newRow("nfs") << QByteArray("nfs4") << QByteArray("server:/export") << true;
+        QTest::newRow("cifs") << QByteArray("cifs") << QByteArray("//nas/freigabe") << true;
+        QTest::newRow("sshfs") << QByteArray("fuse.sshfs") << QByteArray("ich@rechner:/home") << true;
+        QTest::newRow("fuse entfernt") << QByteArray("fuse.unbekannt") << QByteArray("host:/pfad") << true;
+        QTest::newRow("fuse lokal") << QByteArray("fuse.ntfs-3g") << QByteArray("/dev/sdb1") << false;
+    }
+    void netzlaufwerke()
+    {
+        QFETCH(QByteArray, typ);
+        QFETCH(QByteArray, geraet);
+        QFETCH(bool, netz);
+        QCOMPARE(FileSearchEngine::Netzlaufwerk(typ, geraet), netz);
     }
 
     void erstlauf_findetSuite()

@@ -8,7 +8,10 @@
 #include "Shell.h"
 #include "frmManagerMain.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrlQuery>
 #include <QtTest>
@@ -50,9 +53,16 @@ private Q_SLOTS:
         SymbolAnlegen(*m_inst, QStringLiteral("Alchemie.ico"));
         QFile::remove(m_inst->Pfad(QStringLiteral("GFX/Zauberbuch.ico")));
         QFile::remove(m_inst->Pfad(QStringLiteral("GFX/Kurier.ico")));
-        // Not programs: not executable, or a folder.
+        // Not programs: not executable, a folder, or executable files that are no program (a drive where
+        // every file carries the execute bit): a page, the settings file, a text without "#!", a script
+        // with another extension.
         m_inst->Schreiben(QStringLiteral("Notizen"), "kein Programm");
         QDir().mkpath(m_inst->Pfad(QStringLiteral("Ordner3")));
+        m_inst->Schreiben(QStringLiteral("Liesmich"), "Ein Text ohne Programmkopf");
+        m_inst->Schreiben(QStringLiteral("werkzeug.sh"), "#!/bin/sh\n");
+        for (const char* name : {"Hilfe.htm", "Werkbund3.ini", "Liesmich", "werkzeug.sh"})
+            QFile::setPermissions(m_inst->Pfad(QLatin1String(name)),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     void cleanup() { m_inst.reset(); }
 
@@ -61,30 +71,66 @@ private Q_SLOTS:
         {
             Dialoge::Skript skript;
             QVERIFY(Starten());
+            // The manager never announces itself.
             QCOMPARE(skript.Texte(), QStringList({Gefunden(QStringLiteral("Alchemie")), Gefunden(QStringLiteral("Bestiar3")),
-                                                  Gefunden(QStringLiteral("Leitstand3")), Gefunden(QStringLiteral("Ortsbau3")),
-                                                  Gefunden(QStringLiteral("Tabellar3")), OhneBild(QStringLiteral("Zauberbuch"))}));
+                                                  Gefunden(QStringLiteral("Ortsbau3")), Gefunden(QStringLiteral("Tabellar3")),
+                                                  OhneBild(QStringLiteral("Zauberbuch"))}));
             QCOMPARE(skript.aufrufe[0].symbol, Dialoge::Symbol::Information);
-            QCOMPARE(skript.aufrufe[5].symbol, Dialoge::Symbol::Ausrufezeichen);
+            QCOMPARE(skript.aufrufe[4].symbol, Dialoge::Symbol::Ausrufezeichen);
         }
-        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("5"));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("4"));
         QCOMPARE(ManagerEngine::RegistrierteWerkzeuge(),
-                 QStringList({QStringLiteral("Alchemie"), QStringLiteral("Bestiar3"), QStringLiteral("Leitstand3"),
-                              QStringLiteral("Ortsbau3"), QStringLiteral("Tabellar3")}));
+                 QStringList({QStringLiteral("Alchemie"), QStringLiteral("Bestiar3"), QStringLiteral("Ortsbau3"),
+                              QStringLiteral("Tabellar3")}));
 
         // Later starts: silent, except the missing picture, which is never registered.
         Dialoge::Skript skript;
         QVERIFY(Starten());
         QCOMPARE(skript.Texte(), QStringList({OhneBild(QStringLiteral("Zauberbuch"))}));
-        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("5"));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("4"));
 
         // A new program with its icon is announced once and registered under the next key.
         ProgrammAnlegen(*m_inst, QStringLiteral("Kartenblick3"));
         Dialoge::Skript drittes;
         QVERIFY(Starten());
         QCOMPARE(drittes.Texte(), QStringList({Gefunden(QStringLiteral("Kartenblick3")), OhneBild(QStringLiteral("Zauberbuch"))}));
-        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tool6")), QStringLiteral("Kartenblick3"));
-        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("6"));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tool5")), QStringLiteral("Kartenblick3"));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("5"));
+    }
+
+    void registrierung_beschaedigteAnzahl()
+    {
+        // A damaged count reads only the keys that exist; the next registration repairs it.
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tools"), QStringLiteral("99999"));
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tool1"), QStringLiteral("Alchemie"));
+        IniSetzen(QStringLiteral("Tools"), QStringLiteral("Tool2"), QStringLiteral("Bestiar3"));
+        QCOMPARE(ManagerEngine::WerkzeugAnzahl(), 2);
+        Dialoge::Skript skript;
+        QVERIFY(Starten());
+        QCOMPARE(skript.Texte(), QStringList({Gefunden(QStringLiteral("Ortsbau3")), Gefunden(QStringLiteral("Tabellar3")),
+                                              OhneBild(QStringLiteral("Zauberbuch"))}));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tools")), QStringLiteral("4"));
+        QCOMPARE(Ini(QStringLiteral("Tools"), QStringLiteral("Tool4")), QStringLiteral("Tabellar3"));
+    }
+
+    void stapelbefehl_werkzeuge()
+    {
+        // The built program in the installation: it is an ELF program and belongs to the listing itself.
+        QFile::remove(m_inst->Pfad(QStringLiteral("Leitstand3")));
+        QVERIFY(QFile::copy(QStringLiteral(LEITSTAND3), m_inst->Pfad(QStringLiteral("Leitstand3"))));
+        QProcess prozess;
+        prozess.start(m_inst->Pfad(QStringLiteral("Leitstand3")), {QStringLiteral("--werkzeuge")});
+        QVERIFY(prozess.waitForFinished(60000));
+        QCOMPARE(prozess.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(prozess.readAllStandardOutput()),
+                 QStringLiteral("Alchemie\nBestiar3\nOrtsbau3\nZauberbuch\n"));
+        QCOMPARE(QString::fromUtf8(prozess.readAllStandardError()),
+                 QStringList({Gefunden(QStringLiteral("Alchemie")), Gefunden(QStringLiteral("Bestiar3")),
+                              Gefunden(QStringLiteral("Ortsbau3")), Gefunden(QStringLiteral("Tabellar3")),
+                              OhneBild(QStringLiteral("Zauberbuch"))})
+                         .join(QLatin1Char('\n'))
+                     + QLatin1Char('\n'));
+        QCOMPARE(ManagerEngine::RegistrierteWerkzeuge().size(), 4);
     }
 
     void knoepfe_reihenfolgeUndLuecken()
@@ -164,6 +210,22 @@ private Q_SLOTS:
         QCOMPARE(abfrage.queryItemValue(QStringLiteral("CC")), QString());
         QCOMPARE(abfrage.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded), QStringLiteral("Werkbund3 Bugmail"));
         QCOMPARE(abfrage.queryItemValue(QStringLiteral("Body"), QUrl::FullyDecoded), text);
+    }
+
+    void bugmail_ohneMailprogramm()
+    {
+        auto fenster = Starten();
+        QVERIFY(fenster);
+        Dialoge::Skript skript;
+        Shell::Aufzeichnung shell;
+        shell.erfolg = false;
+        QApplication::clipboard()->clear();
+        fenster->findChild<QPushButton*>(QStringLiteral("cmdBugmail"))->click();
+        // The report is not lost: the address is shown and the text waits in the clipboard.
+        QCOMPARE(skript.Texte().size(), 2);
+        QCOMPARE(skript.Texte().last(), ManagerEngine::OhneMailprogrammText());
+        QVERIFY(skript.Texte().last().contains(QStringLiteral("werkbund3@example.org")));
+        QCOMPARE(QApplication::clipboard()->text(), ManagerEngine::BugmailText());
     }
 
     void knoepfe_oeffnenAdressen()

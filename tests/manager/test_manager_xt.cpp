@@ -250,7 +250,7 @@ private Q_SLOTS:
         QCOMPARE(b.pfad->text(), QStringLiteral("/opt/gewaehlt/programm.exe"));
         QCOMPARE(skript.aufrufe[0].art, QStringLiteral("Oeffnen"));
         QVERIFY(skript.aufrufe[0].filter.startsWith(
-            QStringLiteral("Ausführbare Dateien (*.exe), (*.com), (*.bat)|*.exe;*.bat;*.com")));
+            QStringLiteral("Alle Dateien (*)|*|Ausführbare Dateien (*.exe), (*.com), (*.bat)|*.exe;*.bat;*.com")));
     }
 
 };
