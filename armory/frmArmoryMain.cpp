@@ -85,6 +85,7 @@ QComboBox* Kombo(const QString& name, QWidget* eltern)
 {
     auto* kombo = new QComboBox(eltern);
     kombo->setObjectName(name);
+    Fenster::AuswahlBegrenzen(kombo);
     return kombo;
 }
 

@@ -56,6 +56,7 @@ QComboBox* Auswahl(const QString& name, const QStringList& eintraege)
 {
     auto* liste = new QComboBox;
     liste->setObjectName(name);
+    Fenster::AuswahlBegrenzen(liste);
     liste->addItems(eintraege);
     liste->setCurrentIndex(-1);
     return liste;

@@ -107,6 +107,7 @@ QComboBox* Auswahlliste(const QString& name, const QStringList& eintraege, bool 
 {
     auto* liste = new QComboBox;
     liste->setObjectName(name);
+    Fenster::AuswahlBegrenzen(liste);
     liste->setEditable(editierbar);
     liste->addItems(eintraege);
     liste->setCurrentIndex(-1);

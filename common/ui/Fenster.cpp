@@ -8,6 +8,7 @@
 #include "Variablen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QTimer>
 #include <QToolButton>
@@ -99,6 +100,12 @@ QToolButton* Werkzeugknopf(const QString& name, const QString& bild, const QStri
 QString Titel(const QString& untertitel)
 {
     return Variablen::Programmtitel + QStringLiteral(" v") + Variablen::Programmversion + untertitel;
+}
+
+void AuswahlBegrenzen(QComboBox* box, int zeichen)
+{
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(zeichen);
 }
 
 void HintergrundSetzen(QWidget* widget, const QString& bild)

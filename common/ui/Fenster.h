@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QDialog;
 class QToolButton;
 class QWidget;
@@ -28,6 +29,10 @@ QToolButton* Werkzeugknopf(const QString& name, const QString& bild, const QStri
 
 // Programmtitel + " v" + Programmversion + the window's own subtitle.
 QString Titel(const QString& untertitel = QString());
+
+// A combo box whose width does not follow its longest entry: a long line in a data file shows elided in
+// a box of about `zeichen` characters instead of widening the window.
+void AuswahlBegrenzen(QComboBox* box, int zeichen = 24);
 
 // Paints the picture, scaled to cover, behind the widget's children; a missing picture leaves it plain.
 void HintergrundSetzen(QWidget* widget, const QString& bild);

@@ -156,6 +156,13 @@ void TestArmoryFenster::startZeigtNahkampflisteUndBilder()
     QVERIFY(liste->isColumnHidden(9));
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvNWaffen")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("lvFWaffen")));
+    // At the default size the last column ("Preis") is whole, and no sort arrow shows before a click.
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    const int preis = liste->SichtbareSpalten() - 1;
+    QVERIFY(liste->header()->sectionViewportPosition(preis) + liste->columnWidth(preis) <= liste->viewport()->width());
+    QVERIFY(liste->columnWidth(preis) >= liste->fontMetrics().horizontalAdvance(QStringLiteral("1200 Dukaten")));
+    QVERIFY(!liste->header()->isSortIndicatorShown());
     QVERIFY(!Sichtbar(fenster, QStringLiteral("NWaffenTab")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("Browser")));
     QVERIFY(!An(fenster, QStringLiteral("cmdSave")));

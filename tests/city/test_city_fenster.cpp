@@ -29,6 +29,7 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -136,6 +137,17 @@ void TestCityFenster::startzustand()
                                  QStringLiteral("Händler"), QStringLiteral("Dienstleistungen"), QStringLiteral("Heiler"),
                                  QStringLiteral("Grossbetriebe"), QStringLiteral("Tempel"),
                                  QStringLiteral("Hintergrundinformationen")}));
+    // At the default size every tab is shown whole, and a very long trade from a data file does not widen
+    // the window.
+    {
+        inst.ZeilenSchreiben(QStringLiteral("Data/City/Handwerker2.dat"), {QString(300, QLatin1Char('W'))});
+        frmCityMain lang;
+        lang.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lang));
+        QTabBar* leiste = Kind<QTabWidget>(&lang, QStringLiteral("CityTab"))->tabBar();
+        QVERIFY(leiste->tabRect(leiste->count() - 1).right() <= leiste->width());
+        QCOMPARE(lang.width(), fenster.width());
+    }
     QVERIFY(!Knopf(&fenster, QStringLiteral("cmdSave"))->isEnabled());
     QVERIFY(!Knopf(&fenster, QStringLiteral("cmdHTML"))->isEnabled());
     QVERIFY(!Knopf(&fenster, QStringLiteral("cmdExplorer"))->isEnabled());

@@ -166,6 +166,24 @@ private Q_SLOTS:
         QVERIFY(!fenster->findChild<QPushButton*>(QStringLiteral("cmdXT"))->icon().isNull());
     }
 
+    void kleinsteGroesse_schneidetNichtsAb()
+    {
+        Dialoge::Skript skript;
+        auto fenster = Starten();
+        QVERIFY(fenster);
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        fenster->resize(1, 1);
+        QTest::qWait(10);
+        // At the smallest size the layouts allow, "Beenden" and every other button are shown whole.
+        for (QPushButton* knopf : fenster->findChildren<QPushButton*>()) {
+            if (!knopf->isVisible())
+                continue;
+            QVERIFY2(knopf->width() >= knopf->minimumSizeHint().width(), qPrintable(knopf->objectName()));
+            QVERIFY2(fenster->rect().contains(knopf->geometry()), qPrintable(knopf->objectName()));
+        }
+    }
+
     void knoepfe_startenProgramme()
     {
         Dialoge::Skript skript;
