@@ -1,5 +1,6 @@
 #include "Linkliste.h"
 
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "Pfad.h"
 #include "Variablen.h"
@@ -7,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 QString Linkliste::Dateipfad()
@@ -21,10 +21,13 @@ void Linkliste::Laden()
 {
     m_links.clear();
     m_gesichert = false;
-    const QStringList zeilen = Zeilendatei::Lesen(Dateipfad());
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(Dateipfad());
+    const QStringList& zeilen = gelesen.Zeilen;
     for (qsizetype i = 0; i + 2 < zeilen.size(); i += 3)
         m_links.append({zeilen[i], zeilen[i + 1], zeilen[i + 2]});
-    m_unvollstaendig = zeilen.size() % 3 != 0;
+    // A file that could not be read at all (too large, no regular file) is kept like one cut short.
+    m_unvollstaendig = zeilen.size() % 3 != 0
+        || (!gelesen.Gelesen() && gelesen.Status != Zeilendatei::Lesestatus::Fehlt);
 }
 
 bool Linkliste::Hinzufuegen(const Link& link)
@@ -46,21 +49,18 @@ bool Linkliste::Speichern()
     const QString pfad = Dateipfad();
     if (m_unvollstaendig && !m_gesichert) {
         // The incomplete record would be lost by the rewrite: keep the old file first.
-        QFile alt(pfad);
-        QSaveFile kopie(pfad + QStringLiteral(".bak"));
-        QByteArray bytes;
-        const bool gelesen = alt.open(QIODevice::ReadOnly);
-        if (gelesen)
-            bytes = alt.readAll();
-        if (!gelesen || !kopie.open(QIODevice::WriteOnly) || kopie.write(bytes) != bytes.size() || !kopie.commit()) {
-            Dialoge::Warnung(QStringLiteral("Die Linkliste endet mitten in einem Eintrag, und von ihr konnte keine "
-                                            "Sicherungskopie angelegt werden. Die Änderung wurde darum nicht gespeichert."));
+        QString fehler;
+        QString kopie;
+        if (!QFileInfo(pfad).isFile() || !Dateien::SicherungAnlegen(pfad, &fehler, &kopie)) {
+            Dialoge::Warnung(QStringLiteral("Die Linkliste ist beschädigt, und von ihr konnte keine Sicherungskopie "
+                                            "angelegt werden. Die Änderung wurde darum nicht gespeichert.")
+                             + (fehler.isEmpty() ? QString() : QStringLiteral("\n\n") + fehler));
             return false;
         }
         m_gesichert = true;
-        Dialoge::Hinweis(QStringLiteral("Die Linkliste endete mitten in einem Eintrag; gelesen wurden nur die "
-                                        "vollständigen Einträge. Die alte Datei liegt nun als ")
-                         + QFileInfo(kopie.fileName()).fileName() + QStringLiteral(" daneben."));
+        Dialoge::Hinweis(QStringLiteral("Die Linkliste endete mitten in einem Eintrag oder war nicht lesbar; gelesen "
+                                        "wurden nur die vollständigen Einträge. Die alte Datei liegt nun als ")
+                         + QFileInfo(kopie).fileName() + QStringLiteral(" daneben."));
     }
     QStringList zeilen;
     for (const Link& link : m_links)

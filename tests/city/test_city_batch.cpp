@@ -57,6 +57,7 @@ private Q_SLOTS:
     void zufallsname();
     void zufallsnameUnbekanntesVolk();
     void hilfeNenntDieBefehle();
+    void generierenMitTausenderpunkt();
 };
 
 void TestCityBatch::initTestCase()
@@ -113,6 +114,10 @@ void TestCityBatch::generierenVerweigert_data()
         << QStringList{QStringLiteral("--einwohner"), QStringLiteral("5"), QStringLiteral("--zufallsnamen")}
         << QStringLiteral("Ihr müsst eine Region / Rasse angeben, wenn Zufallsnamen berechnet werden sollen.");
     QTest::newRow("ohne Einwohner") << QStringList{} << QStringLiteral("--einwohner");
+    QTest::newRow("Dezimalkomma") << QStringList{QStringLiteral("--einwohner"), QStringLiteral("1,5")}
+                                  << QStringLiteral("keine gültige ganze Zahl");
+    QTest::newRow("zu viele Einwohner") << QStringList{QStringLiteral("--einwohner"), QStringLiteral("3.000.000.000")}
+                                        << QStringLiteral("höchstens 2.147.483.647");
     QTest::newRow("fremdes Argument") << QStringList{QStringLiteral("--einwohner"), QStringLiteral("5"),
                                                      QStringLiteral("--farbe"), QStringLiteral("rot")}
                                       << QStringLiteral("--farbe");
@@ -178,6 +183,29 @@ void TestCityBatch::berichtVerweigertBeschaedigteDatei()
                                 QStringLiteral("--ausgabe"), ziel});
     QVERIFY(fehlt.status > 0);
     QVERIFY(fehlt.fehler.contains(QStringLiteral("gibtsnicht.wbd")));
+    // A device or a folder given by mistake is refused at once with the same message.
+    for (const QString& falsch : {QStringLiteral("/dev/zero"), m_inst->Pfad(QStringLiteral("WBD"))}) {
+        if (!QFileInfo::exists(falsch))
+            continue;
+        QElapsedTimer uhr;
+        uhr.start();
+        const Lauf geraet = Starten({QStringLiteral("--bericht"), falsch, QStringLiteral("--ausgabe"), ziel});
+        QVERIFY(geraet.status > 0);
+        QVERIFY2(geraet.fehler.contains(QStringLiteral("nicht mit Ortsbau 3 erstellt")), qPrintable(geraet.fehler));
+        QVERIFY(uhr.elapsed() < 30000);
+    }
+    QVERIFY(!QFile::exists(ziel));
+}
+
+void TestCityBatch::generierenMitTausenderpunkt()
+{
+    // "1.000" inhabitants is a city of a thousand, not of one.
+    const QString ziel = m_inst->Pfad(QStringLiteral("HTML/tausend.html"));
+    const Lauf lauf = Starten({QStringLiteral("--generieren"), QStringLiteral("--name"), QStringLiteral("Tausendhof"),
+                               QStringLiteral("--einwohner"), QStringLiteral("1.000"), QStringLiteral("--seed"),
+                               QStringLiteral("7"), QStringLiteral("--ausgabe"), ziel});
+    QCOMPARE(lauf.status, 0);
+    QVERIFY(m_inst->Bytes(QStringLiteral("HTML/tausend.html")).contains("<B>Einwohnerzahl:</B> 1000</BR>"));
 }
 
 void TestCityBatch::zufallsname_data()

@@ -136,6 +136,8 @@ private Q_SLOTS:
                                  QStringLiteral("Zwei"), QStringLiteral("https://zwei.example.org")};
         m_inst->ZeilenSchreiben(QStringLiteral("Data/Manager/URLs.dat"), zeilen);
         const QByteArray alt = m_inst->Bytes(QStringLiteral("Data/Manager/URLs.dat"));
+        // An earlier backup stays as it is; this one gets the next free name.
+        m_inst->Schreiben(QStringLiteral("Data/Manager/URLs.dat.bak"), "frühere Sicherung");
         Dialoge::Skript skript;
         auto fenster = Starten();
         QVERIFY(fenster);
@@ -148,9 +150,10 @@ private Q_SLOTS:
         fenster->findChild<QPushButton*>(QStringLiteral("cmdURLsNeu"))->click();
         fenster->findChild<QPushButton*>(QStringLiteral("cmdURLsNeu"))->click();
         // The old file is kept before the first rewrite, and the user is told once.
-        QCOMPARE(m_inst->Bytes(QStringLiteral("Data/Manager/URLs.dat.bak")), alt);
+        QCOMPARE(m_inst->Bytes(QStringLiteral("Data/Manager/URLs.dat.bak2")), alt);
+        QCOMPARE(m_inst->Bytes(QStringLiteral("Data/Manager/URLs.dat.bak")), QByteArray("frühere Sicherung"));
         QCOMPARE(skript.Texte().size(), 1);
-        QVERIFY(skript.Texte().first().contains(QStringLiteral("URLs.dat.bak")));
+        QVERIFY(skript.Texte().first().contains(QStringLiteral("URLs.dat.bak2")));
         QCOMPARE(Dateizeilen().size(), 9);
         QCOMPARE(Dateizeilen().at(3), QStringLiteral("Drei"));
     }
