@@ -45,7 +45,8 @@ frmDayGenerator::frmDayGenerator(QWidget* eltern) : QDialog(eltern)
     cmdTagBerechnen = new QPushButton(QStringLiteral("Tag berechnen lassen !"), this);
     cmdTagBerechnen->setObjectName(QStringLiteral("cmdTagBerechnen"));
     cmdTagBerechnen->setEnabled(false);
-    cmdTagBerechnen->setAutoDefault(false);
+    // Enter runs it once a terrain is chosen.
+    cmdTagBerechnen->setDefault(true);
 
     lblHinweis = new QLabel(QStringLiteral("Wichtig: Tageslauf erstellt nur Durchschnittswerte ! Dies ist gerade bei den "
                                            "Reisegeschwindigkeiten zu beachten."),

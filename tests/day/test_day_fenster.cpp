@@ -161,6 +161,15 @@ void TestDayFenster::generatorFreigabe()
     QTest::keyClick(kombo, Qt::Key_Down);
     QCOMPARE(kombo->currentText(), QStringLiteral("Eisgebiete"));
     QVERIFY(An(fenster, QStringLiteral("cmdTagBerechnen")));
+
+    // Enter runs the generation, as the button would.
+    QSignalSpy erstellt(&fenster, &frmDayGenerator::SeiteErstellt);
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    QTest::keyClick(kombo, Qt::Key_Return);
+    QCOMPARE(erstellt.count(), 1);
+    QCOMPARE(erstellt.first().first().toString(), installation.Pfad(QStringLiteral("Temp/Temp.html")));
+    QCOMPARE(fenster.result(), int(QDialog::Accepted));
     QVERIFY(dialoge.aufrufe.isEmpty());
 }
 
