@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -189,18 +188,43 @@ bool IstUtf8(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return true;
+    // Valid UTF-8 with at least one multi-byte sequence; stops at the first byte that cannot be UTF-8.
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype n = bytes.size();
     bool mehrbyte = false;
-    for (const char c : bytes) {
-        if (uchar(c) >= 0x80) {
-            mehrbyte = true;
-            break;
+    for (qsizetype i = 0; i < n;) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
         }
+        int folge = 0;
+        char32_t wert = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            folge = 1;
+            wert = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            folge = 2;
+            wert = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            folge = 3;
+            wert = b & 0x07;
+        } else {
+            return false;
+        }
+        for (int k = 1; k <= folge; ++k) {
+            if (i + k >= n || (p[i + k] & 0xC0) != 0x80)
+                return false;
+            wert = (wert << 6) | (p[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are no UTF-8.
+        if ((folge == 2 && wert < 0x800) || (folge == 3 && (wert < 0x10000 || wert > 0x10FFFF))
+            || (wert >= 0xD800 && wert <= 0xDFFF))
+            return false;
+        mehrbyte = true;
+        i += folge + 1;
     }
-    if (!mehrbyte)
-        return false;
-    QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = dekoder.decode(bytes);
-    return !dekoder.hasError();
+    return mehrbyte;
 }
 
 namespace {

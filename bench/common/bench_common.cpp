@@ -25,12 +25,20 @@ int main(int argc, char** argv)
     }
     const QString ini = ordner.path() + QStringLiteral("/gross.ini");
     Zeilendatei::Schreiben(ini, zeilen);
-    const int leseLaeufe = 200;
+    // Every key read once, as a start that reads a whole register does; the file is parsed once and kept.
+    bool imBudget = true;
     const double iniMs = BenchSupport::MedianMs(5, [&] {
-        for (int i = 0; i < leseLaeufe; ++i)
-            Subs::IniLesen(ini, QStringLiteral("Abschnitt19"), QStringLiteral("Schluessel%1").arg(i % 100));
+        for (int s = 0; s < 20; ++s)
+            for (int k = 0; k < 100; ++k)
+                Subs::IniLesen(ini, QStringLiteral("Abschnitt%1").arg(s), QStringLiteral("Schluessel%1").arg(k));
     });
-    BenchSupport::Melden(QStringLiteral("IniLesen (2000 Schlüssel)"), leseLaeufe / iniMs * 1000.0, QStringLiteral("Lesevorgänge/s"));
+    imBudget &= BenchSupport::Melden(QStringLiteral("IniLesen aller 2000 Schlüssel"), iniMs, QStringLiteral("ms"), 5);
+    // After a change of the file the next read parses it anew.
+    const double neuMs = BenchSupport::MedianMs(5, [&] {
+        Zeilendatei::Schreiben(ini, zeilen);
+        Subs::IniLesen(ini, QStringLiteral("Abschnitt19"), QStringLiteral("Schluessel99"));
+    });
+    BenchSupport::Melden(QStringLiteral("IniLesen nach einer Änderung der Datei"), neuMs, QStringLiteral("ms"));
 
     const QStringList voelker = {QStringLiteral("Gareth"), QStringLiteral("Thorwaler"), QStringLiteral("Elfen"), QStringLiteral("Zwerge")};
     const int namen = 400;
@@ -52,5 +60,5 @@ int main(int argc, char** argv)
         }
     });
     BenchSupport::Melden(QStringLiteral("HTML-Schreiber"), htmlZeilen / htmlMs * 1000.0, QStringLiteral("Zeilen/s"));
-    return 0;
+    return imBudget ? 0 : 1;
 }
