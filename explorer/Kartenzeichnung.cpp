@@ -70,25 +70,32 @@ QRect Markieren(QImage& bild, const ExplorerEngine::Kartenstadt& stadt, Karte ka
     if (bild.format() != QImage::Format_RGB32 && bild.format() != QImage::Format_ARGB32_Premultiplied)
         bild = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 
+    // The dot's square lies on whole pixels as near to centred as they allow, so it is exactly d pixels across.
     const double d = m.Punkt;
-    const QRectF punkt(double(m.X) / Massstab - d / 2, double(m.Y) / Massstab - d / 2, d, d);
+    const QRectF punkt(std::floor(double(m.X) / Massstab - d / 2 + 0.5), std::floor(double(m.Y) / Massstab - d / 2 + 0.5), d, d);
     const QFont schrift = Schrift();
     const QPointF ursprung(m.NameX / Massstab, double(m.NameY) / Massstab);
     const QFontMetricsF metrik(schrift);
     const QRectF text(ursprung, QSizeF(metrik.horizontalAdvance(stadt.Name) + 2, metrik.height() + 2));
 
     QRect beruehrt;
-    QPainter maler(&bild);
-    // No smoothing: the dot stays pure green to its edge.
-    maler.setRenderHint(QPainter::Antialiasing, false);
     if (Nahe(punkt, bild)) {
-        maler.setPen(Qt::NoPen);
-        maler.setBrush(QColor(0, 255, 0));
-        maler.drawEllipse(punkt);
-        beruehrt |= punkt.toAlignedRect().adjusted(-1, -1, 1, 1);
+        // Set pixel by pixel: every pixel whose centre lies within the dot. A painted ellipse would lose a
+        // row or a column to the rasteriser's edge rules.
+        const int links = int(punkt.left());
+        const int oben = int(punkt.top());
+        const double r = d / 2;
+        for (int j = 0; j < m.Punkt; ++j)
+            for (int i = 0; i < m.Punkt; ++i) {
+                const double dx = i + 0.5 - r;
+                const double dy = j + 0.5 - r;
+                if (dx * dx + dy * dy <= r * r && bild.valid(links + i, oben + j))
+                    bild.setPixel(links + i, oben + j, qRgb(0, 255, 0));
+            }
+        beruehrt |= punkt.toAlignedRect();
     }
+    QPainter maler(&bild);
     if (Nahe(text, bild) && !stadt.Name.isEmpty()) {
-        maler.setRenderHint(QPainter::TextAntialiasing, true);
         maler.setFont(schrift);
         maler.setPen(Qt::black);
         maler.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, stadt.Name);

@@ -111,8 +111,8 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     m_kartenbereich->installEventFilter(this);
     picKarten = new QWidget(m_kartenbereich);
     picKarten->setObjectName(QStringLiteral("picKarten"));
-    picKarten->setAutoFillBackground(true);
-    picKarten->setBackgroundRole(QPalette::Dark);
+    // Around a map smaller than the frame the window's own background shows.
+    picKarten->setAutoFillBackground(false);
     picInnen = new Kartenflaeche(m_bild, picKarten);
     picInnen->setObjectName(QStringLiteral("picInnen"));
     picInnen->setCursor(Qt::CrossCursor);

@@ -10,6 +10,20 @@
 
 #include <memory>
 
+namespace {
+
+QtMessageHandler Vorheriger = nullptr;
+
+// Batch output is for the user: Qt's notes about the desktop session (no runtime folder, no display
+// settings) stay out of it; real errors still come through.
+void NurFehler(QtMsgType art, const QMessageLogContext& ort, const QString& text)
+{
+    if ((art == QtCriticalMsg || art == QtFatalMsg) && Vorheriger)
+        Vorheriger(art, ort, text);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (argc > 1) {
@@ -19,6 +33,7 @@ int main(int argc, char** argv)
         if (KartenBatch::BrauchtGrafik(argc, argv)) {
             if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
                 qputenv("QT_QPA_PLATFORM", "offscreen");
+            Vorheriger = qInstallMessageHandler(NurFehler);
             app = std::make_unique<QGuiApplication>(argc, argv);
         } else {
             app = std::make_unique<QCoreApplication>(argc, argv);

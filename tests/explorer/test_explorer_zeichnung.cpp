@@ -90,8 +90,7 @@ void TestExplorerZeichnung::punktUndName()
     // A pure green dot of the given size, centred on the position.
     QCOMPARE(bild.pixel(mitte), Gruen);
     const QRect punkt = Umriss(bild, IstGruen);
-    QVERIFY2(qAbs(punkt.width() - durchmesser) <= 1 && qAbs(punkt.height() - durchmesser) <= 1,
-             qPrintable(QStringLiteral("%1x%2").arg(punkt.width()).arg(punkt.height())));
+    QCOMPARE(punkt.size(), QSize(durchmesser, durchmesser));
     QVERIFY(qAbs(punkt.center().x() - mitte.x()) <= 1 && qAbs(punkt.center().y() - mitte.y()) <= 1);
     // Every touched pixel is white, pure green or a shade of grey (the black name, smoothed at its edges).
     const QRect farbig = Umriss(bild, [](QRgb p) { return p != Gruen && !(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)); });
