@@ -146,7 +146,8 @@ Ergebnis Zeichnen(Batch::Befehlszeile& b)
     if (!datei.open(QIODevice::WriteOnly))
         return Fehler(QStringLiteral("Das Bild %1 konnte nicht geschrieben werden: %2.")
                           .arg(Dateien::Anzeigename(*ausgabe), Dateien::Schreibfehlertext(*ausgabe)));
-    if (!bild.save(&datei, format.constData())) {
+    // PNG with light compression: a few percent larger than the default, written several times faster.
+    if (!bild.save(&datei, format.constData(), format == "png" ? 80 : -1)) {
         const QString warum = datei.error() != QFileDevice::NoError ? Dateien::Fehlertext(datei)
                                                                     : QStringLiteral("das Bild ließ sich nicht umwandeln");
         datei.cancelWriting();

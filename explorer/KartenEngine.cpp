@@ -79,6 +79,11 @@ Staedte ListeLaden()
     return staedte;
 }
 
+void RegisterVorlesen()
+{
+    Subs::IniAbschnitte(Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\Städte.dat")));
+}
+
 qint64 Verkleinern(qint64 einheiten)
 {
     // x / 3.2 = x * 5 / 16. Split x = 16a + b first so that x * 5 cannot overflow.

@@ -33,6 +33,10 @@ struct Staedte {
 // file is an empty list without a message.
 Staedte ListeLaden();
 
+// Reads Städte.dat ahead, at start: the settings reader keeps it until the file changes, so the first
+// choice of a city is as quick as every later one and still sees what the city tool writes meanwhile.
+void RegisterVorlesen();
+
 // ---- positions (map units; 15 units are one pixel of the map picture)
 
 // Units from a city's position to the top left of its name.

@@ -61,6 +61,14 @@ QFont Schrift()
     return schrift;
 }
 
+void SchriftVorbereiten()
+{
+    QImage probe(64, 16, QImage::Format_RGB32);
+    QPainter maler(&probe);
+    maler.setFont(Schrift());
+    maler.drawText(QPointF(0, 12), QStringLiteral("Äg"));
+}
+
 QRect Markieren(QImage& bild, const ExplorerEngine::Kartenstadt& stadt, Karte karte)
 {
     const KartenEngine::Markierung m = KartenEngine::MarkierungBerechnen(stadt, karte);

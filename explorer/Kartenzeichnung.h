@@ -17,6 +17,8 @@ QImage BildLaden(const QString& pfad, QString* grund = nullptr);
 
 // The font of the city names (a pixel size, so the picture looks the same on every screen).
 QFont Schrift();
+// Loads that font ahead (at start), so the first marker is drawn as quickly as every later one.
+void SchriftVorbereiten();
 
 // Draws the city onto the picture of that map: a filled dot of pure green centred on its position and its
 // name in black, the top left of the text at the name's origin. A city without a position draws nothing.

@@ -169,6 +169,8 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     const KartenEngine::Staedte staedte = KartenEngine::ListeLaden();
     cmbCitySearch->addItems(staedte.Namen);
     cmbCitySearch->setCurrentIndex(-1);
+    KartenEngine::RegisterVorlesen();
+    Kartenzeichnung::SchriftVorbereiten();
     QStringList meldungen;
     if (!staedte.Meldung.isEmpty())
         meldungen.append(staedte.Meldung);
@@ -207,7 +209,8 @@ void frmExplorerMain::KarteZeigen(Karte karte)
     if (unmarkiert.isNull())
         return;
     m_modus = karte;
-    m_bild = unmarkiert;
+    // A copy of its own now, not at the first marker: choosing a city stays quick.
+    m_bild = unmarkiert.copy();
     picInnen->resize(m_bild.size());
     picKarten->show();
     picInnen->show();
@@ -226,7 +229,7 @@ void frmExplorerMain::cmdDelete_Click()
 {
     if (m_modus == Karte::Keine)
         return;
-    m_bild = m_modus == Karte::Gross ? imgTempAventurienGross : imgTempAventurienKlein;
+    m_bild = (m_modus == Karte::Gross ? imgTempAventurienGross : imgTempAventurienKlein).copy();
     picInnen->update();
 }
 
