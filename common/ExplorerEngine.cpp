@@ -185,10 +185,17 @@ Kartenstadt StadtLesen(const QString& name)
     const QString datei = StaedteDatei();
     Kartenstadt stadt;
     stadt.Name = name;
-    bool okX = false;
-    bool okY = false;
-    stadt.X = Subs::Ganzzahl(Subs::IniLesen(datei, name, QStringLiteral("X")), &okX);
-    stadt.Y = Subs::Ganzzahl(Subs::IniLesen(datei, name, QStringLiteral("Y")), &okY);
+    // A coordinate beyond the 64-bit range is no position at all (unlike a price, it is not clamped).
+    const auto koordinate = [&](const char* schluessel, qint64& wert) {
+        bool ok = false;
+        const double zahl = Subs::Zahl(Subs::IniLesen(datei, name, QLatin1String(schluessel)), &ok);
+        if (!ok || !(std::fabs(zahl) < 9.2e18))
+            return false;
+        wert = Subs::Runden(zahl);
+        return true;
+    };
+    const bool okX = koordinate("X", stadt.X);
+    const bool okY = koordinate("Y", stadt.Y);
     stadt.HatPosition = okX && okY;
     stadt.Einwohner = Subs::IniLesen(datei, name, QStringLiteral("Einwohner"));
     stadt.Tempel = Subs::IniLesen(datei, name, QStringLiteral("Tempel"));

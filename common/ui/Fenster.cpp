@@ -40,15 +40,21 @@ protected:
     {
         if (ereignis->type() == QEvent::Paint) {
             auto* widget = static_cast<QWidget*>(objekt);
+            // Scaled once per size, not on every repaint.
+            if (m_skaliert.isNull() || m_groesse != widget->size()) {
+                m_groesse = widget->size();
+                m_skaliert = m_bild.scaled(m_groesse, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+            }
             QPainter maler(widget);
-            const QPixmap skaliert = m_bild.scaled(widget->size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-            maler.drawPixmap(0, 0, skaliert);
+            maler.drawPixmap(0, 0, m_skaliert);
         }
         return false;
     }
 
 private:
     QPixmap m_bild;
+    QPixmap m_skaliert;
+    QSize m_groesse;
 };
 
 } // namespace
