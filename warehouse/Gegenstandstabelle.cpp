@@ -485,6 +485,7 @@ Warenergebnis WarenLesen(const QString& pfad)
         e.Vorhanden = false;
     } else {
         e.Abgelehnt = true;
+        e.KeineDatei = gelesen.Status == Zeilendatei::Lesestatus::KeineDatei;
         e.Grund = gelesen.Grund;
     }
     e.Pfad = pfad;
@@ -503,6 +504,10 @@ QStringList WarenZeilen(const QList<QStringList>& waren)
 
 QString Warenmeldung(const Warenergebnis& e)
 {
+    if (e.KeineDatei)
+        return QStringLiteral("%1 ist keine gewöhnliche Datei. Die Kategorie bleibt leer, und an ihrer Stelle wird nichts "
+                              "gespeichert.")
+            .arg(Anzeige(e.Pfad));
     if (e.Abgelehnt)
         return QStringLiteral("Die Warendatei %1 konnte nicht gelesen werden (%2). Die Kategorie bleibt leer; vor dem "
                               "nächsten Speichern wird die Datei als Sicherung (.bak) neben ihr aufbewahrt.")
@@ -561,6 +566,9 @@ QStringList KategorieDazuladen(Gegenstandstabelle& tabelle, const QString& name)
     Warenergebnis e = WarenLesen(Warendatei(name));
     Vermerken(e, &meldungen);
     tabelle.Geladen.append(name);
+    // What the file holds, unless it could not be read whole (then it is rewritten at the next save).
+    if (!e.Unvollstaendig && !e.Abgelehnt)
+        tabelle.Gespeichert.insert(name, e.Waren);
     tabelle.Zeilen.reserve(tabelle.Zeilen.size() + e.Waren.size());
     for (QStringList& ware : e.Waren)
         tabelle.Zeilen.append({std::move(ware), name});
@@ -575,37 +583,39 @@ QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie
     tabelle.Kategorie = kategorie;
     tabelle.Zeilen.clear();
     tabelle.Geladen.clear();
+    tabelle.Gespeichert.clear();
     const QStringList namen = kategorie == Alles() ? kategorien : QStringList{kategorie};
     for (const QString& name : namen)
         meldungen += KategorieDazuladen(tabelle, name);
     return meldungen;
 }
 
-bool KategorieSpeichern(const Gegenstandstabelle& tabelle, QString* fehler)
+bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler)
 {
-    if (tabelle.Kategorie != Alles()) {
-        if (!KategorieVerwendbar(tabelle.Kategorie))
-            return true;
-        QList<QStringList> waren;
-        waren.reserve(tabelle.Zeilen.size());
-        for (const Gegenstand& g : tabelle.Zeilen)
-            waren.append(g.Felder);
-        return WarenSchreiben(Warendatei(tabelle.Kategorie), waren, fehler);
-    }
-    // Every loaded category's file holds exactly its rows afterwards, an emptied category included.
-    QStringList reihenfolge = tabelle.Geladen;
+    // Each loaded category's file holds exactly its rows afterwards, an emptied category included. A file
+    // whose goods did not change is left as it is (and keeps what another program may have written since).
+    QStringList reihenfolge = tabelle.Kategorie == Alles() ? tabelle.Geladen : QStringList{tabelle.Kategorie};
     QHash<QString, QList<QStringList>> jeKategorie;
     for (const Gegenstand& g : tabelle.Zeilen) {
-        if (!jeKategorie.contains(g.Kategorie) && !reihenfolge.contains(g.Kategorie))
-            reihenfolge.append(g.Kategorie);
-        jeKategorie[g.Kategorie].append(g.Felder);
+        const QString& k = tabelle.Kategorie == Alles() ? g.Kategorie : tabelle.Kategorie;
+        if (!reihenfolge.contains(k))
+            reihenfolge.append(k);
+        jeKategorie[k].append(g.Felder);
     }
     QStringList fehlerliste;
     for (const QString& name : reihenfolge) {
         if (!KategorieVerwendbar(name))
             continue;
+        const QString pfad = Warendatei(name);
+        const QList<QStringList> waren = jeKategorie.value(name);
+        const auto gespeichert = tabelle.Gespeichert.constFind(name);
+        if (gespeichert != tabelle.Gespeichert.constEnd() && *gespeichert == waren
+            && !Lagerhof3Variablen::BeschaedigteDateien.contains(pfad))
+            continue;
         QString grund;
-        if (!WarenSchreiben(Warendatei(name), jeKategorie.value(name), &grund))
+        if (WarenSchreiben(pfad, waren, &grund))
+            tabelle.Gespeichert[name] = waren;
+        else
             fehlerliste.append(grund);
     }
     if (!fehlerliste.isEmpty() && fehler)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,9 @@ struct Gegenstandstabelle {
     // The categories whose files the rows came from: only these are rewritten, so a category that was not
     // loaded never loses its goods to a save.
     QStringList Geladen;
+    // Each category's goods as its file holds them (after loading or saving): an unchanged file is not
+    // rewritten.
+    QHash<QString, QList<QStringList>> Gespeichert;
     int Anzahl() const { return int(Zeilen.size()); }
 };
 
@@ -108,6 +112,7 @@ struct Warenergebnis {
     bool Unvollstaendig = false;
     int Restzeilen = 0;
     bool Abgelehnt = false; // not read: too large, no regular file, no permission
+    bool KeineDatei = false; // a folder or device in its place: never copied nor replaced
     QString Grund;
     QString Pfad;
 };
@@ -128,7 +133,7 @@ bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QS
 // (each damaged file is told once a run).
 QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie, const QStringList& kategorien);
 // Rewrites the goods file of the shown category, or for "Alles" every loaded category's file with its rows.
-bool KategorieSpeichern(const Gegenstandstabelle& tabelle, QString* fehler);
+bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler);
 
 // Row operations; the row's category is the shown one unless given.
 int GegenstandHinzufuegen(Gegenstandstabelle& tabelle, QStringList felder, const QString& kategorie = QString());

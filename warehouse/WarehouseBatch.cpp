@@ -267,11 +267,11 @@ Ergebnis Speichern(Batch::Befehlszeile& b)
 
     const QString zielKategorie = ziel ? *ziel : (aendern ? Katalog::EigeneKategorie(t, zeile) : t.Kategorie);
     const Katalog::Speicherergebnis e = Katalog::GegenstandSpeichern(t, aendern.has_value(), zeile, felder, zielKategorie, [] { return true; });
-    if (e.Aktion == Katalog::Speicheraktion::Abgelehnt)
+    if (e.Aktion == Katalog::Speicheraktion::Abgelehnt || !e.Geschrieben)
         return Fehler(e.Meldungen.join(QLatin1Char('\n')));
     for (const QString& meldung : e.Meldungen)
         Dialoge::Warnung(meldung);
-    return {e.Geschrieben ? 0 : 1, Listenzeilen(t)};
+    return {0, Listenzeilen(t)};
 }
 
 Ergebnis Loeschen(Batch::Befehlszeile& b)

@@ -364,7 +364,11 @@ void TestWarehouseKatalog::allesLadenUndSpeichern()
     GegenstandAendern(t, seil, felder);
     GegenstandLoeschen(t, GegenstandSuchen(t, QStringLiteral("Talglicht")));
     GegenstandLoeschen(t, GegenstandSuchen(t, QStringLiteral("Wachskerze")));
+    // A file whose goods did not change is left alone, with what another program wrote into it meanwhile.
+    WarenSchreiben(installation, QStringLiteral("Leer"), {Ware(QStringLiteral("Von außen"))});
     QVERIFY(KategorieSpeichern(t, nullptr));
+    QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Leer")), QList<QStringList>{Ware(QStringLiteral("Von außen"))});
+    WarenSchreiben(installation, QStringLiteral("Leer"), {});
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Seilerei")).first()[2], QStringLiteral("5S"));
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Seilerei")).size(), 2);
     QCOMPARE(installation.Bytes(Warenpfad(QStringLiteral("Kerzen"))), QByteArray());
@@ -427,6 +431,7 @@ void TestWarehouseKatalog::ordnerStattDateiWirdNichtUeberschrieben()
     const QStringList meldungen = KategorieLaden(t, QStringLiteral("Kerzen"), Lagerhof3Variablen::Kategorien);
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.first().contains(QStringLiteral("keine gewöhnliche Datei")));
+    QVERIFY(!meldungen.first().contains(QStringLiteral(".bak")));
     QCOMPARE(t.Anzahl(), 0);
     GegenstandHinzufuegen(t, Ware(QStringLiteral("Neu")));
     QString fehler;
