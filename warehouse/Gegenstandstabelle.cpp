@@ -797,14 +797,16 @@ QList<QStringList> NeueWaren(const QList<QStringList>& bekannt, int art, const Q
     if (art < 0 || art > 2)
         return {};
     const int* f = felder[art];
-    QSet<QString> namen;
+    // Views into the known goods' names: thousands of goods need no copies of their names.
+    QSet<QStringView> namen;
     namen.reserve(bekannt.size());
     for (const QStringList& ware : bekannt)
-        namen.insert(Name(Feld(ware, 0)));
+        if (!ware.isEmpty())
+            namen.insert(QStringView(ware.first()).left(ware.first().size() - 1));
     QList<QStringList> neu;
     for (const QStringList& d : datensaetze) {
         const QString name = Feld(d, 1);
-        if (namen.contains(name))
+        if (namen.contains(QStringView(name)))
             continue;
         neu.append({name + QLatin1Char('1'), Feld(d, f[0]), Feld(d, f[1]) + Feld(d, f[2]).left(1), Feld(d, f[3]),
                     Feld(d, f[4])});
