@@ -1,0 +1,137 @@
+#pragma once
+
+#include "WarehouseHTML.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class Browser;
+class Datensatzliste;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QTreeWidgetItem;
+
+// The warehouse's main window: the goods list with its categories, the item editor, and the shop editor
+// with its generator, printing and export.
+class frmWarehouseMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmWarehouseMain(QWidget* eltern = nullptr);
+
+    void KategorieLaden();
+    void GegenstandAnzeigen(int zeile);
+    void GegenstandFelderLeeren();
+    void GegenstandLoeschen();
+    void GegenstandKnoepfe();
+    void ShopKnoepfe();
+    void RegionenZuruecksetzen();
+
+    bool SeiteGeladen() const { return m_seiteGeladen; }
+    // Item mode (true) or shop mode.
+    bool Artikelmodus() const { return m_artikelmodus; }
+
+public Q_SLOTS:
+    void cmdItemEditor_Click();
+    void cmdShopEditor_Click();
+    void cmbKategorien_Click();
+    void lvGegenstaende_ItemClick(QTreeWidgetItem* eintrag);
+    void cmdKategorieNeu_Click();
+    void cmdKategorieDelete_Click();
+    void cmdItemNeu_Click();
+    void cmdItemSave_Click();
+    void cmdItemDelete_Click();
+    void cmdListeDrucken_Click();
+    void cmdHelp_Click();
+    void cmdHin_Click();
+    void cmdZurueck_Click();
+    void cmdAlleHin_Click();
+    void cmdAlleZurueck_Click();
+    void cmdItemHin_Click();
+    void cmdShopDelete_Click();
+    void cmdShopAnzahl_Click();
+    void lvLaden_DblClick();
+    void cmdShopGenerator_Click();
+    void cmdShopDrucken_Click();
+    void cmdShopExport_Click();
+    void cmdGenName_Click();
+    void cmbShopPreise_Click();
+    void Browser_DokumentGeladen();
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    QToolButton* Knopf(const QString& name, const QString& bild, const QString& tipp);
+    QWidget* ItemEditorBauen();
+    QWidget* ShopEditorBauen();
+    void SpeichernPruefen();
+    QStringList FelderAusEditor() const;
+    QTreeWidgetItem* GegenstandEintrag(int zeile);
+    void ListeFuellen();
+    void LadenEintragAktualisieren(int index);
+    void LadenFuellen();
+    int GewaehlteShopware() const;
+    void RegionVerschieben(QListWidget* von, QListWidget* nach, bool alle);
+    bool DruckenUeberBrowser(const QString& pfad);
+    void ModusSetzen(bool artikel);
+    void KategorienboxenFuellen();
+    WarehouseHTML::Shopkopf Shopkopf() const;
+    QList<int> Ladenreihenfolge() const;
+
+    // Item side.
+    QToolButton* cmdItemEditor = nullptr;
+    QToolButton* cmdShopEditor = nullptr;
+    QToolButton* cmdHelp = nullptr;
+    QComboBox* cmbKategorien = nullptr;
+    Datensatzliste* lvGegenstaende = nullptr;
+    QToolButton* cmdKategorieNeu = nullptr;
+    QToolButton* cmdKategorieDelete = nullptr;
+    QToolButton* cmdItemNeu = nullptr;
+    QToolButton* cmdItemSave = nullptr;
+    QToolButton* cmdItemDelete = nullptr;
+    QToolButton* cmdListeDrucken = nullptr;
+    QPushButton* cmdItemHin = nullptr;
+    QWidget* m_itemSeite = nullptr;
+    QTabWidget* ItemTab = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtGewicht = nullptr;
+    QLineEdit* txtPreis = nullptr;
+    QPlainTextEdit* txtBeschreibung = nullptr;
+    QComboBox* cmbItemKategorien = nullptr;
+    QComboBox* cmbItemWert = nullptr;
+    QComboBox* cmbItemPreis = nullptr;
+    QListWidget* lstRegionen = nullptr;
+    QListWidget* lstVerfuegbar = nullptr;
+    QLabel* lblRegionen = nullptr;
+
+    // Shop side.
+    QWidget* m_shopSeite = nullptr;
+    QLineEdit* txtShopName = nullptr;
+    QLineEdit* txtShopart = nullptr;
+    QLineEdit* txtBesitzerName = nullptr;
+    QComboBox* cmbRasse = nullptr;
+    QPushButton* cmdGenName = nullptr;
+    QComboBox* cmbShopRegion = nullptr;
+    QComboBox* cmbShopQualitaet = nullptr;
+    QComboBox* cmbShopPreise = nullptr;
+    Datensatzliste* lvLaden = nullptr;
+    QToolButton* cmdShopDelete = nullptr;
+    QToolButton* cmdShopAnzahl = nullptr;
+    QToolButton* cmdShopGenerator = nullptr;
+    QToolButton* cmdShopDrucken = nullptr;
+    QToolButton* cmdShopExport = nullptr;
+
+    Browser* m_browser = nullptr;
+    QPixmap m_bildItem;
+    QPixmap m_bildShop;
+    bool m_artikelmodus = true;
+    bool m_seiteGeladen = false;
+    bool m_fuellen = false;
+};
