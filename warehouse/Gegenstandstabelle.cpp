@@ -278,12 +278,7 @@ QString Warendatei(const QString& kategorie)
 
 bool KategorieSicher(const QString& kategorie)
 {
-    if (kategorie.contains(QLatin1String("..")))
-        return false;
-    for (const QChar c : kategorie)
-        if (c.unicode() < 0x20 || QStringLiteral("/\\<>:\"|?*").contains(c))
-            return false;
-    return true;
+    return Dateien::NameFuerDatei(kategorie);
 }
 
 bool Werkzeugdatei(const QString& kategorie)

@@ -82,8 +82,8 @@ Kategorienliste KategorienLesen();
 // Messages for the user about the list; empty when it was read cleanly.
 QStringList KategorienMeldungen(const Kategorienliste& liste);
 
-// A name becomes part of a file name: no path separator, "..", control character or character that no file
-// name may hold. The same rule decides which categories the manager backs up.
+// A name becomes part of a file name: the suite's one rule (Dateien::NameFuerDatei), which also decides
+// which categories the manager backs up.
 bool KategorieSicher(const QString& kategorie);
 // "ItemKategorien", "Shopgenerator…", "Warehouse…": the tool's own files.
 bool Werkzeugdatei(const QString& kategorie);

@@ -68,12 +68,6 @@ QGroupBox* Rahmen(const QString& titel, QWidget* inhalt)
     return Rahmen(titel, layout);
 }
 
-// A list shows its sort arrow only once a header was clicked.
-void OhneSortierpfeil(Datensatzliste* liste)
-{
-    liste->header()->setSortIndicator(-1, Qt::AscendingOrder);
-}
-
 QString Feld(const QStringList& felder, int i)
 {
     return i >= 0 && i < felder.size() ? felder[i] : QString();
@@ -123,7 +117,6 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     lvGegenstaende->setObjectName(QStringLiteral("lvGegenstände"));
     lvGegenstaende->SpaltenSetzen({QStringLiteral("Gegenstand"), QStringLiteral("Preis")});
     lvGegenstaende->setColumnWidth(0, 230);
-    OhneSortierpfeil(lvGegenstaende);
     auto* gegenstaende = new QVBoxLayout;
     gegenstaende->addWidget(lvGegenstaende, 1);
     auto* listenknoepfe = new QHBoxLayout;
@@ -330,7 +323,6 @@ QWidget* frmWarehouseMain::ShopEditorBauen()
     lvLaden->setObjectName(QStringLiteral("lvLaden"));
     lvLaden->SpaltenSetzen({QStringLiteral("Gegenstand"), QStringLiteral("Gewicht"), QStringLiteral("Preis")});
     lvLaden->setColumnWidth(0, 260);
-    OhneSortierpfeil(lvLaden);
     cmdShopDelete = Knopf(QStringLiteral("cmdShopDelete"), QStringLiteral("\\delete.bmp"),
                           QStringLiteral("Gewählten Gegenstand löschen"));
     cmdShopAnzahl = Knopf(QStringLiteral("cmdShopAnzahl"), QStringLiteral("\\zahl.ico"), QStringLiteral("Anzahl bearbeiten"));
