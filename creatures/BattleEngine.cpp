@@ -7,7 +7,7 @@
 
 #include <QSaveFile>
 
-#include <limits>
+#include <algorithm>
 
 namespace BattleEngine {
 
@@ -305,43 +305,32 @@ void KampfstandSchreiben(const Kampfstand& stand, QIODevice& datei)
 
 void ReihenfolgeBestimmen(Kampfstand& stand)
 {
-    const int nh = stand.AnzahlHelden();
-    const int ng = stand.AnzahlGegner();
-    const int n = qMax(nh, ng);
-    // Who is placed already: the same answer as InReihenfolge, without building keys in the inner loop.
-    QList<bool> platziert[2] = {QList<bool>(nh, false), QList<bool>(ng, false)};
-    const QList<Kaempfer>* gruppen[2] = {&stand.Helden, &stand.Gegner};
-    const int plaetze = Lebende(stand.Helden) + Lebende(stand.Gegner);
-    stand.Reihenfolge.clear();
-    stand.Reihenfolge.reserve(plaetze);
-    for (int platz = 0; platz < plaetze; ++platz) {
-        int gewaehlt = -1;
-        int seite = 0;
-        // Each place goes to the last candidate of the scan whose MU is at least the best so far, the best
-        // starting at 0. A negative MU never wins that scan; such members are placed after all others, by
-        // the same rule with no floor.
-        for (const qint64 start : {qint64(0), std::numeric_limits<qint64>::min()}) {
-            qint64 beste = start;
-            for (int i = 0; i < n; ++i) {
-                for (int g = 0; g < 2; ++g) {
-                    if (i >= gruppen[g]->size() || platziert[g][i])
-                        continue;
-                    const Kaempfer& k = (*gruppen[g])[i];
-                    if (Lebt(k) && k.MU >= beste) {
-                        beste = k.MU;
-                        gewaehlt = i;
-                        seite = g;
-                    }
-                }
-            }
-            if (gewaehlt >= 0)
-                break;
-        }
-        if (gewaehlt < 0)
-            break;
-        platziert[seite][gewaehlt] = true;
-        stand.Reihenfolge.append({Gruppe(seite), gewaehlt});
+    // Repeated selection: each place goes to the last living, unplaced member of the scan hero 0, enemy 0,
+    // hero 1, enemy 1 ... whose MU is at least the best found so far in that scan, the best starting at 0.
+    // That winner is always the member with the highest MU and, among equals, the latest in the scan; so the
+    // order is the living members sorted by MU from highest to lowest and, at equal MU, from the latest scan
+    // position back. A negative MU never wins such a scan; those members follow all others, by the same
+    // rule. Sorting gives exactly this order in n log n steps instead of n squared, which matters for large
+    // groups.
+    struct Eintrag {
+        qint64 mu;
+        int position; // place in the scan: 2 i for hero i, 2 i + 1 for enemy i
+    };
+    QList<Eintrag> lebende;
+    lebende.reserve(stand.AnzahlHelden() + stand.AnzahlGegner());
+    for (int g = 0; g < 2; ++g) {
+        const QList<Kaempfer>& gruppe = stand.Mitglieder(Gruppe(g));
+        for (int i = 0; i < gruppe.size(); ++i)
+            if (Lebt(gruppe[i]))
+                lebende.append({gruppe[i].MU, 2 * i + g});
     }
+    std::sort(lebende.begin(), lebende.end(), [](const Eintrag& a, const Eintrag& b) {
+        return a.mu != b.mu ? a.mu > b.mu : a.position > b.position;
+    });
+    stand.Reihenfolge.clear();
+    stand.Reihenfolge.reserve(lebende.size());
+    for (const Eintrag& e : lebende)
+        stand.Reihenfolge.append({Gruppe(e.position % 2), e.position / 2});
 }
 
 bool InReihenfolge(const Kampfstand& stand, const QString& schluessel)

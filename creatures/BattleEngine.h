@@ -82,7 +82,8 @@ using Fortschritt = std::function<void(int wert, int maximum)>;
 
 // The two status tables of the living members.
 void KampfstandSchreiben(const Kampfstand& stand, QIODevice& datei);
-// Rebuilds the order: the living members by MU from highest to lowest, by repeated selection.
+// Rebuilds the order: the living members by MU from highest to lowest as repeated selection places them
+// (at equal MU the higher index first, at equal index the enemy first; negative MU after all others).
 void ReihenfolgeBestimmen(Kampfstand& stand);
 // Whether the key ("03", "112") is one of the order's places.
 bool InReihenfolge(const Kampfstand& stand, const QString& schluessel);

@@ -12,6 +12,9 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <limits>
+#include <random>
+
 using namespace BattleEngine;
 using CreaturesTest::Figur;
 
@@ -102,6 +105,7 @@ private Q_SLOTS:
     void reihenfolge_data();
     void reihenfolge();
     void inReihenfolge();
+    void reihenfolgeWieWiederholteAuswahl();
 
     // Targets.
     void dreiHeldenGegenEinenGegner();
@@ -255,6 +259,51 @@ void TestCreaturesKampf::inReihenfolge()
     QVERIFY(InReihenfolge(stand, QStringLiteral("10")));
     QVERIFY(!InReihenfolge(stand, QStringLiteral("01")));
     QVERIFY(!InReihenfolge(stand, QStringLiteral("11")));
+}
+
+void TestCreaturesKampf::reihenfolgeWieWiederholteAuswahl()
+{
+    // The order of many random groups (small MU ranges for many ties, negative MU, dead members) compared
+    // with the selection rule carried out step by step: scan hero 0, enemy 0, hero 1 ...; a living member
+    // not yet placed is a candidate when its MU is at least the best so far (from 0); the last one wins.
+    const auto auswahl = [](const Kampfstand& stand) {
+        QStringList reihenfolge;
+        const int n = qMax(stand.AnzahlHelden(), stand.AnzahlGegner());
+        for (;;) {
+            QString gewaehlt;
+            for (const qint64 start : {qint64(0), std::numeric_limits<qint64>::min()}) {
+                qint64 beste = start;
+                for (int i = 0; i < n; ++i) {
+                    for (int g = 0; g < 2; ++g) {
+                        const QList<BattleEngine::Kaempfer>& gruppe = g == 0 ? stand.Helden : stand.Gegner;
+                        const QString schluessel = QString::number(g) + QString::number(i);
+                        if (i < gruppe.size() && gruppe[i].LE >= 1 && !reihenfolge.contains(schluessel)
+                            && gruppe[i].MU >= beste) {
+                            beste = gruppe[i].MU;
+                            gewaehlt = schluessel;
+                        }
+                    }
+                }
+                if (!gewaehlt.isEmpty())
+                    break;
+            }
+            if (gewaehlt.isEmpty())
+                return reihenfolge;
+            reihenfolge.append(gewaehlt);
+        }
+    };
+    std::mt19937 zufall(20240);
+    for (int fall = 0; fall < 300; ++fall) {
+        Kampfstand stand;
+        const int helden = int(zufall() % 13);
+        const int gegner = int(zufall() % 13);
+        for (int g = 0; g < 2; ++g)
+            for (int i = 0; i < (g == 0 ? helden : gegner); ++i)
+                Aufnehmen(stand, Gruppe(g), Figur(QStringLiteral("K"), qint64(zufall() % 7) - 3, 10, 0,
+                                                  zufall() % 5 == 0 ? 0 : 10));
+        ReihenfolgeBestimmen(stand);
+        QCOMPARE(Schluessel(stand), auswahl(stand));
+    }
 }
 
 void TestCreaturesKampf::dreiHeldenGegenEinenGegner()
