@@ -65,6 +65,7 @@ private Q_SLOTS:
     void keineGewoehnlicheDatei();
     void nurVersionszeileGibtLeereListe();
     void sonderzeichenUndZeilenumbruch();
+    void speichernWieDerZeilenschreiber();
     void kategorien();
     void kategorienlisteOhneLetztenUmbruch();
     void leererBonusWirdNull();
@@ -363,6 +364,35 @@ void TestCreaturesDatenbank::sonderzeichenUndZeilenumbruch()
     Kreaturentabelle wieder;
     QCOMPARE(Laden(wieder).Status, Ladestatus::Gelesen);
     QCOMPARE(wieder.Zeilen, tabelle.Zeilen);
+}
+
+void TestCreaturesDatenbank::speichernWieDerZeilenschreiber()
+{
+    // The database is written with the same bytes the suite's line writer gives, whatever the text holds.
+    TestInstallation installation;
+    const QStringList werte{QStringLiteral("Wolf"), QStringLiteral("Bär über Öde"), QStringLiteral("a & b"),
+                            QStringLiteral("&#10; steht da"), QStringLiteral("Zeile\nZeile\r\nZeile"),
+                            QStringLiteral("€ – „zäh“"), QStringLiteral("Łoś 😀"), QStringLiteral("Tab\there"),
+                            QString(QChar(0x7F)) + QChar(0x81) + QChar(0x9D), QString(QChar(0xD800)) + QStringLiteral("x"),
+                            QStringLiteral("ÿ ¡ ¿"), QString(), QStringLiteral(" 0 "), QStringLiteral("&"),
+                            QStringLiteral("&#;"), QStringLiteral("&#65;")};
+    Kreaturentabelle tabelle;
+    for (int i = 0; i < werte.size(); ++i) {
+        QStringList k = Kreatur(werte[i]);
+        k[FeldBeschreibung] = werte[(i + 3) % werte.size()];
+        k[33] = werte[(i + 7) % werte.size()];
+        ZeileAnhaengen(tabelle, k);
+    }
+    QVERIFY(Speichern(tabelle));
+    const QString vergleich = installation.Pfad(QStringLiteral("Temp/vergleich.dat"));
+    QVERIFY(Zeilendatei::Schreiben(vergleich, Dateizeilen(tabelle)));
+    QCOMPARE(installation.Bytes(kDatenbank), installation.Bytes(QStringLiteral("Temp/vergleich.dat")));
+    Kreaturentabelle wieder;
+    QCOMPARE(Laden(wieder).Status, Ladestatus::Gelesen);
+    QCOMPARE(wieder.Anzahl(), werte.size());
+    QCOMPARE(wieder.Zeilen[4][FeldName], werte[4]);
+    QCOMPARE(wieder.Zeilen[6][FeldName], werte[6]);
+    QCOMPARE(wieder.Zeilen[15][FeldName], werte[15]);
 }
 
 void TestCreaturesDatenbank::kategorien()
