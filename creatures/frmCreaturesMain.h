@@ -1,7 +1,5 @@
 #pragma once
 
-#include "BattleEngine.h"
-
 #include <QPixmap>
 #include <QWidget>
 
@@ -16,6 +14,10 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 class QTreeWidgetItem;
+
+namespace BattleEngine {
+enum class Gruppe;
+}
 
 // The creatures tool's main window: the creature list, the eight edit tabs, the detail view with printing
 // and exports, and the battle panel that lets two groups fight.
