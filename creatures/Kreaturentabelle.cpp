@@ -95,10 +95,10 @@ QString Kategorienpfad()
 Ladeergebnis Laden(Kreaturentabelle& tabelle)
 {
     const QString pfad = Datenbankpfad();
-    const Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
+    Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
     Ladeergebnis ergebnis;
     if (e.Gelesen()) {
-        ergebnis = ZeilenEinlesen(tabelle, e.Zeilen);
+        ergebnis = ZeilenEinlesen(tabelle, std::move(e.Zeilen));
     } else {
         tabelle.Zeilen.clear();
         // A file that is there but could not be read must not be replaced unseen by the next save.
@@ -110,7 +110,7 @@ Ladeergebnis Laden(Kreaturentabelle& tabelle)
     return ergebnis;
 }
 
-Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, const QStringList& zeilen)
+Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen)
 {
     Ladeergebnis ergebnis;
     tabelle.Zeilen.clear();
@@ -126,9 +126,13 @@ Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, const QStringList& zeilen
     const qsizetype bloecke = rest / Feldanzahl;
     tabelle.Zeilen.reserve(bloecke);
     for (qsizetype b = 0; b < bloecke; ++b) {
-        QStringList felder = zeilen.mid(anfang + b * Feldanzahl, Feldanzahl);
+        QStringList felder;
+        felder.reserve(Feldanzahl);
         // The row number is the record's place in the table, whatever the file said.
-        felder[0] = QString::number(b);
+        felder.append(QString::number(b));
+        const qsizetype erste = anfang + b * Feldanzahl;
+        for (qsizetype f = 1; f < Feldanzahl; ++f)
+            felder.append(std::move(zeilen[erste + f]));
         tabelle.Zeilen.append(std::move(felder));
     }
     if (rest % Feldanzahl > 0 && ergebnis.Status == Ladestatus::Gelesen) {

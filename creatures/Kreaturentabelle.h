@@ -68,7 +68,7 @@ struct Ladeergebnis {
 // whatever the file's number line says.
 Ladeergebnis Laden(Kreaturentabelle& tabelle);
 // The same on the lines of a file (tests, benchmarks, fuzzing).
-Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, const QStringList& zeilen);
+Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen);
 // The message the user gets once for such a load; empty when the file was read whole.
 QString Lademeldung(const Ladeergebnis& ergebnis);
 
