@@ -1,0 +1,471 @@
+#include "BattleEngine.h"
+
+#include "Dateien.h"
+#include "HTMLExport.h"
+#include "Kreaturentabelle.h"
+#include "Subs.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace BattleEngine {
+
+using namespace HTMLExport;
+
+namespace {
+
+bool Lebt(const Kaempfer& k)
+{
+    return k.LE >= 1;
+}
+
+int Lebende(const QList<Kaempfer>& gruppe)
+{
+    int n = 0;
+    for (const Kaempfer& k : gruppe)
+        n += Lebt(k) ? 1 : 0;
+    return n;
+}
+
+Gruppe Andere(Gruppe g)
+{
+    return g == Gruppe::Helden ? Gruppe::Gegner : Gruppe::Helden;
+}
+
+// A random living member of the group: draws over the whole group, dead members included, until one
+// lives. Only called while the group has a living member; should the draws miss for an absurdly long time
+// (a scripted source that repeats one dead index), the first living member from the last draw on is taken,
+// so the fight still ends.
+int LebendesZiel(const QList<Kaempfer>& gruppe)
+{
+    const int groesse = int(gruppe.size());
+    const qint64 grenze = qint64(groesse) * 64 + 10000;
+    int r = 0;
+    for (qint64 versuch = 0; versuch < grenze; ++versuch) {
+        r = Subs::Zufallszahl(groesse) - 1;
+        if (r >= 0 && r < groesse && Lebt(gruppe[r]))
+            return r;
+    }
+    for (int i = 0; i < groesse; ++i) {
+        const int j = (qMax(0, r) + i) % groesse;
+        if (Lebt(gruppe[j]))
+            return j;
+    }
+    return -1;
+}
+
+// A value of a record as a 16-bit whole number, rounded half to even; nullopt when empty, no number or
+// out of range.
+std::optional<qint64> Wert16(const QString& text)
+{
+    bool ok = false;
+    const qint64 wert = Subs::Ganzzahl(text, &ok);
+    if (!ok || wert < -32768 || wert > 32767)
+        return std::nullopt;
+    return wert;
+}
+
+QString Zahl(qint64 wert)
+{
+    return QString::number(wert);
+}
+
+// The blanks before the log lines of parry, damage and death.
+const QString& Einzug(int stufe)
+{
+    static const QString einzuege[] = {HtmlLeerraum(10), HtmlLeerraum(20), HtmlLeerraum(30)};
+    return einzuege[stufe];
+}
+
+// What a fight keeps while it runs: the masked names for the log, the progress bar.
+struct Lauf {
+    Kampfstand& stand;
+    QIODevice& datei;
+    const Fortschritt& fortschritt;
+    QStringList heldenNamen;
+    QStringList gegnerNamen;
+    int wert = 0;
+    int maximum = 0;
+    bool verlust = false; // someone lost life points in this pass
+
+    const QString& Name(Gruppe g, int i) const { return g == Gruppe::Helden ? heldenNamen[i] : gegnerNamen[i]; }
+    void Melden() const
+    {
+        if (fortschritt)
+            fortschritt(wert, maximum);
+    }
+};
+
+// Damage of a normal hit: one die times the number of dice plus the bonus less the armour, or the fixed
+// points of an "SP" weapon; never below 0.
+qint64 Schaden(const Kaempfer& a, const Kaempfer& d)
+{
+    qint64 s = 0;
+    if (a.Wuerfel.startsWith(QLatin1Char('W'))) {
+        const int seiten = a.Wuerfel.mid(1).toInt();
+        s = qint64(Subs::Zufallszahl(seiten)) * a.Anzahl + a.Bonus - d.RS;
+    } else {
+        s = a.Anzahl;
+    }
+    return s < 0 ? 0 : s;
+}
+
+// One attack of actor `a` (group g, index ai) on its target. Returns true when the fight is over because
+// the target's group has no living member left.
+bool Angriff(Lauf& lauf, Gruppe g, int ai)
+{
+    Kampfstand& stand = lauf.stand;
+    Kaempfer& a = stand.Mitglieder(g)[ai];
+    const Gruppe dg = Andere(g);
+    QList<Kaempfer>& verteidiger = stand.Mitglieder(dg);
+    if (a.Ziel < 0 || a.Ziel >= verteidiger.size() || !Lebt(verteidiger[a.Ziel]))
+        return false;
+    const int di = a.Ziel;
+    Kaempfer& d = verteidiger[di];
+    const QString& aName = lauf.Name(g, ai);
+    const QString& dName = lauf.Name(dg, di);
+
+    const int w = Subs::Zufallszahl(20);
+    const bool gut = w == 1;
+    if (gut) {
+        HtmlZeile(aName + QStringLiteral(" schlägt eine gute Attacke."), lauf.datei);
+    } else if (w <= a.AT) {
+        HtmlZeile(aName + QStringLiteral("'s Attacke war erfolgreich."), lauf.datei);
+    } else {
+        HtmlZeile(aName + QStringLiteral("'s Attacke ist misslungen."), lauf.datei);
+        return false;
+    }
+    // A good attack is parried only by twice a W20 roll.
+    const qint64 p = gut ? 2 * qint64(Subs::Zufallszahl(20)) : qint64(Subs::Zufallszahl(20));
+    if (p <= d.PA && !d.Pariert) {
+        HtmlZeile(Einzug(0) + dName + QStringLiteral(" pariert den Angriff."), lauf.datei);
+        return false;
+    }
+    HtmlZeile(Einzug(0) + dName + QStringLiteral("'s Parade ist misslungen oder hat bereits pariert."), lauf.datei);
+    qint64 s = 0;
+    if (gut) {
+        s = qint64(Subs::Zufallszahl(20)) + a.Bonus;
+        if (s < 0)
+            s = 0;
+    } else {
+        s = Schaden(a, d);
+    }
+    d.LE -= s;
+    d.Pariert = true;
+    if (s > 0)
+        lauf.verlust = true;
+    HtmlZeile(Einzug(1) + aName + QStringLiteral(" verursacht ") + Zahl(s) + QStringLiteral(" Schadenspunkte."),
+              lauf.datei);
+    if (Lebt(d))
+        return false;
+    HtmlZeile(Einzug(2) + dName + QStringLiteral(" stirbt"), lauf.datei);
+    ++lauf.wert;
+    int& lebende = dg == Gruppe::Helden ? stand.LebendeHelden : stand.LebendeGegner;
+    --lebende;
+    lauf.Melden();
+    if (lebende <= 0)
+        return true;
+    ZieleZuweisen(stand);
+    stand.NeueReihenfolge = true;
+    return false;
+}
+
+void Zeile(const QString& text, QIODevice& datei)
+{
+    HtmlRoh(text, datei);
+}
+
+void GruppeSchreiben(const QString& titel, const QList<Kaempfer>& gruppe, QIODevice& datei)
+{
+    HtmlUeberschrift(titel, 1, datei);
+    HtmlTabelleBeginn(datei);
+    Zeile(QStringLiteral("<tr>"), datei);
+    for (const char* kopf : {"Name", "MU", "AT", "PA", "Schaden", "RS", "LE"})
+        HtmlKopfzelle(QLatin1String(kopf), datei);
+    Zeile(QStringLiteral("</tr>"), datei);
+    const QString schmal = QStringLiteral("10%");
+    const QString breit = QStringLiteral("25%");
+    for (const Kaempfer& k : gruppe) {
+        if (!Lebt(k))
+            continue;
+        Zeile(QStringLiteral("<tr>"), datei);
+        HtmlZelle(HtmlMaskieren(k.Name), breit, datei);
+        HtmlZelle(Zahl(k.MU), schmal, datei);
+        HtmlZelle(Zahl(k.AT), schmal, datei);
+        HtmlZelle(Zahl(k.PA), schmal, datei);
+        HtmlZelle(Zahl(k.Anzahl) + HtmlMaskieren(k.Wuerfel) + QLatin1Char('+') + Zahl(k.Bonus), breit, datei);
+        HtmlZelle(Zahl(k.RS), schmal, datei);
+        HtmlZelle(Zahl(k.LE), schmal, datei);
+        Zeile(QStringLiteral("</tr>"), datei);
+    }
+    Zeile(QStringLiteral("</table>"), datei);
+}
+
+} // namespace
+
+QString Schluessel(const Platz& platz)
+{
+    return QString::number(int(platz.Seite)) + QString::number(platz.Index);
+}
+
+QString Untauglichmeldung(const QString& name, const QString& grund)
+{
+    QString text = name.isEmpty()
+        ? QStringLiteral("Diese Kreatur ist momentan nicht kampftauglich, ihr müsst ihre Werte verändern.")
+        : QStringLiteral("Diese Kreatur („%1“) ist momentan nicht kampftauglich, ihr müsst ihre Werte verändern.").arg(name);
+    if (!grund.isEmpty())
+        text += QLatin1Char(' ') + grund;
+    return text;
+}
+
+std::optional<Kaempfer> KaempferAus(const QStringList& kreatur, QString* meldung)
+{
+    using namespace Kreaturentabellen;
+    const QString name = Feld(kreatur, FeldName);
+    const auto ablehnen = [&](const QString& grund) -> std::optional<Kaempfer> {
+        if (meldung)
+            *meldung = Untauglichmeldung(name, grund);
+        return std::nullopt;
+    };
+    struct Wertfeld {
+        int feld;
+        const char* was;
+    };
+    // Checked in the order the edit page shows them, so the message names the first value to fix.
+    const Wertfeld felder[] = {{FeldAnzahl, "die Zahl der Würfel der ersten Waffe"},
+                               {FeldBonus, "der Schadensbonus der ersten Waffe"},
+                               {FeldAT, "der Attackewert der ersten Waffe"},
+                               {FeldRS, "der Rüstungsschutz"},
+                               {FeldPA, "der Paradewert"},
+                               {FeldMU, "der Mut"},
+                               {FeldLE, "die Lebensenergie"}};
+    qint64 werte[7] = {};
+    for (int i = 0; i < 7; ++i) {
+        const auto wert = Wert16(Feld(kreatur, felder[i].feld));
+        if (!wert)
+            return ablehnen(QStringLiteral("Es fehlt %1, oder der Wert ist keine Zahl von -32768 bis 32767.")
+                                .arg(QString::fromUtf8(felder[i].was)));
+        werte[i] = *wert;
+    }
+    const QString wuerfel = SchadenswuerfelText(Feld(kreatur, ErsterSchaden));
+    if (wuerfel.isEmpty())
+        return ablehnen(QStringLiteral("Für die erste Waffe ist keine Würfelart gewählt."));
+    Kaempfer k;
+    k.Name = name;
+    k.Anzahl = werte[0];
+    k.Bonus = werte[1];
+    k.AT = werte[2];
+    k.RS = werte[3];
+    k.PA = werte[4];
+    k.MU = werte[5];
+    k.LE = werte[6];
+    k.Wuerfel = wuerfel;
+    return k;
+}
+
+void Aufnehmen(Kampfstand& stand, Gruppe gruppe, const Kaempfer& kaempfer)
+{
+    Kaempfer neu = kaempfer;
+    neu.Pariert = false;
+    neu.Ziel = -1;
+    stand.Mitglieder(gruppe).append(neu);
+}
+
+bool Entfernen(Kampfstand& stand, Gruppe gruppe, int index)
+{
+    QList<Kaempfer>& mitglieder = stand.Mitglieder(gruppe);
+    if (index < 0 || index >= mitglieder.size())
+        return false;
+    mitglieder.removeAt(index);
+    return true;
+}
+
+void Leeren(Kampfstand& stand)
+{
+    stand = Kampfstand();
+}
+
+QString SiegerText(Sieger sieger)
+{
+    switch (sieger) {
+    case Sieger::Helden: return QStringLiteral("Sieger: Heldengruppe");
+    case Sieger::Gegner: return QStringLiteral("Sieger: Gegnergruppe");
+    case Sieger::Keiner: break;
+    }
+    return QStringLiteral("Sieger: keiner");
+}
+
+void KampfstandSchreiben(const Kampfstand& stand, QIODevice& datei)
+{
+    GruppeSchreiben(QStringLiteral("Heldengruppe"), stand.Helden, datei);
+    GruppeSchreiben(QStringLiteral("Gegnergruppe"), stand.Gegner, datei);
+    HtmlLeerzeilen(3, datei);
+}
+
+void ReihenfolgeBestimmen(Kampfstand& stand)
+{
+    // Repeated selection: each place goes to the last living, unplaced member of the scan hero 0, enemy 0,
+    // hero 1, enemy 1 ... whose MU is at least the best found so far in that scan, the best starting at 0.
+    // That winner is always the member with the highest MU and, among equals, the latest in the scan; so the
+    // order is the living members sorted by MU from highest to lowest and, at equal MU, from the latest scan
+    // position back. A negative MU never wins such a scan; those members follow all others, by the same
+    // rule. Sorting gives exactly this order in n log n steps instead of n squared, which matters for large
+    // groups.
+    struct Eintrag {
+        qint64 mu;
+        int position; // place in the scan: 2 i for hero i, 2 i + 1 for enemy i
+    };
+    QList<Eintrag> lebende;
+    lebende.reserve(stand.AnzahlHelden() + stand.AnzahlGegner());
+    for (int g = 0; g < 2; ++g) {
+        const QList<Kaempfer>& gruppe = stand.Mitglieder(Gruppe(g));
+        for (int i = 0; i < gruppe.size(); ++i)
+            if (Lebt(gruppe[i]))
+                lebende.append({gruppe[i].MU, 2 * i + g});
+    }
+    std::sort(lebende.begin(), lebende.end(), [](const Eintrag& a, const Eintrag& b) {
+        return a.mu != b.mu ? a.mu > b.mu : a.position > b.position;
+    });
+    stand.Reihenfolge.clear();
+    stand.Reihenfolge.reserve(lebende.size());
+    for (const Eintrag& e : lebende)
+        stand.Reihenfolge.append({Gruppe(e.position % 2), e.position / 2});
+}
+
+bool InReihenfolge(const Kampfstand& stand, const QString& schluessel)
+{
+    for (const Platz& platz : stand.Reihenfolge)
+        if (Schluessel(platz) == schluessel)
+            return true;
+    return false;
+}
+
+void ZieleZuweisen(Kampfstand& stand)
+{
+    if (!stand.ErsteZuweisung) {
+        for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
+            const QList<Kaempfer>& andere = stand.Mitglieder(Andere(g));
+            for (Kaempfer& k : stand.Mitglieder(g))
+                if (k.Ziel >= andere.size() || (k.Ziel >= 0 && !Lebt(andere[k.Ziel])))
+                    k.Ziel = -1;
+        }
+    }
+    const Gruppe gross = stand.LebendeHelden < stand.LebendeGegner ? Gruppe::Gegner : Gruppe::Helden;
+    QList<Kaempfer>& l = stand.Mitglieder(gross);
+    QList<Kaempfer>& s = stand.Mitglieder(Andere(gross));
+    for (int i = 0; i < l.size(); ++i) {
+        if (l[i].Ziel == -1)
+            l[i].Ziel = LebendesZiel(s);
+        if (i < s.size() && s[i].Ziel == -1)
+            s[i].Ziel = Lebt(l[i]) ? i : LebendesZiel(l);
+    }
+    for (qsizetype i = l.size(); i < s.size(); ++i)
+        if (s[i].Ziel == -1)
+            s[i].Ziel = LebendesZiel(l);
+    stand.ErsteZuweisung = false;
+}
+
+void ParadenZuruecksetzen(Kampfstand& stand)
+{
+    for (Kaempfer& k : stand.Helden)
+        k.Pariert = false;
+    for (Kaempfer& k : stand.Gegner)
+        k.Pariert = false;
+}
+
+Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt)
+{
+    Lauf lauf{stand, datei, fortschritt, {}, {}, 0, 0, false};
+    lauf.maximum = stand.AnzahlHelden() + stand.AnzahlGegner() + 1;
+    lauf.Melden();
+    for (const Kaempfer& k : stand.Helden)
+        lauf.heldenNamen.append(HtmlMaskieren(k.Name));
+    for (const Kaempfer& k : stand.Gegner)
+        lauf.gegnerNamen.append(HtmlMaskieren(k.Name));
+    for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
+        for (Kaempfer& k : stand.Mitglieder(g)) {
+            k.Pariert = false;
+            k.Ziel = -1;
+        }
+    }
+    // Members dead from the start are not counted as living, so a fight of the dead ends at once.
+    stand.LebendeHelden = Lebende(stand.Helden);
+    stand.LebendeGegner = Lebende(stand.Gegner);
+    stand.ErsteZuweisung = true;
+    stand.NeueReihenfolge = false;
+    stand.Reihenfolge.clear();
+
+    KampfstandSchreiben(stand, datei);
+    bool abgebrochen = false;
+    if (stand.LebendeHelden > 0 && stand.LebendeGegner > 0) {
+        ReihenfolgeBestimmen(stand);
+        ZieleZuweisen(stand);
+        ParadenZuruecksetzen(stand);
+        int ohneVerlust = 0;
+        bool vorbei = false;
+        while (!vorbei) {
+            lauf.verlust = false;
+            for (qsizetype i = 0; i < stand.Reihenfolge.size() && !vorbei; ++i) {
+                const Platz platz = stand.Reihenfolge[i];
+                if (!Lebt(stand.Mitglieder(platz.Seite)[platz.Index]))
+                    continue;
+                vorbei = Angriff(lauf, platz.Seite, platz.Index);
+            }
+            if (vorbei)
+                break;
+            ParadenZuruecksetzen(stand);
+            if (stand.NeueReihenfolge) {
+                ReihenfolgeBestimmen(stand);
+                stand.NeueReihenfolge = false;
+            }
+            ohneVerlust = lauf.verlust ? 0 : ohneVerlust + 1;
+            lauf.Melden();
+            // Creatures that always parry or deal no damage would fight for ever.
+            if (ohneVerlust >= Abbruchrunden) {
+                HtmlZeile(QStringLiteral("Der Kampf wurde abgebrochen: %1 Runden lang hat niemand Lebensenergie "
+                                         "verloren.")
+                              .arg(Abbruchrunden),
+                          datei);
+                abgebrochen = true;
+                break;
+            }
+            vorbei = stand.LebendeHelden <= 0 || stand.LebendeGegner <= 0;
+        }
+    }
+    HtmlLeerzeilen(3, datei);
+    HtmlUeberschrift(QStringLiteral("Zustand aller Überlebenden"), 1, datei);
+    KampfstandSchreiben(stand, datei);
+    ++lauf.wert;
+    lauf.Melden();
+    if (abgebrochen)
+        return Sieger::Keiner;
+    if (stand.LebendeHelden > 0 && stand.LebendeGegner <= 0)
+        return Sieger::Helden;
+    if (stand.LebendeGegner > 0 && stand.LebendeHelden <= 0)
+        return Sieger::Gegner;
+    return Sieger::Keiner;
+}
+
+std::optional<Sieger> KampfSpeichern(Kampfstand& stand, const QString& pfad, QString* fehler,
+                                     const Fortschritt& fortschritt)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        if (fehler)
+            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht angelegt werden (%2).")
+                          .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad));
+        return std::nullopt;
+    }
+    const Sieger sieger = Kampf(stand, datei, fortschritt);
+    // The report is complete and closed before anyone is told the fight is over or a viewer opens it.
+    if (!datei.commit()) {
+        if (fehler)
+            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht geschrieben werden (%2).")
+                          .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei));
+        return std::nullopt;
+    }
+    return sieger;
+}
+
+} // namespace BattleEngine

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "BattleEngine.h"
+#include "Kreaturentabelle.h"
+
+// The creatures tool's program-wide state: the creature table, the edit mode, the selected creature and
+// the two battle groups.
+namespace Creatures3Variablen {
+
+// The program title, used as the title of every message box and in the page titles.
+extern const QString Programmtitel;
+
+extern Kreaturentabellen::Kreaturentabelle Kreaturen;
+// Whether the edit pages hold an existing record.
+extern bool Bearbeitungsmodus;
+// The row of the selected list item; -1 while the list is empty.
+extern int AktuelleKreatur;
+extern BattleEngine::Kampfstand Kampf;
+
+// Loads the database; returns the messages for the user (a missing or damaged database, a missing or
+// unreadable category list), each once.
+QStringList DatenLaden();
+
+} // namespace Creatures3Variablen

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+// The creatures tool's batch commands. They use the engine functions the window uses; messages go through
+// the dialog seam (standard error in batch mode), the lines for standard output are returned.
+namespace CreaturesBatch {
+
+struct Ergebnis {
+    int Status = 0;
+    QStringList Ausgabe;
+};
+
+QString Hilfetext();
+// Runs one command (the arguments left after --help, --version and --seed were handled).
+Ergebnis Ausfuehren(const QStringList& argumente);
+
+} // namespace CreaturesBatch

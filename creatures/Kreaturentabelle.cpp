@@ -1,0 +1,444 @@
+#include "Kreaturentabelle.h"
+
+#include "Dateien.h"
+#include "Pfad.h"
+#include "Subs.h"
+#include "Variablen.h"
+#include "Zeilendatei.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Kreaturentabellen {
+
+namespace {
+
+// Brings a record to 58 fields, so a short or long list never reaches past a row.
+void Anpassen(QStringList& felder)
+{
+    while (felder.size() < Feldanzahl)
+        felder.append(QString());
+    if (felder.size() > Feldanzahl)
+        felder.resize(Feldanzahl);
+}
+
+// "3.00": digits, a point, digits.
+bool IstVersion(const QString& zeile)
+{
+    const QString t = zeile.trimmed();
+    const qsizetype punkt = t.indexOf(QLatin1Char('.'));
+    if (punkt <= 0 || punkt == t.size() - 1)
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (i != punkt && !(t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9')))
+            return false;
+    return true;
+}
+
+// A number line as the writer writes it (" 0 ", " 12 ").
+bool IstZeilennummer(const QString& zeile)
+{
+    const QString t = zeile.trimmed();
+    if (t.isEmpty())
+        return false;
+    for (const QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+// Appends a value as the bytes of its line, exactly as Zeilendatei::Kodieren writes it. Plain text (printable
+// ASCII without "&", and Latin-1 letters) is copied byte for byte; any other value goes through Kodieren.
+// The shared encoder alone takes most of the budget for a database of ten thousand creatures.
+void Anfuegen(QByteArray& aus, const QString& wert)
+{
+    const qsizetype alt = aus.size();
+    const qsizetype n = wert.size();
+    aus.resize(alt + n);
+    char* ziel = aus.data() + alt;
+    const char16_t* quelle = reinterpret_cast<const char16_t*>(wert.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = quelle[i];
+        if ((c >= 0x20 && c < 0x7F && c != u'&') || (c >= 0xA0 && c <= 0xFF)) {
+            ziel[i] = char(c);
+            continue;
+        }
+        aus.resize(alt);
+        aus += Zeilendatei::Kodieren(wert);
+        return;
+    }
+}
+
+} // namespace
+
+QString Datenbankname()
+{
+    return QStringLiteral("\\Creatures\\Kreaturen.dat");
+}
+
+QString Kategorienname()
+{
+    return QStringLiteral("\\Creatures\\Kategorien.dat");
+}
+
+QString Datenbankpfad()
+{
+    return Pfad::Verbinden(Variablen::DataPfad, Datenbankname());
+}
+
+QString Kategorienpfad()
+{
+    return Pfad::Verbinden(Variablen::DataPfad, Kategorienname());
+}
+
+Ladeergebnis Laden(Kreaturentabelle& tabelle)
+{
+    const QString pfad = Datenbankpfad();
+    Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
+    Ladeergebnis ergebnis;
+    if (e.Gelesen()) {
+        ergebnis = ZeilenEinlesen(tabelle, std::move(e.Zeilen));
+    } else {
+        tabelle.Zeilen.clear();
+        // A file that is there but could not be read must not be replaced unseen by the next save.
+        tabelle.SicherungNoetig = e.Status != Zeilendatei::Lesestatus::Fehlt;
+        ergebnis.Status = e.Status == Zeilendatei::Lesestatus::Fehlt ? Ladestatus::Fehlt : Ladestatus::Unlesbar;
+        ergebnis.Grund = e.Grund;
+    }
+    ergebnis.Pfad = pfad;
+    return ergebnis;
+}
+
+Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen)
+{
+    Ladeergebnis ergebnis;
+    tabelle.Zeilen.clear();
+    tabelle.SicherungNoetig = false;
+    qsizetype anfang = 1;
+    if (zeilen.isEmpty() || !IstVersion(zeilen.first())) {
+        ergebnis.Status = Ladestatus::OhneVersion;
+        // Without its version line the file starts with the first block's number line.
+        if (!zeilen.isEmpty() && IstZeilennummer(zeilen.first()))
+            anfang = 0;
+    }
+    const qsizetype rest = qMax<qsizetype>(0, zeilen.size() - anfang);
+    const qsizetype bloecke = rest / Feldanzahl;
+    tabelle.Zeilen.reserve(bloecke);
+    for (qsizetype b = 0; b < bloecke; ++b) {
+        QStringList felder;
+        felder.reserve(Feldanzahl);
+        // The row number is the record's place in the table, whatever the file said.
+        felder.append(QString::number(b));
+        const qsizetype erste = anfang + b * Feldanzahl;
+        for (qsizetype f = 1; f < Feldanzahl; ++f)
+            felder.append(std::move(zeilen[erste + f]));
+        tabelle.Zeilen.append(std::move(felder));
+    }
+    if (rest % Feldanzahl > 0 && ergebnis.Status == Ladestatus::Gelesen) {
+        ergebnis.Status = Ladestatus::Unvollstaendig;
+        ergebnis.Restzeilen = int(rest % Feldanzahl);
+    }
+    tabelle.SicherungNoetig = ergebnis.Status != Ladestatus::Gelesen;
+    return ergebnis;
+}
+
+QString Lademeldung(const Ladeergebnis& ergebnis)
+{
+    const QString name = Dateien::Anzeigename(ergebnis.Pfad);
+    const QString sicherung = QStringLiteral("Vor dem nächsten Speichern wird die Originaldatei als Sicherung (.bak) "
+                                             "neben ihr aufbewahrt.");
+    switch (ergebnis.Status) {
+    case Ladestatus::Gelesen:
+        return QString();
+    case Ladestatus::Fehlt:
+        return QStringLiteral("Die Datenbank %1 wurde nicht gefunden. Die Liste bleibt leer; die Datei wird beim "
+                              "ersten Speichern neu angelegt.")
+            .arg(name);
+    case Ladestatus::Unvollstaendig:
+        return QStringLiteral("Die Datenbank %1 endet mitten in einem Eintrag. Geladen wurden nur die vollständigen "
+                              "Einträge; die letzten %2 Zeilen fehlen. %3")
+            .arg(name)
+            .arg(ergebnis.Restzeilen)
+            .arg(sicherung);
+    case Ladestatus::OhneVersion:
+        return QStringLiteral("Die Datenbank %1 beginnt nicht mit einer Versionszeile wie „3.00“ und ist vielleicht "
+                              "beschädigt. Geladen wurden nur die vollständigen Einträge. %2")
+            .arg(name, sicherung);
+    case Ladestatus::Unlesbar:
+        return QStringLiteral("Die Datenbank %1 konnte nicht gelesen werden: %2. Die Liste bleibt leer. %3")
+            .arg(name, ergebnis.Grund, sicherung);
+    }
+    return QString();
+}
+
+QStringList Dateizeilen(const Kreaturentabelle& tabelle)
+{
+    QStringList zeilen;
+    zeilen.reserve(1 + tabelle.Zeilen.size() * Feldanzahl);
+    zeilen.append(Variablen::Programmversion);
+    for (qsizetype i = 0; i < tabelle.Zeilen.size(); ++i) {
+        const QStringList& felder = tabelle.Zeilen[i];
+        zeilen.append(Zeilendatei::Druckzahl(i));
+        for (int f = 1; f < Feldanzahl; ++f)
+            zeilen.append(Feld(felder, f));
+    }
+    return zeilen;
+}
+
+bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
+{
+    const QString pfad = Datenbankpfad();
+    // A folder, a device or a pipe in the database's place is neither copied nor replaced.
+    const QFileInfo info(pfad);
+    if ((info.exists() || info.isSymLink()) && !info.isFile()) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: an ihrer Stelle liegt keine "
+                                     "gewöhnliche Datei.")
+                          .arg(Dateien::Anzeigename(pfad));
+        return false;
+    }
+    if (tabelle.SicherungNoetig) {
+        QString grund;
+        if (!Dateien::SicherungAnlegen(pfad, &grund)) {
+            if (fehler)
+                *fehler = grund;
+            return false;
+        }
+        tabelle.SicherungNoetig = false;
+    }
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    // The same bytes as Zeilendatei::Schreiben(Dateizeilen(tabelle)) gives, written atomically as there:
+    // a failure leaves the old file whole.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(tabelle.Anzahl()) * 600 + 16);
+    Anfuegen(bytes, Variablen::Programmversion);
+    bytes += "\r\n";
+    for (qsizetype i = 0; i < tabelle.Zeilen.size(); ++i) {
+        const QStringList& felder = tabelle.Zeilen[i];
+        Anfuegen(bytes, Zeilendatei::Druckzahl(i));
+        bytes += "\r\n";
+        for (int f = 1; f < Feldanzahl; ++f) {
+            Anfuegen(bytes, Feld(felder, f));
+            bytes += "\r\n";
+        }
+    }
+    QSaveFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size() && datei.commit())
+        return true;
+    if (fehler)
+        *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden (%2).")
+                      .arg(Dateien::Anzeigename(pfad), datei.error() == QFileDevice::NoError || datei.error() == QFileDevice::OpenError
+                                                           ? Dateien::Schreibfehlertext(pfad)
+                                                           : Dateien::Fehlertext(datei));
+    datei.cancelWriting();
+    return false;
+}
+
+QStringList KategorienLesen(QString* meldung)
+{
+    const QString pfad = Kategorienpfad();
+    Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
+    if (meldung) {
+        if (e.Status == Zeilendatei::Lesestatus::Fehlt)
+            *meldung = QStringLiteral("Die Kategorienliste %1 wurde nicht gefunden. Die Auswahl der Kategorien bleibt "
+                                      "leer; die Datei wird angelegt, sobald ihr eine Kreatur mit einer Kategorie "
+                                      "speichert.")
+                           .arg(Dateien::Anzeigename(pfad));
+        else if (!e.Gelesen())
+            *meldung = QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden: %2. Die Auswahl der "
+                                      "Kategorien bleibt leer.")
+                           .arg(Dateien::Anzeigename(pfad), e.Grund);
+        else
+            meldung->clear();
+    }
+    return std::move(e.Zeilen);
+}
+
+bool KategorieHinzufuegen(const QString& kategorie, QString* fehler)
+{
+    if (kategorie.isEmpty())
+        return true;
+    const QString pfad = Kategorienpfad();
+    const Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
+    if (e.Gelesen() && e.Zeilen.contains(kategorie))
+        return true;
+    if (!e.Gelesen() && e.Status != Zeilendatei::Lesestatus::Fehlt) {
+        // An unreadable list is left alone rather than rewritten around lines nobody has seen.
+        if (fehler)
+            *fehler = QStringLiteral("Die Kategorie „%1“ konnte nicht in die Kategorienliste %2 aufgenommen werden: %3.")
+                          .arg(kategorie, Dateien::Anzeigename(pfad), e.Grund);
+        return false;
+    }
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QString grund;
+    if (Zeilendatei::Anhaengen(pfad, kategorie, &grund))
+        return true;
+    if (fehler)
+        *fehler = QStringLiteral("Die Kategorie „%1“ konnte nicht in die Kategorienliste %2 aufgenommen werden (%3).")
+                      .arg(kategorie, Dateien::Anzeigename(pfad), grund);
+    return false;
+}
+
+int ZeileAnhaengen(Kreaturentabelle& tabelle, QStringList felder)
+{
+    Anpassen(felder);
+    const int zeile = tabelle.Anzahl();
+    felder[0] = QString::number(zeile);
+    tabelle.Zeilen.append(std::move(felder));
+    return zeile;
+}
+
+void ZeileAendern(Kreaturentabelle& tabelle, int zeile, QStringList felder)
+{
+    if (zeile < 0 || zeile >= tabelle.Anzahl())
+        return;
+    Anpassen(felder);
+    felder[0] = QString::number(zeile);
+    tabelle.Zeilen[zeile] = std::move(felder);
+}
+
+bool ZeileLoeschen(Kreaturentabelle& tabelle, int zeile)
+{
+    if (zeile < 0 || zeile >= tabelle.Anzahl())
+        return false;
+    tabelle.Zeilen.removeAt(zeile);
+    for (int i = zeile; i < tabelle.Anzahl(); ++i)
+        tabelle.Zeilen[i][0] = QString::number(i);
+    return true;
+}
+
+int ZeileSuchen(const Kreaturentabelle& tabelle, const QString& name)
+{
+    for (int i = 0; i < tabelle.Anzahl(); ++i)
+        if (Feld(tabelle.Zeilen[i], FeldName) == name)
+            return i;
+    const QString gesucht = name.trimmed();
+    for (int i = 0; i < tabelle.Anzahl(); ++i)
+        if (Feld(tabelle.Zeilen[i], FeldName).trimmed().compare(gesucht, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void SpeichernVorbereiten(QStringList& felder)
+{
+    Anpassen(felder);
+    if (felder[FeldBonus].isEmpty())
+        felder[FeldBonus] = QStringLiteral("0");
+}
+
+const QStringList& Wuerfelarten()
+{
+    static const QStringList arten = {QStringLiteral("W2"), QStringLiteral("W3"), QStringLiteral("W4"),
+                                      QStringLiteral("W6"), QStringLiteral("W10"), QStringLiteral("W20"),
+                                      QStringLiteral("SP")};
+    return arten;
+}
+
+int Wuerfelindex(const QString& feld)
+{
+    const QString t = feld.trimmed();
+    if (t.size() != 1 || t[0] < QLatin1Char('0') || t[0] > QLatin1Char('6'))
+        return -1;
+    return t[0].unicode() - '0';
+}
+
+QString SchadenswuerfelText(const QString& index)
+{
+    const int i = Wuerfelindex(index);
+    return i < 0 ? QString() : Wuerfelarten()[i];
+}
+
+QString TPText(const QStringList& z)
+{
+    const QString art = Feld(z, ErsterSchaden);
+    if (art.isEmpty())
+        return QString();
+    const QString anfang = Feld(z, FeldWaffe) + QStringLiteral("   ") + Feld(z, FeldAnzahl);
+    if (Wuerfelindex(art) == 6)
+        return anfang + QStringLiteral("SP");
+    return anfang + SchadenswuerfelText(art) + QLatin1Char('+') + Feld(z, FeldBonus);
+}
+
+const QStringList& Spaltenueberschriften()
+{
+    static const QStringList titel = {QStringLiteral("Name"), QStringLiteral("Kategorie"), QStringLiteral("MU"),
+                                      QStringLiteral("AT"),   QStringLiteral("PA"),        QStringLiteral("LE"),
+                                      QStringLiteral("RS"),   QStringLiteral("TP"),        QStringLiteral("GS"),
+                                      QStringLiteral("AU"),   QStringLiteral("MR"),        QStringLiteral("MK")};
+    return titel;
+}
+
+QStringList Listenspalten(const QStringList& z)
+{
+    return {Feld(z, FeldName), Feld(z, FeldKategorie), Feld(z, FeldMU), Feld(z, FeldAT), Feld(z, FeldPA),
+            Feld(z, FeldLE),   Feld(z, FeldRS),        TPText(z),       Feld(z, 5),       Feld(z, 7),
+            Feld(z, FeldMR),   Feld(z, FeldMK)};
+}
+
+QString Listenzeile(const QStringList& zeile)
+{
+    QStringList spalten = Listenspalten(zeile);
+    spalten.append(Feld(zeile, 0));
+    return spalten.join(QLatin1Char('\t'));
+}
+
+const QList<int>& Zahlenboxen()
+{
+    static const QList<int> boxen = {10, 11, 12, 14, 15, 16, 18, 19, 20, 22, 23, 24, 25, 27, 28, 29};
+    return boxen;
+}
+
+const QStringList& Schalterbeschriftungen()
+{
+    static const QStringList texte = {
+        QStringLiteral("Lebt auf dem Land"),     QStringLiteral("Lebt im Wasser"),
+        QStringLiteral("Lebt in einer anderen Sphäre"), QStringLiteral("Menschlich"),
+        QStringLiteral("Elfisch"),               QStringLiteral("Zwergisch"),
+        QStringLiteral("Orkisch, Goblinisch, Ogrisch..."), QStringLiteral("Tierisch"),
+        QStringLiteral("Sphärisch"),             QStringLiteral("Untot"),
+        QStringLiteral("Magisch"),               QStringLiteral("Heilig"),
+        QStringLiteral("Nützlich"),              QStringLiteral("kann schwimmen"),
+        QStringLiteral("kann fliegen"),          QStringLiteral("kann Waffen benutzen"),
+        QStringLiteral("kann zaubern"),          QStringLiteral("kann klettern")};
+    return texte;
+}
+
+const QStringList& Haeufigkeiten()
+{
+    static const QStringList texte = {QStringLiteral("Sehr häufig"), QStringLiteral("Häufig"),
+                                      QStringLiteral("Gelegentlich"), QStringLiteral("Selten"),
+                                      QStringLiteral("Sehr selten"), QStringLiteral("Niemals!")};
+    return texte;
+}
+
+const QStringList& Klugheitsstufen()
+{
+    static const QStringList texte = {QStringLiteral("Folgt nur seinen Instinkten"),
+                                      QStringLiteral("Einfache Form von Intelligenz"),
+                                      QStringLiteral("Ausgeprägte Intelligenz"),
+                                      QStringLiteral("Sehr ausgeprägte Intelligenz"),
+                                      QStringLiteral("Perfekte Intelligenz")};
+    return texte;
+}
+
+int Intelligenzwurf(int stufe)
+{
+    switch (stufe) {
+    case 1: return Subs::Zufallszahl(4);
+    case 2: return Subs::Zufallszahl(4) + 3;
+    case 3: return Subs::Zufallszahl(7) + 6;
+    case 4: return Subs::Zufallszahl(13) + 8;
+    case 5: return Subs::Zufallszahl(50) + 50;
+    default: return 0;
+    }
+}
+
+bool FlagGesetzt(const QString& feld)
+{
+    bool ok = false;
+    const double wert = Subs::Zahl(feld, &ok);
+    return ok && wert == 1.0;
+}
+
+} // namespace Kreaturentabellen

@@ -1,0 +1,934 @@
+#include "frmCreaturesMain.h"
+
+#include "Browser.h"
+#include "Creatures3Variablen.h"
+#include "CreaturesAustausch.h"
+#include "CreaturesHTML.h"
+#include "Datensatzliste.h"
+#include "Dialoge.h"
+#include "Fenster.h"
+#include "Shell.h"
+#include "Subs.h"
+#include "Variablen.h"
+#include "ZifferntastenFilter.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Kreaturentabellen;
+using BattleEngine::Gruppe;
+namespace V = Creatures3Variablen;
+
+namespace {
+
+const QString kWbdFilter = QStringLiteral("WBD-Dateien (*.wbd)|*.wbd");
+const QString kHtmlFilter = QStringLiteral("HTML-Dateien (*.html)|*.html");
+
+// While a fight runs the window is repainted at most this often, so a long fight stays visible without
+// slowing it down.
+constexpr qint64 kEreignisAbstandMs = 30;
+
+// The picture behind the list and the battle panel, scaled to cover the area.
+class Bildflaeche : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void BildSetzen(const QPixmap& bild, const QString& name)
+    {
+        m_bild = bild;
+        m_skaliert = QPixmap();
+        setProperty("bild", name);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_bild.isNull())
+            return;
+        if (m_skaliert.size() != size() && !size().isEmpty()) {
+            const QPixmap gross = m_bild.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+            m_skaliert = gross.copy((gross.width() - width()) / 2, (gross.height() - height()) / 2, width(), height());
+        }
+        QPainter maler(this);
+        maler.drawPixmap(0, 0, m_skaliert);
+    }
+
+private:
+    QPixmap m_bild;
+    QPixmap m_skaliert;
+};
+
+void KomboZuruecksetzen(QComboBox* kombo, const QStringList& eintraege)
+{
+    kombo->clear();
+    kombo->addItems(eintraege);
+    kombo->setCurrentIndex(-1);
+}
+
+// A value the list does not know (from an imported file) is added, so saving keeps it.
+void KomboSetzen(QComboBox* kombo, const QString& wert)
+{
+    if (wert.isEmpty()) {
+        kombo->setCurrentIndex(-1);
+        return;
+    }
+    int i = kombo->findText(wert, Qt::MatchExactly);
+    if (i < 0) {
+        kombo->addItem(wert);
+        i = kombo->count() - 1;
+    }
+    kombo->setCurrentIndex(i);
+}
+
+// A long category or frequency from the data never widens the window.
+QComboBox* Kombo(const QString& name, bool editierbar)
+{
+    auto* kombo = new QComboBox;
+    kombo->setObjectName(name);
+    kombo->setEditable(editierbar);
+    if (editierbar)
+        kombo->setInsertPolicy(QComboBox::NoInsert);
+    kombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    kombo->setMinimumContentsLength(18);
+    return kombo;
+}
+
+QLabel* Beschriftung(const QString& text)
+{
+    return new QLabel(text);
+}
+
+// A tab page whose rows stay at the top however tall the window is.
+QVBoxLayout* Seite(QWidget*& seite)
+{
+    seite = new QWidget;
+    return new QVBoxLayout(seite);
+}
+
+} // namespace
+
+frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("frmCreaturesMain"));
+    Variablen::Programmtitel = V::Programmtitel;
+    setWindowTitle(Fenster::Titel(QStringLiteral(" - Der Werkbund3 Kreatureneditor")));
+    setWindowIcon(Fenster::Symbol(QStringLiteral("Bestiar3.ico")));
+    Fenster::HintergrundSetzen(this, QStringLiteral("\\Buttonleiste.jpg"));
+    resize(1060, 760);
+
+    auto* haupt = new QVBoxLayout(this);
+    auto* leiste = new QHBoxLayout;
+    leiste->setSpacing(2);
+    cmdNeu = Knopf(QStringLiteral("cmdNeu"), QStringLiteral("\\new.bmp"), QStringLiteral("Neue Kreatur erstellen"));
+    cmdSave = Knopf(QStringLiteral("cmdSave"), QStringLiteral("\\save.bmp"), QStringLiteral("Speichern"));
+    cmdBearbeiten = Knopf(QStringLiteral("cmdBearbeiten"), QStringLiteral("\\open.bmp"),
+                          QStringLiteral("Gewählte Kreatur bearbeiten"));
+    cmdDelete = Knopf(QStringLiteral("cmdDelete"), QStringLiteral("\\delete.bmp"), QStringLiteral("Gewählten Eintrag löschen"));
+    cmdView = Knopf(QStringLiteral("cmdView"), QStringLiteral("\\find.bmp"), QStringLiteral("Viewer"));
+    cmdHTML = Knopf(QStringLiteral("cmdHTML"), QStringLiteral("\\preview.bmp"), QStringLiteral("Details ansehen"));
+    cmdPrint = Knopf(QStringLiteral("cmdPrint"), QStringLiteral("\\print.bmp"), QStringLiteral("Gewählte Kreatur ausdrucken"));
+    cmdExport = Knopf(QStringLiteral("cmdExport"), QStringLiteral("\\html.bmp"), QStringLiteral("HTML-Export"));
+    cmdWBDExport = Knopf(QStringLiteral("cmdWBDExport"), QStringLiteral("\\export.bmp"),
+                         QStringLiteral("Eintrag als WBD-File exportieren"));
+    cmdWBDImport = Knopf(QStringLiteral("cmdWBDImport"), QStringLiteral("\\import.bmp"), QStringLiteral("WBD-File importieren"));
+    cmdHelp = Knopf(QStringLiteral("cmdHelp"), QStringLiteral("\\helpklein.bmp"), QStringLiteral("Hilfe"));
+    for (QToolButton* knopf : m_knoepfe)
+        if (knopf != cmdHelp)
+            leiste->addWidget(knopf);
+    leiste->addSpacing(16);
+    cmdBattleHeldengruppe = new QPushButton(QStringLiteral("Heldengruppe"), this);
+    cmdBattleHeldengruppe->setObjectName(QStringLiteral("cmdBattleHeldengruppe"));
+    cmdBattleHeldengruppe->setToolTip(QStringLiteral("Varl-Battle 3 - Kreatur zur Heldengruppe hinzufügen"));
+    cmdBattleGegnergruppe = new QPushButton(QStringLiteral("Gegnergruppe"), this);
+    cmdBattleGegnergruppe->setObjectName(QStringLiteral("cmdBattleGegnergruppe"));
+    cmdBattleGegnergruppe->setToolTip(QStringLiteral("Varl-Battle 3 - Kreatur zur Gegnergruppe hinzufügen"));
+    leiste->addWidget(cmdBattleHeldengruppe);
+    leiste->addWidget(cmdBattleGegnergruppe);
+    leiste->addStretch(1);
+    leiste->addWidget(cmdHelp);
+    haupt->addLayout(leiste);
+
+    // The pictures are loaded once; imgGFX shows one of them behind the list and the battle panel.
+    m_bildKreaturen = Fenster::Bild(QStringLiteral("\\Bestiar3.jpg"));
+    m_bildKampf = Fenster::Bild(QStringLiteral("\\VarlBattle3.jpg"));
+    imgGFX = new Bildflaeche(this);
+    imgGFX->setObjectName(QStringLiteral("imgGFX"));
+    haupt->addWidget(imgGFX, 1);
+    auto* flaeche = new QVBoxLayout(imgGFX);
+    flaeche->setContentsMargins(10, 10, 10, 10);
+
+    lvKreaturen = new Datensatzliste(imgGFX);
+    lvKreaturen->setObjectName(QStringLiteral("lvKreaturen"));
+    lvKreaturen->SpaltenSetzen(Spaltenueberschriften());
+    // No sort arrow before the first header click.
+    lvKreaturen->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    lvKreaturen->setColumnWidth(0, 190);
+    lvKreaturen->setColumnWidth(1, 150);
+    for (int spalte = 2; spalte <= 6; ++spalte)
+        lvKreaturen->setColumnWidth(spalte, 44);
+    lvKreaturen->setColumnWidth(7, 170);
+    for (int spalte = 8; spalte <= 11; ++spalte)
+        lvKreaturen->setColumnWidth(spalte, 44);
+    flaeche->addWidget(lvKreaturen, 1);
+
+    KrTab = new QTabWidget(imgGFX);
+    KrTab->setObjectName(QStringLiteral("KrTab"));
+    TabsBauen();
+    flaeche->addWidget(KrTab, 1);
+
+    m_browser = new Browser(imgGFX);
+    flaeche->addWidget(m_browser, 1);
+    m_browser->hide();
+
+    m_kampfpanel = KampfpanelBauen();
+    flaeche->addWidget(m_kampfpanel);
+
+    connect(cmdNeu, &QToolButton::clicked, this, &frmCreaturesMain::cmdNeu_Click);
+    connect(cmdSave, &QToolButton::clicked, this, &frmCreaturesMain::cmdSave_Click);
+    connect(cmdBearbeiten, &QToolButton::clicked, this, &frmCreaturesMain::cmdBearbeiten_Click);
+    connect(cmdDelete, &QToolButton::clicked, this, &frmCreaturesMain::cmdDelete_Click);
+    connect(cmdView, &QToolButton::clicked, this, &frmCreaturesMain::cmdView_Click);
+    connect(cmdHTML, &QToolButton::clicked, this, &frmCreaturesMain::cmdHTML_Click);
+    connect(cmdPrint, &QToolButton::clicked, this, &frmCreaturesMain::cmdPrint_Click);
+    connect(cmdExport, &QToolButton::clicked, this, &frmCreaturesMain::cmdExport_Click);
+    connect(cmdWBDExport, &QToolButton::clicked, this, &frmCreaturesMain::cmdWBDExport_Click);
+    connect(cmdWBDImport, &QToolButton::clicked, this, &frmCreaturesMain::cmdWBDImport_Click);
+    connect(cmdHelp, &QToolButton::clicked, this, &frmCreaturesMain::cmdHelp_Click);
+    connect(cmdBattleHeldengruppe, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleHeldengruppe_Click);
+    connect(cmdBattleGegnergruppe, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleGegnergruppe_Click);
+    connect(cmdBattleStart, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleStart_Click);
+    connect(cmdBattleEnde, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleEnde_Click);
+    connect(m_browser, &Browser::DokumentGeladen, this, &frmCreaturesMain::Browser_DokumentGeladen);
+    connect(lvKreaturen, &QTreeWidget::currentItemChanged, this, [this] { AuswahlFolgen(); });
+    connect(lvKreaturen, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (V::Kreaturen.Anzahl() > 0)
+            EintragBearbeiten();
+    });
+    connect(lvKreaturen, &Datensatzliste::LoeschenGedrueckt, this, [this] {
+        if (V::Kreaturen.Anzahl() > 0)
+            EintragLoeschen();
+    });
+    connect(lvKreaturen->header(), &QHeaderView::sectionClicked, this, [this] { m_sortiert = true; });
+
+    // Start: the database and the category list are read whole; a missing or damaged file is told once.
+    V::Bearbeitungsmodus = false;
+    V::AktuelleKreatur = -1;
+    BattleEngine::Leeren(V::Kampf);
+    for (const QString& meldung : V::DatenLaden())
+        Dialoge::Warnung(meldung);
+    KreaturenlisteFuellen();
+    KampfpanelZeigen(false);
+    ListeAnzeigen();
+}
+
+QToolButton* frmCreaturesMain::Knopf(const QString& name, const QString& bild, const QString& tipp)
+{
+    QToolButton* knopf = Fenster::Werkzeugknopf(name, bild, tipp, 24, this);
+    m_knoepfe.append(knopf);
+    return knopf;
+}
+
+QWidget* frmCreaturesMain::Textbox(int index, bool mehrzeilig)
+{
+    QWidget* box = nullptr;
+    if (mehrzeilig) {
+        auto* text = new QPlainTextEdit;
+        text->setTabChangesFocus(true);
+        connect(text, &QPlainTextEdit::textChanged, this, &frmCreaturesMain::Text_Change);
+        box = text;
+    } else {
+        auto* zeile = new QLineEdit;
+        connect(zeile, &QLineEdit::textChanged, this, &frmCreaturesMain::Text_Change);
+        if (Zahlenboxen().contains(index))
+            ZifferntastenFilter::Anbringen(zeile);
+        // Values are short; names, descriptions and the like take the whole width.
+        static const QList<int> kurz = {4, 5, 6, 7, 26, 30};
+        if (Zahlenboxen().contains(index) || kurz.contains(index))
+            zeile->setMaximumWidth(zeile->fontMetrics().horizontalAdvance(QStringLiteral("-000000")) + 16);
+        box = zeile;
+    }
+    box->setObjectName(Fenster::ArrayName(QStringLiteral("Text"), index));
+    m_text[index] = box;
+    return box;
+}
+
+QWidget* frmCreaturesMain::TabsBauen()
+{
+    m_text = QList<QWidget*>(Textboxen, nullptr);
+    const QStringList& beschriftung = Schalterbeschriftungen();
+    for (int i = 0; i < Schalter; ++i) {
+        auto* schalter = new QCheckBox(beschriftung[i]);
+        schalter->setObjectName(Fenster::ArrayName(QStringLiteral("Check"), i));
+        m_check.append(schalter);
+    }
+    m_combo[0] = Kombo(Fenster::ArrayName(QStringLiteral("Combo"), 0), true);
+    m_combo[1] = Kombo(Fenster::ArrayName(QStringLiteral("Combo"), 1), false);
+    KomboZuruecksetzen(m_combo[1], Haeufigkeiten());
+    connect(m_combo[0], &QComboBox::currentTextChanged, this, &frmCreaturesMain::Text_Change);
+
+    // Grundeigenschaften
+    QWidget* grund = nullptr;
+    QVBoxLayout* grundSpalte = Seite(grund);
+    auto* grundForm = new QFormLayout;
+    grundForm->addRow(Beschriftung(QStringLiteral("Name")), Textbox(0));
+    grundForm->addRow(Beschriftung(QStringLiteral("Kategorie")), m_combo[0]);
+    grundSpalte->addLayout(grundForm);
+    grundSpalte->addWidget(Beschriftung(QStringLiteral("Beschreibung")));
+    grundSpalte->addWidget(Textbox(1, true), 1);
+
+    // Lebensraum
+    QWidget* lebensraum = nullptr;
+    QVBoxLayout* lebensraumSpalte = Seite(lebensraum);
+    lebensraumSpalte->addWidget(Beschriftung(QStringLiteral("Regionen, in denen die Kreatur vorkommt")));
+    lebensraumSpalte->addWidget(Textbox(2));
+    for (int i = 0; i < 3; ++i)
+        lebensraumSpalte->addWidget(m_check[i]);
+    auto* haeufigkeit = new QFormLayout;
+    haeufigkeit->addRow(Beschriftung(QStringLiteral("Häufigkeit")), m_combo[1]);
+    lebensraumSpalte->addLayout(haeufigkeit);
+    lebensraumSpalte->addStretch(1);
+
+    // Rasse
+    QWidget* rasse = nullptr;
+    QVBoxLayout* rasseSpalte = Seite(rasse);
+    auto* rasseRaster = new QGridLayout;
+    for (int i = 3; i <= 12; ++i)
+        rasseRaster->addWidget(m_check[i], (i - 3) % 5, (i - 3) / 5);
+    rasseSpalte->addLayout(rasseRaster);
+    rasseSpalte->addStretch(1);
+
+    // Kampfwerte: one row per weapon, then the creature's own values.
+    QWidget* kampf = nullptr;
+    QVBoxLayout* kampfSpalte = Seite(kampf);
+    auto* waffen = new QGridLayout;
+    for (int w = 0; w < 4; ++w) {
+        const int erste = 9 + 4 * w;
+        m_schaden[w] = Kombo(Fenster::ArrayName(QStringLiteral("cmbSchaden"), w), false);
+        m_schaden[w]->setMinimumContentsLength(4);
+        KomboZuruecksetzen(m_schaden[w], Wuerfelarten());
+        int spalte = 0;
+        waffen->addWidget(Beschriftung(QStringLiteral("Waffe:")), w, spalte++);
+        waffen->addWidget(Textbox(erste), w, spalte++);
+        waffen->addWidget(Beschriftung(QStringLiteral("Schaden:")), w, spalte++);
+        waffen->addWidget(Textbox(erste + 1), w, spalte++);
+        waffen->addWidget(m_schaden[w], w, spalte++);
+        waffen->addWidget(Beschriftung(QStringLiteral("+")), w, spalte++);
+        waffen->addWidget(Textbox(erste + 2), w, spalte++);
+        waffen->addWidget(Beschriftung(QStringLiteral("Attackewert:")), w, spalte++);
+        waffen->addWidget(Textbox(erste + 3), w, spalte++);
+    }
+    waffen->setColumnStretch(1, 1);
+    auto* waffenRahmen = new QGroupBox(QStringLiteral("Waffen (nur die erste kämpft in Varl-Battle 3)"));
+    waffenRahmen->setLayout(waffen);
+    kampfSpalte->addWidget(waffenRahmen);
+    auto* werte = new QGridLayout;
+    const struct {
+        const char* text;
+        int box;
+    } werteboxen[] = {{"Rüstungsschutz:", 25}, {"Magieresistenz:", 26}, {"Paradewert:", 27},
+                      {"Mut:", 28},            {"Lebensenergie:", 29}, {"Monsterklasse:", 30}};
+    for (int i = 0; i < 6; ++i) {
+        werte->addWidget(Beschriftung(QString::fromUtf8(werteboxen[i].text)), i % 3, (i / 3) * 2);
+        werte->addWidget(Textbox(werteboxen[i].box), i % 3, (i / 3) * 2 + 1);
+    }
+    werte->setColumnStretch(4, 1);
+    kampfSpalte->addLayout(werte);
+    kampfSpalte->addStretch(1);
+
+    // Körperliche Eigenschaften
+    QWidget* koerper = nullptr;
+    QVBoxLayout* koerperSpalte = Seite(koerper);
+    auto* koerperForm = new QFormLayout;
+    koerperForm->addRow(Beschriftung(QStringLiteral("Körpergröße")), Textbox(3));
+    koerperForm->addRow(Beschriftung(QStringLiteral("Geschwindigkeit")), Textbox(4));
+    koerperForm->addRow(Beschriftung(QStringLiteral("Körperkraft")), Textbox(5));
+    koerperForm->addRow(Beschriftung(QStringLiteral("Ausdauer")), Textbox(6));
+    koerperSpalte->addLayout(koerperForm);
+    koerperSpalte->addStretch(1);
+
+    // Klugheit
+    QWidget* klugheit = nullptr;
+    QVBoxLayout* klugheitSpalte = Seite(klugheit);
+    const QStringList& stufen = Klugheitsstufen();
+    for (int i = 0; i < 5; ++i) {
+        m_ob[i] = new QRadioButton(stufen[i]);
+        m_ob[i]->setObjectName(Fenster::ArrayName(QStringLiteral("OB"), i + 1));
+        klugheitSpalte->addWidget(m_ob[i]);
+        connect(m_ob[i], &QRadioButton::clicked, this, [this, i] { OB_Click(i + 1); });
+    }
+    auto* klForm = new QFormLayout;
+    klForm->addRow(Beschriftung(QStringLiteral("KL")), Textbox(7));
+    klugheitSpalte->addLayout(klForm);
+    klugheitSpalte->addStretch(1);
+
+    // Fähigkeiten
+    QWidget* faehigkeiten = nullptr;
+    QVBoxLayout* faehigkeitenSpalte = Seite(faehigkeiten);
+    for (int i = 13; i <= 17; ++i)
+        faehigkeitenSpalte->addWidget(m_check[i]);
+    faehigkeitenSpalte->addWidget(Textbox(8, true), 1);
+
+    // Ausrüstung
+    QWidget* ausruestung = nullptr;
+    QVBoxLayout* ausruestungSpalte = Seite(ausruestung);
+    ausruestungSpalte->addWidget(Beschriftung(QStringLiteral("Ausrüstung (Waffen, Geld etc.):")));
+    ausruestungSpalte->addWidget(Textbox(31, true), 1);
+    ausruestungSpalte->addWidget(Beschriftung(QStringLiteral("Verwertbare Dinge (Fell, Knochen etc.):")));
+    ausruestungSpalte->addWidget(Textbox(32, true), 1);
+
+    KrTab->addTab(grund, QStringLiteral("Grundeigenschaften"));
+    KrTab->addTab(lebensraum, QStringLiteral("Lebensraum"));
+    KrTab->addTab(rasse, QStringLiteral("Rasse"));
+    KrTab->addTab(kampf, QStringLiteral("Kampfwerte"));
+    KrTab->addTab(koerper, QStringLiteral("Körperliche Eigenschaften"));
+    KrTab->addTab(klugheit, QStringLiteral("Klugheit"));
+    KrTab->addTab(faehigkeiten, QStringLiteral("Fähigkeiten"));
+    KrTab->addTab(ausruestung, QStringLiteral("Ausrüstung"));
+    return KrTab;
+}
+
+QWidget* frmCreaturesMain::KampfpanelBauen()
+{
+    auto* panel = new QWidget(imgGFX);
+    panel->setObjectName(QStringLiteral("Kampfpanel"));
+    // The panel keeps its own height; the list above takes the rest of the window.
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* reihe = new QHBoxLayout(panel);
+    reihe->setContentsMargins(0, 0, 0, 0);
+    const auto gruppe = [&](const QString& titel, const QString& name, QListWidget*& liste) {
+        auto* rahmen = new QGroupBox(titel);
+        auto* spalte = new QVBoxLayout(rahmen);
+        liste = new QListWidget;
+        liste->setObjectName(name);
+        liste->setFixedHeight(140);
+        liste->installEventFilter(this);
+        spalte->addWidget(liste);
+        reihe->addWidget(rahmen, 1);
+    };
+    gruppe(QStringLiteral("Heldengruppe"), QStringLiteral("lstHeldengruppe"), lstHeldengruppe);
+    gruppe(QStringLiteral("Gegnergruppe"), QStringLiteral("lstGegnergruppe"), lstGegnergruppe);
+    auto* steuerung = new QVBoxLayout;
+    cmdBattleStart = new QPushButton(QStringLiteral("Kampf starten"));
+    cmdBattleStart->setObjectName(QStringLiteral("cmdBattleStart"));
+    cmdBattleStart->setEnabled(false);
+    cmdBattleEnde = new QPushButton(QStringLiteral("Varl-Battle 3 schliessen"));
+    cmdBattleEnde->setObjectName(QStringLiteral("cmdBattleEnde"));
+    Bar = new QProgressBar;
+    Bar->setObjectName(QStringLiteral("Bar"));
+    Bar->setRange(0, 1);
+    Bar->setValue(0);
+    steuerung->addStretch(1);
+    steuerung->addWidget(cmdBattleStart);
+    steuerung->addWidget(cmdBattleEnde);
+    steuerung->addWidget(Bar);
+    reihe->addLayout(steuerung);
+    return panel;
+}
+
+QString frmCreaturesMain::BoxText(int index) const
+{
+    const QWidget* box = m_text.value(index);
+    if (const auto* zeile = qobject_cast<const QLineEdit*>(box))
+        return zeile->text();
+    if (const auto* mehrzeilig = qobject_cast<const QPlainTextEdit*>(box))
+        return mehrzeilig->toPlainText();
+    return QString();
+}
+
+void frmCreaturesMain::BoxSetzen(int index, const QString& text)
+{
+    QWidget* box = m_text.value(index);
+    if (auto* zeile = qobject_cast<QLineEdit*>(box))
+        zeile->setText(text);
+    else if (auto* mehrzeilig = qobject_cast<QPlainTextEdit*>(box))
+        mehrzeilig->setPlainText(text);
+}
+
+QStringList frmCreaturesMain::FelderAusEingaben() const
+{
+    QStringList felder(Feldanzahl);
+    for (int i = 0; i < Textboxen; ++i)
+        felder[i + 1] = BoxText(i);
+    for (int i = 0; i < Schalter; ++i)
+        felder[ErsterSchalter + i] = m_check[i]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    felder[FeldKategorie] = m_combo[0]->currentText();
+    felder[FeldHaeufigkeit] = m_combo[1]->currentText();
+    for (int i = 0; i < 4; ++i)
+        felder[ErsterSchaden + i] = QString::number(m_schaden[i]->currentIndex());
+    return felder;
+}
+
+void frmCreaturesMain::EingabenAusFeldern(const QStringList& felder)
+{
+    for (int i = 0; i < Textboxen; ++i)
+        BoxSetzen(i, Feld(felder, i + 1));
+    for (int i = 0; i < Schalter; ++i)
+        m_check[i]->setChecked(FlagGesetzt(Feld(felder, ErsterSchalter + i)));
+    m_combo[0]->setCurrentText(Feld(felder, FeldKategorie));
+    KomboSetzen(m_combo[1], Feld(felder, FeldHaeufigkeit));
+    for (int i = 0; i < 4; ++i)
+        m_schaden[i]->setCurrentIndex(Wuerfelindex(Feld(felder, ErsterSchaden + i)));
+}
+
+int frmCreaturesMain::GewaehlteZeile() const
+{
+    const int zeile = Datensatzliste::Zeilennummer(lvKreaturen->currentItem());
+    return zeile >= 0 && zeile < V::Kreaturen.Anzahl() ? zeile : -1;
+}
+
+void frmCreaturesMain::AuswahlFolgen()
+{
+    V::AktuelleKreatur = GewaehlteZeile();
+}
+
+bool frmCreaturesMain::EintragVorhanden() const
+{
+    return V::Kreaturen.Anzahl() > 0 && V::AktuelleKreatur >= 0 && V::AktuelleKreatur < V::Kreaturen.Anzahl();
+}
+
+void frmCreaturesMain::KreaturenlisteFuellen()
+{
+    // Clearing the list reports a change of the current item; the selection to restore is taken first.
+    const int gewaehlt = V::AktuelleKreatur;
+    lvKreaturen->clear();
+    // Built in one go: a list of ten thousand records must not slow the start down.
+    QList<QTreeWidgetItem*> eintraege;
+    eintraege.reserve(V::Kreaturen.Anzahl());
+    for (int i = 0; i < V::Kreaturen.Anzahl(); ++i) {
+        QStringList spalten = Listenspalten(V::Kreaturen.Zeilen[i]);
+        spalten.append(QString::number(i));
+        eintraege.append(new QTreeWidgetItem(spalten));
+    }
+    lvKreaturen->addTopLevelItems(eintraege);
+    if (m_sortiert)
+        lvKreaturen->sortItems(lvKreaturen->header()->sortIndicatorSection(), lvKreaturen->header()->sortIndicatorOrder());
+    // The selection follows the creature that was selected; at start it is the first item.
+    QTreeWidgetItem* auswahl = lvKreaturen->EintragDerZeile(gewaehlt);
+    if (!auswahl)
+        auswahl = lvKreaturen->topLevelItem(0);
+    lvKreaturen->setCurrentItem(auswahl);
+    AuswahlFolgen();
+}
+
+QTreeWidgetItem* frmCreaturesMain::ListenzeileHinzufuegen(int zeile)
+{
+    return lvKreaturen->EintragHinzufuegen(Listenspalten(V::Kreaturen.Zeilen[zeile]), zeile);
+}
+
+void frmCreaturesMain::KnoepfeAktualisieren()
+{
+    const bool an = EintragVorhanden();
+    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdBearbeiten, cmdWBDExport, cmdExport, cmdDelete, cmdPrint,
+                                                          cmdBattleGegnergruppe, cmdBattleHeldengruppe})
+        knopf->setEnabled(an);
+    // The detail view would sit beside the open battle panel; it waits until the panel is closed.
+    cmdHTML->setEnabled(an && m_kampfpanel->isHidden());
+}
+
+void frmCreaturesMain::FelderLeeren()
+{
+    for (int i = 0; i < Textboxen; ++i)
+        BoxSetzen(i, QString());
+    for (QCheckBox* schalter : m_check)
+        schalter->setChecked(false);
+    m_combo[0]->setCurrentIndex(-1);
+    m_combo[0]->setEditText(QString());
+    // A frequency taken over from another file does not stay in the list for the next record.
+    KomboZuruecksetzen(m_combo[1], Haeufigkeiten());
+    for (QComboBox* schaden : m_schaden)
+        schaden->setCurrentIndex(-1);
+}
+
+void frmCreaturesMain::EingabeBeginnen()
+{
+    lvKreaturen->hide();
+    m_browser->hide();
+    KrTab->setCurrentIndex(0);
+    KrTab->show();
+    KampfpanelZeigen(false);
+    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdBearbeiten, cmdHTML, cmdExport, cmdWBDImport, cmdWBDExport,
+                                                          cmdDelete, cmdPrint, cmdBattleHeldengruppe,
+                                                          cmdBattleGegnergruppe})
+        knopf->setEnabled(false);
+    cmdView->setEnabled(true);
+    // The category list is read fresh, so a category added by another save is offered at once.
+    KomboZuruecksetzen(m_combo[0], {});
+    for (const QString& kategorie : KategorienLesen())
+        if (!kategorie.trimmed().isEmpty())
+            m_combo[0]->addItem(kategorie);
+    FelderLeeren();
+    Text_Change();
+}
+
+void frmCreaturesMain::ListeAnzeigen()
+{
+    lvKreaturen->show();
+    KrTab->hide();
+    m_browser->hide();
+    cmdNeu->setEnabled(true);
+    cmdWBDImport->setEnabled(true);
+    cmdSave->setEnabled(false);
+    cmdView->setEnabled(false);
+    KnoepfeAktualisieren();
+}
+
+void frmCreaturesMain::EintragBearbeiten()
+{
+    if (!EintragVorhanden())
+        return;
+    const int zeile = V::AktuelleKreatur;
+    EingabeBeginnen();
+    V::Bearbeitungsmodus = true;
+    m_bearbeitungszeile = zeile;
+    EingabenAusFeldern(V::Kreaturen.Zeilen[zeile]);
+}
+
+void frmCreaturesMain::cmdNeu_Click()
+{
+    EingabeBeginnen();
+    V::Bearbeitungsmodus = false;
+    m_bearbeitungszeile = -1;
+}
+
+void frmCreaturesMain::cmdBearbeiten_Click()
+{
+    EintragBearbeiten();
+}
+
+void frmCreaturesMain::Text_Change()
+{
+    // An empty name cannot be saved.
+    if (KrTab && !KrTab->isHidden())
+        cmdSave->setEnabled(!BoxText(0).isEmpty());
+}
+
+void frmCreaturesMain::cmdSave_Click()
+{
+    if (KrTab->isHidden() || BoxText(0).isEmpty())
+        return;
+    QStringList felder = FelderAusEingaben();
+    SpeichernVorbereiten(felder);
+    if (V::Bearbeitungsmodus && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
+        ZeileAendern(V::Kreaturen, m_bearbeitungszeile, felder);
+        V::AktuelleKreatur = m_bearbeitungszeile;
+        KreaturenlisteFuellen();
+    } else {
+        const int zeile = ZeileAnhaengen(V::Kreaturen, felder);
+        lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
+        AuswahlFolgen();
+    }
+    DatenbankSpeichern();
+    ListeAnzeigen();
+    V::Bearbeitungsmodus = false;
+    m_bearbeitungszeile = -1;
+}
+
+bool frmCreaturesMain::DatenbankSpeichern()
+{
+    QString fehler;
+    const bool geschrieben = Kreaturentabellen::Speichern(V::Kreaturen, &fehler);
+    if (!geschrieben)
+        Dialoge::Warnung(fehler + QStringLiteral(" Die Änderung ist nur im Programm vorhanden und wird mit dem "
+                                                 "nächsten erfolgreichen Speichern in die Datei geschrieben."));
+    if (!KategorieHinzufuegen(m_combo[0]->currentText(), &fehler))
+        Dialoge::Warnung(fehler);
+    return geschrieben;
+}
+
+void frmCreaturesMain::EintragLoeschen()
+{
+    if (!EintragVorhanden())
+        return;
+    if (Dialoge::Frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?"))) {
+        const int zeile = V::AktuelleKreatur;
+        QTreeWidgetItem* eintrag = lvKreaturen->EintragDerZeile(zeile);
+        const int position = lvKreaturen->indexOfTopLevelItem(eintrag);
+        ZeileLoeschen(V::Kreaturen, zeile);
+        delete eintrag;
+        lvKreaturen->NachLoeschenNummerieren(zeile);
+        // The neighbour in the list becomes the selection: the item that moved into the deleted one's
+        // place, or the new last one.
+        const int anzahl = lvKreaturen->topLevelItemCount();
+        lvKreaturen->setCurrentItem(anzahl > 0 ? lvKreaturen->topLevelItem(qBound(0, position, anzahl - 1)) : nullptr);
+        AuswahlFolgen();
+    }
+    KnoepfeAktualisieren();
+    DatenbankSpeichern();
+}
+
+void frmCreaturesMain::cmdDelete_Click()
+{
+    EintragLoeschen();
+}
+
+void frmCreaturesMain::cmdView_Click()
+{
+    ListeAnzeigen();
+}
+
+void frmCreaturesMain::cmdHTML_Click()
+{
+    if (!EintragVorhanden())
+        return;
+    const QString pfad = CreaturesHTML::TempSeite();
+    QString fehler;
+    if (!CreaturesHTML::DetailseiteSpeichern(V::Kreaturen.Zeilen[V::AktuelleKreatur], pfad, &fehler)) {
+        Dialoge::Warnung(fehler);
+        return;
+    }
+    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdNeu, cmdBearbeiten, cmdExport, cmdHTML, cmdWBDExport,
+                                                          cmdWBDImport, cmdDelete, cmdBattleHeldengruppe,
+                                                          cmdBattleGegnergruppe})
+        knopf->setEnabled(false);
+    cmdView->setEnabled(true);
+    m_seiteGeladen = false;
+    m_browser->Oeffnen(pfad);
+    m_browser->show();
+    lvKreaturen->hide();
+}
+
+void frmCreaturesMain::cmdPrint_Click()
+{
+    if (!EintragVorhanden())
+        return;
+    const QString pfad = CreaturesHTML::TempSeite();
+    QString fehler;
+    if (!CreaturesHTML::DetailseiteSpeichern(V::Kreaturen.Zeilen[V::AktuelleKreatur], pfad, &fehler)) {
+        Dialoge::Warnung(fehler);
+        return;
+    }
+    // The pane shows the page while it prints; afterwards it is as it was (the detail view keeps it).
+    const bool warSichtbar = !m_browser->isHidden();
+    m_seiteGeladen = false;
+    m_browser->SeiteDrucken(pfad);
+    m_seiteGeladen = false;
+    m_browser->setVisible(warSichtbar);
+}
+
+void frmCreaturesMain::cmdExport_Click()
+{
+    if (!EintragVorhanden())
+        return;
+    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::HtmlPfad, kHtmlFilter);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (CreaturesHTML::DetailseiteSpeichern(V::Kreaturen.Zeilen[V::AktuelleKreatur], datei, &fehler))
+        Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
+    else
+        Dialoge::Warnung(fehler);
+}
+
+void frmCreaturesMain::cmdWBDExport_Click()
+{
+    if (!EintragVorhanden())
+        return;
+    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::WbdPfad, kWbdFilter);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (CreaturesAustausch::Exportieren(V::Kreaturen.Zeilen[V::AktuelleKreatur], datei, &fehler))
+        Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
+    else
+        Dialoge::Warnung(fehler);
+}
+
+void frmCreaturesMain::cmdWBDImport_Click()
+{
+    const QString datei = Dialoge::Aktuell().DateiOeffnen(Variablen::WbdPfad, kWbdFilter);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    const auto felder = CreaturesAustausch::Lesen(datei, &fehler);
+    if (!felder) {
+        // A refused file changes nothing, not even the database file.
+        Dialoge::Warnung(fehler);
+        return;
+    }
+    const int zeile = ZeileAnhaengen(V::Kreaturen, *felder);
+    lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
+    AuswahlFolgen();
+    DatenbankSpeichern();
+    KnoepfeAktualisieren();
+}
+
+void frmCreaturesMain::cmdHelp_Click()
+{
+    Subs::HilfeOeffnen(Variablen::HilfePfad + QStringLiteral("\\Creatures.htm"));
+}
+
+void frmCreaturesMain::OB_Click(int index)
+{
+    if (index < 1 || index > 5)
+        return;
+    BoxSetzen(7, QString::number(Intelligenzwurf(index)));
+}
+
+void frmCreaturesMain::Browser_DokumentGeladen()
+{
+    m_seiteGeladen = true;
+}
+
+void frmCreaturesMain::BildZeigen(bool kampf)
+{
+    static_cast<Bildflaeche*>(imgGFX)->BildSetzen(kampf ? m_bildKampf : m_bildKreaturen,
+                                                   kampf ? QStringLiteral("VarlBattle3.jpg") : QStringLiteral("Bestiar3.jpg"));
+}
+
+void frmCreaturesMain::KampfpanelZeigen(bool zeigen)
+{
+    m_kampfpanel->setVisible(zeigen);
+    BildZeigen(zeigen);
+    KnoepfeAktualisieren();
+}
+
+void frmCreaturesMain::ZurGruppe(Gruppe gruppe)
+{
+    if (!EintragVorhanden())
+        return;
+    QString meldung;
+    const auto kaempfer = BattleEngine::KaempferAus(V::Kreaturen.Zeilen[V::AktuelleKreatur], &meldung);
+    if (!kaempfer) {
+        Dialoge::Warnung(meldung);
+        return;
+    }
+    KampfpanelZeigen(true);
+    BattleEngine::Aufnehmen(V::Kampf, gruppe, *kaempfer);
+    (gruppe == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe)->addItem(kaempfer->Name);
+    cmdBattleStart->setEnabled(V::Kampf.AnzahlHelden() > 0 && V::Kampf.AnzahlGegner() > 0);
+}
+
+void frmCreaturesMain::cmdBattleHeldengruppe_Click()
+{
+    ZurGruppe(Gruppe::Helden);
+}
+
+void frmCreaturesMain::cmdBattleGegnergruppe_Click()
+{
+    ZurGruppe(Gruppe::Gegner);
+}
+
+void frmCreaturesMain::MitgliedEntfernen(Gruppe gruppe)
+{
+    QListWidget* liste = gruppe == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe;
+    QListWidgetItem* eintrag = liste->currentItem();
+    if (!eintrag || !eintrag->isSelected())
+        return;
+    const int index = liste->row(eintrag);
+    if (!BattleEngine::Entfernen(V::Kampf, gruppe, index))
+        return;
+    delete liste->takeItem(index);
+    cmdBattleStart->setEnabled(V::Kampf.AnzahlHelden() > 0 && V::Kampf.AnzahlGegner() > 0);
+}
+
+void frmCreaturesMain::GruppenLeeren()
+{
+    lstHeldengruppe->clear();
+    lstGegnergruppe->clear();
+    BattleEngine::Leeren(V::Kampf);
+    cmdBattleStart->setEnabled(false);
+}
+
+void frmCreaturesMain::Fortschritt(int wert, int maximum)
+{
+    if (Bar->maximum() != maximum)
+        Bar->setMaximum(maximum);
+    Bar->setValue(qBound(0, wert, maximum));
+    // Pending paint and timer events run now and then, so the window stays drawn during a long fight;
+    // clicks and keys wait until the fight is over.
+    const qint64 jetzt = QDateTime::currentMSecsSinceEpoch();
+    if (m_letzteEreignisse == 0 || jetzt - m_letzteEreignisse >= kEreignisAbstandMs) {
+        m_letzteEreignisse = jetzt;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+void frmCreaturesMain::cmdBattleStart_Click()
+{
+    if (m_kampfLaeuft || V::Kampf.AnzahlHelden() == 0 || V::Kampf.AnzahlGegner() == 0)
+        return;
+    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::HtmlPfad, kHtmlFilter);
+    if (!datei.isEmpty()) {
+        m_kampfLaeuft = true;
+        cmdBattleStart->setEnabled(false);
+        cmdBattleEnde->setEnabled(false);
+        m_letzteEreignisse = 0;
+        QString fehler;
+        const auto sieger = BattleEngine::KampfSpeichern(V::Kampf, datei, &fehler,
+                                                         [this](int wert, int maximum) { Fortschritt(wert, maximum); });
+        m_kampfLaeuft = false;
+        cmdBattleEnde->setEnabled(true);
+        if (!sieger) {
+            Dialoge::Warnung(fehler);
+            Bar->setValue(0);
+        } else {
+            const bool ansehen = Dialoge::Frage(
+                QStringLiteral("Der Kampf ist beendet, wollt ihr euch nun genauer über den Verlauf informieren ?"));
+            Bar->setValue(0);
+            if (ansehen)
+                Shell::Zeigen(datei);
+        }
+    }
+    // Chosen or cancelled, the groups are emptied.
+    GruppenLeeren();
+}
+
+void frmCreaturesMain::cmdBattleEnde_Click()
+{
+    if (m_kampfLaeuft)
+        return;
+    KampfpanelZeigen(false);
+}
+
+bool frmCreaturesMain::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Delete
+        && !m_kampfLaeuft) {
+        if (objekt == lstHeldengruppe) {
+            MitgliedEntfernen(Gruppe::Helden);
+            return true;
+        }
+        if (objekt == lstGegnergruppe) {
+            MitgliedEntfernen(Gruppe::Gegner);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void frmCreaturesMain::closeEvent(QCloseEvent* ereignis)
+{
+    if (m_kampfLaeuft) {
+        ereignis->ignore();
+        return;
+    }
+    if (!KrTab->isHidden()
+        && !Dialoge::Frage(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
+                                          "werden ?"),
+                           Dialoge::Symbol::Ausrufezeichen)) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+}

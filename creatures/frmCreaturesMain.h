@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class Browser;
+class Datensatzliste;
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class QTreeWidgetItem;
+
+namespace BattleEngine {
+enum class Gruppe;
+}
+
+// The creatures tool's main window: the creature list, the eight edit tabs, the detail view with printing
+// and exports, and the battle panel that lets two groups fight.
+class frmCreaturesMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmCreaturesMain(QWidget* eltern = nullptr);
+
+    void KreaturenlisteFuellen();
+    QTreeWidgetItem* ListenzeileHinzufuegen(int zeile);
+    void KnoepfeAktualisieren();
+    void EingabeBeginnen();
+    void FelderLeeren();
+    void ListeAnzeigen();
+    void EintragBearbeiten();
+    void EintragLoeschen();
+    // Rewrites the database, then adds a new category from Combo(0); failures are reported. Returns
+    // whether the database was written.
+    bool DatenbankSpeichern();
+
+    bool SeiteGeladen() const { return m_seiteGeladen; }
+    bool KampfLaeuft() const { return m_kampfLaeuft; }
+
+public Q_SLOTS:
+    void cmdNeu_Click();
+    void cmdBearbeiten_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+    void cmdView_Click();
+    void cmdHTML_Click();
+    void cmdPrint_Click();
+    void cmdExport_Click();
+    void cmdWBDExport_Click();
+    void cmdWBDImport_Click();
+    void cmdBattleHeldengruppe_Click();
+    void cmdBattleGegnergruppe_Click();
+    void cmdBattleStart_Click();
+    void cmdBattleEnde_Click();
+    void cmdHelp_Click();
+    void OB_Click(int index);
+    void Text_Change();
+    void Browser_DokumentGeladen();
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    QToolButton* Knopf(const QString& name, const QString& bild, const QString& tipp);
+    QWidget* TabsBauen();
+    QWidget* KampfpanelBauen();
+    QWidget* Textbox(int index, bool mehrzeilig = false);
+
+    QString BoxText(int index) const;
+    void BoxSetzen(int index, const QString& text);
+    QStringList FelderAusEingaben() const;
+    void EingabenAusFeldern(const QStringList& felder);
+
+    // The record of the current list item, or -1.
+    int GewaehlteZeile() const;
+    void AuswahlFolgen();
+    bool EintragVorhanden() const;
+    void KampfpanelZeigen(bool zeigen);
+    void BildZeigen(bool kampf);
+    void ZurGruppe(BattleEngine::Gruppe gruppe);
+    void MitgliedEntfernen(BattleEngine::Gruppe gruppe);
+    void GruppenLeeren();
+    void Fortschritt(int wert, int maximum);
+
+    QList<QToolButton*> m_knoepfe;
+    QToolButton* cmdNeu = nullptr;
+    QToolButton* cmdSave = nullptr;
+    QToolButton* cmdBearbeiten = nullptr;
+    QToolButton* cmdDelete = nullptr;
+    QToolButton* cmdView = nullptr;
+    QToolButton* cmdHTML = nullptr;
+    QToolButton* cmdExport = nullptr;
+    QToolButton* cmdWBDExport = nullptr;
+    QToolButton* cmdWBDImport = nullptr;
+    QToolButton* cmdPrint = nullptr;
+    QToolButton* cmdHelp = nullptr;
+    QPushButton* cmdBattleHeldengruppe = nullptr;
+    QPushButton* cmdBattleGegnergruppe = nullptr;
+    QPushButton* cmdBattleStart = nullptr;
+    QPushButton* cmdBattleEnde = nullptr;
+
+    Datensatzliste* lvKreaturen = nullptr;
+    QTabWidget* KrTab = nullptr;
+    Browser* m_browser = nullptr;
+    QWidget* imgGFX = nullptr;
+    QWidget* m_kampfpanel = nullptr;
+    QListWidget* lstHeldengruppe = nullptr;
+    QListWidget* lstGegnergruppe = nullptr;
+    QProgressBar* Bar = nullptr;
+
+    QList<QWidget*> m_text;          // Text(0..32): QLineEdit or QPlainTextEdit
+    QList<QCheckBox*> m_check;       // Check(0..17)
+    QComboBox* m_combo[2] = {nullptr, nullptr};
+    QComboBox* m_schaden[4] = {nullptr, nullptr, nullptr, nullptr};
+    QRadioButton* m_ob[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+
+    QPixmap m_bildKreaturen;
+    QPixmap m_bildKampf;
+    int m_bearbeitungszeile = -1;
+    bool m_sortiert = false;
+    bool m_seiteGeladen = false;
+    bool m_kampfLaeuft = false;
+    qint64 m_letzteEreignisse = 0;
+};

@@ -1,0 +1,356 @@
+// The batch commands: in-process through the same entry point the program uses, and a few runs of the
+// built program from a temporary installation.
+#include "BattleEngine.h"
+#include "CreaturesBatch.h"
+#include "CreaturesHTML.h"
+#include "CreaturesTestHilfe.h"
+#include "Dialoge.h"
+#include "Kreaturentabelle.h"
+#include "TestInstallation.h"
+#include "Zufall.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QtTest>
+
+using namespace Kreaturentabellen;
+using CreaturesTest::Datei;
+using CreaturesTest::Kreatur;
+
+namespace {
+
+const QString kDatenbank = QStringLiteral("Data/Creatures/Kreaturen.dat");
+const QString kKategorien = QStringLiteral("Data/Creatures/Kategorien.dat");
+
+CreaturesBatch::Ergebnis Lauf(const QString& befehl)
+{
+    return CreaturesBatch::Ausfuehren(QProcess::splitCommand(befehl));
+}
+
+CreaturesBatch::Ergebnis Lauf(const QStringList& argumente)
+{
+    return CreaturesBatch::Ausfuehren(argumente);
+}
+
+// A small database: a strong hero, a weak beast, one that cannot fight.
+void Kreaturen(const TestInstallation& installation)
+{
+    QStringList held = Kreatur(QStringLiteral("Recke"), QStringLiteral("Menschen"));
+    held[13] = QStringLiteral("20");
+    held[11] = QStringLiteral("50");
+    held[54] = QStringLiteral("6");
+    held[29] = QStringLiteral("18");
+    QStringList ratte = Kreatur(QStringLiteral("Kleine Ratte"));
+    ratte[30] = QStringLiteral("3");
+    ratte[28] = QStringLiteral("0");
+    QStringList untauglich = Kreatur(QStringLiteral("Nebel"), QStringLiteral("Geister"));
+    untauglich[54] = QStringLiteral("-1");
+    installation.ZeilenSchreiben(kDatenbank, Datei({held, ratte, untauglich}));
+}
+
+} // namespace
+
+class TestCreaturesBatch : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listeInTabellenreihenfolge();
+    void listeBeiFehlenderOderBeschaedigterDatei();
+    void falscheAufrufe_data();
+    void falscheAufrufe();
+    void detailsWieDerHtmlExport();
+    void kampfSchreibtBerichtUndSieger();
+    void kampfMitGleichemSeedGleicherBericht();
+    void kampfWirdAbgelehnt_data();
+    void kampfWirdAbgelehnt();
+    void exportierenUndImportieren();
+    void importAbgelehntLaesstDatenbankUnveraendert_data();
+    void importAbgelehntLaesstDatenbankUnveraendert();
+    void dasProgrammSelbst();
+};
+
+void TestCreaturesBatch::listeInTabellenreihenfolge()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturentabelle tabelle;
+    Laden(tabelle);
+    const CreaturesBatch::Ergebnis e = Lauf(QStringLiteral("--liste"));
+    QCOMPARE(e.Status, 0);
+    QCOMPARE(e.Ausgabe.size(), tabelle.Anzahl());
+    for (int i = 0; i < tabelle.Anzahl(); ++i) {
+        const QStringList spalten = e.Ausgabe[i].split(QLatin1Char('\t'));
+        QCOMPARE(spalten.size(), 13);
+        QCOMPARE(spalten.mid(0, 12), Listenspalten(tabelle.Zeilen[i]));
+        QCOMPARE(spalten.last(), QString::number(i));
+    }
+    QVERIFY(e.Ausgabe.first().startsWith(QStringLiteral("Wolf\tTiere\t10\t11\t7\t22\t1\tBiss   1W6+1\t")));
+    QVERIFY(dialoge.aufrufe.isEmpty());
+}
+
+void TestCreaturesBatch::listeBeiFehlenderOderBeschaedigterDatei()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    const QStringList zeilen = Datei({Kreatur(QStringLiteral("Ganz")), Kreatur(QStringLiteral("Halb"))});
+    installation.ZeilenSchreiben(kDatenbank, zeilen.mid(0, 70));
+    CreaturesBatch::Ergebnis e = Lauf(QStringLiteral("--liste"));
+    QCOMPARE(e.Status, 0);
+    QCOMPARE(e.Ausgabe.size(), 1);
+    QVERIFY(e.Ausgabe.first().startsWith(QStringLiteral("Ganz\t")));
+    QCOMPARE(dialoge.Texte().size(), 1);
+    QVERIFY(dialoge.Texte().first().contains(QStringLiteral("mitten in einem Eintrag")));
+    // Listing writes nothing.
+    QVERIFY(!QFileInfo::exists(installation.Pfad(kDatenbank + QStringLiteral(".bak"))));
+
+    QVERIFY(QFile::remove(installation.Pfad(kDatenbank)));
+    e = Lauf(QStringLiteral("--liste"));
+    QCOMPARE(e.Status, 0);
+    QVERIFY(e.Ausgabe.isEmpty());
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("nicht gefunden")));
+    QVERIFY(!QFileInfo::exists(installation.Pfad(kDatenbank)));
+}
+
+void TestCreaturesBatch::falscheAufrufe_data()
+{
+    QTest::addColumn<QString>("befehl");
+    QTest::newRow("kein Befehl") << "";
+    QTest::newRow("unbekannt") << "--zaubern";
+    QTest::newRow("Liste mit Rest") << "--liste Wolf";
+    QTest::newRow("Details ohne Ausgabe") << "--details Wolf";
+    QTest::newRow("Details ohne Namen") << "--details --ausgabe x.html";
+    QTest::newRow("Ausgabe ohne Wert") << "--exportieren Wolf --ausgabe";
+    QTest::newRow("Kampf ohne Ausgabe") << "--kampf --held Wolf --gegner Wolf";
+    QTest::newRow("Held ohne Namen") << "--kampf --held --gegner Wolf --ausgabe x.html";
+    QTest::newRow("Import ohne Datei") << "--importieren";
+}
+
+void TestCreaturesBatch::falscheAufrufe()
+{
+    QFETCH(QString, befehl);
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    const QByteArray vorher = installation.Bytes(kDatenbank);
+    const CreaturesBatch::Ergebnis e = Lauf(befehl);
+    QCOMPARE(e.Status, 2);
+    QVERIFY(e.Ausgabe.isEmpty());
+    QCOMPARE(dialoge.Texte().size(), 1);
+    QVERIFY(dialoge.Texte().first().contains(QStringLiteral("Bestiar3 --help")));
+    QCOMPARE(installation.Bytes(kDatenbank), vorher);
+}
+
+void TestCreaturesBatch::detailsWieDerHtmlExport()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturen(installation);
+    const QString datei = installation.Pfad(QStringLiteral("HTML/ratte.html"));
+    QCOMPARE(Lauf(QStringList{"--details", "Kleine Ratte", "--ausgabe", datei}).Status, 0);
+    Kreaturentabelle tabelle;
+    Laden(tabelle);
+    QBuffer erwartet;
+    erwartet.open(QIODevice::WriteOnly);
+    CreaturesHTML::DetailseiteSchreiben(tabelle.Zeilen[1], erwartet);
+    QCOMPARE(installation.Bytes(QStringLiteral("HTML/ratte.html")), erwartet.data());
+    QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Daten wurden erfolgreich exportiert.")});
+    // Options may come first; letter case and blanks around the name do not matter when no name fits exactly.
+    QVERIFY(QFile::remove(datei));
+    QCOMPARE(Lauf(QStringList{"--details", "--ausgabe", datei, " kleine ratte "}).Status, 0);
+    QCOMPARE(installation.Bytes(QStringLiteral("HTML/ratte.html")), erwartet.data());
+    QCOMPARE(Lauf(QStringList{"--details", "Keiner", "--ausgabe", datei}).Status, 1);
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("„Keiner“")));
+}
+
+void TestCreaturesBatch::kampfSchreibtBerichtUndSieger()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturen(installation);
+    const QString datei = installation.Pfad(QStringLiteral("HTML/kampf.html"));
+    Zufall::SaatSetzen(7);
+    const CreaturesBatch::Ergebnis e = Lauf(QStringList{"--kampf", "--held", "Recke", "--gegner", "Kleine Ratte", "--gegner",
+                                                        "Kleine Ratte", "--ausgabe", datei});
+    Zufall::ProduktionSetzen();
+    QCOMPARE(e.Status, 0);
+    QCOMPARE(e.Ausgabe, QStringList{QStringLiteral("Sieger: Heldengruppe")});
+    QVERIFY(dialoge.aufrufe.isEmpty());
+    const QByteArray bericht = installation.Bytes(QStringLiteral("HTML/kampf.html"));
+    QVERIFY(bericht.startsWith("<H1>Heldengruppe</H1>\r\n"));
+    // The members in the order given; the name repeats.
+    QCOMPARE(bericht.count("<td width=\"25%\"><small><font face=\"Arial\">Kleine Ratte</font></small></td>"), 2);
+    QCOMPARE(bericht.count("Kleine Ratte stirbt</BR>"), 2);
+    QVERIFY(bericht.contains("Zustand aller \xDC" "berlebenden"));
+    // An enemy group that wins, and the database is left as it was.
+    const QByteArray db = installation.Bytes(kDatenbank);
+    Zufall::SaatSetzen(8);
+    QCOMPARE(Lauf(QStringList{"--kampf", "--held", "Kleine Ratte", "--gegner", "Recke", "--ausgabe", datei}).Ausgabe,
+             QStringList{QStringLiteral("Sieger: Gegnergruppe")});
+    Zufall::ProduktionSetzen();
+    QCOMPARE(installation.Bytes(kDatenbank), db);
+}
+
+void TestCreaturesBatch::kampfMitGleichemSeedGleicherBericht()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    const QStringList befehl{"--kampf", "--held", "Wolf", "--held", "Luchs", "--held", "Wachhund", "--gegner", "Bergtroll",
+                             "--ausgabe"};
+    const QString a = installation.Pfad(QStringLiteral("HTML/a.html"));
+    const QString b = installation.Pfad(QStringLiteral("HTML/b.html"));
+    Zufall::SaatSetzen(123);
+    const CreaturesBatch::Ergebnis ea = Lauf(befehl + QStringList{a});
+    Zufall::SaatSetzen(123);
+    const CreaturesBatch::Ergebnis eb = Lauf(befehl + QStringList{b});
+    Zufall::ProduktionSetzen();
+    QCOMPARE(ea.Status, 0);
+    QCOMPARE(ea.Ausgabe, eb.Ausgabe);
+    QCOMPARE(installation.Bytes(QStringLiteral("HTML/a.html")), installation.Bytes(QStringLiteral("HTML/b.html")));
+    QVERIFY(installation.Bytes(QStringLiteral("HTML/a.html")).size() > 2000);
+}
+
+void TestCreaturesBatch::kampfWirdAbgelehnt_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("unbekannter Held") << QStringList{"--held", "Drache", "--gegner", "Recke"} << 1 << "„Drache“";
+    QTest::newRow("unbekannter Gegner") << QStringList{"--held", "Recke", "--gegner", "Recke", "--gegner", "Zwerg"} << 1
+                                        << "„Zwerg“";
+    QTest::newRow("keine Helden") << QStringList{"--gegner", "Recke"} << 2 << "Heldengruppe ist leer";
+    QTest::newRow("keine Gegner") << QStringList{"--held", "Recke"} << 2 << "Gegnergruppe ist leer";
+    QTest::newRow("untauglich") << QStringList{"--held", "Recke", "--gegner", "Nebel"} << 1
+                                << "Diese Kreatur („Nebel“) ist momentan nicht kampftauglich";
+}
+
+void TestCreaturesBatch::kampfWirdAbgelehnt()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(int, status);
+    QFETCH(QString, meldung);
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturen(installation);
+    const QString datei = installation.Pfad(QStringLiteral("HTML/kampf.html"));
+    const CreaturesBatch::Ergebnis e = Lauf(QStringList{"--kampf"} + argumente + QStringList{"--ausgabe", datei});
+    QCOMPARE(e.Status, status);
+    QVERIFY(e.Ausgabe.isEmpty());
+    QVERIFY2(dialoge.Texte().last().contains(meldung), qPrintable(dialoge.Texte().last()));
+    QVERIFY(!QFileInfo::exists(datei));
+    // A report that cannot be written is refused as well.
+    const QString ordnerFehlt = installation.Pfad(QStringLiteral("Fehlt/kampf.html"));
+    const CreaturesBatch::Ergebnis f =
+        Lauf(QStringList{"--kampf", "--held", "Recke", "--gegner", "Kleine Ratte", "--ausgabe", ordnerFehlt});
+    QCOMPARE(f.Status, 1);
+    QVERIFY(f.Ausgabe.isEmpty());
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("Kampfbericht")));
+    QVERIFY(!QFileInfo::exists(ordnerFehlt));
+}
+
+void TestCreaturesBatch::exportierenUndImportieren()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturen(installation);
+    const QString wbd = installation.Pfad(QStringLiteral("WBD/recke.wbd"));
+    QCOMPARE(Lauf(QStringList{"--exportieren", "Recke", "--ausgabe", wbd}).Status, 0);
+    const QStringList zeilen = installation.Zeilen(QStringLiteral("WBD/recke.wbd"));
+    QCOMPARE(zeilen.size(), 58);
+    QCOMPARE(zeilen.first(), QStringLiteral("Bestiar 3"));
+    QCOMPARE(installation.Bytes(QStringLiteral("WBD/recke.wbd")).count("\r\n"), 58);
+
+    // The import appends, rewrites the database and prints the new list line; no category is added.
+    QStringList fremd = zeilen;
+    fremd[52] = QStringLiteral("Helden der Vorzeit");
+    fremd[1] = QStringLiteral("Alter Recke");
+    installation.ZeilenSchreiben(QStringLiteral("WBD/alt.wbd"), fremd);
+    const QByteArray kategorien = installation.Bytes(kKategorien);
+    const CreaturesBatch::Ergebnis e = Lauf(QStringList{"--importieren", installation.Pfad(QStringLiteral("WBD/alt.wbd"))});
+    QCOMPARE(e.Status, 0);
+    QCOMPARE(e.Ausgabe.size(), 1);
+    QVERIFY(e.Ausgabe.first().startsWith(QStringLiteral("Alter Recke\tHelden der Vorzeit\t18\t20\t")));
+    QVERIFY(e.Ausgabe.first().endsWith(QStringLiteral("\t3")));
+    Kreaturentabelle tabelle;
+    QCOMPARE(Laden(tabelle).Status, Ladestatus::Gelesen);
+    QCOMPARE(tabelle.Anzahl(), 4);
+    QCOMPARE(tabelle.Zeilen[3].mid(1), fremd.mid(1));
+    QCOMPARE(installation.Bytes(kKategorien), kategorien);
+}
+
+void TestCreaturesBatch::importAbgelehntLaesstDatenbankUnveraendert_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("fremde Datei") << QByteArray("Waffkam 3 - Nahkampfwaffe\r\nSchwert\r\n")
+                                  << "nicht mit Bestiar 3 erstellt";
+    QTest::newRow("zu kurz") << QByteArray("Bestiar 3\r\nWolf\r\n") << "nicht mit Bestiar 3 erstellt";
+}
+
+void TestCreaturesBatch::importAbgelehntLaesstDatenbankUnveraendert()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QString, meldung);
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    // Even a damaged database is left alone when the file is refused.
+    const QStringList zeilen = Datei({Kreatur(QStringLiteral("Ganz")), Kreatur(QStringLiteral("Halb"))});
+    installation.ZeilenSchreiben(kDatenbank, zeilen.mid(0, 70));
+    const QByteArray vorher = installation.Bytes(kDatenbank);
+    installation.Schreiben(QStringLiteral("WBD/x.wbd"), inhalt);
+    const CreaturesBatch::Ergebnis e = Lauf(QStringList{"--importieren", installation.Pfad(QStringLiteral("WBD/x.wbd"))});
+    QCOMPARE(e.Status, 1);
+    QVERIFY(e.Ausgabe.isEmpty());
+    QVERIFY(dialoge.Texte().last().contains(meldung));
+    QCOMPARE(installation.Bytes(kDatenbank), vorher);
+    QVERIFY(!QFileInfo::exists(installation.Pfad(kDatenbank + QStringLiteral(".bak"))));
+    QCOMPARE(Lauf(QStringList{"--importieren", installation.Pfad(QStringLiteral("WBD/fehlt.wbd"))}).Status, 1);
+    QCOMPARE(installation.Bytes(kDatenbank), vorher);
+}
+
+void TestCreaturesBatch::dasProgrammSelbst()
+{
+    TestInstallation installation;
+    const QString programm = installation.Pfad(QStringLiteral("Bestiar3"));
+    QVERIFY(QFile::copy(QStringLiteral(BESTIAR3_PROGRAMM), programm));
+    QFile(programm).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess prozess;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.remove(QStringLiteral("DISPLAY"));
+    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    prozess.setProcessEnvironment(umgebung);
+
+    prozess.start(programm, {QStringLiteral("--liste")});
+    QVERIFY(prozess.waitForFinished(60000));
+    QCOMPARE(prozess.exitCode(), 0);
+    const QStringList zeilen = QString::fromUtf8(prozess.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    Kreaturentabelle tabelle;
+    Laden(tabelle);
+    QCOMPARE(zeilen.size(), tabelle.Anzahl());
+    QCOMPARE(zeilen.first(), Listenzeile(tabelle.Zeilen[0]));
+
+    const QString bericht = installation.Pfad(QStringLiteral("HTML/kampf.html"));
+    const QStringList kampf{"--kampf", "--held", "Wolf", "--held", "Wolf", "--gegner", "Wildschwein", "--ausgabe", bericht,
+                            "--seed", "5"};
+    prozess.start(programm, kampf);
+    QVERIFY(prozess.waitForFinished(60000));
+    QCOMPARE(prozess.exitCode(), 0);
+    const QString sieger = QString::fromUtf8(prozess.readAllStandardOutput()).trimmed();
+    QVERIFY2(sieger == QStringLiteral("Sieger: Heldengruppe") || sieger == QStringLiteral("Sieger: Gegnergruppe"),
+             qPrintable(sieger));
+    const QByteArray erster = installation.Bytes(QStringLiteral("HTML/kampf.html"));
+    prozess.start(programm, kampf);
+    QVERIFY(prozess.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(prozess.readAllStandardOutput()).trimmed(), sieger);
+    QCOMPARE(installation.Bytes(QStringLiteral("HTML/kampf.html")), erster);
+
+    prozess.start(programm, {QStringLiteral("--kampf"), QStringLiteral("--held"), QStringLiteral("Wolf"),
+                             QStringLiteral("--ausgabe"), bericht});
+    QVERIFY(prozess.waitForFinished(60000));
+    QCOMPARE(prozess.exitCode(), 2);
+    QVERIFY(QString::fromUtf8(prozess.readAllStandardError()).contains(QStringLiteral("Gegnergruppe ist leer")));
+}
+
+QTEST_GUILESS_MAIN(TestCreaturesBatch)
+#include "test_creatures_batch.moc"
