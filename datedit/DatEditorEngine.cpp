@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,37 +105,94 @@ QString TextAusBytes(const QByteArray& bytes)
     return text;
 }
 
+namespace {
+
+// Line breaks besides "\n": CR (alone or before LF), the line and paragraph separators of a text box
+// (Shift+Enter gives the first) and the frame marks of a text document.
+bool IstUmbruch(char16_t c)
+{
+    return c == u'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+}
+
+} // namespace
+
 QString ZeilenumbruecheVereinheitlichen(const QString& text)
 {
-    QString aus;
-    aus.reserve(text.size());
+    const char16_t* quelle = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'\r':
-            if (i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            aus += QLatin1Char('\n');
-            break;
-        case 0x2028: // line separator (Shift+Enter in a text box)
-        case 0x2029: // paragraph separator
-        case 0xFDD0: // frame marks of a text document
-        case 0xFDD1:
-            aus += QLatin1Char('\n');
-            break;
-        default:
-            aus += QChar(c);
+    qsizetype i = 0;
+    while (i < n && !IstUmbruch(quelle[i]))
+        ++i;
+    if (i == n)
+        return text;
+    // Written through a pointer: a table of 100,000 lines passes here on every save.
+    QString aus(n, Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(aus.data());
+    std::copy(quelle, quelle + i, ziel);
+    qsizetype j = i;
+    for (; i < n; ++i) {
+        const char16_t c = quelle[i];
+        if (!IstUmbruch(c)) {
+            ziel[j++] = c;
+            continue;
         }
+        if (c == u'\r' && i + 1 < n && quelle[i + 1] == u'\n')
+            ++i;
+        ziel[j++] = u'\n';
     }
+    aus.truncate(j);
     return aus;
 }
 
+namespace {
+
+// Characters that are one byte of their own in the code page: ASCII and 0xA0..0xFF.
+bool EinByte(char16_t c)
+{
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
+}
+
+// The length of the rest, a character beyond those bytes (a surrogate pair counts as one).
+qsizetype Zeichenlaenge(const char16_t* quelle, qsizetype i, qsizetype n)
+{
+    return QChar::isHighSurrogate(quelle[i]) && i + 1 < n && QChar::isLowSurrogate(quelle[i + 1]) ? 2 : 1;
+}
+
+} // namespace
+
 QByteArray BytesAusText(const QString& text)
 {
-    QString zeilen = ZeilenumbruecheVereinheitlichen(text);
-    zeilen.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return Zeilendatei::InCodepage(zeilen);
+    const QString zeilen = ZeilenumbruecheVereinheitlichen(text);
+    const char16_t* quelle = reinterpret_cast<const char16_t*>(zeilen.utf16());
+    const qsizetype n = zeilen.size();
+    // One pass without checks for the common characters: room is kept for two bytes per character still to
+    // come, which only a reference can exceed. A table of 100,000 lines passes here on every save.
+    QByteArray aus(2 * n, Qt::Uninitialized);
+    char* ziel = aus.data();
+    qsizetype j = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = quelle[i];
+        if (c == u'\n') {
+            ziel[j++] = '\r';
+            ziel[j++] = '\n';
+        } else if (EinByte(c)) {
+            ziel[j++] = char(c);
+        } else {
+            // The code page's own characters of 0x80..0x9F, and references for the rest.
+            const qsizetype laenge = Zeichenlaenge(quelle, i, n);
+            const QByteArray stueck = Zeilendatei::InCodepage(zeilen.mid(i, laenge));
+            i += laenge - 1;
+            const qsizetype noetig = j + stueck.size() + 2 * (n - i - 1);
+            if (noetig > aus.size()) {
+                aus.resize(noetig + n / 8);
+                ziel = aus.data();
+            }
+            std::copy(stueck.begin(), stueck.end(), ziel + j);
+            j += stueck.size();
+        }
+    }
+    aus.truncate(j);
+    return aus;
 }
 
 namespace {

@@ -8,11 +8,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -40,13 +43,21 @@ int main(int argc, char** argv)
     auto* text = fenster.findChild<QPlainTextEdit*>(QStringLiteral("txtText"));
     tool->setCurrentText(QStringLiteral("Ortsbau 3"));
     bool richtig = true;
-    const double zeigen = BenchSupport::MedianMs(7, [&] {
+    std::vector<double> zeiten;
+    for (int lauf = 0; lauf < 7; ++lauf) {
+        // From a small table, as a user comes to the large one.
         dateien->setCurrentText(QStringLiteral("Heiler"));
+        QApplication::processEvents();
+        QElapsedTimer uhr;
+        uhr.start();
         dateien->setCurrentText(QStringLiteral("CityZufallsereignisse"));
         // Until the shown part is laid out and painted.
         QApplication::processEvents();
+        zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
         richtig &= text->document()->blockCount() == 100001;
-    });
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    const double zeigen = zeiten[zeiten.size() / 2];
     ok &= BenchSupport::Melden(QStringLiteral("Tabellar3 Tabelle mit 100000 Zeilen in txtText zeigen"), zeigen,
                                QStringLiteral("ms"), 500);
     if (!richtig || !skript.aufrufe.isEmpty()) {

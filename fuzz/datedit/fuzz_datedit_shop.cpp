@@ -148,12 +148,21 @@ void SpeichernPruefen(Shopkonfiguration& s)
     const QByteArray shops = Inhalt(ShopsPfad());
     const QByteArray kategorien = Inhalt(KategorienPfad());
     const QStringList verfuegbar = s.Verfuegbar();
+    // The shared writer, one key after another, on a copy: both writers must agree byte for byte.
+    const QString vergleich = FuzzHilfe::Einrichten() + QStringLiteral("/Temp/vergleich.dat");
+    Ablegen(vergleich, konfigVorher);
+    QList<QPair<QString, QString>> werte{{QStringLiteral("WareCount"), QString::number(verfuegbar.size())}};
+    for (qsizetype i = 0; i < verfuegbar.size(); ++i)
+        werte.append({QStringLiteral("Ware") + QString::number(i + 1), verfuegbar[i]});
+    const bool geteilt = Subs::IniSchreiben(vergleich, s.Gewaehlt(), werte);
     const bool gespeichert = s.Speichern();
+    Pruefen(gespeichert == geteilt);
     Pruefen(Inhalt(ShopsPfad()) == shops && Inhalt(KategorienPfad()) == kategorien);
     if (!gespeichert) {
         Pruefen(Inhalt(KonfigPfad()) == konfigVorher);
         return;
     }
+    Pruefen(Inhalt(KonfigPfad()) == Inhalt(vergleich));
     const QString shop = s.Gewaehlt();
     const QString konfig = KonfigPfad();
     Pruefen(Subs::IniLesen(konfig, shop, QStringLiteral("WareCount")) == QString::number(verfuegbar.size()));

@@ -132,16 +132,19 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { m_inst = std::make_unique<TestInstallation>(); }
     void init()
     {
-        m_inst = std::make_unique<TestInstallation>();
+        // The files the tests write or replace.
+        DatEditTest::Wiederherstellen(*m_inst, {QStringLiteral("Data/City/Heiler.dat"), QStringLiteral("Data/City/Mohas.dat"),
+                                                QStringLiteral("Data/City/Grossbetriebe.dat"), QStringLiteral("Data/Day"),
+                                                QStringLiteral("Data/Warehouse/ItemKategorien.dat"),
+                                                QStringLiteral("Data/Warehouse/ShopgeneratorShops.dat"),
+                                                QStringLiteral("Data/Warehouse/ShopgeneratorConfig.dat")});
         m_skript = std::make_unique<Dialoge::Skript>();
     }
-    void cleanup()
-    {
-        m_skript.reset();
-        m_inst.reset();
-    }
+    void cleanup() { m_skript.reset(); }
+    void cleanupTestCase() { m_inst.reset(); }
 
     void aufbau()
     {
@@ -270,6 +273,26 @@ private Q_SLOTS:
         b.save->click();
         QCOMPARE(m_inst->Bytes(QStringLiteral("Data/City/Mohas.dat")),
                  QByteArray("a\xA0""b\r\nWo&#322;odar\r\n&#321;ucja\r\nZed"));
+    }
+
+    void jedesByteUeberstehtDasTextfeld()
+    {
+        // Every byte but the line ends, shown in the box and saved without an edit, comes back unchanged.
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b) {
+            if (b != '\r' && b != '\n')
+                bytes += char(b);
+            if (b % 32 == 31)
+                bytes += "\r\n";
+        }
+        const QString pfad = m_inst->Pfad(QStringLiteral("Data/City/Grossbetriebe.dat"));
+        QVERIFY(Ablegen(pfad, bytes));
+        frmDatEditorMain fenster;
+        Bedienung b(fenster);
+        b.Waehlen("Ortsbau 3", "Grossbetriebe");
+        QCOMPARE(b.text->document()->blockCount(), 9);
+        b.save->click();
+        QCOMPARE(m_inst->Bytes(QStringLiteral("Data/City/Grossbetriebe.dat")), bytes);
     }
 
     void fehlendeTabelle()

@@ -250,6 +250,59 @@ private Q_SLOTS:
         QCOMPARE(wieder.Verfuegbar(), L({"Eisen"}));
     }
 
+    // The one-pass section writer writes what the shared settings writer writes, byte for byte.
+    void abschnittSchreibenWieIniSchreiben_data()
+    {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QString>("abschnitt");
+        QTest::addColumn<int>("anzahl");
+        const QByteArray drei = CrLf(kKonfig);
+        QTest::newRow("alle Schluessel da") << drei << QStringLiteral("Bäcker") << 4;
+        QTest::newRow("mehr Schluessel") << drei << QStringLiteral("Schmied") << 5;
+        QTest::newRow("weniger Schluessel") << drei << QStringLiteral("Bäcker") << 1;
+        QTest::newRow("letzter Abschnitt") << drei << QStringLiteral("krämer") << 3;
+        QTest::newRow("neuer Abschnitt") << drei << QStringLiteral(" Seiler ") << 2;
+        QTest::newRow("leere Datei") << QByteArray() << QStringLiteral("Seiler") << 2;
+        QTest::newRow("ohne letzten Umbruch") << QByteArray("[A]\r\nWare2=x") << QStringLiteral("A") << 3;
+        QTest::newRow("Leerzeilen und Kommentare")
+            << QByteArray("[A]\r\n; Kommentar\r\n\r\nWare2 = x\r\nware2=y\r\n  \r\n;Ware1=z\r\n\r\n[B]\r\nWareCount=1\r\n")
+            << QStringLiteral("a") << 3;
+        QTest::newRow("doppelter Abschnitt") << QByteArray("[A]\r\nWare1=x\r\n[B]\r\n[ a ]\r\nWare1=y\r\n")
+                                             << QStringLiteral("A") << 2;
+        QTest::newRow("Zeilen vor dem ersten Abschnitt") << QByteArray("Ware1=frei\r\n[A]\r\n") << QStringLiteral("A") << 1;
+        QTest::newRow("Verweise") << QByteArray("[A]\r\nWare1=&#321;\r\nX=&#0;\r\n") << QStringLiteral("A") << 2;
+    }
+    void abschnittSchreibenWieIniSchreiben()
+    {
+        QFETCH(QByteArray, datei);
+        QFETCH(QString, abschnitt);
+        QFETCH(int, anzahl);
+        QList<QPair<QString, QString>> werte{{QStringLiteral("WareCount"), QString::number(anzahl)}};
+        const QStringList kategorien = L({"Eisen", "Holz", "Tuch", "Brot", "Wein"});
+        for (int i = 1; i <= anzahl; ++i)
+            werte.append({QStringLiteral("Ware") + QString::number(i), kategorien[i - 1]});
+        const QString eins = m_inst->Pfad(QStringLiteral("Temp/eins.dat"));
+        const QString zwei = m_inst->Pfad(QStringLiteral("Temp/zwei.dat"));
+        QVERIFY(Ablegen(eins, datei));
+        QVERIFY(Ablegen(zwei, datei));
+        QVERIFY(Subs::IniSchreiben(eins, abschnitt, werte));
+        QVERIFY(AbschnittSchreiben(zwei, abschnitt, werte));
+        QCOMPARE(m_inst->Bytes(QStringLiteral("Temp/zwei.dat")), m_inst->Bytes(QStringLiteral("Temp/eins.dat")));
+        QCOMPARE(Subs::IniLesen(zwei, abschnitt, QStringLiteral("WareCount")), QString::number(anzahl));
+    }
+
+    void abschnittSchreibenVerweigert()
+    {
+        QString fehler;
+        const QString pfad = m_inst->Pfad(QStringLiteral("Temp/drei.dat"));
+        QVERIFY(!AbschnittSchreiben(pfad, QStringLiteral("[A]"), {{QStringLiteral("WareCount"), QStringLiteral("0")}}, &fehler));
+        QVERIFY(fehler.contains(QStringLiteral("als Abschnitt")));
+        QVERIFY(!AbschnittSchreiben(pfad, QStringLiteral("A"), {{QStringLiteral("Ware1"), QString(255, QLatin1Char('x'))}}, &fehler));
+        QVERIFY(fehler.contains(QStringLiteral("255 Zeichen")));
+        QVERIFY(!QFileInfo::exists(pfad));
+        QVERIFY(AbschnittSchreiben(pfad, QStringLiteral("A"), {{QStringLiteral("Ware1"), QString(254, QLatin1Char('x'))}}, &fehler));
+    }
+
     void speichernOhneWahlOderMitFehler()
     {
         Eigene();
