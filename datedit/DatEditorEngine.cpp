@@ -152,7 +152,7 @@ bool EinByte(char16_t c)
     return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
 }
 
-// The length of the rest, a character beyond those bytes (a surrogate pair counts as one).
+// How many UTF-16 units the character at i takes: two for a surrogate pair.
 qsizetype Zeichenlaenge(const char16_t* quelle, qsizetype i, qsizetype n)
 {
     return QChar::isHighSurrogate(quelle[i]) && i + 1 < n && QChar::isLowSurrogate(quelle[i + 1]) ? 2 : 1;
