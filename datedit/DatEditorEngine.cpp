@@ -1,0 +1,351 @@
+#include "DatEditorEngine.h"
+
+#include "Dateien.h"
+#include "Pfad.h"
+#include "Variablen.h"
+#include "Zeilendatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace DatEditorEngine {
+
+const QString Shopdatei = QStringLiteral("ShopgeneratorConfig");
+
+const QList<Werkzeug>& Werkzeuge()
+{
+    // The traders come before the craftsmen, as the city tool lists them.
+    static const QList<Werkzeug> werkzeuge = {
+        {QStringLiteral("Ortsbau 3"), QStringLiteral("\\City"),
+         {QStringLiteral("BornlandMännlich"), QStringLiteral("BornlandNachname"), QStringLiteral("BornlandWeiblich"),
+          QStringLiteral("CityZufallsereignisse"), QStringLiteral("Dienstleistung1"), QStringLiteral("Dienstleistung2"),
+          QStringLiteral("ElfenMännlich"), QStringLiteral("ElfenNachname1"), QStringLiteral("ElfenNachname2"),
+          QStringLiteral("ElfenWeiblich"), QStringLiteral("GarethMännlich"), QStringLiteral("GarethNachname"),
+          QStringLiteral("GarethWeiblich"), QStringLiteral("Grossbetriebe"), QStringLiteral("Händler1"),
+          QStringLiteral("Händler2"), QStringLiteral("Händler3"), QStringLiteral("Handwerker1"),
+          QStringLiteral("Handwerker2"), QStringLiteral("Handwerker3"), QStringLiteral("Heiler"), QStringLiteral("Mohas"),
+          QStringLiteral("NivesenMännlich"), QStringLiteral("NivesenWeiblich"), QStringLiteral("NorbardenMännlich"),
+          QStringLiteral("NorbardenNachname"), QStringLiteral("NorbardenWeiblich"), QStringLiteral("ThorwalerMännlich"),
+          QStringLiteral("ThorwalerWeiblich"), QStringLiteral("TulamidenMännlich"), QStringLiteral("TulamidenWeiblich"),
+          QStringLiteral("ZwergeMännlich"), QStringLiteral("ZwergeWeiblich")}},
+        {QStringLiteral("Tageslauf 3"), QStringLiteral("\\Day"), {QStringLiteral("DayEreignisse")}},
+        {QStringLiteral("Lagerhof 3"), QStringLiteral("\\Warehouse"), {Shopdatei}},
+    };
+    return werkzeuge;
+}
+
+QStringList Werkzeugnamen()
+{
+    QStringList namen;
+    for (const Werkzeug& w : Werkzeuge())
+        namen.append(w.Name);
+    return namen;
+}
+
+const Werkzeug* WerkzeugSuchen(const QString& name)
+{
+    for (const Werkzeug& w : Werkzeuge())
+        if (w.Name == name)
+            return &w;
+    return nullptr;
+}
+
+bool IstShopmodus(const QString& datei)
+{
+    return datei == Shopdatei;
+}
+
+QStringList Textdateien(const Werkzeug& werkzeug)
+{
+    QStringList dateien;
+    for (const QString& d : werkzeug.Dateien)
+        if (!IstShopmodus(d))
+            dateien.append(d);
+    return dateien;
+}
+
+QString Ordnerpfad(const Werkzeug& werkzeug)
+{
+    return Pfad::Verbinden(Variablen::DataPfad, werkzeug.Ordner);
+}
+
+QString Tabellenpfad(const Werkzeug& werkzeug, const QString& datei)
+{
+    return Pfad::Verbinden(Variablen::DataPfad, werkzeug.Ordner + QLatin1Char('\\') + datei + QStringLiteral(".dat"));
+}
+
+QString TextAusBytes(const QByteArray& bytes)
+{
+    QString text = Zeilendatei::AusCodepage(bytes);
+    // One pass: CR LF and a lone CR become "\n"; every other character stays.
+    QChar* anfang = text.data();
+    const QChar* lesen = anfang;
+    const QChar* ende = anfang + text.size();
+    QChar* schreiben = anfang;
+    while (lesen < ende) {
+        if (*lesen == QLatin1Char('\r')) {
+            *schreiben++ = QLatin1Char('\n');
+            ++lesen;
+            if (lesen < ende && *lesen == QLatin1Char('\n'))
+                ++lesen;
+        } else {
+            *schreiben++ = *lesen++;
+        }
+    }
+    text.truncate(schreiben - anfang);
+    return text;
+}
+
+namespace {
+
+// Line breaks besides "\n": CR (alone or before LF), the line and paragraph separators of a text box
+// (Shift+Enter gives the first) and the frame marks of a text document.
+bool IstUmbruch(char16_t c)
+{
+    return c == u'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+}
+
+} // namespace
+
+QString ZeilenumbruecheVereinheitlichen(const QString& text)
+{
+    const char16_t* quelle = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && !IstUmbruch(quelle[i]))
+        ++i;
+    if (i == n)
+        return text;
+    // Written through a pointer: a table of 100,000 lines passes here on every save.
+    QString aus(n, Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(aus.data());
+    std::copy(quelle, quelle + i, ziel);
+    qsizetype j = i;
+    for (; i < n; ++i) {
+        const char16_t c = quelle[i];
+        if (!IstUmbruch(c)) {
+            ziel[j++] = c;
+            continue;
+        }
+        if (c == u'\r' && i + 1 < n && quelle[i + 1] == u'\n')
+            ++i;
+        ziel[j++] = u'\n';
+    }
+    aus.truncate(j);
+    return aus;
+}
+
+namespace {
+
+// Characters that are one byte of their own in the code page: ASCII and 0xA0..0xFF.
+bool EinByte(char16_t c)
+{
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
+}
+
+// How many UTF-16 units the character at i takes: two for a surrogate pair.
+qsizetype Zeichenlaenge(const char16_t* quelle, qsizetype i, qsizetype n)
+{
+    return QChar::isHighSurrogate(quelle[i]) && i + 1 < n && QChar::isLowSurrogate(quelle[i + 1]) ? 2 : 1;
+}
+
+} // namespace
+
+QByteArray BytesAusText(const QString& text)
+{
+    const QString zeilen = ZeilenumbruecheVereinheitlichen(text);
+    const char16_t* quelle = reinterpret_cast<const char16_t*>(zeilen.utf16());
+    const qsizetype n = zeilen.size();
+    // One pass without checks for the common characters: room is kept for two bytes per character still to
+    // come, which only a reference can exceed. A table of 100,000 lines passes here on every save.
+    QByteArray aus(2 * n, Qt::Uninitialized);
+    char* ziel = aus.data();
+    qsizetype j = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = quelle[i];
+        if (c == u'\n') {
+            ziel[j++] = '\r';
+            ziel[j++] = '\n';
+        } else if (EinByte(c)) {
+            ziel[j++] = char(c);
+        } else {
+            // The code page's own characters of 0x80..0x9F, and references for the rest.
+            const qsizetype laenge = Zeichenlaenge(quelle, i, n);
+            const QByteArray stueck = Zeilendatei::InCodepage(zeilen.mid(i, laenge));
+            i += laenge - 1;
+            const qsizetype noetig = j + stueck.size() + 2 * (n - i - 1);
+            if (noetig > aus.size()) {
+                aus.resize(noetig + n / 8);
+                ziel = aus.data();
+            }
+            std::copy(stueck.begin(), stueck.end(), ziel + j);
+            j += stueck.size();
+        }
+    }
+    aus.truncate(j);
+    return aus;
+}
+
+namespace {
+
+// The bytes of a regular file within the suite's size limit. Opened without blocking and checked on the
+// open handle, so a FIFO or a device never blocks the editor.
+Zeilendatei::Lesestatus Rohdaten(const QString& pfad, QByteArray& bytes, QString* grund)
+{
+    using Zeilendatei::Lesestatus;
+    const auto ablehnen = [grund](Lesestatus status, const QString& text) {
+        if (grund)
+            *grund = text;
+        return status;
+    };
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return ablehnen(Lesestatus::Fehlt, QStringLiteral("die Datei ist nicht vorhanden"));
+    if (!info.isFile())
+        return ablehnen(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return ablehnen(Lesestatus::Unlesbar, info.isReadable() ? QStringLiteral("die Datei konnte nicht geöffnet werden")
+                                                                : QStringLiteral("die Berechtigung zum Lesen fehlt"));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ablehnen(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
+    }
+    const QString zuGross = QStringLiteral("die Datei ist größer als %1 MiB").arg(Dateien::Hoechstgroesse / (1024 * 1024));
+    if (st.st_size > Dateien::Hoechstgroesse) {
+        ::close(fd);
+        return ablehnen(Lesestatus::ZuGross, zuGross);
+    }
+    QFile datei;
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return ablehnen(Lesestatus::Unlesbar, QStringLiteral("die Datei konnte nicht geöffnet werden"));
+    }
+    bytes.clear();
+    bytes.reserve(qsizetype(st.st_size) + 1);
+    // Never more than one byte past the limit, in case the file grows while it is read.
+    while (bytes.size() <= Dateien::Hoechstgroesse) {
+        const QByteArray stueck = datei.read(qMin<qint64>(qMax<qint64>(st.st_size - bytes.size() + 1, 4096),
+                                                          Dateien::Hoechstgroesse + 1 - bytes.size()));
+        if (stueck.isEmpty())
+            break;
+        bytes += stueck;
+    }
+    if (datei.error() != QFileDevice::NoError)
+        return ablehnen(Lesestatus::Unlesbar, Dateien::Fehlertext(datei));
+    if (bytes.size() > Dateien::Hoechstgroesse)
+        return ablehnen(Lesestatus::ZuGross, zuGross);
+    return Lesestatus::Gelesen;
+}
+
+bool Ablehnen(QString* fehler, const QString& text)
+{
+    if (fehler)
+        *fehler = text;
+    return false;
+}
+
+bool AtomarSchreiben(const QString& pfad, const QByteArray& bytes, QString* fehler)
+{
+    const QString ordner = QFileInfo(pfad).absolutePath();
+    // The day tool's folder may not exist yet in an installation; the table is created with it.
+    if (!QFileInfo(ordner).exists() && !QDir().mkpath(ordner))
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad)));
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad)));
+    if (datei.write(bytes) != bytes.size()) {
+        const QString grund = Dateien::Fehlertext(datei);
+        datei.cancelWriting();
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), grund));
+    }
+    if (!datei.commit())
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei)));
+    return true;
+}
+
+} // namespace
+
+QString FehltHinweis(const QString& name)
+{
+    return QStringLiteral("Die Datei „%1.dat“ fehlt; beim Speichern wird sie angelegt.").arg(name);
+}
+
+Tabelle TabelleLaden(const QString& pfad, const QString& name)
+{
+    Tabelle t;
+    QByteArray bytes;
+    QString grund;
+    switch (Rohdaten(pfad, bytes, &grund)) {
+    case Zeilendatei::Lesestatus::Gelesen:
+        t.Text = TextAusBytes(bytes);
+        return t;
+    case Zeilendatei::Lesestatus::Fehlt:
+        // A dangling link is no missing file: saving would write through it somewhere else.
+        if (!QFileInfo(pfad).isSymLink()) {
+            t.Status = Tabelle::Zustand::Fehlt;
+            t.Meldung = FehltHinweis(name);
+            return t;
+        }
+        grund = QStringLiteral("die Verknüpfung zeigt ins Leere");
+        break;
+    default:
+        break;
+    }
+    t.Status = Tabelle::Zustand::Fehler;
+    t.Meldung = QStringLiteral("Die Datei %1 kann nicht bearbeitet werden: %2.").arg(Dateien::Anzeigename(pfad), grund);
+    return t;
+}
+
+bool TabelleSpeichern(const QString& pfad, const QString& text, QString* fehler)
+{
+    return AtomarSchreiben(pfad, BytesAusText(text), fehler);
+}
+
+bool TextdateiLesen(const QString& pfad, QString* text, QString* fehler)
+{
+    QByteArray bytes;
+    QString grund;
+    if (Rohdaten(pfad, bytes, &grund) != Zeilendatei::Lesestatus::Gelesen)
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), grund));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString gelesen = dekoder.decode(bytes);
+    if (dekoder.hasError())
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 ist kein gültiger UTF-8-Text; die Tabelle bleibt unverändert.")
+                                    .arg(Dateien::Anzeigename(pfad)));
+    if (text)
+        *text = ZeilenumbruecheVereinheitlichen(gelesen);
+    return true;
+}
+
+bool TextdateiSchreiben(const QString& pfad, const QString& text, QString* fehler)
+{
+    QSaveFile datei(pfad);
+    const QByteArray bytes = ZeilenumbruecheVereinheitlichen(text).toUtf8();
+    if (!datei.open(QIODevice::WriteOnly))
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad)));
+    if (datei.write(bytes) != bytes.size() || !datei.commit())
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei)));
+    return true;
+}
+
+} // namespace DatEditorEngine

@@ -1,0 +1,338 @@
+#include "Shopkonfiguration.h"
+
+#include "Dateien.h"
+#include "Pfad.h"
+#include "Subs.h"
+#include "Variablen.h"
+#include "Zeilendatei.h"
+
+#include <QHash>
+
+#include <limits>
+
+namespace DatEditorEngine {
+
+const QString NeuAufforderung = QStringLiteral("Bitte gebt die neue Shopkategorie an.");
+const QString VorhandenWarnung = QStringLiteral("Diese Shopkategorie existiert bereits, ihr müsst eine Andere wählen.");
+
+namespace {
+
+// A count beyond this is garbage; reading that many keys one by one would only freeze the window.
+constexpr qint64 HoechsteWarenzahl = 100000;
+
+// Section names compare trimmed and without regard to case, as the settings reader does.
+QString Vergleichsform(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
+// The kinds of shop of the file: every line that is not blank.
+QStringList ShopZeilen(const QStringList& zeilen)
+{
+    QStringList shops;
+    for (const QString& z : zeilen)
+        if (!z.trimmed().isEmpty())
+            shops.append(z);
+    return shops;
+}
+
+bool Ablehnen(QString* meldung, const QString& text)
+{
+    if (meldung)
+        *meldung = text;
+    return false;
+}
+
+// The line structure of a settings-format file, as the suite's settings reader sees it.
+bool IstAbschnitt(const QString& zeile)
+{
+    const QString t = zeile.trimmed();
+    return t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']'));
+}
+
+QString AbschnittsName(const QString& zeile)
+{
+    const QString t = zeile.trimmed();
+    return t.size() >= 2 ? t.mid(1, t.size() - 2).trimmed() : QString();
+}
+
+// The key of a "key=value" line (not a comment), or the empty text.
+QString SchluesselDerZeile(const QString& zeile, qsizetype* gleich)
+{
+    const qsizetype pos = zeile.indexOf(QLatin1Char('='));
+    if (pos < 0 || zeile.trimmed().startsWith(QLatin1Char(';')))
+        return QString();
+    *gleich = pos;
+    return zeile.left(pos).trimmed();
+}
+
+bool NameErlaubt(const QString& name)
+{
+    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('[')) && !name.contains(QLatin1Char(']'))
+        && !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
+}
+
+const QString kOhneKategorien = QStringLiteral(
+    "Ohne die Kategorien des Lagerhofs lässt sich die Zuordnung der Shops nicht bearbeiten: beim Speichern gingen "
+    "sonst alle Kategorien des gewählten Shops verloren.");
+
+} // namespace
+
+QString KategorienPfad()
+{
+    return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Warehouse\\ItemKategorien.dat"));
+}
+
+QString ShopsPfad()
+{
+    return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Warehouse\\ShopgeneratorShops.dat"));
+}
+
+QString KonfigPfad()
+{
+    return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Warehouse\\ShopgeneratorConfig.dat"));
+}
+
+int Warenzahl(const QString& text)
+{
+    const Subs::Ganzzahleingabe zahl =
+        Subs::GanzzahlLesen(text, std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(),
+                            QStringLiteral("WareCount"));
+    if (!zahl.Ok || zahl.Wert < 1)
+        return 0;
+    return int(qMin(zahl.Wert, HoechsteWarenzahl));
+}
+
+bool AbschnittSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
+                        QString* fehler)
+{
+    if (!NameErlaubt(abschnitt))
+        return Ablehnen(fehler, QStringLiteral("Der Name „%1“ kann nicht als Abschnitt gespeichert werden; er darf "
+                                               "nicht leer sein und weder „[“ noch „]“ noch einen Zeilenumbruch "
+                                               "enthalten.")
+                                    .arg(abschnitt));
+    for (const auto& paar : werte) {
+        if (!NameErlaubt(paar.first) || paar.first.contains(QLatin1Char('=')))
+            return Ablehnen(fehler, QStringLiteral("Der Schlüssel „%1“ kann nicht gespeichert werden.").arg(paar.first));
+        if (paar.second.size() > Subs::MaxWertlaenge)
+            return Ablehnen(fehler, QStringLiteral("Der Wert für „%1“ ist %2 Zeichen lang; gespeichert werden können "
+                                                   "höchstens %3.")
+                                        .arg(paar.first)
+                                        .arg(paar.second.size())
+                                        .arg(Subs::MaxWertlaenge));
+    }
+    const QString pfad = Pfad::Aufloesen(datei);
+    const Zeilendatei::Leseergebnis alt = Zeilendatei::Laden(pfad);
+    if (!alt.Gelesen() && alt.Status != Zeilendatei::Lesestatus::Fehlt)
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht geändert werden: %2.")
+                                    .arg(Dateien::Anzeigename(pfad), alt.Grund));
+    QStringList zeilen = alt.Zeilen;
+
+    const QString gesucht = Vergleichsform(abschnitt);
+    qsizetype kopf = -1;
+    for (qsizetype i = 0; i < zeilen.size() && kopf < 0; ++i)
+        if (IstAbschnitt(zeilen[i]) && Vergleichsform(AbschnittsName(zeilen[i])) == gesucht)
+            kopf = i;
+    QStringList neu;
+    if (kopf < 0) {
+        zeilen.append(QLatin1Char('[') + abschnitt.trimmed() + QLatin1Char(']'));
+        for (const auto& paar : werte)
+            zeilen.append(paar.first.trimmed() + QLatin1Char('=') + paar.second);
+    } else {
+        // The first line of each key (the one the reader takes) and the section's last line that is not blank.
+        QHash<QString, QPair<qsizetype, qsizetype>> stellen;
+        qsizetype letzte = kopf;
+        for (qsizetype i = kopf + 1; i < zeilen.size() && !IstAbschnitt(zeilen[i]); ++i) {
+            if (!zeilen[i].trimmed().isEmpty())
+                letzte = i;
+            qsizetype gleich = 0;
+            const QString name = SchluesselDerZeile(zeilen[i], &gleich);
+            if (!name.isEmpty() && !stellen.contains(Vergleichsform(name)))
+                stellen.insert(Vergleichsform(name), {i, gleich});
+        }
+        for (const auto& paar : werte) {
+            const auto stelle = stellen.constFind(Vergleichsform(paar.first));
+            if (stelle != stellen.constEnd()) {
+                QString& zeile = zeilen[stelle->first];
+                zeile = zeile.left(stelle->second) + QLatin1Char('=') + paar.second;
+            } else {
+                neu.append(paar.first.trimmed() + QLatin1Char('=') + paar.second);
+            }
+        }
+        // One key after another would each land after the one before: all of them after the last line.
+        if (!neu.isEmpty()) {
+            QStringList ganz = zeilen.mid(0, letzte + 1);
+            ganz += neu;
+            ganz += zeilen.mid(letzte + 1);
+            zeilen = std::move(ganz);
+        }
+    }
+    QString grund;
+    if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
+        return true;
+    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                                .arg(Dateien::Anzeigename(pfad), grund));
+}
+
+bool Shopkonfiguration::Laden(QString* meldung)
+{
+    m_regionen.clear();
+    m_verfuegbar.clear();
+    m_shops.clear();
+    m_gewaehlt.clear();
+    m_geaendert = false;
+
+    const QString kategorienPfad = KategorienPfad();
+    const Zeilendatei::Leseergebnis kategorien = Zeilendatei::Laden(kategorienPfad);
+    if (kategorien.Status == Zeilendatei::Lesestatus::Fehlt)
+        return Ablehnen(meldung, QStringLiteral("Die Datei %1 fehlt. %2").arg(Dateien::Anzeigename(kategorienPfad), kOhneKategorien));
+    if (!kategorien.Gelesen())
+        return Ablehnen(meldung, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2. %3")
+                                     .arg(Dateien::Anzeigename(kategorienPfad), kategorien.Grund, kOhneKategorien));
+    // The first line holds the count.
+    QStringList gefunden;
+    for (qsizetype i = 1; i < kategorien.Zeilen.size(); ++i)
+        if (!kategorien.Zeilen[i].trimmed().isEmpty())
+            gefunden.append(kategorien.Zeilen[i]);
+    if (gefunden.isEmpty())
+        return Ablehnen(meldung, QStringLiteral("Die Datei %1 enthält keine Kategorien. %2")
+                                     .arg(Dateien::Anzeigename(kategorienPfad), kOhneKategorien));
+
+    // A missing list of kinds counts as empty; one that exists but cannot be read would be lost with the
+    // next new kind of shop.
+    const QString shopsPfad = ShopsPfad();
+    const Zeilendatei::Leseergebnis shops = Zeilendatei::Laden(shopsPfad);
+    if (!shops.Gelesen() && shops.Status != Zeilendatei::Lesestatus::Fehlt)
+        return Ablehnen(meldung, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2.")
+                                     .arg(Dateien::Anzeigename(shopsPfad), shops.Grund));
+    const QString konfigPfad = KonfigPfad();
+    const Zeilendatei::Leseergebnis konfig = Zeilendatei::Laden(konfigPfad);
+    if (!konfig.Gelesen() && konfig.Status != Zeilendatei::Lesestatus::Fehlt)
+        return Ablehnen(meldung, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2.")
+                                     .arg(Dateien::Anzeigename(konfigPfad), konfig.Grund));
+
+    m_regionen = gefunden;
+    m_shops = ShopZeilen(shops.Zeilen);
+    return true;
+}
+
+void Shopkonfiguration::ShopWaehlen(const QString& shop)
+{
+    if (shop.isEmpty())
+        return;
+    AlleZurueck();
+    m_gewaehlt = shop;
+    const QString konfig = KonfigPfad();
+    const int n = Warenzahl(Subs::IniLesen(konfig, shop, QStringLiteral("WareCount")));
+    for (int k = 1; k <= n && !m_regionen.isEmpty(); ++k) {
+        const QString ware = Subs::IniLesen(konfig, shop, QStringLiteral("Ware") + QString::number(k));
+        const qsizetype zeile = m_regionen.indexOf(ware);
+        if (zeile >= 0)
+            m_verfuegbar.append(m_regionen.takeAt(zeile));
+    }
+    m_geaendert = false;
+}
+
+bool Shopkonfiguration::Hin(int zeile)
+{
+    if (zeile < 0 || zeile >= m_regionen.size())
+        return false;
+    m_verfuegbar.append(m_regionen.takeAt(zeile));
+    m_geaendert = true;
+    return true;
+}
+
+bool Shopkonfiguration::Zurueck(int zeile)
+{
+    if (zeile < 0 || zeile >= m_verfuegbar.size())
+        return false;
+    m_regionen.append(m_verfuegbar.takeAt(zeile));
+    m_geaendert = true;
+    return true;
+}
+
+void Shopkonfiguration::AlleHin()
+{
+    if (m_regionen.isEmpty())
+        return;
+    m_verfuegbar += m_regionen;
+    m_regionen.clear();
+    m_geaendert = true;
+}
+
+void Shopkonfiguration::AlleZurueck()
+{
+    if (m_verfuegbar.isEmpty())
+        return;
+    m_regionen += m_verfuegbar;
+    m_verfuegbar.clear();
+    m_geaendert = true;
+}
+
+bool Shopkonfiguration::Speichern(QString* fehler)
+{
+    if (m_gewaehlt.isEmpty())
+        return Ablehnen(fehler, QStringLiteral("Es ist keine Shopkategorie gewählt."));
+    QList<QPair<QString, QString>> werte;
+    werte.reserve(m_verfuegbar.size() + 1);
+    werte.append({QStringLiteral("WareCount"), QString::number(m_verfuegbar.size())});
+    for (qsizetype i = 0; i < m_verfuegbar.size(); ++i)
+        werte.append({QStringLiteral("Ware") + QString::number(i + 1), m_verfuegbar[i]});
+    if (!AbschnittSchreiben(KonfigPfad(), m_gewaehlt, werte, fehler))
+        return false;
+    m_geaendert = false;
+    return true;
+}
+
+Shopkonfiguration::Neu Shopkonfiguration::NeuerShop(const QString& antwort, QString* meldung)
+{
+    const QString name = antwort.trimmed();
+    if (name.isEmpty())
+        return Neu::Leer;
+
+    // The file as it is now, in case another program added a kind since shop mode was entered.
+    const QString shopsPfad = ShopsPfad();
+    const Zeilendatei::Leseergebnis datei = Zeilendatei::Laden(shopsPfad);
+    if (!datei.Gelesen() && datei.Status != Zeilendatei::Lesestatus::Fehlt) {
+        Ablehnen(meldung, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2.")
+                              .arg(Dateien::Anzeigename(shopsPfad), datei.Grund));
+        return Neu::Fehler;
+    }
+    const QString form = Vergleichsform(name);
+    bool vorhanden = form == Vergleichsform(QStringLiteral("Alles"));
+    const QStringList* listen[] = {&datei.Zeilen, &m_shops};
+    for (const QStringList* liste : listen)
+        for (const QString& shop : *liste)
+            vorhanden = vorhanden || Vergleichsform(shop) == form;
+    if (vorhanden) {
+        Ablehnen(meldung, VorhandenWarnung);
+        return Neu::Vorhanden;
+    }
+
+    QString grund;
+    if (!Dateien::NameFuerDatei(name, &grund)) {
+        Ablehnen(meldung, grund);
+        return Neu::Ungueltig;
+    }
+    for (const QChar c : {QLatin1Char('['), QLatin1Char(']'), QLatin1Char('=')}) {
+        if (name.contains(c)) {
+            Ablehnen(meldung, QStringLiteral("Der Name „%1“ enthält das Zeichen „%2“, das in einer Shopkategorie nicht "
+                                             "stehen darf. Nicht erlaubt sind [ ] und =.")
+                                  .arg(name, c));
+            return Neu::Ungueltig;
+        }
+    }
+
+    if (!Subs::IniSchreiben(KonfigPfad(), name, QStringLiteral("WareCount"), QStringLiteral("0"), meldung))
+        return Neu::Fehler;
+    QString fehler;
+    if (!Zeilendatei::Anhaengen(shopsPfad, name, &fehler)) {
+        Ablehnen(meldung, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                              .arg(Dateien::Anzeigename(shopsPfad), fehler));
+        return Neu::Fehler;
+    }
+    m_shops.append(name);
+    return Neu::Angelegt;
+}
+
+} // namespace DatEditorEngine
