@@ -181,8 +181,6 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     lvKreaturen = new Datensatzliste(imgGFX);
     lvKreaturen->setObjectName(QStringLiteral("lvKreaturen"));
     lvKreaturen->SpaltenSetzen(Spaltenueberschriften());
-    // No sort arrow before the first header click.
-    lvKreaturen->header()->setSortIndicator(-1, Qt::AscendingOrder);
     lvKreaturen->setColumnWidth(0, 190);
     lvKreaturen->setColumnWidth(1, 150);
     for (int spalte = 2; spalte <= 6; ++spalte)
