@@ -269,14 +269,7 @@ bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
 {
     const QString pfad = Dateipfad(tabelle.Art);
     if (tabelle.SicherungNoetig) {
-        // Only a regular file can be copied aside; anything else (a folder, a device) is never replaced.
-        const QFileInfo info(pfad);
-        if (info.exists() && !info.isFile()) {
-            if (fehler)
-                *fehler = QStringLiteral("Die Datenbank %1 ist keine gewöhnliche Datei und wird nicht überschrieben.")
-                              .arg(Dateien::Anzeigename(pfad));
-            return false;
-        }
+        // The helper copies only a regular file; anything else (a folder, a device) is never replaced.
         if (!Dateien::SicherungAnlegen(pfad, fehler))
             return false;
         tabelle.SicherungNoetig = false;

@@ -63,8 +63,17 @@ QString Fehlertext(const QFileDevice& datei)
 
 bool SicherungAnlegen(const QString& pfad, QString* fehler, QString* ziel)
 {
-    if (!QFileInfo::exists(pfad))
+    const QFileInfo info(pfad);
+    if (!info.exists())
         return true;
+    // Only a regular file is copied: a pipe would block, a device could fill the disk.
+    if (!info.isFile()) {
+        if (fehler)
+            *fehler = QStringLiteral("An der Stelle von %1 liegt keine gewöhnliche Datei; sie wird weder gesichert noch "
+                                     "überschrieben.")
+                          .arg(Anzeigename(pfad));
+        return false;
+    }
     QString name = pfad + QStringLiteral(".bak");
     for (int i = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++i)
         name = pfad + QStringLiteral(".bak") + QString::number(i);

@@ -62,31 +62,48 @@ qsizetype AbschnittSuchen(const QStringList& zeilen, const QString& abschnitt)
     return -1;
 }
 
-void WertEinsetzen(QStringList& zeilen, const QString& abschnitt, const QString& schluessel, const QString& wert)
+// Sets the keys of one section in a single pass: existing keys keep their line, new ones follow the
+// section's last line in the given order (a key given twice takes its last value).
+void WerteEinsetzen(QStringList& zeilen, const QString& abschnitt, const QList<QPair<QString, QString>>& werte)
 {
-    const qsizetype kopf = AbschnittSuchen(zeilen, abschnitt);
-    const QString gesucht = Vergleichsform(schluessel);
+    qsizetype kopf = AbschnittSuchen(zeilen, abschnitt);
     if (kopf < 0) {
         zeilen.append(QLatin1Char('[') + abschnitt.trimmed() + QLatin1Char(']'));
-        zeilen.append(schluessel.trimmed() + QLatin1Char('=') + wert);
-        return;
+        kopf = zeilen.size() - 1;
     }
+    QHash<QString, qsizetype> vorhanden;
     qsizetype letzte = kopf;
     for (qsizetype i = kopf + 1; i < zeilen.size() && !IstAbschnitt(zeilen[i]); ++i) {
-        qsizetype gleich = 0;
-        const QString name = SchluesselDerZeile(zeilen[i], &gleich);
+        const QString name = SchluesselDerZeile(zeilen[i]);
         if (name.isEmpty()) {
             if (!zeilen[i].trimmed().isEmpty())
                 letzte = i;
             continue;
         }
-        if (Vergleichsform(name) == gesucht) {
-            zeilen[i] = zeilen[i].left(gleich) + QLatin1Char('=') + wert;
-            return;
-        }
+        // The first line of a key is the one read and written.
+        const QString form = Vergleichsform(name);
+        if (!vorhanden.contains(form))
+            vorhanden.insert(form, i);
         letzte = i;
     }
-    zeilen.insert(letzte + 1, schluessel.trimmed() + QLatin1Char('=') + wert);
+    QStringList neu;
+    QHash<QString, qsizetype> neuIndex;
+    for (const auto& paar : werte) {
+        const QString form = Vergleichsform(paar.first);
+        const auto alt = vorhanden.constFind(form);
+        if (alt != vorhanden.constEnd()) {
+            qsizetype gleich = 0;
+            SchluesselDerZeile(zeilen[*alt], &gleich);
+            zeilen[*alt] = zeilen[*alt].left(gleich) + QLatin1Char('=') + paar.second;
+        } else if (neuIndex.contains(form)) {
+            neu[neuIndex.value(form)] = paar.first.trimmed() + QLatin1Char('=') + paar.second;
+        } else {
+            neuIndex.insert(form, neu.size());
+            neu.append(paar.first.trimmed() + QLatin1Char('=') + paar.second);
+        }
+    }
+    if (!neu.isEmpty())
+        zeilen = zeilen.mid(0, letzte + 1) + neu + zeilen.mid(letzte + 1);
 }
 
 bool NameErlaubt(const QString& teil)
@@ -236,8 +253,7 @@ bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QP
         return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht geändert werden: %2.")
                                     .arg(Dateien::Anzeigename(pfad), alt.Grund));
     QStringList zeilen = alt.Zeilen;
-    for (const auto& paar : werte)
-        WertEinsetzen(zeilen, abschnitt, paar.first, paar.second);
+    WerteEinsetzen(zeilen, abschnitt, werte);
     QString grund;
     if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
         return true;

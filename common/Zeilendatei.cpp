@@ -51,6 +51,17 @@ bool IstReferenz(const QString& text, qsizetype i, qsizetype* ende = nullptr, ch
     return true;
 }
 
+// A reference that reading turns back into a character; only those need "&" escaped when written.
+bool DekodierbareReferenz(const QString& text, qsizetype i, qsizetype* ende = nullptr, char32_t* wert = nullptr)
+{
+    char32_t w = 0;
+    if (!IstReferenz(text, i, ende, &w) || w == 0 || (w >= 0xD800 && w <= 0xDFFF))
+        return false;
+    if (wert)
+        *wert = w;
+    return true;
+}
+
 void Referenz(QByteArray& aus, char32_t zeichen)
 {
     aus += "&#";
@@ -60,10 +71,10 @@ void Referenz(QByteArray& aus, char32_t zeichen)
 
 } // namespace
 
-QByteArray Kodieren(const QString& wert)
+namespace {
+
+void KodierenLangsam(QByteArray& aus, const QString& wert)
 {
-    QByteArray aus;
-    aus.reserve(wert.size());
     for (qsizetype i = 0; i < wert.size(); ++i) {
         char32_t zeichen = wert[i].unicode();
         if (QChar::isHighSurrogate(zeichen) && i + 1 < wert.size() && wert[i + 1].isLowSurrogate()) {
@@ -72,7 +83,7 @@ QByteArray Kodieren(const QString& wert)
         }
         if (zeichen == '\r' || zeichen == '\n') {
             Referenz(aus, zeichen);
-        } else if (zeichen == '&' && IstReferenz(wert, i)) {
+        } else if (zeichen == '&' && DekodierbareReferenz(wert, i)) {
             aus += "&#38;";
         } else {
             const int byte = ByteFuer(zeichen);
@@ -82,6 +93,36 @@ QByteArray Kodieren(const QString& wert)
                 Referenz(aus, zeichen);
         }
     }
+}
+
+// Appends the value's bytes. Plain text (printable ASCII without "&", and Latin-1 letters) is copied byte
+// for byte; only other values take the careful way. Databases of ten thousand records are mostly plain.
+void KodierenAnhaengen(QByteArray& aus, const QString& wert)
+{
+    const qsizetype alt = aus.size();
+    const qsizetype n = wert.size();
+    aus.resize(alt + n);
+    char* ziel = aus.data() + alt;
+    const char16_t* quelle = reinterpret_cast<const char16_t*>(wert.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = quelle[i];
+        if ((c >= 0x20 && c < 0x7F && c != u'&') || (c >= 0xA0 && c <= 0xFF)) {
+            ziel[i] = char(c);
+            continue;
+        }
+        aus.resize(alt);
+        KodierenLangsam(aus, wert);
+        return;
+    }
+}
+
+} // namespace
+
+QByteArray Kodieren(const QString& wert)
+{
+    QByteArray aus;
+    aus.reserve(wert.size());
+    KodierenAnhaengen(aus, wert);
     return aus;
 }
 
@@ -96,8 +137,14 @@ QString ReferenzenAufloesen(const QString& text)
     for (qsizetype i = 0; i < text.size();) {
         qsizetype ende = 0;
         char32_t wert = 0;
-        if (IstReferenz(text, i, &ende, &wert) && wert != 0 && !(wert >= 0xD800 && wert <= 0xDFFF)) {
-            aus += QString::fromUcs4(&wert, 1);
+        if (DekodierbareReferenz(text, i, &ende, &wert)) {
+            // Built by hand: fromUcs4 would drop U+FEFF as a byte-order mark.
+            if (QChar::requiresSurrogates(wert)) {
+                aus += QChar(QChar::highSurrogate(wert));
+                aus += QChar(QChar::lowSurrogate(wert));
+            } else {
+                aus += QChar(char16_t(wert));
+            }
             i = ende;
         } else {
             aus += text[i];
@@ -149,6 +196,21 @@ QString Druckzahl(qint64 zahl)
     return (zahl < 0 ? QString() : QStringLiteral(" ")) + QString::number(zahl) + QLatin1Char(' ');
 }
 
+namespace {
+
+// Plain ASCII without "&" needs neither the code page table nor references.
+QString ZeileDekodieren(const char* daten, qsizetype laenge)
+{
+    for (qsizetype i = 0; i < laenge; ++i) {
+        const uchar b = uchar(daten[i]);
+        if (b >= 0x80 || b == '&')
+            return Dekodieren(QByteArray::fromRawData(daten, laenge));
+    }
+    return QString::fromLatin1(daten, laenge);
+}
+
+} // namespace
+
 QStringList Zerlegen(const QByteArray& bytes)
 {
     QStringList zeilen;
@@ -159,7 +221,7 @@ QStringList Zerlegen(const QByteArray& bytes)
         qsizetype ende = anfang;
         while (ende < n && daten[ende] != '\n' && daten[ende] != '\r')
             ++ende;
-        zeilen.append(Dekodieren(QByteArray::fromRawData(daten + anfang, ende - anfang)));
+        zeilen.append(ZeileDekodieren(daten + anfang, ende - anfang));
         if (ende < n && daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n')
             ++ende;
         anfang = ende + 1;
@@ -369,11 +431,20 @@ bool AtomarSchreiben(const QString& pfad, const QByteArray& bytes, QString* fehl
 
 bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
 {
+    qsizetype groesse = 0;
+    for (const QString& zeile : zeilen)
+        groesse += zeile.size() + 2;
     QByteArray bytes;
+    bytes.reserve(groesse);
     for (const QString& zeile : zeilen) {
-        bytes += Kodieren(zeile);
+        KodierenAnhaengen(bytes, zeile);
         bytes += "\r\n";
     }
+    return AtomarSchreiben(pfad, bytes, fehler);
+}
+
+bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler)
+{
     return AtomarSchreiben(pfad, bytes, fehler);
 }
 

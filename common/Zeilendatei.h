@@ -66,6 +66,9 @@ QStringList Lesen(const QString& pfad, bool* vorhanden = nullptr);
 // On failure returns false and, if asked, the reason.
 bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
 
+// Writes bytes as they are, whole and atomically (pages, tables edited as text).
+bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler = nullptr);
+
 // Appends one line (for lists that only grow); also atomic.
 bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler = nullptr);
 

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace Kreaturentabellen {
 
@@ -46,28 +45,6 @@ bool IstZeilennummer(const QString& zeile)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     return true;
-}
-
-// Appends a value as the bytes of its line, exactly as Zeilendatei::Kodieren writes it. Plain text (printable
-// ASCII without "&", and Latin-1 letters) is copied byte for byte; any other value goes through Kodieren.
-// The shared encoder alone takes most of the budget for a database of ten thousand creatures.
-void Anfuegen(QByteArray& aus, const QString& wert)
-{
-    const qsizetype alt = aus.size();
-    const qsizetype n = wert.size();
-    aus.resize(alt + n);
-    char* ziel = aus.data() + alt;
-    const char16_t* quelle = reinterpret_cast<const char16_t*>(wert.utf16());
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = quelle[i];
-        if ((c >= 0x20 && c < 0x7F && c != u'&') || (c >= 0xA0 && c <= 0xFF)) {
-            ziel[i] = char(c);
-            continue;
-        }
-        aus.resize(alt);
-        aus += Zeilendatei::Kodieren(wert);
-        return;
-    }
 }
 
 } // namespace
@@ -208,30 +185,11 @@ bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
         tabelle.SicherungNoetig = false;
     }
     QDir().mkpath(QFileInfo(pfad).absolutePath());
-    // The same bytes as Zeilendatei::Schreiben(Dateizeilen(tabelle)) gives, written atomically as there:
-    // a failure leaves the old file whole.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(tabelle.Anzahl()) * 600 + 16);
-    Anfuegen(bytes, Variablen::Programmversion);
-    bytes += "\r\n";
-    for (qsizetype i = 0; i < tabelle.Zeilen.size(); ++i) {
-        const QStringList& felder = tabelle.Zeilen[i];
-        Anfuegen(bytes, Zeilendatei::Druckzahl(i));
-        bytes += "\r\n";
-        for (int f = 1; f < Feldanzahl; ++f) {
-            Anfuegen(bytes, Feld(felder, f));
-            bytes += "\r\n";
-        }
-    }
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size() && datei.commit())
+    QString grund;
+    if (Zeilendatei::Schreiben(pfad, Dateizeilen(tabelle), &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden (%2).")
-                      .arg(Dateien::Anzeigename(pfad), datei.error() == QFileDevice::NoError || datei.error() == QFileDevice::OpenError
-                                                           ? Dateien::Schreibfehlertext(pfad)
-                                                           : Dateien::Fehlertext(datei));
-    datei.cancelWriting();
+        *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden (%2).").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

@@ -8,14 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace DatEditorEngine {
 
@@ -197,57 +193,6 @@ QByteArray BytesAusText(const QString& text)
 
 namespace {
 
-// The bytes of a regular file within the suite's size limit. Opened without blocking and checked on the
-// open handle, so a FIFO or a device never blocks the editor.
-Zeilendatei::Lesestatus Rohdaten(const QString& pfad, QByteArray& bytes, QString* grund)
-{
-    using Zeilendatei::Lesestatus;
-    const auto ablehnen = [grund](Lesestatus status, const QString& text) {
-        if (grund)
-            *grund = text;
-        return status;
-    };
-    const QFileInfo info(pfad);
-    if (!info.exists())
-        return ablehnen(Lesestatus::Fehlt, QStringLiteral("die Datei ist nicht vorhanden"));
-    if (!info.isFile())
-        return ablehnen(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return ablehnen(Lesestatus::Unlesbar, info.isReadable() ? QStringLiteral("die Datei konnte nicht geöffnet werden")
-                                                                : QStringLiteral("die Berechtigung zum Lesen fehlt"));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return ablehnen(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
-    }
-    const QString zuGross = QStringLiteral("die Datei ist größer als %1 MiB").arg(Dateien::Hoechstgroesse / (1024 * 1024));
-    if (st.st_size > Dateien::Hoechstgroesse) {
-        ::close(fd);
-        return ablehnen(Lesestatus::ZuGross, zuGross);
-    }
-    QFile datei;
-    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return ablehnen(Lesestatus::Unlesbar, QStringLiteral("die Datei konnte nicht geöffnet werden"));
-    }
-    bytes.clear();
-    bytes.reserve(qsizetype(st.st_size) + 1);
-    // Never more than one byte past the limit, in case the file grows while it is read.
-    while (bytes.size() <= Dateien::Hoechstgroesse) {
-        const QByteArray stueck = datei.read(qMin<qint64>(qMax<qint64>(st.st_size - bytes.size() + 1, 4096),
-                                                          Dateien::Hoechstgroesse + 1 - bytes.size()));
-        if (stueck.isEmpty())
-            break;
-        bytes += stueck;
-    }
-    if (datei.error() != QFileDevice::NoError)
-        return ablehnen(Lesestatus::Unlesbar, Dateien::Fehlertext(datei));
-    if (bytes.size() > Dateien::Hoechstgroesse)
-        return ablehnen(Lesestatus::ZuGross, zuGross);
-    return Lesestatus::Gelesen;
-}
-
 bool Ablehnen(QString* fehler, const QString& text)
 {
     if (fehler)
@@ -258,23 +203,11 @@ bool Ablehnen(QString* fehler, const QString& text)
 bool AtomarSchreiben(const QString& pfad, const QByteArray& bytes, QString* fehler)
 {
     const QString ordner = QFileInfo(pfad).absolutePath();
+    QString grund;
     // The day tool's folder may not exist yet in an installation; the table is created with it.
-    if (!QFileInfo(ordner).exists() && !QDir().mkpath(ordner))
+    if ((!QFileInfo(ordner).exists() && !QDir().mkpath(ordner)) || !Zeilendatei::SchreibenRoh(pfad, bytes, &grund))
         return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad)));
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad)));
-    if (datei.write(bytes) != bytes.size()) {
-        const QString grund = Dateien::Fehlertext(datei);
-        datei.cancelWriting();
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), grund));
-    }
-    if (!datei.commit())
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei)));
+                                    .arg(Dateien::Anzeigename(pfad), grund.isEmpty() ? Dateien::Schreibfehlertext(pfad) : grund));
     return true;
 }
 
@@ -290,7 +223,9 @@ Tabelle TabelleLaden(const QString& pfad, const QString& name)
     Tabelle t;
     QByteArray bytes;
     QString grund;
-    switch (Rohdaten(pfad, bytes, &grund)) {
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::LadenRoh(pfad, bytes);
+    grund = gelesen.Grund;
+    switch (gelesen.Status) {
     case Zeilendatei::Lesestatus::Gelesen:
         t.Text = TextAusBytes(bytes);
         return t;
@@ -320,32 +255,28 @@ bool TextdateiLesen(const QString& pfad, QString* text, QString* fehler)
 {
     QByteArray bytes;
     QString grund;
-    if (Rohdaten(pfad, bytes, &grund) != Zeilendatei::Lesestatus::Gelesen)
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::LadenRoh(pfad, bytes);
+    if (!gelesen.Gelesen())
         return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), grund));
+                                    .arg(Dateien::Anzeigename(pfad), gelesen.Grund));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString gelesen = dekoder.decode(bytes);
+    const QString text8 = dekoder.decode(bytes);
     if (dekoder.hasError())
         return Ablehnen(fehler, QStringLiteral("Die Datei %1 ist kein gültiger UTF-8-Text; die Tabelle bleibt unverändert.")
                                     .arg(Dateien::Anzeigename(pfad)));
     if (text)
-        *text = ZeilenumbruecheVereinheitlichen(gelesen);
+        *text = ZeilenumbruecheVereinheitlichen(text8);
     return true;
 }
 
 bool TextdateiSchreiben(const QString& pfad, const QString& text, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    const QByteArray bytes = ZeilenumbruecheVereinheitlichen(text).toUtf8();
-    if (!datei.open(QIODevice::WriteOnly))
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad)));
-    if (datei.write(bytes) != bytes.size() || !datei.commit())
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei)));
-    return true;
+    QString grund;
+    if (Zeilendatei::SchreibenRoh(pfad, ZeilenumbruecheVereinheitlichen(text).toUtf8(), &grund))
+        return true;
+    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.").arg(Dateien::Anzeigename(pfad), grund));
 }
 
 } // namespace DatEditorEngine

@@ -6,8 +6,6 @@
 #include "Variablen.h"
 #include "Zeilendatei.h"
 
-#include <QHash>
-
 #include <limits>
 
 namespace DatEditorEngine {
@@ -43,35 +41,6 @@ bool Ablehnen(QString* meldung, const QString& text)
     return false;
 }
 
-// The line structure of a settings-format file, as the suite's settings reader sees it.
-bool IstAbschnitt(const QString& zeile)
-{
-    const QString t = zeile.trimmed();
-    return t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']'));
-}
-
-QString AbschnittsName(const QString& zeile)
-{
-    const QString t = zeile.trimmed();
-    return t.size() >= 2 ? t.mid(1, t.size() - 2).trimmed() : QString();
-}
-
-// The key of a "key=value" line (not a comment), or the empty text.
-QString SchluesselDerZeile(const QString& zeile, qsizetype* gleich)
-{
-    const qsizetype pos = zeile.indexOf(QLatin1Char('='));
-    if (pos < 0 || zeile.trimmed().startsWith(QLatin1Char(';')))
-        return QString();
-    *gleich = pos;
-    return zeile.left(pos).trimmed();
-}
-
-bool NameErlaubt(const QString& name)
-{
-    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('[')) && !name.contains(QLatin1Char(']'))
-        && !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r'));
-}
-
 const QString kOhneKategorien = QStringLiteral(
     "Ohne die Kategorien des Lagerhofs lässt sich die Zuordnung der Shops nicht bearbeiten: beim Speichern gingen "
     "sonst alle Kategorien des gewählten Shops verloren.");
@@ -101,77 +70,6 @@ int Warenzahl(const QString& text)
     if (!zahl.Ok || zahl.Wert < 1)
         return 0;
     return int(qMin(zahl.Wert, HoechsteWarenzahl));
-}
-
-bool AbschnittSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
-                        QString* fehler)
-{
-    if (!NameErlaubt(abschnitt))
-        return Ablehnen(fehler, QStringLiteral("Der Name „%1“ kann nicht als Abschnitt gespeichert werden; er darf "
-                                               "nicht leer sein und weder „[“ noch „]“ noch einen Zeilenumbruch "
-                                               "enthalten.")
-                                    .arg(abschnitt));
-    for (const auto& paar : werte) {
-        if (!NameErlaubt(paar.first) || paar.first.contains(QLatin1Char('=')))
-            return Ablehnen(fehler, QStringLiteral("Der Schlüssel „%1“ kann nicht gespeichert werden.").arg(paar.first));
-        if (paar.second.size() > Subs::MaxWertlaenge)
-            return Ablehnen(fehler, QStringLiteral("Der Wert für „%1“ ist %2 Zeichen lang; gespeichert werden können "
-                                                   "höchstens %3.")
-                                        .arg(paar.first)
-                                        .arg(paar.second.size())
-                                        .arg(Subs::MaxWertlaenge));
-    }
-    const QString pfad = Pfad::Aufloesen(datei);
-    const Zeilendatei::Leseergebnis alt = Zeilendatei::Laden(pfad);
-    if (!alt.Gelesen() && alt.Status != Zeilendatei::Lesestatus::Fehlt)
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht geändert werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), alt.Grund));
-    QStringList zeilen = alt.Zeilen;
-
-    const QString gesucht = Vergleichsform(abschnitt);
-    qsizetype kopf = -1;
-    for (qsizetype i = 0; i < zeilen.size() && kopf < 0; ++i)
-        if (IstAbschnitt(zeilen[i]) && Vergleichsform(AbschnittsName(zeilen[i])) == gesucht)
-            kopf = i;
-    QStringList neu;
-    if (kopf < 0) {
-        zeilen.append(QLatin1Char('[') + abschnitt.trimmed() + QLatin1Char(']'));
-        for (const auto& paar : werte)
-            zeilen.append(paar.first.trimmed() + QLatin1Char('=') + paar.second);
-    } else {
-        // The first line of each key (the one the reader takes) and the section's last line that is not blank.
-        QHash<QString, QPair<qsizetype, qsizetype>> stellen;
-        qsizetype letzte = kopf;
-        for (qsizetype i = kopf + 1; i < zeilen.size() && !IstAbschnitt(zeilen[i]); ++i) {
-            if (!zeilen[i].trimmed().isEmpty())
-                letzte = i;
-            qsizetype gleich = 0;
-            const QString name = SchluesselDerZeile(zeilen[i], &gleich);
-            if (!name.isEmpty() && !stellen.contains(Vergleichsform(name)))
-                stellen.insert(Vergleichsform(name), {i, gleich});
-        }
-        for (const auto& paar : werte) {
-            const auto stelle = stellen.constFind(Vergleichsform(paar.first));
-            if (stelle != stellen.constEnd()) {
-                QString& zeile = zeilen[stelle->first];
-                zeile = zeile.left(stelle->second) + QLatin1Char('=') + paar.second;
-            } else {
-                neu.append(paar.first.trimmed() + QLatin1Char('=') + paar.second);
-            }
-        }
-        // One key after another would each land after the one before: all of them after the last line.
-        if (!neu.isEmpty()) {
-            QStringList ganz = zeilen.mid(0, letzte + 1);
-            ganz += neu;
-            ganz += zeilen.mid(letzte + 1);
-            zeilen = std::move(ganz);
-        }
-    }
-    QString grund;
-    if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
-        return true;
-    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
-                                .arg(Dateien::Anzeigename(pfad), grund));
 }
 
 bool Shopkonfiguration::Laden(QString* meldung)
@@ -278,7 +176,7 @@ bool Shopkonfiguration::Speichern(QString* fehler)
     werte.append({QStringLiteral("WareCount"), QString::number(m_verfuegbar.size())});
     for (qsizetype i = 0; i < m_verfuegbar.size(); ++i)
         werte.append({QStringLiteral("Ware") + QString::number(i + 1), m_verfuegbar[i]});
-    if (!AbschnittSchreiben(KonfigPfad(), m_gewaehlt, werte, fehler))
+    if (!Subs::IniSchreiben(KonfigPfad(), m_gewaehlt, werte, fehler))
         return false;
     m_geaendert = false;
     return true;

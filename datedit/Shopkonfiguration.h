@@ -21,14 +21,6 @@ extern const QString VorhandenWarnung;  // the warning when the kind of shop exi
 // "WareCount" as a number: a whole number from 1 up; anything else counts as 0.
 int Warenzahl(const QString& text);
 
-// Writes the keys into one section of a settings-format file in one atomic rewrite, by the rules of
-// Subs::IniSchreiben (section and keys compared trimmed and without regard to case, a key replaced in its
-// place, new keys after the section's last line, a new section at the end, every other line kept), with
-// its refusals and messages. One pass over the file for all keys: the shared writer looks up each key on
-// its own, which takes too long for a kind of shop with hundreds of categories.
-bool AbschnittSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
-                        QString* fehler = nullptr);
-
 class Shopkonfiguration {
 public:
     // Empties every list, then reads the categories and the kinds of shop. False, with the message for the

@@ -90,6 +90,9 @@ private Q_SLOTS:
         QTest::newRow("emoji") << QStringLiteral("Drache 🐉") << QByteArray("Drache &#128009;");
         QTest::newRow("zeilenumbruch") << QStringLiteral("Zeile 1\r\nZeile 2") << QByteArray("Zeile 1&#13;&#10;Zeile 2");
         QTest::newRow("referenz-text") << QStringLiteral("&#10; & &amp;") << QByteArray("&#38;#10; & &amp;");
+        // What reading leaves as text is written back as it stands, so a hand-edited line keeps its bytes.
+        QTest::newRow("nie-gelesene-referenz") << QStringLiteral("&#0; &#55296;") << QByteArray("&#0; &#55296;");
+        QTest::newRow("bom-zeichen") << QString(QChar(0xFEFF)) + QStringLiteral("x") << QByteArray("&#65279;x");
         QTest::newRow("leer") << QString() << QByteArray();
     }
 
@@ -224,6 +227,13 @@ private Q_SLOTS:
         QCOMPARE(inst.Bytes(QStringLiteral("db.dat.bak")), QByteArray("eins"));
         QCOMPARE(inst.Bytes(QStringLiteral("db.dat.bak2")), QByteArray("zwei"));
         QCOMPARE(inst.Bytes(QStringLiteral("db.dat.bak3")), QByteArray("drei"));
+        // A pipe or a device in the file's place is neither copied (it would block or never end) nor kept.
+        const QString fifo = inst.Pfad(QStringLiteral("rohr.dat"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString fehler;
+        QVERIFY(!Dateien::SicherungAnlegen(fifo, &fehler));
+        QVERIFY(fehler.contains(QStringLiteral("keine gewöhnliche Datei")));
+        QVERIFY(!QFileInfo::exists(fifo + QStringLiteral(".bak")));
     }
 
     void iniNamenGetrimmtOhneGrossschreibung()

@@ -251,7 +251,7 @@ private Q_SLOTS:
     }
 
     // The one-pass section writer writes what the shared settings writer writes, byte for byte.
-    void abschnittSchreibenWieIniSchreiben_data()
+    void mehrereSchluesselWieEinzeln_data()
     {
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QString>("abschnitt");
@@ -272,7 +272,7 @@ private Q_SLOTS:
         QTest::newRow("Zeilen vor dem ersten Abschnitt") << QByteArray("Ware1=frei\r\n[A]\r\n") << QStringLiteral("A") << 1;
         QTest::newRow("Verweise") << QByteArray("[A]\r\nWare1=&#321;\r\nX=&#0;\r\n") << QStringLiteral("A") << 2;
     }
-    void abschnittSchreibenWieIniSchreiben()
+    void mehrereSchluesselWieEinzeln()
     {
         QFETCH(QByteArray, datei);
         QFETCH(QString, abschnitt);
@@ -285,8 +285,10 @@ private Q_SLOTS:
         const QString zwei = m_inst->Pfad(QStringLiteral("Temp/zwei.dat"));
         QVERIFY(Ablegen(eins, datei));
         QVERIFY(Ablegen(zwei, datei));
-        QVERIFY(Subs::IniSchreiben(eins, abschnitt, werte));
-        QVERIFY(AbschnittSchreiben(zwei, abschnitt, werte));
+        // All keys in one rewrite give the same file as one key after another.
+        for (const auto& paar : werte)
+            QVERIFY(Subs::IniSchreiben(eins, abschnitt, paar.first, paar.second));
+        QVERIFY(Subs::IniSchreiben(zwei, abschnitt, werte));
         QCOMPARE(m_inst->Bytes(QStringLiteral("Temp/zwei.dat")), m_inst->Bytes(QStringLiteral("Temp/eins.dat")));
         QCOMPARE(Subs::IniLesen(zwei, abschnitt, QStringLiteral("WareCount")), QString::number(anzahl));
     }
@@ -295,12 +297,12 @@ private Q_SLOTS:
     {
         QString fehler;
         const QString pfad = m_inst->Pfad(QStringLiteral("Temp/drei.dat"));
-        QVERIFY(!AbschnittSchreiben(pfad, QStringLiteral("[A]"), {{QStringLiteral("WareCount"), QStringLiteral("0")}}, &fehler));
+        QVERIFY(!Subs::IniSchreiben(pfad, QStringLiteral("[A]"), {{QStringLiteral("WareCount"), QStringLiteral("0")}}, &fehler));
         QVERIFY(fehler.contains(QStringLiteral("als Abschnitt")));
-        QVERIFY(!AbschnittSchreiben(pfad, QStringLiteral("A"), {{QStringLiteral("Ware1"), QString(255, QLatin1Char('x'))}}, &fehler));
+        QVERIFY(!Subs::IniSchreiben(pfad, QStringLiteral("A"), {{QStringLiteral("Ware1"), QString(255, QLatin1Char('x'))}}, &fehler));
         QVERIFY(fehler.contains(QStringLiteral("255 Zeichen")));
         QVERIFY(!QFileInfo::exists(pfad));
-        QVERIFY(AbschnittSchreiben(pfad, QStringLiteral("A"), {{QStringLiteral("Ware1"), QString(254, QLatin1Char('x'))}}, &fehler));
+        QVERIFY(Subs::IniSchreiben(pfad, QStringLiteral("A"), {{QStringLiteral("Ware1"), QString(254, QLatin1Char('x'))}}, &fehler));
     }
 
     void speichernOhneWahlOderMitFehler()
