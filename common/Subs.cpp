@@ -161,10 +161,19 @@ void Einlesen(Inidatei& ini, const QString& pfad)
 // The parsed file, or nullptr when there is none.
 const Inidatei* IniDatei(const QString& datei)
 {
-    QString pfad = datei;
-    pfad.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // A start reads many keys of one file in a row: its name is converted once.
+    static QString letzteDatei;
+    static QString letzterPfad;
+    static QByteArray letzterName;
+    if (datei != letzteDatei) {
+        letzteDatei = datei;
+        letzterPfad = datei;
+        letzterPfad.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        letzterName = QFile::encodeName(letzterPfad);
+    }
+    QString pfad = letzterPfad;
     struct stat st {};
-    if (::stat(QFile::encodeName(pfad).constData(), &st) != 0) {
+    if (::stat(letzterName.constData(), &st) != 0) {
         pfad = Pfad::Aufloesen(datei);
         if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
             return nullptr;
@@ -188,7 +197,14 @@ const QString* IniWert(const QString& datei, const QString& abschnitt, const QSt
     const Inidatei* ini = IniDatei(datei);
     if (!ini)
         return nullptr;
-    const auto a = ini->werte.constFind(Vergleichsform(abschnitt));
+    // Consecutive reads mostly ask the same section.
+    static QString letzterAbschnitt;
+    static QString letzteForm;
+    if (abschnitt != letzterAbschnitt) {
+        letzterAbschnitt = abschnitt;
+        letzteForm = Vergleichsform(abschnitt);
+    }
+    const auto a = ini->werte.constFind(letzteForm);
     if (a == ini->werte.constEnd())
         return nullptr;
     const auto k = a->constFind(Vergleichsform(schluessel));
