@@ -6,6 +6,7 @@
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "FensterTestHilfe.h"
 #include "Shell.h"
 #include "Subs.h"
 #include "TestInstallation.h"
@@ -32,35 +33,11 @@
 using namespace Waffentabellen;
 using namespace ArmoryTest;
 
+using namespace FensterTest;
 namespace {
 
 const QString kNah = QStringLiteral("Data/Armory/Nahkampfwaffen.dat");
 
-template <typename T>
-T* Kind(QWidget& fenster, const QString& name)
-{
-    T* kind = fenster.findChild<T*>(name);
-    if (!kind)
-        qFatal("Steuerelement %s fehlt", qPrintable(name));
-    return kind;
-}
-
-void Klick(QWidget& fenster, const QString& name)
-{
-    QAbstractButton* knopf = Kind<QAbstractButton>(fenster, name);
-    QVERIFY2(knopf->isEnabled(), qPrintable(name + QStringLiteral(" ist gesperrt")));
-    knopf->click();
-}
-
-bool An(QWidget& fenster, const QString& name)
-{
-    return Kind<QWidget>(fenster, name)->isEnabled();
-}
-
-bool Sichtbar(QWidget& fenster, const QString& name)
-{
-    return !Kind<QWidget>(fenster, name)->isHidden();
-}
 
 QStringList Eintraege(QListWidget* liste)
 {

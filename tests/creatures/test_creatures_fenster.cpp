@@ -7,6 +7,7 @@
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "FensterTestHilfe.h"
 #include "Kreaturentabelle.h"
 #include "Shell.h"
 #include "TestInstallation.h"
@@ -36,36 +37,12 @@ using CreaturesTest::Datei;
 using CreaturesTest::Kreatur;
 namespace V = Creatures3Variablen;
 
+using namespace FensterTest;
 namespace {
 
 const QString kDatenbank = QStringLiteral("Data/Creatures/Kreaturen.dat");
 const QString kKategorien = QStringLiteral("Data/Creatures/Kategorien.dat");
 
-template <typename T>
-T* Kind(QWidget& fenster, const QString& name)
-{
-    T* kind = fenster.findChild<T*>(name);
-    if (!kind)
-        qFatal("Steuerelement %s fehlt", qPrintable(name));
-    return kind;
-}
-
-void Klick(QWidget& fenster, const QString& name)
-{
-    QAbstractButton* knopf = Kind<QAbstractButton>(fenster, name);
-    QVERIFY2(knopf->isEnabled(), qPrintable(name + QStringLiteral(" ist gesperrt")));
-    knopf->click();
-}
-
-bool An(QWidget& fenster, const QString& name)
-{
-    return Kind<QWidget>(fenster, name)->isEnabled();
-}
-
-bool Sichtbar(QWidget& fenster, const QString& name)
-{
-    return !Kind<QWidget>(fenster, name)->isHidden();
-}
 
 QLineEdit* Box(QWidget& fenster, int i)
 {

@@ -5,6 +5,7 @@
 #include "DayEngine.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "FensterTestHilfe.h"
 #include "Shell.h"
 #include "TestInstallation.h"
 #include "Zufall.h"
@@ -22,33 +23,9 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+using namespace FensterTest;
 namespace {
 
-template <typename T>
-T* Kind(QWidget& fenster, const QString& name)
-{
-    T* kind = fenster.findChild<T*>(name);
-    if (!kind)
-        qFatal("Steuerelement %s fehlt", qPrintable(name));
-    return kind;
-}
-
-void Klick(QWidget& fenster, const QString& name)
-{
-    QAbstractButton* knopf = Kind<QAbstractButton>(fenster, name);
-    QVERIFY2(knopf->isEnabled(), qPrintable(name + QStringLiteral(" ist gesperrt")));
-    knopf->click();
-}
-
-bool An(QWidget& fenster, const QString& name)
-{
-    return Kind<QWidget>(fenster, name)->isEnabled();
-}
-
-bool Sichtbar(QWidget& fenster, const QString& name)
-{
-    return !Kind<QWidget>(fenster, name)->isHidden();
-}
 
 // Nine rolls of three days (the weather of days 2 and 3 fits a W6 as well, for the spring and autumn chain)
 // and three picks from the shipped events.

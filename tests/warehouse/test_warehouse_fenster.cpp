@@ -5,6 +5,7 @@
 #include "ExplorerEngine.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "FensterTestHilfe.h"
 #include "Lagerhof3Variablen.h"
 #include "Shell.h"
 #include "TestInstallation.h"
@@ -30,28 +31,11 @@
 
 using namespace WarehouseTest;
 
+using FensterTest::An;
+using FensterTest::Kind;
+using FensterTest::Klick;
 namespace {
 
-template <typename T>
-T* Kind(QWidget& fenster, const QString& name)
-{
-    T* kind = fenster.findChild<T*>(name);
-    if (!kind)
-        qFatal("Steuerelement %s fehlt", qPrintable(name));
-    return kind;
-}
-
-void Klick(QWidget& fenster, const QString& name)
-{
-    QAbstractButton* knopf = Kind<QAbstractButton>(fenster, name);
-    QVERIFY2(knopf->isEnabled(), qPrintable(name + QStringLiteral(" ist gesperrt")));
-    knopf->click();
-}
-
-bool An(QWidget& fenster, const QString& name)
-{
-    return Kind<QWidget>(fenster, name)->isEnabled();
-}
 
 // Visible as far as the window goes (the window itself is not shown in most tests).
 bool Sichtbar(QWidget& fenster, const QString& name)
