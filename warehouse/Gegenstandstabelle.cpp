@@ -1,6 +1,7 @@
 #include "Gegenstandstabelle.h"
 
 #include "Dateien.h"
+#include "ExplorerEngine.h"
 #include "Lagerhof3Variablen.h"
 #include "Pfad.h"
 #include "Subs.h"
@@ -47,16 +48,6 @@ bool IstWaehrungsbuchstabe(QChar c)
 }
 
 // The map order of the codes, in which "Alle, ausser" lists the missing ones.
-const QStringList& Kartenreihenfolge()
-{
-    static const QStringList codes = {
-        QStringLiteral("NO"), QStringLiteral("TH"), QStringLiteral("BO"), QStringLiteral("FI"), QStringLiteral("EL"),
-        QStringLiteral("OR"), QStringLiteral("WE"), QStringLiteral("TO"), QStringLiteral("HA"), QStringLiteral("GA"),
-        QStringLiteral("ZW"), QStringLiteral("PU"), QStringLiteral("LF"), QStringLiteral("ZY"), QStringLiteral("KH"),
-        QStringLiteral("MH"), QStringLiteral("MA"), QStringLiteral("SÜ"), QStringLiteral("MO"), QStringLiteral("WA")};
-    return codes;
-}
-
 QStringList Codes(const QString& feld4)
 {
     return feld4.split(QLatin1Char('|'), Qt::SkipEmptyParts);
@@ -202,26 +193,19 @@ QString Feld2(const QString& betrag, int waehrungsIndex)
 
 QStringList RegionenAusFeld(const QString& feld4)
 {
-    QStringList codes;
-    for (const QString& code : Codes(feld4))
-        if (Regionsliste().contains(code) && !codes.contains(code))
-            codes.append(code);
-    return codes;
+    return Waffentabellen::RegionenAusFeld(feld4);
 }
 
 QString RegionFeld(const QStringList& codes)
 {
-    QString feld;
-    for (const QString& code : codes)
-        feld += code + QLatin1Char('|');
-    return feld;
+    return Waffentabellen::RegionFeld(codes);
 }
 
 QString RegionenText(const QString& feld4)
 {
     const QStringList vorhanden = Codes(feld4);
     QString text = QStringLiteral("Alle, ausser ");
-    for (const QString& code : Kartenreihenfolge())
+    for (const QString& code : ExplorerEngine::RegionCodes())
         if (!vorhanden.contains(code))
             text += code + QStringLiteral(", ");
     return text;
