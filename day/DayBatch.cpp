@@ -25,6 +25,16 @@ QString Bekannt(const QStringList& namen)
     return namen.join(QStringLiteral(", "));
 }
 
+// Typed on a command line, "wald" or " Winter" mean the listed name.
+QString Gelistet(const QString& eingabe, const QStringList& namen)
+{
+    const QString t = eingabe.trimmed();
+    for (const QString& name : namen)
+        if (name.compare(t, Qt::CaseInsensitive) == 0)
+            return name;
+    return eingabe;
+}
+
 Ergebnis Liste(Batch::Befehlszeile& b)
 {
     if (!b.Fehlerhaft().isEmpty())
@@ -34,14 +44,17 @@ Ergebnis Liste(Batch::Befehlszeile& b)
 
 Ergebnis Generieren(Batch::Befehlszeile& b)
 {
-    const auto gelaende = b.Wert(QStringLiteral("--gelaende"));
-    const auto jahreszeit = b.Wert(QStringLiteral("--jahreszeit"));
+    auto gelaende = b.Wert(QStringLiteral("--gelaende"));
+    auto jahreszeit = b.Wert(QStringLiteral("--jahreszeit"));
     const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
     if (!b.Fehlerhaft().isEmpty())
         return Aufruffehler(b.Fehlerhaft());
     // The window's own warning when no terrain was chosen.
-    if (!gelaende || gelaende->isEmpty())
+    if (!gelaende || gelaende->trimmed().isEmpty())
         return Fehler(QStringLiteral("Bitte wählt eine Geländeart aus."), 2);
+    gelaende = Gelistet(*gelaende, Gelaendearten());
+    if (jahreszeit)
+        jahreszeit = Gelistet(*jahreszeit, Jahreszeiten());
     if (!Gelaendearten().contains(*gelaende))
         return Aufruffehler(QStringLiteral("Unbekannte Geländeart „%1“; bekannt sind: %2.").arg(*gelaende, Bekannt(Gelaendearten())));
     // Without a season the window's preset, spring.
