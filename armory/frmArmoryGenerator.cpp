@@ -50,7 +50,7 @@ frmArmoryGenerator::frmArmoryGenerator(QWidget* eltern) : QDialog(eltern)
 
 void frmArmoryGenerator::Combo_Click()
 {
-    cmdFertig->setEnabled(!Combo->currentText().isEmpty() && !txtName->text().isEmpty());
+    cmdFertig->setEnabled(!Combo->currentText().isEmpty() && !txtName->text().trimmed().isEmpty());
 }
 
 void frmArmoryGenerator::txtName_Change()
@@ -60,10 +60,10 @@ void frmArmoryGenerator::txtName_Change()
 
 void frmArmoryGenerator::cmdFertig_Click()
 {
-    if (Combo->currentText().isEmpty() || txtName->text().isEmpty())
+    if (Combo->currentText().isEmpty() || txtName->text().trimmed().isEmpty())
         return;
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::NWaffen;
-    m_zeile = Waffentabellen::ZeileAnhaengen(tabelle, GeneratorEngine::WaffeGenerieren(txtName->text(), Combo->currentText()));
+    m_zeile = Waffentabellen::ZeileAnhaengen(tabelle, GeneratorEngine::WaffeGenerieren(txtName->text().trimmed(), Combo->currentText()));
     QString fehler;
     if (!Waffentabellen::TabelleSpeichern(tabelle, &fehler))
         Dialoge::Warnung(fehler + QStringLiteral(" Die neue Waffe ist nur im Programm vorhanden und wird mit dem "

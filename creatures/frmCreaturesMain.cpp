@@ -468,6 +468,8 @@ QStringList frmCreaturesMain::FelderAusEingaben() const
     QStringList felder(Feldanzahl);
     for (int i = 0; i < Textboxen; ++i)
         felder[i + 1] = BoxText(i);
+    // A name typed with blanks around it is the same name.
+    felder[1] = felder[1].trimmed();
     for (int i = 0; i < Schalter; ++i)
         felder[ErsterSchalter + i] = m_check[i]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     felder[FeldKategorie] = m_combo[0]->currentText();
@@ -618,12 +620,12 @@ void frmCreaturesMain::Text_Change()
 {
     // An empty name cannot be saved.
     if (KrTab && !KrTab->isHidden())
-        cmdSave->setEnabled(!BoxText(0).isEmpty());
+        cmdSave->setEnabled(!BoxText(0).trimmed().isEmpty());
 }
 
 void frmCreaturesMain::cmdSave_Click()
 {
-    if (KrTab->isHidden() || BoxText(0).isEmpty())
+    if (KrTab->isHidden() || BoxText(0).trimmed().isEmpty())
         return;
     QStringList felder = FelderAusEingaben();
     SpeichernVorbereiten(felder);

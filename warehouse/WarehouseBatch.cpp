@@ -254,7 +254,7 @@ Ergebnis Speichern(Batch::Befehlszeile& b)
     }
     // Omitted options keep what the good holds.
     const QString feld0 = felder[0];
-    felder[0] = Katalog::Feld0(name ? *name : Katalog::Name(feld0),
+    felder[0] = Katalog::Feld0(name ? name->trimmed() : Katalog::Name(feld0),
                                klasse >= 0 ? klasse : Katalog::WertklasseIndex(feld0));
     if (gewicht)
         felder[1] = *gewicht;

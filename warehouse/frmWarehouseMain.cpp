@@ -507,7 +507,7 @@ void frmWarehouseMain::GegenstandKnoepfe()
 void frmWarehouseMain::SpeichernPruefen()
 {
     // Saving needs a name, an amount, a class and a currency.
-    cmdItemSave->setEnabled(!txtName->text().isEmpty() && !txtPreis->text().isEmpty() && !cmbItemWert->currentText().isEmpty()
+    cmdItemSave->setEnabled(!txtName->text().trimmed().isEmpty() && !txtPreis->text().isEmpty() && !cmbItemWert->currentText().isEmpty()
                             && !cmbItemPreis->currentText().isEmpty());
 }
 
@@ -516,7 +516,8 @@ QStringList frmWarehouseMain::FelderAusEditor() const
     QStringList codes;
     for (int i = 0; i < lstVerfuegbar->count(); ++i)
         codes.append(lstVerfuegbar->item(i)->text());
-    return {Katalog::Feld0(txtName->text(), cmbItemWert->currentIndex()), txtGewicht->text(),
+    // A name typed with blanks around it is the same name.
+    return {Katalog::Feld0(txtName->text().trimmed(), cmbItemWert->currentIndex()), txtGewicht->text(),
             Katalog::Feld2(txtPreis->text(), cmbItemPreis->currentIndex()), txtBeschreibung->toPlainText(),
             Katalog::RegionFeld(codes)};
 }

@@ -162,7 +162,7 @@ void TestWarehouseBatch::speichernNeu()
     KleinerKatalog(installation);
     Dialoge::Skript dialoge;
     const WarehouseBatch::Ergebnis e =
-        Lauf(QStringLiteral("--speichern Kerzen --name Bienenwachs --wert 2 --gewicht 1,5 --preis 2 --waehrung silbertaler "
+        Lauf(QStringLiteral("--speichern Kerzen --name \" Bienenwachs \" --wert 2 --gewicht 1,5 --preis 2 --waehrung silbertaler "
                             "--beschreibung \"Gelbes Wachs\" --regionen bo,SÜ,bo"));
     QCOMPARE(e.Status, 0);
     QCOMPARE(e.Ausgabe, (QStringList{"Talglicht\t3H\t0", "Wachskerze\t1S\t1", "Bienenwachs\t2S\t2"}));
@@ -189,6 +189,7 @@ void TestWarehouseBatch::speichernAbgelehnt_data()
     QTest::newRow("Region unbekannt") << QStringLiteral("Kerzen --regionen BO,XX") + gut << 2;
     QTest::newRow("ohne Währung") << "Kerzen --name Neu --wert 1 --preis 2" << 1;
     QTest::newRow("ohne Namen") << "Kerzen --wert 1 --preis 2 --waehrung D" << 1;
+    QTest::newRow("Name nur Leerzeichen") << "Kerzen --name \"  \" --wert 1 --preis 2 --waehrung D" << 1;
     QTest::newRow("Alles ohne Ziel") << QStringLiteral("Alles") + gut << 1;
     QTest::newRow("Ziel Alles") << QStringLiteral("Alles --nach Alles") + gut << 1;
     QTest::newRow("Ziel unbekannt") << QStringLiteral("Kerzen --nach Nirgends") + gut << 1;

@@ -258,7 +258,10 @@ void TestWarehouseFenster::speichernErstMitAllenAngaben()
     QVERIFY(An(fenster, QStringLiteral("cmdItemSave")));
     Box(fenster, 0)->clear();
     QVERIFY(!An(fenster, QStringLiteral("cmdItemSave")));
-    Box(fenster, 0)->setText(QStringLiteral("Bienenwachs"));
+    // Blanks alone are no name; blanks around a name are dropped.
+    Box(fenster, 0)->setText(QStringLiteral("   "));
+    QVERIFY(!An(fenster, QStringLiteral("cmdItemSave")));
+    Box(fenster, 0)->setText(QStringLiteral(" Bienenwachs "));
     Klick(fenster, QStringLiteral("cmdItemSave"));
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Kerzen")).last(),
              (QStringList{"Bienenwachs2", "", "2S", "", ""}));
