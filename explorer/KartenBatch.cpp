@@ -41,11 +41,20 @@ std::optional<ExplorerEngine::Kartenstadt> StadtSuchen(const KartenEngine::Staed
         *fehler = Fehler(liste.Meldung);
         return std::nullopt;
     }
-    if (!liste.Namen.contains(name)) {
+    if (liste.Namen.contains(name))
+        return ExplorerEngine::StadtLesen(name);
+    // As in the city tool, letter case and surrounding blanks do not make another city.
+    QString gefunden;
+    for (const QString& eintrag : liste.Namen)
+        if (eintrag.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) == 0) {
+            gefunden = eintrag;
+            break;
+        }
+    if (gefunden.isEmpty()) {
         *fehler = Fehler(QStringLiteral("Die Stadt „%1“ steht nicht in der Städteliste.").arg(name));
         return std::nullopt;
     }
-    return ExplorerEngine::StadtLesen(name);
+    return ExplorerEngine::StadtLesen(gefunden);
 }
 
 Ergebnis Liste(Batch::Befehlszeile& b)
@@ -177,7 +186,7 @@ QString Hilfetext()
         "  --zeichnen --karte gross|klein [--stadt NAME ...] --ausgabe BILD.png\n"
         "      die Karte mit den genannten Städten markiert, in der Reihenfolge der Angaben;\n"
         "      als PNG, BMP oder JPG, je nach Endung\n"
-        "NAME ist ein Eintrag der Städteliste, genau so geschrieben wie dort.");
+        "NAME ist ein Eintrag der Städteliste; Groß- und Kleinschreibung zählen nicht.");
 }
 
 bool BrauchtGrafik(int argc, char** argv)
