@@ -25,16 +25,6 @@ QString Bekannt(const QStringList& namen)
     return namen.join(QStringLiteral(", "));
 }
 
-// Typed on a command line, "wald" or " Winter" mean the listed name.
-QString Gelistet(const QString& eingabe, const QStringList& namen)
-{
-    const QString t = eingabe.trimmed();
-    for (const QString& name : namen)
-        if (name.compare(t, Qt::CaseInsensitive) == 0)
-            return name;
-    return eingabe;
-}
-
 Ergebnis Liste(Batch::Befehlszeile& b)
 {
     if (!b.Fehlerhaft().isEmpty())
@@ -52,9 +42,11 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
     // The window's own warning when no terrain was chosen.
     if (!gelaende || gelaende->trimmed().isEmpty())
         return Fehler(QStringLiteral("Bitte wählt eine Geländeart aus."), 2);
-    gelaende = Gelistet(*gelaende, Gelaendearten());
-    if (jahreszeit)
-        jahreszeit = Gelistet(*jahreszeit, Jahreszeiten());
+    // Typed on a command line, "wald" or " Winter" mean the listed name.
+    if (const QString g = Batch::Gelistet(*gelaende, Gelaendearten()); !g.isEmpty())
+        gelaende = g;
+    if (const QString j = jahreszeit ? Batch::Gelistet(*jahreszeit, Jahreszeiten()) : QString(); !j.isEmpty())
+        jahreszeit = j;
     if (!Gelaendearten().contains(*gelaende))
         return Aufruffehler(QStringLiteral("Unbekannte Geländeart „%1“; bekannt sind: %2.").arg(*gelaende, Bekannt(Gelaendearten())));
     // Without a season the window's preset, spring.

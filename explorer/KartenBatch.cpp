@@ -41,15 +41,8 @@ std::optional<ExplorerEngine::Kartenstadt> StadtSuchen(const KartenEngine::Staed
         *fehler = Fehler(liste.Meldung);
         return std::nullopt;
     }
-    if (liste.Namen.contains(name))
-        return ExplorerEngine::StadtLesen(name);
     // As in the city tool, letter case and surrounding blanks do not make another city.
-    QString gefunden;
-    for (const QString& eintrag : liste.Namen)
-        if (eintrag.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) == 0) {
-            gefunden = eintrag;
-            break;
-        }
+    const QString gefunden = Batch::Gelistet(name, liste.Namen);
     if (gefunden.isEmpty()) {
         *fehler = Fehler(QStringLiteral("Die Stadt „%1“ steht nicht in der Städteliste.").arg(name));
         return std::nullopt;
