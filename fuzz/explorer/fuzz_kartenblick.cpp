@@ -11,16 +11,19 @@
 #include <QStringList>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
 namespace {
 
 // A broken rule is a finding, not just a crash.
-void Pruefen(bool bedingung)
+void Pruefen(bool bedingung, int zeile = __builtin_LINE())
 {
-    if (!bedingung)
+    if (!bedingung) {
+        std::fprintf(stderr, "Regel in Zeile %d verletzt\n", zeile);
         std::abort();
+    }
 }
 
 qint32 AufKarte(qint64 wert)
@@ -63,7 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
                 Pruefen(std::fabs(double(m.X) - double(stadt.X) / 3.2) <= 0.5 + std::fabs(double(stadt.X)) * 1e-15);
                 Pruefen(std::fabs(double(m.Y) - double(stadt.Y) / 3.2) <= 0.5 + std::fabs(double(stadt.Y)) * 1e-15);
             }
-            Pruefen(m.NameY == m.Y && m.NameX > double(m.X) - 1.0);
+            // The name starts 200 units (62.5 on the small map) to the right; beyond 2^52 a double cannot
+            // hold that step any more.
+            const double abstand = karte == Karte::Gross ? 200.0 : 62.5;
+            Pruefen(m.NameY == m.Y);
+            Pruefen(std::fabs(double(m.X)) < 0x1p52 ? m.NameX == double(m.X) + abstand : m.NameX >= double(m.X));
         }
         // The stored position text, read the way a batch position is read.
         const QString x = Subs::IniLesen(Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\Städte.dat")),
