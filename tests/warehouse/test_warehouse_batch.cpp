@@ -126,6 +126,8 @@ void TestWarehouseBatch::details()
     e = Lauf(QStringLiteral("--details Alles Tau"));
     QCOMPARE(e.Ausgabe[1], QStringLiteral("2 - Weit verbreiteter Gegenstand"));
     QCOMPARE(e.Ausgabe[6], QString());
+    // Letter case and surrounding blanks as typed name the same good.
+    QCOMPARE(Lauf(QStringLiteral("--details Seilerei \" sEIL \"")).Ausgabe[0], QStringLiteral("Seil"));
     e = Lauf(QStringLiteral("--details Kerzen Seil"));
     QCOMPARE(e.Status, 1);
     QVERIFY(dialoge.Texte().last().contains(QStringLiteral("keinen Gegenstand „Seil“")));
