@@ -345,11 +345,11 @@ void TestWarehouseBatch::generieren()
     QVERIFY(dialoge.Texte().last().contains(QStringLiteral("Lichtzieher")));
 
     // Region WE: Talglicht has no regions; Wachskerze fails its W6; Seil (BO, EL: d 1) passes W6 and W20;
-    // Tau has no regions.
+    // Tau has no regions. The kind of shop is typed in other letter case.
     {
         Zufall::Skript wuerfe({6, 2, 6, 16, 6});
         const QString druck = installation.Pfad(QStringLiteral("HTML/gen.html"));
-        const WarehouseBatch::Ergebnis e = Lauf(QStringLiteral("--generieren --shopart Lichtzieher --qualitaet 2 "
+        const WarehouseBatch::Ergebnis e = Lauf(QStringLiteral("--generieren --shopart \" lichtZIEHER\" --qualitaet 2 "
                                                                "--preise \"Sehr teuer / Wucher\" --region we --name Licht "
                                                                "--druckseite ")
                                                 + druck);
