@@ -42,7 +42,7 @@ Stadt Beispielstadt()
     s.Betriebe[Haendler].Slots = {{QStringLiteral("Tuchhändler"), QStringLiteral("Svea"), QStringLiteral("3"),
                                    QStringLiteral("1"), QString()},
                                   {QString(), QString(), QString(), QString(), QString()}};
-    s.Tempel.Slots = {{QStringLiteral("Praios"), QStringLiteral("Bruder Alrik")},
+    s.Tempel.Slots = {{QStringLiteral("Praios"), QStringLiteral("Bruder Berthold")},
                       {QStringLiteral("Rondra"), QString()},
                       {QString(), QString()}};
     return s;

@@ -181,7 +181,7 @@ void TestCityRegister::tempelregisterGleichesVerhalten()
 {
     Liste tempel = NeueTempelliste();
     int stelle = 0;
-    QVERIFY(Speichern(tempel, stelle, {QStringLiteral("Praios"), QStringLiteral("Alrik")}));
+    QVERIFY(Speichern(tempel, stelle, {QStringLiteral("Praios"), QStringLiteral("Berthold")}));
     Weiter(tempel, stelle);
     QCOMPARE(Gezeigt(tempel, stelle), (QStringList{QString(), QString()}));
     Speichern(tempel, stelle, {QStringLiteral("Tsa"), QString()});

@@ -20,10 +20,10 @@ private Q_SLOTS:
     void iniLesen()
     {
         TestInstallation inst(false);
-        inst.Schreiben(QStringLiteral("a.ini"), "[General]\r\nStarted=1\r\n UserName = Alrik \r\n[Leer]\r\n[XT]\r\nXTTools=2\r\n");
+        inst.Schreiben(QStringLiteral("a.ini"), "[General]\r\nStarted=1\r\n UserName = Berthold \r\n[Leer]\r\n[XT]\r\nXTTools=2\r\n");
         const QString datei = inst.Pfad(QStringLiteral("a.ini"));
         QCOMPARE(Subs::IniLesen(datei, QStringLiteral("General"), QStringLiteral("Started")), QStringLiteral("1"));
-        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("general"), QStringLiteral("USERNAME")), QStringLiteral("Alrik"));
+        QCOMPARE(Subs::IniLesen(datei, QStringLiteral("general"), QStringLiteral("USERNAME")), QStringLiteral("Berthold"));
         QCOMPARE(Subs::IniLesen(datei, QStringLiteral("XT"), QStringLiteral("XTTools")), QStringLiteral("2"));
         // A key of another section is not found.
         QCOMPARE(Subs::IniLesen(datei, QStringLiteral("Leer"), QStringLiteral("XTTools")), QString());

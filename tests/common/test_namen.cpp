@@ -29,7 +29,7 @@ class TestNamen : public QObject {
         Liste(inst, QStringLiteral("ElfenNachname1"), {QStringLiteral("Abend"), QStringLiteral("Silber")});
         Liste(inst, QStringLiteral("ElfenNachname2"), {QStringLiteral("tau"), QStringLiteral("blatt")});
         Liste(inst, QStringLiteral("GarethMännlich"), {QStringLiteral("Ulfried")});
-        Liste(inst, QStringLiteral("GarethWeiblich"), {QStringLiteral("Alrike "), QStringLiteral("Hedda")});
+        Liste(inst, QStringLiteral("GarethWeiblich"), {QStringLiteral("Adelheid "), QStringLiteral("Hedda")});
         Liste(inst, QStringLiteral("GarethNachname"), {QStringLiteral("Kesselbach"), QStringLiteral("von Rothang")});
     }
 
@@ -61,7 +61,7 @@ private Q_SLOTS:
                                         << QList<int>{1, 2};
         QTest::newRow("elfen") << "Elfen" << "Weiblich" << QList<int>{1, 2, 1} << "Ilaria Silbertau" << "Weiblich"
                                << QList<int>{1, 2, 2};
-        QTest::newRow("gareth-weiblich") << "Gareth" << "Weiblich" << QList<int>{1, 2} << "Alrike  von Rothang" << "Weiblich"
+        QTest::newRow("gareth-weiblich") << "Gareth" << "Weiblich" << QList<int>{1, 2} << "Adelheid  von Rothang" << "Weiblich"
                                          << QList<int>{2, 2};
         QTest::newRow("gareth-einzeilig") << "Gareth" << "Männlich" << QList<int>{1, 1} << "Ulfried Kesselbach" << "Männlich"
                                           << QList<int>{1, 2};

@@ -154,13 +154,13 @@ private Q_SLOTS:
         Variablen::Programmtitel = QStringLiteral("Ortsbau 3");
         Dialoge::Skript dlg;
         dlg.ja << true << false;
-        dlg.eingaben << QStringLiteral("Alrik");
+        dlg.eingaben << QStringLiteral("Berthold");
         dlg.dateien << QStringLiteral("/tmp/a.wbd");
         Dialoge::Hinweis(QStringLiteral("Gespeichert."));
         QVERIFY(Dialoge::Frage(QStringLiteral("Löschen ?")));
         QVERIFY(!Dialoge::Frage(QStringLiteral("Wirklich ?"), Dialoge::Symbol::Ausrufezeichen));
         QVERIFY(!Dialoge::Frage(QStringLiteral("Unbeantwortet ?")));
-        QCOMPARE(Dialoge::Eingabe(QStringLiteral("Name ?")), QStringLiteral("Alrik"));
+        QCOMPARE(Dialoge::Eingabe(QStringLiteral("Name ?")), QStringLiteral("Berthold"));
         QCOMPARE(Dialoge::Eingabe(QStringLiteral("Noch einer ?")), QString());
         QCOMPARE(Dialoge::Aktuell().DateiOeffnen(QStringLiteral("/w"), QStringLiteral("WBD-Dateien (*.wbd)|*.wbd")),
                  QStringLiteral("/tmp/a.wbd"));

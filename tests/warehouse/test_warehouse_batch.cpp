@@ -279,7 +279,7 @@ void TestWarehouseBatch::shopSchritteInReihenfolge()
     const QString ausgabe = installation.Pfad(QStringLiteral("HTML/shop.html"));
     const QString druck = installation.Pfad(QStringLiteral("Temp/druck.html"));
     const WarehouseBatch::Ergebnis e = Lauf(
-        QStringLiteral("--shop --name \"Bei Alrik\" --shopart Krämer --besitzer Alrik --region we --qualitaet solide "
+        QStringLiteral("--shop --name \"Bei Berthold\" --shopart Krämer --besitzer Berthold --region we --qualitaet solide "
                        "--ware Seil --anzahl 3 --ware Tau --ware Talglicht --preise Billig --waehlen 2 --neuer-preis 9 "
                        "--waehlen 3 --entfernen --ausgabe ")
         + ausgabe + QStringLiteral(" --druckseite ") + druck);
@@ -293,7 +293,7 @@ void TestWarehouseBatch::shopSchritteInReihenfolge()
     Shop::ShopwareHinzufuegen(shop, Ware(QStringLiteral("Tau"), QStringLiteral("2"), QStringLiteral("2D")));
     Shop::PreiseBerechnen(shop, 1);
     Shop::NeuerPreis(shop, 1, QStringLiteral("9"));
-    const WarehouseHTML::Shopkopf kopf{QStringLiteral("Bei Alrik"), QStringLiteral("Krämer"), QStringLiteral("Alrik"),
+    const WarehouseHTML::Shopkopf kopf{QStringLiteral("Bei Berthold"), QStringLiteral("Krämer"), QStringLiteral("Berthold"),
                                        QStringLiteral("WE"), QStringLiteral("Billig"), QStringLiteral("Solide")};
     QBuffer seite, druckseite;
     seite.open(QIODevice::WriteOnly);

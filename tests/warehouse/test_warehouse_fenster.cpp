@@ -747,7 +747,7 @@ void TestWarehouseFenster::shopExportUndDruck()
     frmWarehouseMain fenster;
     Klick(fenster, QStringLiteral("cmdShopEditor"));
     Kind<QLineEdit>(fenster, QStringLiteral("txtName"))->setText(QStringLiteral("Zum <Seil>"));
-    Kind<QLineEdit>(fenster, QStringLiteral("txtBesitzerName"))->setText(QStringLiteral("Alrik"));
+    Kind<QLineEdit>(fenster, QStringLiteral("txtBesitzerName"))->setText(QStringLiteral("Berthold"));
     Anklicken(Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände")), QStringLiteral("Seil"));
     Klick(fenster, QStringLiteral("cmdItemHin"));
 
@@ -767,14 +767,14 @@ void TestWarehouseFenster::shopExportUndDruck()
     QCOMPARE(shell.geoeffnet, QStringList{datei});
     const QByteArray seite = installation.Bytes(QStringLiteral("HTML/seil.html"));
     QVERIFY(seite.contains("<B>Name des Shops: </B> Zum &lt;Seil&gt;</BR>\r\n"));
-    QVERIFY(seite.contains("<B>Besitzer/in: </B> Alrik</BR>\r\n"));
+    QVERIFY(seite.contains("<B>Besitzer/in: </B> Berthold</BR>\r\n"));
     QVERIFY(seite.contains(">5 Unzen<"));
 
     Klick(fenster, QStringLiteral("cmdShopDrucken"));
     QCOMPARE(dialoge.aufrufe.last().art, QStringLiteral("Drucken"));
     QVERIFY(QFile(pdf).size() > 0);
     const QByteArray druck = installation.Bytes(QStringLiteral("Temp/Temp.html"));
-    QVERIFY(druck.contains("<B>Besitzer: </B> Alrik</BR>\r\n"));
+    QVERIFY(druck.contains("<B>Besitzer: </B> Berthold</BR>\r\n"));
     QVERIFY(druck.contains(">BO|EL|<"));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("Browser")));
 }

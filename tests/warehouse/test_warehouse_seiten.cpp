@@ -53,7 +53,7 @@ QList<QStringList> Waren()
 
 WarehouseHTML::Shopkopf Kopf()
 {
-    return {QStringLiteral("Zum <Goldenen> Kessel"), QStringLiteral("Krämer"), QStringLiteral("Alrik & Söhne"),
+    return {QStringLiteral("Zum <Goldenen> Kessel"), QStringLiteral("Krämer"), QStringLiteral("Berthold & Söhne"),
             QStringLiteral("WE"), QStringLiteral("Billig"), QStringLiteral("Solide")};
 }
 
@@ -140,7 +140,7 @@ void TestWarehouseSeiten::shopDruckseite()
         Seite([&shop](QIODevice& d) { WarehouseHTML::ShopDruckseiteSchreiben(Kopf(), shop, {2, 0, 1, 3}, d); });
     const QByteArray erwartet =
         Titel("Zum &lt;Goldenen&gt; Kessel") + "<H1>Zum &lt;Goldenen&gt; Kessel</H1>\r\n"
-        + "<B>Shopart: </B> Kr\xE4mer</BR>\r\n" + "<B>Besitzer: </B> Alrik &amp; S\xF6hne</BR>\r\n"
+        + "<B>Shopart: </B> Kr\xE4mer</BR>\r\n" + "<B>Besitzer: </B> Berthold &amp; S\xF6hne</BR>\r\n"
         + "<B>Region: </B> WE</BR>\r\n" + "<B>Preise: </B> Billig</BR>\r\n" + "<B>Qualit\xE4t: </B> Solide</BR>\r\n"
         + "</BR>\r\n</BR>\r\n</BR>\r\n" + kTabelle + Kopfzeile(true)
         + "<tr>\r\n" + Zelle("Wachs&lt;klein&gt;", "35%") + Zelle("2", "15%") + Zelle("0,85D", "15%") + Zelle(kAusser, "35%")
@@ -161,7 +161,7 @@ void TestWarehouseSeiten::shopExportseite()
     const QByteArray erwartet =
         Titel("Zum &lt;Goldenen&gt; Kessel") + "<H1>Zum &lt;Goldenen&gt; Kessel</H1>\r\n"
         + "<B>Name des Shops: </B> Zum &lt;Goldenen&gt; Kessel</BR>\r\n" + "<B>Shopart: </B> Kr\xE4mer</BR>\r\n"
-        + "<B>Besitzer/in: </B> Alrik &amp; S\xF6hne</BR>\r\n" + "<B>Region: </B> WE</BR>\r\n"
+        + "<B>Besitzer/in: </B> Berthold &amp; S\xF6hne</BR>\r\n" + "<B>Region: </B> WE</BR>\r\n"
         + "<B>Preise: </B> Billig</BR>\r\n" + "<B>Qualit\xE4t: </B> Solide</BR>\r\n" + "</BR>\r\n</BR>\r\n</BR>\r\n"
         + kTabelle + Kopfzeile(false)
         + "<tr>\r\n" + Zelle("Talglicht (x3)", "50%") + Zelle("5 Unzen", "40%") + Zelle("2,55H", "10%") + "</tr>\r\n"
