@@ -318,11 +318,6 @@ int ZeileSuchen(const Waffentabelle& tabelle, const QString& name)
     for (int i = 0; i < tabelle.Anzahl(); ++i)
         if (Feld(tabelle.Zeilen[i], 1) == name)
             return i;
-    // A typed name that differs only in letter case or surrounding blanks.
-    const QString gesucht = name.trimmed();
-    for (int i = 0; i < tabelle.Anzahl(); ++i)
-        if (!gesucht.isEmpty() && Feld(tabelle.Zeilen[i], 1).trimmed().compare(gesucht, Qt::CaseInsensitive) == 0)
-            return i;
     return -1;
 }
 

@@ -95,19 +95,6 @@ void Ausgabe(const QString& zeile)
     std::fflush(stdout);
 }
 
-QString Gelistet(const QString& eingabe, const QStringList& liste)
-{
-    if (liste.contains(eingabe))
-        return eingabe;
-    const QString t = eingabe.trimmed();
-    if (t.isEmpty())
-        return QString();
-    for (const QString& eintrag : liste)
-        if (eintrag.trimmed().compare(t, Qt::CaseInsensitive) == 0)
-            return eintrag;
-    return QString();
-}
-
 int Abbruch(const QString& meldung, int status)
 {
     std::fprintf(stderr, "%s\n", meldung.toUtf8().constData());

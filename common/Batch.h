@@ -38,10 +38,6 @@ struct Vorbereitung {
 // Installs the batch seam, answers --help and --version, takes --seed N. `hilfe` lists the program's commands.
 Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, const QString& hilfe);
 
-// The entry of `liste` a typed name means: the exact entry, otherwise the first one that differs only in letter
-// case or surrounding blanks. Empty when there is none.
-QString Gelistet(const QString& eingabe, const QStringList& liste);
-
 // Writes a line to standard output (UTF-8).
 void Ausgabe(const QString& zeile);
 // Writes the message to standard error and returns the exit status for it.

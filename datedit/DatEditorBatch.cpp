@@ -22,8 +22,7 @@ const QString BatchHilfe = QStringLiteral(
     "  --shop-neu NAME\n"
     "      legt eine neue Shopkategorie ohne Kategorien an\n"
     "  WERKZEUG ist eines von: Ortsbau 3, Tageslauf 3, Lagerhof 3 (mit Leerzeichen, in Anführungszeichen);\n"
-    "  DATEI ist ein Dateiname ohne \".dat\" aus --liste WERKZEUG; SHOP eine Zeile von ShopgeneratorShops.dat;\n"
-    "  Groß- und Kleinschreibung zählen bei allen Namen nicht.");
+    "  DATEI ist ein Dateiname ohne \".dat\" aus --liste WERKZEUG; SHOP eine Zeile von ShopgeneratorShops.dat.");
 
 namespace {
 
@@ -32,21 +31,18 @@ int Falsch(const QString& meldung, int status = 2)
     return Batch::Abbruch(meldung, status);
 }
 
-// The tool of that name (letter case and surrounding blanks do not count); otherwise the refusal's message.
+// The tool of that exact name; otherwise the refusal's message.
 const Werkzeug* WerkzeugPruefen(const QString& name, QString* meldung)
 {
-    const QString gelistet = Batch::Gelistet(name, Werkzeugnamen());
-    const Werkzeug* w = gelistet.isEmpty() ? nullptr : WerkzeugSuchen(gelistet);
+    const Werkzeug* w = WerkzeugSuchen(name);
     if (!w)
         *meldung = QStringLiteral("Unbekanntes Werkzeug „%1“ (erlaubt: %2).").arg(name, Werkzeugnamen().join(QStringLiteral(", ")));
     return w;
 }
 
-// A text-mode file of the tool, set to its listed spelling; otherwise the refusal's message.
-bool DateiPruefen(const Werkzeug& w, QString& datei, QString* meldung)
+// A text-mode file of the tool, compared exactly; otherwise the refusal's message.
+bool DateiPruefen(const Werkzeug& w, const QString& datei, QString* meldung)
 {
-    if (const QString gelistet = Batch::Gelistet(datei, w.Dateien); !gelistet.isEmpty())
-        datei = gelistet;
     if (Textdateien(w).contains(datei))
         return true;
     if (IstShopmodus(datei) && w.Dateien.contains(datei))
@@ -81,7 +77,7 @@ int Exportieren(Batch::Befehlszeile& befehl, const QString& werkzeug)
 {
     // The option first: otherwise its value could be taken for the file name.
     const auto ausgabe = befehl.Wert(QStringLiteral("--ausgabe"));
-    auto datei = befehl.Position();
+    const auto datei = befehl.Position();
     if (!befehl.Fehlerhaft().isEmpty())
         return Falsch(befehl.Fehlerhaft());
     if (!datei || !ausgabe || ausgabe->isEmpty())
@@ -102,7 +98,7 @@ int Exportieren(Batch::Befehlszeile& befehl, const QString& werkzeug)
 
 int Importieren(Batch::Befehlszeile& befehl, const QString& werkzeug)
 {
-    auto datei = befehl.Position();
+    const auto datei = befehl.Position();
     const auto quelle = befehl.Position();
     if (!befehl.Fehlerhaft().isEmpty())
         return Falsch(befehl.Fehlerhaft());
@@ -135,13 +131,10 @@ bool ShopmodusLaden(Shopkonfiguration& shops, int* status)
     return false;
 }
 
-// Sets the kind of shop to its listed spelling; otherwise the refusal's status.
-int ShopPruefen(const Shopkonfiguration& shops, QString& shop)
+int ShopPruefen(const Shopkonfiguration& shops, const QString& shop)
 {
-    if (const QString gelistet = Batch::Gelistet(shop, shops.Shops()); !gelistet.isEmpty()) {
-        shop = gelistet;
+    if (shops.Shops().contains(shop))
         return 0;
-    }
     return Falsch(QStringLiteral("„%1“ ist keine Shopkategorie (keine Zeile von ShopgeneratorShops.dat).").arg(shop));
 }
 
@@ -156,7 +149,7 @@ int ShopZeigen(Batch::Befehlszeile& befehl, const QString& erster)
     int status = 0;
     if (!ShopmodusLaden(shops, &status))
         return status;
-    for (QString& shop : gewaehlt)
+    for (const QString& shop : gewaehlt)
         if (const int s = ShopPruefen(shops, shop))
             return s;
     for (const QString& shop : gewaehlt)
@@ -168,7 +161,7 @@ int ShopZeigen(Batch::Befehlszeile& befehl, const QString& erster)
     return 0;
 }
 
-int ShopSpeichern(Batch::Befehlszeile& befehl, QString shop)
+int ShopSpeichern(Batch::Befehlszeile& befehl, const QString& shop)
 {
     QStringList waren;
     while (const auto ware = befehl.Wert(QStringLiteral("--ware")))
@@ -183,9 +176,7 @@ int ShopSpeichern(Batch::Befehlszeile& befehl, QString shop)
         return s;
     shops.ShopWaehlen(shop);
     shops.AlleZurueck();
-    for (QString ware : waren) {
-        if (const QString gelistet = Batch::Gelistet(ware, shops.Regionen() + shops.Verfuegbar()); !gelistet.isEmpty())
-            ware = gelistet;
+    for (const QString& ware : waren) {
         const qsizetype zeile = shops.Regionen().indexOf(ware);
         if (zeile < 0)
             return Falsch(shops.Verfuegbar().contains(ware)

@@ -34,19 +34,14 @@ Ergebnis Liste(Batch::Befehlszeile& b)
 
 Ergebnis Generieren(Batch::Befehlszeile& b)
 {
-    auto gelaende = b.Wert(QStringLiteral("--gelaende"));
-    auto jahreszeit = b.Wert(QStringLiteral("--jahreszeit"));
+    const auto gelaende = b.Wert(QStringLiteral("--gelaende"));
+    const auto jahreszeit = b.Wert(QStringLiteral("--jahreszeit"));
     const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
     if (!b.Fehlerhaft().isEmpty())
         return Aufruffehler(b.Fehlerhaft());
     // The window's own warning when no terrain was chosen.
-    if (!gelaende || gelaende->trimmed().isEmpty())
+    if (!gelaende || gelaende->isEmpty())
         return Fehler(QStringLiteral("Bitte wählt eine Geländeart aus."), 2);
-    // Typed on a command line, "wald" or " Winter" mean the listed name.
-    if (const QString g = Batch::Gelistet(*gelaende, Gelaendearten()); !g.isEmpty())
-        gelaende = g;
-    if (const QString j = jahreszeit ? Batch::Gelistet(*jahreszeit, Jahreszeiten()) : QString(); !j.isEmpty())
-        jahreszeit = j;
     if (!Gelaendearten().contains(*gelaende))
         return Aufruffehler(QStringLiteral("Unbekannte Geländeart „%1“; bekannt sind: %2.").arg(*gelaende, Bekannt(Gelaendearten())));
     // Without a season the window's preset, spring.

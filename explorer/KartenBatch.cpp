@@ -41,13 +41,11 @@ std::optional<ExplorerEngine::Kartenstadt> StadtSuchen(const KartenEngine::Staed
         *fehler = Fehler(liste.Meldung);
         return std::nullopt;
     }
-    // As in the city tool, letter case and surrounding blanks do not make another city.
-    const QString gefunden = Batch::Gelistet(name, liste.Namen);
-    if (gefunden.isEmpty()) {
+    if (!liste.Namen.contains(name)) {
         *fehler = Fehler(QStringLiteral("Die Stadt „%1“ steht nicht in der Städteliste.").arg(name));
         return std::nullopt;
     }
-    return ExplorerEngine::StadtLesen(gefunden);
+    return ExplorerEngine::StadtLesen(name);
 }
 
 Ergebnis Liste(Batch::Befehlszeile& b)
@@ -179,7 +177,7 @@ QString Hilfetext()
         "  --zeichnen --karte gross|klein [--stadt NAME ...] --ausgabe BILD.png\n"
         "      die Karte mit den genannten Städten markiert, in der Reihenfolge der Angaben;\n"
         "      als PNG, BMP oder JPG, je nach Endung\n"
-        "NAME ist ein Eintrag der Städteliste; Groß- und Kleinschreibung zählen nicht.");
+        "NAME ist ein Eintrag der Städteliste, genau so geschrieben wie dort.");
 }
 
 bool BrauchtGrafik(int argc, char** argv)

@@ -630,11 +630,6 @@ int GegenstandSuchen(const Gegenstandstabelle& tabelle, const QString& name)
     for (int i = 0; i < tabelle.Anzahl(); ++i)
         if (Name(Feld(tabelle.Zeilen[i].Felder, 0)) == name)
             return i;
-    // A typed name that differs only in letter case or surrounding blanks.
-    const QString gesucht = name.trimmed();
-    for (int i = 0; i < tabelle.Anzahl(); ++i)
-        if (!gesucht.isEmpty() && Name(Feld(tabelle.Zeilen[i].Felder, 0)).trimmed().compare(gesucht, Qt::CaseInsensitive) == 0)
-            return i;
     return -1;
 }
 

@@ -462,14 +462,13 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
     Starten();
     QString meldung;
     const QStringList arten = Shopgenerator::Shopsarten(&meldung);
-    const QString art = Batch::Gelistet(*shopart, arten);
-    if (art.isEmpty())
+    if (!arten.contains(*shopart))
         return Fehler(meldung.isEmpty() ? QStringLiteral("Die Shopart „%1“ steht nicht in der Liste der Shoparten; bekannt "
                                                          "sind: %2.")
                                               .arg(*shopart, arten.join(QStringLiteral(", ")))
                                         : meldung);
     Shopgenerator::Auftrag auftrag;
-    auftrag.Shopart = art;
+    auftrag.Shopart = *shopart;
     auftrag.Qualitaet = q + 1;
     auftrag.MitRegion = code.has_value();
     auftrag.Region = code.value_or(QString());
@@ -481,7 +480,7 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
     WarehouseHTML::Shopkopf kopf;
     kopf.Name = name.value_or(QString());
     kopf.Besitzer = besitzer.value_or(QString());
-    kopf.Shopart = art;
+    kopf.Shopart = *shopart;
     kopf.Qualitaet = Shop::Qualitaeten()[q];
     kopf.Region = auftrag.Region;
     if (hinzu > 0) {

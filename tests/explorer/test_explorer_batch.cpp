@@ -107,10 +107,6 @@ void TestExplorerBatch::details_data()
                                           << QStringList{QStringLiteral("Neue Brücke am See"), QStringLiteral("ca. 12.000 Einwohner"),
                                                          QStringLiteral("Tempel: "), QString(),
                                                          QStringLiteral("1500\t3000\t469\t938")};
-    QTest::newRow("andere Schreibung") << QStringLiteral(" neue brücke am see ")
-                                       << QStringList{QStringLiteral("Neue Brücke am See"), QStringLiteral("ca. 12.000 Einwohner"),
-                                                      QStringLiteral("Tempel: "), QString(),
-                                                      QStringLiteral("1500\t3000\t469\t938")};
     QTest::newRow("ohne Position") << QStringLiteral("Irgendwo")
                                    << QStringList{QStringLiteral("Irgendwo"), QStringLiteral("ca. 3 Einwohner"),
                                                   QStringLiteral("Tempel: "), QString(), QString()};
@@ -235,9 +231,9 @@ void TestExplorerBatch::zeichnenVerweigertUndSchreibtNichts_data()
     QTest::addColumn<QString>("meldung");
     const QString aus = QStringLiteral("--ausgabe");
     QTest::newRow("unbekannte Stadt") << QStringList{QStringLiteral("--karte"), QStringLiteral("gross"), QStringLiteral("--stadt"),
-                                                     QStringLiteral("möwenhafen "), QStringLiteral("--stadt"),
-                                                     QStringLiteral("Möwenhafen2"), aus}
-                                      << 1 << QStringLiteral("Die Stadt „Möwenhafen2“ steht nicht in der Städteliste.");
+                                                     QStringLiteral("Möwenhafen"), QStringLiteral("--stadt"),
+                                                     QStringLiteral("möwenhafen"), aus}
+                                      << 1 << QStringLiteral("Die Stadt „möwenhafen“ steht nicht in der Städteliste.");
     QTest::newRow("ohne Position") << QStringList{QStringLiteral("--karte"), QStringLiteral("klein"), QStringLiteral("--stadt"),
                                                   QStringLiteral("Irgendwo"), aus}
                                    << 1 << QStringLiteral("„Irgendwo“ hat in Städte.dat keine gültige Position");
