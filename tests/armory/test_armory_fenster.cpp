@@ -669,6 +669,11 @@ void TestArmoryFenster::generatorFuegtWaffeHinzu()
         if (fertig->isEnabled())
             return int(QDialog::Rejected);
         kategorie->setCurrentText(QStringLiteral("Messer"));
+        // Blanks alone are no name; blanks around a name are dropped.
+        name->setText(QStringLiteral("  "));
+        if (fertig->isEnabled())
+            return int(QDialog::Rejected);
+        name->setText(QStringLiteral(" Küchenmesser "));
         fertig->click();
         return dialog.result();
     });
