@@ -89,6 +89,20 @@ Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, 
     return v;
 }
 
+int Starten(const QStringList& argumente, const QString& programm, const QString& titel, const QString& hilfe,
+            Ergebnis (*ausfuehren)(const QStringList&))
+{
+    Variablen::Programmtitel = titel;
+    const Vorbereitung v = Vorbereiten(argumente, programm, hilfe);
+    if (v.beenden)
+        return v.status;
+    Variablen::PfadeInitialisieren();
+    const Ergebnis ergebnis = ausfuehren(v.argumente);
+    for (const QString& zeile : ergebnis.Ausgabe)
+        Ausgabe(zeile);
+    return ergebnis.Status;
+}
+
 void Ausgabe(const QString& zeile)
 {
     std::fprintf(stdout, "%s\n", zeile.toUtf8().constData());

@@ -38,6 +38,17 @@ struct Vorbereitung {
 // Installs the batch seam, answers --help and --version, takes --seed N. `hilfe` lists the program's commands.
 Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, const QString& hilfe);
 
+// What a tool's batch command did: its exit status and the lines for standard output.
+struct Ergebnis {
+    int Status = 0;
+    QStringList Ausgabe;
+};
+
+// The batch half of a program's main(): sets the title, answers --help and --version, takes --seed, sets the
+// paths, runs the command and prints its lines. Returns the exit status.
+int Starten(const QStringList& argumente, const QString& programm, const QString& titel, const QString& hilfe,
+            Ergebnis (*ausfuehren)(const QStringList&));
+
 // Writes a line to standard output (UTF-8).
 void Ausgabe(const QString& zeile);
 // Writes the message to standard error and returns the exit status for it.

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "Batch.h"
+
 #include <QStringList>
 
 // The creatures tool's batch commands. They use the engine functions the window uses; messages go through
 // the dialog seam (standard error in batch mode), the lines for standard output are returned.
 namespace CreaturesBatch {
 
-struct Ergebnis {
-    int Status = 0;
-    QStringList Ausgabe;
-};
+using Ergebnis = Batch::Ergebnis;
 
 QString Hilfetext();
 // Runs one command (the arguments left after --help, --version and --seed were handled).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Batch.h"
 #include "DayEngine.h"
 
 #include <QStringList>
@@ -9,10 +10,7 @@
 // returned.
 namespace DayBatch {
 
-struct Ergebnis {
-    int Status = 0;
-    QStringList Ausgabe;
-};
+using Ergebnis = Batch::Ergebnis;
 
 QString Hilfetext();
 // Runs one command (the arguments left after --help, --version and --seed were handled).

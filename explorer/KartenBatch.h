@@ -1,15 +1,14 @@
 #pragma once
 
+#include "Batch.h"
+
 #include <QStringList>
 
 // The map explorer's batch commands. They use the engine and drawing functions the window uses; messages
 // go through the dialog seam (standard error in batch mode), the lines for standard output are returned.
 namespace KartenBatch {
 
-struct Ergebnis {
-    int Status = 0;
-    QStringList Ausgabe;
-};
+using Ergebnis = Batch::Ergebnis;
 
 QString Hilfetext();
 

@@ -38,16 +38,8 @@ int main(int argc, char** argv)
         } else {
             app = std::make_unique<QCoreApplication>(argc, argv);
         }
-        Variablen::Programmtitel = QStringLiteral("Kartenblick 3");
-        const Batch::Vorbereitung v =
-            Batch::Vorbereiten(app->arguments().mid(1), QStringLiteral("Kartenblick3"), KartenBatch::Hilfetext());
-        if (v.beenden)
-            return v.status;
-        Variablen::PfadeInitialisieren();
-        const KartenBatch::Ergebnis ergebnis = KartenBatch::Ausfuehren(v.argumente);
-        for (const QString& zeile : ergebnis.Ausgabe)
-            Batch::Ausgabe(zeile);
-        return ergebnis.Status;
+        return Batch::Starten(app->arguments().mid(1), QStringLiteral("Kartenblick3"), QStringLiteral("Kartenblick 3"),
+                              KartenBatch::Hilfetext(), KartenBatch::Ausfuehren);
     }
     QApplication app(argc, argv);
     Variablen::PfadeInitialisieren();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Batch.h"
+
 #include <QStringList>
 
 // The warehouse's batch commands. Every command first runs the start-up (replacement files, take-over of
@@ -7,10 +9,7 @@
 // dialog seam (standard error in batch mode); the lines for standard output are returned.
 namespace WarehouseBatch {
 
-struct Ergebnis {
-    int Status = 0;
-    QStringList Ausgabe;
-};
+using Ergebnis = Batch::Ergebnis;
 
 QString Hilfetext();
 // Runs one command (the arguments left after --help, --version and --seed were handled).
