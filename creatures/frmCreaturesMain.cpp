@@ -726,32 +726,29 @@ void frmCreaturesMain::cmdPrint_Click()
     m_browser->setVisible(warSichtbar);
 }
 
-void frmCreaturesMain::cmdExport_Click()
+void frmCreaturesMain::EintragExportieren(const QString& ordner, const QString& filter,
+                                          bool (*schreiben)(const QStringList&, const QString&, QString*))
 {
     if (!EintragVorhanden())
         return;
-    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::HtmlPfad, kHtmlFilter);
+    const QString datei = Dialoge::Aktuell().DateiSpeichern(ordner, filter);
     if (datei.isEmpty())
         return;
     QString fehler;
-    if (CreaturesHTML::DetailseiteSpeichern(V::Kreaturen.Zeilen[V::AktuelleKreatur], datei, &fehler))
+    if (schreiben(V::Kreaturen.Zeilen[V::AktuelleKreatur], datei, &fehler))
         Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
     else
         Dialoge::Warnung(fehler);
 }
 
+void frmCreaturesMain::cmdExport_Click()
+{
+    EintragExportieren(Variablen::HtmlPfad, kHtmlFilter, CreaturesHTML::DetailseiteSpeichern);
+}
+
 void frmCreaturesMain::cmdWBDExport_Click()
 {
-    if (!EintragVorhanden())
-        return;
-    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::WbdPfad, kWbdFilter);
-    if (datei.isEmpty())
-        return;
-    QString fehler;
-    if (CreaturesAustausch::Exportieren(V::Kreaturen.Zeilen[V::AktuelleKreatur], datei, &fehler))
-        Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
-    else
-        Dialoge::Warnung(fehler);
+    EintragExportieren(Variablen::WbdPfad, kWbdFilter, CreaturesAustausch::Exportieren);
 }
 
 void frmCreaturesMain::cmdWBDImport_Click()

@@ -80,6 +80,9 @@ private:
     int GewaehlteZeile() const;
     void AuswahlFolgen();
     bool EintragVorhanden() const;
+    // Writes the chosen creature to a file the user picks below `ordner` and says how it went.
+    void EintragExportieren(const QString& ordner, const QString& filter,
+                            bool (*schreiben)(const QStringList&, const QString&, QString*));
     void KampfpanelZeigen(bool zeigen);
     void BildZeigen(bool kampf);
     void ZurGruppe(BattleEngine::Gruppe gruppe);
