@@ -251,18 +251,7 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
 
 QStringList Dateizeilen(const Waffentabelle& tabelle)
 {
-    const int n = Feldanzahl(tabelle.Art);
-    QStringList zeilen;
-    zeilen.reserve(1 + tabelle.Zeilen.size() * n);
-    zeilen.append(Variablen::Programmversion);
-    for (qsizetype i = 0; i < tabelle.Zeilen.size(); ++i) {
-        const QStringList& felder = tabelle.Zeilen[i];
-        // The row number as a print statement writes a number: blank, digits, blank.
-        zeilen.append(Zeilendatei::Druckzahl(i));
-        for (int f = 1; f < n; ++f)
-            zeilen.append(Feld(felder, f));
-    }
-    return zeilen;
+    return Zeilendatei::Datensatzzeilen(tabelle.Zeilen, Feldanzahl(tabelle.Art));
 }
 
 bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
@@ -305,12 +294,7 @@ void ZeileAendern(Waffentabelle& tabelle, int zeile, QStringList felder)
 
 bool ZeileLoeschen(Waffentabelle& tabelle, int zeile)
 {
-    if (zeile < 0 || zeile >= tabelle.Anzahl())
-        return false;
-    tabelle.Zeilen.removeAt(zeile);
-    for (int i = zeile; i < tabelle.Anzahl(); ++i)
-        tabelle.Zeilen[i][0] = QString::number(i);
-    return true;
+    return Zeilendatei::DatensatzLoeschen(tabelle.Zeilen, zeile);
 }
 
 int ZeileSuchen(const Waffentabelle& tabelle, const QString& name)
@@ -398,13 +382,6 @@ QString RegionFeld(const QStringList& codes)
     for (const QString& code : codes)
         feld += code + QLatin1Char('|');
     return feld;
-}
-
-bool FlagGesetzt(const QString& feld)
-{
-    bool ok = false;
-    const double wert = Subs::Zahl(feld, &ok);
-    return ok && wert == 1.0;
 }
 
 } // namespace Waffentabellen

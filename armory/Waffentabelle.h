@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Subs.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -105,7 +107,6 @@ QStringList RegionenAusFeld(const QString& feld);
 // Each code followed by "|".
 QString RegionFeld(const QStringList& codes);
 
-// A flag field counts as set when it reads as the number 1.
-bool FlagGesetzt(const QString& feld);
+using Subs::FlagGesetzt;
 
 } // namespace Waffentabellen

@@ -413,6 +413,13 @@ double Zahl(const QString& text, bool* ok)
     return gelesen ? wert : 0.0;
 }
 
+bool FlagGesetzt(const QString& feld)
+{
+    bool ok = false;
+    const double wert = Zahl(feld, &ok);
+    return ok && wert == 1.0;
+}
+
 qint64 Ganzzahl(const QString& text, bool* ok)
 {
     bool gelesen = false;

@@ -58,6 +58,8 @@ QString Tausender(qint64 zahl);
 // Reads a number where decimals are allowed: blanks around it, an optional sign, a decimal comma or point.
 // Anything else gives 0 and *ok false.
 double Zahl(const QString& text, bool* ok = nullptr);
+// A check box field of a database counts as set when it reads as the number 1.
+bool FlagGesetzt(const QString& feld);
 // The same, rounded half to even to a whole number; beyond the 64-bit range it stops at the range's end.
 qint64 Ganzzahl(const QString& text, bool* ok = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "Dateien.h"
 #include "Subs.h"
+#include "Variablen.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -194,6 +195,30 @@ QByteArray InCodepage(const QString& text)
 QString Druckzahl(qint64 zahl)
 {
     return (zahl < 0 ? QString() : QStringLiteral(" ")) + QString::number(zahl) + QLatin1Char(' ');
+}
+
+QStringList Datensatzzeilen(const QList<QStringList>& datensaetze, int feldanzahl)
+{
+    QStringList zeilen;
+    zeilen.reserve(1 + datensaetze.size() * feldanzahl);
+    zeilen.append(Variablen::Programmversion);
+    for (qsizetype i = 0; i < datensaetze.size(); ++i) {
+        const QStringList& felder = datensaetze[i];
+        zeilen.append(Druckzahl(i));
+        for (int f = 1; f < feldanzahl; ++f)
+            zeilen.append(f < felder.size() ? felder[f] : QString());
+    }
+    return zeilen;
+}
+
+bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile)
+{
+    if (zeile < 0 || zeile >= datensaetze.size())
+        return false;
+    datensaetze.removeAt(zeile);
+    for (qsizetype i = zeile; i < datensaetze.size(); ++i)
+        datensaetze[i][0] = QString::number(i);
+    return true;
 }
 
 namespace {

@@ -25,6 +25,12 @@ QByteArray InCodepage(const QString& text);
 // A number as a print statement writes it into a line: a blank unless negative, the digits, a blank (" 3 ").
 QString Druckzahl(qint64 zahl);
 
+// The lines of a database of records, one field a line (armory, creatures): the version line, then for
+// each record its row number as Druckzahl and fields 1 to feldanzahl - 1 (missing fields written empty).
+QStringList Datensatzzeilen(const QList<QStringList>& datensaetze, int feldanzahl);
+// Removes record `zeile` and renumbers field 0 of the records after it; false when there is no such record.
+bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile);
+
 // Every line of the bytes: CR LF, LF and a lone CR all end a line; a missing last line end is fine.
 // Lines are decoded from the code page and their references turned back.
 QStringList Zerlegen(const QByteArray& bytes);

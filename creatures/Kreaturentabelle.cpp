@@ -151,16 +151,7 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
 
 QStringList Dateizeilen(const Kreaturentabelle& tabelle)
 {
-    QStringList zeilen;
-    zeilen.reserve(1 + tabelle.Zeilen.size() * Feldanzahl);
-    zeilen.append(Variablen::Programmversion);
-    for (qsizetype i = 0; i < tabelle.Zeilen.size(); ++i) {
-        const QStringList& felder = tabelle.Zeilen[i];
-        zeilen.append(Zeilendatei::Druckzahl(i));
-        for (int f = 1; f < Feldanzahl; ++f)
-            zeilen.append(Feld(felder, f));
-    }
-    return zeilen;
+    return Zeilendatei::Datensatzzeilen(tabelle.Zeilen, Feldanzahl);
 }
 
 bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
@@ -258,12 +249,7 @@ void ZeileAendern(Kreaturentabelle& tabelle, int zeile, QStringList felder)
 
 bool ZeileLoeschen(Kreaturentabelle& tabelle, int zeile)
 {
-    if (zeile < 0 || zeile >= tabelle.Anzahl())
-        return false;
-    tabelle.Zeilen.removeAt(zeile);
-    for (int i = zeile; i < tabelle.Anzahl(); ++i)
-        tabelle.Zeilen[i][0] = QString::number(i);
-    return true;
+    return Zeilendatei::DatensatzLoeschen(tabelle.Zeilen, zeile);
 }
 
 int ZeileSuchen(const Kreaturentabelle& tabelle, const QString& name)
@@ -390,13 +376,6 @@ int Intelligenzwurf(int stufe)
     case 5: return Subs::Zufallszahl(50) + 50;
     default: return 0;
     }
-}
-
-bool FlagGesetzt(const QString& feld)
-{
-    bool ok = false;
-    const double wert = Subs::Zahl(feld, &ok);
-    return ok && wert == 1.0;
 }
 
 } // namespace Kreaturentabellen

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Subs.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -124,8 +126,7 @@ const QStringList& Klugheitsstufen();
 // The intelligence roll of option button OB(stufe), stufe 1..5; 0 for another stufe.
 int Intelligenzwurf(int stufe);
 
-// A check box field counts as set when it reads as the number 1.
-bool FlagGesetzt(const QString& feld);
+using Subs::FlagGesetzt;
 
 // Field i of a record, or the empty text.
 inline QString Feld(const QStringList& zeile, int i)
