@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace ArmoryHTML {
 
@@ -85,18 +84,14 @@ QStringList Flagsaetze(Tabelle t, const QStringList& zeile)
     return gesetzt;
 }
 
-template <typename Schreiber>
-bool Speichern(const QString& pfad, QString* fehler, Schreiber schreiben)
+bool Speichern(const QString& pfad, QString* fehler, const std::function<void(QIODevice&)>& schreiben)
 {
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly)) {
-        schreiben(datei);
-        if (datei.commit())
-            return true;
-    }
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, schreiben, &grund))
+        return true;
     if (fehler)
         *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
-                      .arg(QDir::toNativeSeparators(pfad), Dateien::Fehlertext(datei));
+                      .arg(QDir::toNativeSeparators(pfad), grund);
     return false;
 }
 

@@ -6,8 +6,6 @@
 #include "Subs.h"
 #include "Waffentabelle.h"
 
-#include <QSaveFile>
-
 #include <cmath>
 #include <limits>
 
@@ -374,14 +372,11 @@ void BerichtSchreiben(const Schmiede& s, qint64 tage, const QString& preisText, 
 
 bool BerichtSpeichern(const Schmiede& s, qint64 tage, const QString& preisText, const QString& pfad, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly)) {
-        BerichtSchreiben(s, tage, preisText, datei);
-        if (datei.commit())
-            return true;
-    }
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { BerichtSchreiben(s, tage, preisText, datei); }, &grund))
+        return true;
     if (fehler)
-        *fehler = QStringLiteral("Der Bericht „%1“ konnte nicht geschrieben werden (%2).").arg(pfad, Dateien::Fehlertext(datei));
+        *fehler = QStringLiteral("Der Bericht „%1“ konnte nicht geschrieben werden (%2).").arg(pfad, grund);
     return false;
 }
 

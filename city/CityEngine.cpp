@@ -8,8 +8,6 @@
 #include "Variablen.h"
 #include "Zeilendatei.h"
 
-#include <QSaveFile>
-
 #include <limits>
 
 using namespace HTMLExport;
@@ -368,19 +366,8 @@ void StadtGenerieren(const Generatoreingaben& eingaben, QIODevice& datei, const 
 bool StadtGenerierenInDatei(const Generatoreingaben& eingaben, const QString& pfad, QString* fehler,
                             const std::function<void(int)>& fortschritt)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        if (fehler)
-            *fehler = Dateien::Fehlertext(datei);
-        return false;
-    }
-    StadtGenerieren(eingaben, datei, fortschritt);
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = Dateien::Fehlertext(datei);
-        return false;
-    }
-    return true;
+    return Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { StadtGenerieren(eingaben, datei, fortschritt); },
+                                    fehler);
 }
 
 } // namespace CityEngine

@@ -4,8 +4,6 @@
 #include "HTMLExport.h"
 #include "Stadt.h"
 
-#include <QSaveFile>
-
 using namespace HTMLExport;
 
 namespace CityEngine {
@@ -115,19 +113,7 @@ void BerichtSchreiben(const Stadt& stadt, QIODevice& datei)
 
 bool BerichtSpeichern(const Stadt& stadt, const QString& pfad, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        if (fehler)
-            *fehler = Dateien::Fehlertext(datei);
-        return false;
-    }
-    BerichtSchreiben(stadt, datei);
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = Dateien::Fehlertext(datei);
-        return false;
-    }
-    return true;
+    return Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { BerichtSchreiben(stadt, datei); }, fehler);
 }
 
 } // namespace CityEngine

@@ -61,6 +61,19 @@ QString Fehlertext(const QFileDevice& datei)
     }
 }
 
+bool AtomarSchreiben(const QString& pfad, const std::function<void(QIODevice&)>& schreiben, QString* grund)
+{
+    QSaveFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly)) {
+        schreiben(datei);
+        if (datei.commit())
+            return true;
+    }
+    if (grund)
+        *grund = datei.error() == QFileDevice::NoError ? Schreibfehlertext(pfad) : Fehlertext(datei);
+    return false;
+}
+
 bool SicherungAnlegen(const QString& pfad, QString* fehler, QString* ziel)
 {
     const QFileInfo info(pfad);

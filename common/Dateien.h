@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QFileDevice;
+class QIODevice;
 
 // What every file reader and writer of the suite shares: the size limit, German reasons for failures, and
 // the backup that a damaged database gets before it is rewritten.
@@ -20,6 +23,10 @@ QString Anzeigename(const QString& pfad);
 QString Fehlertext(const QFileDevice& datei);
 // The same for a path that could not be written, judged from the file system (folder, rights).
 QString Schreibfehlertext(const QString& pfad);
+
+// Writes a file whole: `schreiben` fills a temporary file, which then replaces the old one, so a failure leaves
+// the old file intact. On failure returns false and, if asked, the German reason.
+bool AtomarSchreiben(const QString& pfad, const std::function<void(QIODevice&)>& schreiben, QString* grund = nullptr);
 
 // Copies the file aside before a damaged original is rewritten: "name.bak", or the first free of
 // "name.bak2", "name.bak3" ... so an earlier backup is never replaced. A missing file needs no backup.

@@ -4,7 +4,7 @@
 #include "Kreaturentabelle.h"
 #include "Zeilendatei.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 
 namespace CreaturesAustausch {
 
@@ -50,15 +50,11 @@ bool Exportieren(const QStringList& zeile, const QString& pfad, QString* fehler)
     for (int f = 1; f < Feldanzahl; ++f)
         bytes += Zeilendatei::Kodieren(Kreaturentabellen::Feld(zeile, f)) + "\r\n";
     bytes = Eindeutig(bytes);
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size() && datei.commit())
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, [&bytes](QIODevice& datei) { datei.write(bytes); }, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden (%2).")
-                      .arg(Dateien::Anzeigename(pfad), datei.error() == QFileDevice::NoError || datei.error() == QFileDevice::OpenError
-                                                           ? Dateien::Schreibfehlertext(pfad)
-                                                           : Dateien::Fehlertext(datei));
-    datei.cancelWriting();
+        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden (%2).").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace CreaturesHTML {
 
@@ -131,17 +130,11 @@ void DetailseiteSchreiben(const QStringList& z, QIODevice& datei)
 
 bool DetailseiteSpeichern(const QStringList& zeile, const QString& pfad, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly)) {
-        DetailseiteSchreiben(zeile, datei);
-        if (datei.commit())
-            return true;
-    }
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { DetailseiteSchreiben(zeile, datei); }, &grund))
+        return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Seite %1 konnte nicht geschrieben werden (%2).")
-                      .arg(Dateien::Anzeigename(pfad), datei.error() == QFileDevice::NoError
-                                                           ? Dateien::Schreibfehlertext(pfad)
-                                                           : Dateien::Fehlertext(datei));
+        *fehler = QStringLiteral("Die Seite %1 konnte nicht geschrieben werden (%2).").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

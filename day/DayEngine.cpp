@@ -10,7 +10,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <climits>
 #include <cstddef>
@@ -361,18 +360,9 @@ QByteArray Seite(const Tageslauf& lauf)
 bool SeiteSpeichern(const Tageslauf& lauf, const QString& pfad, QString* fehler)
 {
     const QByteArray bytes = Seite(lauf);
-    QSaveFile datei(pfad);
     QString grund;
-    if (!datei.open(QIODevice::WriteOnly)) {
-        grund = Dateien::Schreibfehlertext(pfad);
-    } else if (datei.write(bytes) != bytes.size()) {
-        grund = Dateien::Fehlertext(datei);
-        datei.cancelWriting();
-    } else if (!datei.commit()) {
-        grund = Dateien::Fehlertext(datei);
-    } else {
+    if (Dateien::AtomarSchreiben(pfad, [&bytes](QIODevice& datei) { datei.write(bytes); }, &grund))
         return true;
-    }
     if (fehler)
         *fehler = QStringLiteral("Der Tagesablauf konnte nicht in die Datei %1 geschrieben werden: %2.")
                       .arg(Dateien::Anzeigename(pfad), grund);

@@ -1,12 +1,12 @@
 #include "WarehouseHTML.h"
 
+#include "Dateien.h"
 #include "HTMLExport.h"
 #include "Pfad.h"
 #include "Variablen.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -41,15 +41,12 @@ void RegionenSchreiben(const QString& feld4, QIODevice& datei)
 bool Speichern(const QString& pfad, QString* fehler, const std::function<void(QIODevice&)>& schreiben)
 {
     QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QSaveFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly)) {
-        schreiben(datei);
-        if (datei.commit())
-            return true;
-    }
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, schreiben, &grund))
+        return true;
     if (fehler)
         *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
-                      .arg(QDir::toNativeSeparators(pfad), datei.errorString());
+                      .arg(QDir::toNativeSeparators(pfad), grund);
     return false;
 }
 
