@@ -34,6 +34,14 @@ std::optional<QString> Befehlszeile::Wert(const QString& name)
     return wert;
 }
 
+QStringList Befehlszeile::Werte(const QString& name)
+{
+    QStringList werte;
+    while (const auto wert = Wert(name))
+        werte.append(*wert);
+    return werte;
+}
+
 std::optional<QString> Befehlszeile::Position()
 {
     for (qsizetype i = 0; i < m_rest.size(); ++i) {

@@ -18,6 +18,8 @@ public:
     bool Schalter(const QString& name);
     // Takes "--name value" out of the remaining arguments; a missing value is reported by Fehlerhaft().
     std::optional<QString> Wert(const QString& name);
+    // Takes every "--name value" of an option that may be repeated, in the order given.
+    QStringList Werte(const QString& name);
     // Takes the next argument that is not an option.
     std::optional<QString> Position();
 

@@ -101,12 +101,8 @@ Ergebnis Importieren(Batch::Befehlszeile& b)
 
 Ergebnis Kampf(Batch::Befehlszeile& b)
 {
-    QStringList namen[2];
-    const QString optionen[2] = {QStringLiteral("--held"), QStringLiteral("--gegner")};
     // Each option adds one member, in the order given.
-    for (int g = 0; g < 2; ++g)
-        while (const auto name = b.Wert(optionen[g]))
-            namen[g].append(*name);
+    const QStringList namen[2] = {b.Werte(QStringLiteral("--held")), b.Werte(QStringLiteral("--gegner"))};
     const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
     const QString aufruf = QStringLiteral(
         "Aufruf: --kampf --held NAME [--held NAME ...] --gegner NAME [--gegner NAME ...] --ausgabe DATEI.html");

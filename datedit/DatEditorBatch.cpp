@@ -140,9 +140,7 @@ int ShopPruefen(const Shopkonfiguration& shops, const QString& shop)
 
 int ShopZeigen(Batch::Befehlszeile& befehl, const QString& erster)
 {
-    QStringList gewaehlt{erster};
-    while (const auto shop = befehl.Wert(QStringLiteral("--shop")))
-        gewaehlt.append(*shop);
+    const QStringList gewaehlt = QStringList{erster} + befehl.Werte(QStringLiteral("--shop"));
     if (!befehl.Fehlerhaft().isEmpty())
         return Falsch(befehl.Fehlerhaft());
     Shopkonfiguration shops;
@@ -163,9 +161,7 @@ int ShopZeigen(Batch::Befehlszeile& befehl, const QString& erster)
 
 int ShopSpeichern(Batch::Befehlszeile& befehl, const QString& shop)
 {
-    QStringList waren;
-    while (const auto ware = befehl.Wert(QStringLiteral("--ware")))
-        waren.append(*ware);
+    const QStringList waren = befehl.Werte(QStringLiteral("--ware"));
     if (!befehl.Fehlerhaft().isEmpty())
         return Falsch(befehl.Fehlerhaft());
     Shopkonfiguration shops;

@@ -103,9 +103,7 @@ Ergebnis Zeichnen(Batch::Befehlszeile& b)
     const QString aufruf = QStringLiteral("Aufruf: --zeichnen --karte gross|klein [--stadt NAME ...] --ausgabe BILD.png");
     const auto karte = b.Wert(QStringLiteral("--karte"));
     const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
-    QStringList namen;
-    while (const auto name = b.Wert(QStringLiteral("--stadt")))
-        namen.append(*name);
+    const QStringList namen = b.Werte(QStringLiteral("--stadt"));
     if (!karte || !ausgabe || !b.Fehlerhaft().isEmpty())
         return Aufruffehler(Fehlerhaft(b, aufruf));
     const auto k = KartenEngine::KarteAusName(*karte);
