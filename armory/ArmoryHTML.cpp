@@ -1,7 +1,6 @@
 #include "ArmoryHTML.h"
 
 #include "Armory3Variablen.h"
-#include "Dateien.h"
 #include "HTMLExport.h"
 #include "Pfad.h"
 #include "Variablen.h"
@@ -82,17 +81,6 @@ QStringList Flagsaetze(Tabelle t, const QStringList& zeile)
         if (Waffentabellen::FlagGesetzt(Feld(zeile, erstes + int(i))))
             gesetzt.append(saetze[i]);
     return gesetzt;
-}
-
-bool Speichern(const QString& pfad, QString* fehler, const std::function<void(QIODevice&)>& schreiben)
-{
-    QString grund;
-    if (Dateien::AtomarSchreiben(pfad, schreiben, &grund))
-        return true;
-    if (fehler)
-        *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
-                      .arg(QDir::toNativeSeparators(pfad), grund);
-    return false;
 }
 
 } // namespace
@@ -188,12 +176,12 @@ void ListenSeiteSchreiben(Tabelle t, const QList<QStringList>& spalten, QIODevic
 
 bool DetailSeiteSpeichern(Tabelle t, const QStringList& zeile, const QString& pfad, QString* fehler)
 {
-    return Speichern(pfad, fehler, [&](QIODevice& datei) { DetailSeiteSchreiben(t, zeile, datei); });
+    return SeiteSpeichern(pfad, fehler, [&](QIODevice& datei) { DetailSeiteSchreiben(t, zeile, datei); });
 }
 
 bool ListenSeiteSpeichern(Tabelle t, const QList<QStringList>& spalten, const QString& pfad, QString* fehler)
 {
-    return Speichern(pfad, fehler, [&](QIODevice& datei) { ListenSeiteSchreiben(t, spalten, datei); });
+    return SeiteSpeichern(pfad, fehler, [&](QIODevice& datei) { ListenSeiteSchreiben(t, spalten, datei); });
 }
 
 QString TempSeite()

@@ -1,7 +1,9 @@
 #include "HTMLExport.h"
 
+#include "Dateien.h"
 #include "Zeilendatei.h"
 
+#include <QDir>
 #include <QIODevice>
 
 namespace HTMLExport {
@@ -144,6 +146,17 @@ QString HtmlMaskieren(const QString& text)
         }
     }
     return aus;
+}
+
+bool SeiteSpeichern(const QString& pfad, QString* fehler, const std::function<void(QIODevice&)>& schreiben)
+{
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, schreiben, &grund))
+        return true;
+    if (fehler)
+        *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
+                      .arg(QDir::toNativeSeparators(pfad), grund);
+    return false;
 }
 
 } // namespace HTMLExport

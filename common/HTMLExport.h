@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 // The primitives every report page is built from. Each writes its line(s) into an output that the caller
@@ -25,6 +27,10 @@ void HtmlTabelleBeginn(QIODevice& datei);
 void HtmlZelle(const QString& text, const QString& breite, QIODevice& datei);
 void HtmlKopfzelle(const QString& text, QIODevice& datei);
 QString HtmlLeerraum(int n);
+
+// Writes a page whole through `schreiben` (the old page stays if it fails); on failure false and, if asked,
+// "Die Seite „…“ konnte nicht geschrieben werden (reason)."
+bool SeiteSpeichern(const QString& pfad, QString* fehler, const std::function<void(QIODevice&)>& schreiben);
 
 // A line of the caller's own markup ("<tr>", "</tr>", "</table>").
 void HtmlRoh(const QString& zeile, QIODevice& datei);

@@ -1,6 +1,5 @@
 #include "WarehouseHTML.h"
 
-#include "Dateien.h"
 #include "HTMLExport.h"
 #include "Pfad.h"
 #include "Variablen.h"
@@ -38,16 +37,11 @@ void RegionenSchreiben(const QString& feld4, QIODevice& datei)
     HtmlZelle(HtmlMaskieren(zelle.Text), zelle.Breite, datei);
 }
 
+// The export folder may be missing in a hand-made installation.
 bool Speichern(const QString& pfad, QString* fehler, const std::function<void(QIODevice&)>& schreiben)
 {
     QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QString grund;
-    if (Dateien::AtomarSchreiben(pfad, schreiben, &grund))
-        return true;
-    if (fehler)
-        *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
-                      .arg(QDir::toNativeSeparators(pfad), grund);
-    return false;
+    return SeiteSpeichern(pfad, fehler, schreiben);
 }
 
 const Shop::Shopware* Ware(const Shop::Shopwaren& shop, int index)
