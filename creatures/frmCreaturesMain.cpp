@@ -687,16 +687,24 @@ void frmCreaturesMain::cmdView_Click()
     ListeAnzeigen();
 }
 
-void frmCreaturesMain::cmdHTML_Click()
+QString frmCreaturesMain::TempseiteSchreiben()
 {
     if (!EintragVorhanden())
-        return;
+        return QString();
     const QString pfad = CreaturesHTML::TempSeite();
     QString fehler;
     if (!CreaturesHTML::DetailseiteSpeichern(V::Kreaturen.Zeilen[V::AktuelleKreatur], pfad, &fehler)) {
         Dialoge::Warnung(fehler);
-        return;
+        return QString();
     }
+    return pfad;
+}
+
+void frmCreaturesMain::cmdHTML_Click()
+{
+    const QString pfad = TempseiteSchreiben();
+    if (pfad.isEmpty())
+        return;
     for (QWidget* knopf : std::initializer_list<QWidget*>{cmdNeu, cmdBearbeiten, cmdExport, cmdHTML, cmdWBDExport,
                                                           cmdWBDImport, cmdDelete, cmdBattleHeldengruppe,
                                                           cmdBattleGegnergruppe})
@@ -710,14 +718,9 @@ void frmCreaturesMain::cmdHTML_Click()
 
 void frmCreaturesMain::cmdPrint_Click()
 {
-    if (!EintragVorhanden())
+    const QString pfad = TempseiteSchreiben();
+    if (pfad.isEmpty())
         return;
-    const QString pfad = CreaturesHTML::TempSeite();
-    QString fehler;
-    if (!CreaturesHTML::DetailseiteSpeichern(V::Kreaturen.Zeilen[V::AktuelleKreatur], pfad, &fehler)) {
-        Dialoge::Warnung(fehler);
-        return;
-    }
     // The pane shows the page while it prints; afterwards it is as it was (the detail view keeps it).
     const bool warSichtbar = !m_browser->isHidden();
     m_seiteGeladen = false;

@@ -80,6 +80,8 @@ private:
     int GewaehlteZeile() const;
     void AuswahlFolgen();
     bool EintragVorhanden() const;
+    // The chosen creature's page in the temporary folder; empty (after the message) when there is none.
+    QString TempseiteSchreiben();
     // Writes the chosen creature to a file the user picks below `ordner` and says how it went.
     void EintragExportieren(const QString& ordner, const QString& filter,
                             bool (*schreiben)(const QStringList&, const QString&, QString*));
