@@ -5,14 +5,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
-    const QByteArray bytes = FuzzHilfe::Bytes(daten, groesse);
-    const qsizetype trenner = bytes.indexOf('\0');
-    const QByteArray liste = trenner < 0 ? bytes : bytes.left(trenner);
-    const QByteArray staedte = trenner < 0 ? bytes : bytes.mid(trenner + 1);
-    FuzzHilfe::Datei(QStringLiteral("Data/Explorer/Städteliste.dat"), reinterpret_cast<const uint8_t*>(liste.constData()),
-                     size_t(liste.size()));
-    FuzzHilfe::Datei(QStringLiteral("Data/Explorer/Städte.dat"), reinterpret_cast<const uint8_t*>(staedte.constData()),
-                     size_t(staedte.size()));
+    FuzzHilfe::ZweiDateien(QStringLiteral("Data/Explorer/Städteliste.dat"), QStringLiteral("Data/Explorer/Städte.dat"),
+                           daten, groesse);
     const QStringList namen = ExplorerEngine::Staedteliste();
     for (const QString& name : namen.mid(0, 16)) {
         const ExplorerEngine::Kartenstadt stadt = ExplorerEngine::StadtLesen(name);

@@ -50,4 +50,14 @@ QString Datei(const QString& relativ, const uint8_t* daten, size_t groesse)
     return pfad;
 }
 
+void ZweiDateien(const QString& erste, const QString& zweite, const uint8_t* daten, size_t groesse)
+{
+    const QByteArray bytes = Bytes(daten, groesse);
+    const qsizetype trenner = bytes.indexOf('\0');
+    const QByteArray vorne = trenner < 0 ? bytes : bytes.left(trenner);
+    const QByteArray hinten = trenner < 0 ? bytes : bytes.mid(trenner + 1);
+    Datei(erste, reinterpret_cast<const uint8_t*>(vorne.constData()), size_t(vorne.size()));
+    Datei(zweite, reinterpret_cast<const uint8_t*>(hinten.constData()), size_t(hinten.size()));
+}
+
 } // namespace FuzzHilfe

@@ -17,6 +17,10 @@ QString Einrichten();
 // its path.
 QString Datei(const QString& relativ, const uint8_t* daten, size_t groesse);
 
+// Two files from one input: the bytes before the first NUL go into `erste`, those after it into `zweite`;
+// without a NUL both get the whole input.
+void ZweiDateien(const QString& erste, const QString& zweite, const uint8_t* daten, size_t groesse);
+
 inline QByteArray Bytes(const uint8_t* daten, size_t groesse)
 {
     return QByteArray(reinterpret_cast<const char*>(daten), qsizetype(groesse));
