@@ -2,6 +2,7 @@
 
 // Records for the armory tests, built field by field so each test names only what matters to it.
 #include "Waffentabelle.h"
+#include "TestInstallation.h"
 
 #include <QStringList>
 
@@ -69,15 +70,6 @@ inline QStringList Ruestung(const QString& name)
     return f;
 }
 
-// A database file: the version line and the blocks of the given records, numbered 0, 1, 2 ...
-inline QStringList Datei(const QList<QStringList>& datensaetze)
-{
-    QStringList zeilen{QStringLiteral("3.00")};
-    for (int i = 0; i < datensaetze.size(); ++i) {
-        zeilen.append(QStringLiteral(" %1 ").arg(i));
-        zeilen.append(datensaetze[i].mid(1));
-    }
-    return zeilen;
-}
+using TestDatenbank::Datei;
 
 } // namespace ArmoryTest

@@ -3,6 +3,7 @@
 // Records for the creature tests, built field by field so each test names only what matters to it.
 #include "BattleEngine.h"
 #include "Kreaturentabelle.h"
+#include "TestInstallation.h"
 
 #include <QStringList>
 
@@ -40,16 +41,7 @@ inline QStringList Kreatur(const QString& name, const QString& kategorie = QStri
     return f;
 }
 
-// A database file: the version line and the blocks of the given records, numbered 0, 1, 2 ...
-inline QStringList Datei(const QList<QStringList>& datensaetze)
-{
-    QStringList zeilen{QStringLiteral("3.00")};
-    for (int i = 0; i < datensaetze.size(); ++i) {
-        zeilen.append(QStringLiteral(" %1 ").arg(i));
-        zeilen.append(datensaetze[i].mid(1));
-    }
-    return zeilen;
-}
+using TestDatenbank::Datei;
 
 // A fighter given directly: weapon "SP" unless a die text is named.
 inline BattleEngine::Kaempfer Figur(const QString& name, qint64 mu, qint64 at, qint64 pa, qint64 le, qint64 rs = 0,

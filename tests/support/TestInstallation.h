@@ -27,3 +27,18 @@ public:
 private:
     QTemporaryDir m_ordner;
 };
+
+namespace TestDatenbank {
+
+// A database file: the version line and the blocks of the given records, numbered 0, 1, 2 ...
+inline QStringList Datei(const QList<QStringList>& datensaetze)
+{
+    QStringList zeilen{QStringLiteral("3.00")};
+    for (int i = 0; i < datensaetze.size(); ++i) {
+        zeilen.append(QStringLiteral(" %1 ").arg(i));
+        zeilen.append(datensaetze[i].mid(1));
+    }
+    return zeilen;
+}
+
+} // namespace TestDatenbank
