@@ -9,7 +9,6 @@
 #include "Zufall.h"
 
 #include <QBuffer>
-#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -18,11 +17,7 @@ using namespace CityEngine;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    QString ausgabe;
-    QString fehler;
-};
+using Lauf = Programmlauf;
 
 } // namespace
 
@@ -34,15 +29,7 @@ private:
 
     Lauf Starten(const QStringList& argumente)
     {
-        QProcess prozess;
-        prozess.start(m_inst->Pfad(QStringLiteral("Ortsbau3")), argumente);
-        Lauf lauf;
-        if (!prozess.waitForFinished(60000))
-            return lauf;
-        lauf.status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
-        lauf.ausgabe = QString::fromUtf8(prozess.readAllStandardOutput());
-        lauf.fehler = QString::fromUtf8(prozess.readAllStandardError());
-        return lauf;
+        return ProgrammStarten(m_inst->Pfad(QStringLiteral("Ortsbau3")), argumente);
     }
 
 private Q_SLOTS:

@@ -3,7 +3,6 @@
 #include "DatEditTestHilfe.h"
 #include "TestInstallation.h"
 
-#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -13,11 +12,7 @@ using DatEditTest::CrLf;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    QString ausgabe;
-    QString fehler;
-};
+using Lauf = Programmlauf;
 
 const QString kKonfig = QStringLiteral("Data/Warehouse/ShopgeneratorConfig.dat");
 const QString kShops = QStringLiteral("Data/Warehouse/ShopgeneratorShops.dat");
@@ -32,15 +27,7 @@ private:
 
     Lauf Starten(const QStringList& argumente)
     {
-        QProcess prozess;
-        prozess.start(m_inst->Pfad(QStringLiteral("Tabellar3")), argumente);
-        Lauf lauf;
-        if (!prozess.waitForFinished(60000))
-            return lauf;
-        lauf.status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
-        lauf.ausgabe = QString::fromUtf8(prozess.readAllStandardOutput());
-        lauf.fehler = QString::fromUtf8(prozess.readAllStandardError());
-        return lauf;
+        return ProgrammStarten(m_inst->Pfad(QStringLiteral("Tabellar3")), argumente);
     }
 
 private Q_SLOTS:

@@ -29,11 +29,7 @@ QImage Erwartet(Karte karte, const QStringList& staedte)
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-struct Prozess {
-    int status = -1;
-    QString ausgabe;
-    QString fehler;
-};
+using Prozess = Programmlauf;
 
 } // namespace
 
@@ -319,7 +315,6 @@ Prozess TestExplorerBatch::Starten(const QStringList& argumente, bool plattformE
         QFile::copy(QStringLiteral(KARTENBLICK3_PROGRAMM), programm);
         QFile::setPermissions(programm, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    QProcess prozess;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     if (plattformEntfernen) {
         // No display and no platform named: batch mode must manage on its own.
@@ -327,15 +322,7 @@ Prozess TestExplorerBatch::Starten(const QStringList& argumente, bool plattformE
         umgebung.remove(QStringLiteral("DISPLAY"));
         umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
     }
-    prozess.setProcessEnvironment(umgebung);
-    prozess.start(programm, argumente);
-    Prozess p;
-    if (!prozess.waitForFinished(60000))
-        return p;
-    p.status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
-    p.ausgabe = QString::fromUtf8(prozess.readAllStandardOutput());
-    p.fehler = QString::fromUtf8(prozess.readAllStandardError());
-    return p;
+    return ProgrammStarten(programm, argumente, umgebung);
 }
 
 void TestExplorerBatch::programmOhneBildschirm()

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -87,4 +88,23 @@ void TestInstallation::ZeilenSchreiben(const QString& relativ, const QStringList
     QDir().mkpath(QFileInfo(pfad).absolutePath());
     if (!Zeilendatei::Schreiben(pfad, zeilen))
         qFatal("Testdatei nicht geschrieben");
+}
+
+Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente)
+{
+    return ProgrammStarten(programm, argumente, QProcessEnvironment::systemEnvironment());
+}
+
+Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung)
+{
+    QProcess prozess;
+    prozess.setProcessEnvironment(umgebung);
+    prozess.start(programm, argumente);
+    Programmlauf lauf;
+    if (!prozess.waitForFinished(60000))
+        return lauf;
+    lauf.status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
+    lauf.ausgabe = QString::fromUtf8(prozess.readAllStandardOutput());
+    lauf.fehler = QString::fromUtf8(prozess.readAllStandardError());
+    return lauf;
 }

@@ -28,6 +28,18 @@ private:
     QTemporaryDir m_ordner;
 };
 
+class QProcessEnvironment;
+
+// A run of a built program: its exit code (-1 when it crashed or did not end within a minute) and what it
+// wrote to standard output and standard error.
+struct Programmlauf {
+    int status = -1;
+    QString ausgabe;
+    QString fehler;
+};
+Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente);
+Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung);
+
 namespace TestDatenbank {
 
 // A database file: the version line and the blocks of the given records, numbered 0, 1, 2 ...
