@@ -312,14 +312,10 @@ void TestArmoryBatch::dasProgrammSelbst()
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     const auto starten = [&](const QStringList& argumente, QByteArray* aus, QByteArray* fehler) {
-        QProcess prozess;
-        prozess.setProcessEnvironment(umgebung);
-        prozess.start(programm, argumente);
-        if (!prozess.waitForFinished(60000))
-            return -1;
-        *aus = prozess.readAllStandardOutput();
-        *fehler = prozess.readAllStandardError();
-        return prozess.exitCode();
+        const Programmlauf lauf = ProgrammStarten(programm, argumente, umgebung);
+        *aus = lauf.ausgabe.toUtf8();
+        *fehler = lauf.fehler.toUtf8();
+        return lauf.status;
     };
     QByteArray aus, fehler;
     QCOMPARE(starten({"--liste", "fernkampf"}, &aus, &fehler), 0);

@@ -202,14 +202,10 @@ void TestDayBatch::dasProgrammSelbst()
     umgebung.remove(QStringLiteral("DISPLAY"));
     umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
     const auto starten = [&](const QStringList& argumente, QByteArray* aus, QByteArray* fehler) {
-        QProcess prozess;
-        prozess.setProcessEnvironment(umgebung);
-        prozess.start(programm, argumente);
-        if (!prozess.waitForFinished(60000))
-            return -1;
-        *aus = prozess.readAllStandardOutput();
-        *fehler = prozess.readAllStandardError();
-        return prozess.exitCode();
+        const Programmlauf lauf = ProgrammStarten(programm, argumente, umgebung);
+        *aus = lauf.ausgabe.toUtf8();
+        *fehler = lauf.fehler.toUtf8();
+        return lauf.status;
     };
     QByteArray aus, fehler;
     QCOMPARE(starten({"--liste"}, &aus, &fehler), 0);
