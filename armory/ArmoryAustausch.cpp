@@ -32,7 +32,7 @@ bool Exportieren(Tabelle t, const QStringList& zeile, const QString& pfad, QStri
     if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.").arg(Dateien::Anzeigename(pfad), grund);
+        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

@@ -376,7 +376,7 @@ bool BerichtSpeichern(const Schmiede& s, qint64 tage, const QString& preisText, 
     if (Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { BerichtSchreiben(s, tage, preisText, datei); }, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Der Bericht „%1“ konnte nicht geschrieben werden (%2).").arg(pfad, grund);
+        *fehler = QStringLiteral("Der Bericht „%1“ konnte nicht geschrieben werden: %2").arg(pfad, grund);
     return false;
 }
 

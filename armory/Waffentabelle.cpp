@@ -267,7 +267,7 @@ bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
     QString grund;
     if (!Zeilendatei::Schreiben(pfad, Dateizeilen(tabelle), &grund)) {
         if (fehler)
-            *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden (%2).")
+            *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
                           .arg(Anfuehrung(QDir::toNativeSeparators(pfad)), grund);
         return false;
     }

@@ -672,7 +672,7 @@ void frmArmoryMain::EintragLoeschen()
     const int zeile = GewaehlteZeile();
     if (s.Liste->topLevelItemCount() == 0 || zeile < 0)
         return;
-    if (!Dialoge::Frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
+    if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
         return;
     Waffentabellen::ZeileLoeschen(Armory3Variablen::Tabelle(s.Art), zeile);
     delete s.Liste->EintragDerZeile(zeile);
@@ -861,7 +861,7 @@ void frmArmoryMain::closeEvent(QCloseEvent* ereignis)
     for (const Seite& s : m_seiten)
         bearbeiten = bearbeiten || !s.Tab->isHidden();
     if (bearbeiten
-        && !Dialoge::Frage(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
+        && !Dialoge::FrageZerstoerend(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
                                           "werden ?"),
                            Dialoge::Symbol::Ausrufezeichen)) {
         ereignis->ignore();

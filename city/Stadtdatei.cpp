@@ -191,7 +191,7 @@ bool StadtSpeichern(const QString& pfad, Stadt& stadt)
         }
     }
     if (!StadtdateiSchreiben(pfad, stadt, x, y, &fehler)) {
-        Dialoge::Warnung(QStringLiteral("Die Datei konnte nicht gespeichert werden: %1.").arg(fehler));
+        Dialoge::Warnung(QStringLiteral("Die Datei konnte nicht gespeichert werden: %1").arg(fehler));
         return false;
     }
     Dialoge::Hinweis(Meldungen::Gespeichert);

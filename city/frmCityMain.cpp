@@ -470,7 +470,7 @@ void frmCityMain::RegisterSpeichern(int reg)
 
 void frmCityMain::RegisterLoeschen(int reg)
 {
-    if (!Dialoge::Frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
+    if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
         return;
     Loeschen(ListeVon(*m_stadt, reg), m_stelle[reg]);
     SlotZeigen(reg);
@@ -589,7 +589,7 @@ void frmCityMain::cmdExplorer_Click()
         return;
     }
     const bool vorhanden = KarteGelistet(*m_stadt);
-    if (vorhanden && !Dialoge::Frage(Meldungen::Ueberschreiben))
+    if (vorhanden && !Dialoge::FrageZerstoerend(Meldungen::Ueberschreiben))
         return;
     frmCityExplorer karte(*m_stadt, vorhanden, this);
     if (!karte.KarteGeladen()) {

@@ -1,5 +1,6 @@
 #include "Batch.h"
 
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "Subs.h"
 #include "Variablen.h"
@@ -9,6 +10,10 @@
 #include <limits>
 
 namespace Batch {
+
+namespace {
+bool s_zeilenAufFehlerkanal = false;
+}
 
 Befehlszeile::Befehlszeile(const QStringList& argumente) : m_rest(argumente) {}
 
@@ -68,10 +73,15 @@ Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, 
     Dialoge::Setzen(nullptr);
     Vorbereitung v;
     if (argumente.contains(QLatin1String("--help")) || argumente.contains(QLatin1String("-h"))) {
-        Ausgabe(QStringLiteral("%1 %2\n\nOhne Argumente öffnet %1 sein Fenster.\n\n%3\n\n"
+        const QString standardausgabe =
+            hilfe.contains(QLatin1String("--ausgabe"))
+                ? QStringLiteral("  --ausgabe - schreibt die Seite, den Bericht, die Datei oder das Bild auf die "
+                                 "Standardausgabe;\n              die übrigen Zeilen gehen dann auf die Fehlerausgabe\n")
+                : QString();
+        Ausgabe(QStringLiteral("%1 %2\n\nOhne Argumente öffnet %1 sein Fenster.\n\n%3\n\n%4"
                                "  --seed N    feste Zufallsfolge (wiederholbare Ergebnisse)\n"
                                "  --version   Version ausgeben\n  --help      diese Hilfe")
-                    .arg(programm, Variablen::Programmversion, hilfe));
+                    .arg(programm, Variablen::Programmversion, hilfe, standardausgabe));
         v.beenden = true;
         return v;
     }
@@ -81,6 +91,12 @@ Vorbereitung Vorbereiten(const QStringList& argumente, const QString& programm, 
         return v;
     }
     v.argumente = argumente;
+    // "--ausgabe -" puts the page on standard output; every other line then goes to standard error.
+    Dateien::StandardausgabeZulassen(true);
+    for (qsizetype k = 0; k + 1 < argumente.size(); ++k)
+        if ((argumente[k] == QLatin1String("--ausgabe") || argumente[k] == QLatin1String("--druckseite"))
+            && argumente[k + 1] == QLatin1String("-"))
+            s_zeilenAufFehlerkanal = true;
     const qsizetype i = v.argumente.indexOf(QLatin1String("--seed"));
     if (i >= 0) {
         const Subs::Ganzzahleingabe saat =
@@ -113,8 +129,8 @@ int Starten(const QStringList& argumente, const QString& programm, const QString
 
 void Ausgabe(const QString& zeile)
 {
-    std::fprintf(stdout, "%s\n", zeile.toUtf8().constData());
-    std::fflush(stdout);
+    std::fprintf(s_zeilenAufFehlerkanal ? stderr : stdout, "%s\n", zeile.toUtf8().constData());
+    std::fflush(s_zeilenAufFehlerkanal ? stderr : stdout);
 }
 
 int Abbruch(const QString& meldung, int status)

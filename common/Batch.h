@@ -51,7 +51,7 @@ struct Ergebnis {
 int Starten(const QStringList& argumente, const QString& programm, const QString& titel, const QString& hilfe,
             Ergebnis (*ausfuehren)(const QStringList&));
 
-// Writes a line to standard output (UTF-8).
+// Writes a line to standard output (UTF-8), or to standard error when the command's page goes to standard output.
 void Ausgabe(const QString& zeile);
 // Writes the message to standard error and returns the exit status for it.
 int Abbruch(const QString& meldung, int status = 2);

@@ -24,9 +24,27 @@ QString Fehlertext(const QFileDevice& datei);
 // The same for a path that could not be written, judged from the file system (folder, rights).
 QString Schreibfehlertext(const QString& pfad);
 
-// Writes a file whole: `schreiben` fills a temporary file, which then replaces the old one, so a failure leaves
-// the old file intact. On failure returns false and, if asked, the German reason.
+// Every file the suite writes goes through Schreiben: the bytes go to a temporary file beside the target,
+// every write, the flush to disk and the rename are checked, and only then does the new file take the old
+// one's place. On any failure the old file stays as it was, the temporary file is removed, and the German
+// reason is a whole sentence ("Der Datenträger ist voll."). A target that exists and is not a regular file
+// after following links (a FIFO, a device, a folder) is refused and nothing is written; a link to a regular
+// file stays a link and its target is replaced. `ausfuehrbar` marks a new file executable (desktop entries).
+bool Schreiben(const QString& pfad, const QByteArray& bytes, QString* grund = nullptr, bool ausfuehrbar = false);
+
+// Whether Schreiben could put a file there (the target and its folder), checked before long work whose
+// result would otherwise be lost; false with the same reason Schreiben would give.
+bool Beschreibbar(const QString& pfad, QString* grund = nullptr);
+
+// The same, with `schreiben` filling the content in memory first.
 bool AtomarSchreiben(const QString& pfad, const std::function<void(QIODevice&)>& schreiben, QString* grund = nullptr);
+
+// Copies a regular file of any size under the same rules (backups).
+bool Kopieren(const QString& quelle, const QString& ziel, QString* grund = nullptr);
+
+// Batch mode lets "-" stand for standard output; windows never do, so a file named "-" stays a file there.
+void StandardausgabeZulassen(bool zulassen);
+bool IstStandardausgabe(const QString& pfad);
 
 // Copies the file aside before a damaged original is rewritten: "name.bak", or the first free of
 // "name.bak2", "name.bak3" ... so an earlier backup is never replaced. A missing file needs no backup.

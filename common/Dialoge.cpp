@@ -54,6 +54,17 @@ bool Frage(const QString& text, Symbol symbol)
     return Aktuell().Meldung(text, Knoepfe::JaNein, symbol, Variablen::Programmtitel) == Antwort::Ja;
 }
 
+bool FrageZerstoerend(const QString& text, Symbol symbol)
+{
+    return Aktuell().Meldung(text, Knoepfe::JaNeinVorgabeNein, symbol, Variablen::Programmtitel) == Antwort::Ja;
+}
+
+Antwort Ungespeichert(const QString& name)
+{
+    return Aktuell().Meldung(QStringLiteral("Die Änderungen an „%1“ sind nicht gespeichert.").arg(name),
+                             Knoepfe::SpeichernVerwerfenAbbrechen, Symbol::Ausrufezeichen, Variablen::Programmtitel);
+}
+
 QString Eingabe(const QString& aufforderung)
 {
     return Aktuell().Eingabe(aufforderung, Variablen::Programmtitel);
@@ -63,7 +74,11 @@ Antwort Stapel::Meldung(const QString& text, Knoepfe knoepfe, Symbol, const QStr
 {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     std::fflush(stderr);
-    return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::OK;
+    switch (knoepfe) {
+    case Knoepfe::OK: return Antwort::OK;
+    case Knoepfe::SpeichernVerwerfenAbbrechen: return Antwort::Abbrechen;
+    default: return Antwort::Nein;
+    }
 }
 
 QString Stapel::Eingabe(const QString&, const QString&) { return QString(); }
@@ -93,10 +108,17 @@ QStringList Skript::Texte() const
 
 Antwort Skript::Meldung(const QString& text, Knoepfe knoepfe, Symbol symbol, const QString& titel)
 {
-    const bool frage = knoepfe == Knoepfe::JaNein;
-    aufrufe.append({frage ? QStringLiteral("Frage") : QStringLiteral("Meldung"), text, titel, symbol, {}, {}});
-    if (!frage)
+    aufrufe.append({knoepfe == Knoepfe::OK ? QStringLiteral("Meldung") : QStringLiteral("Frage"), text, knoepfe, titel,
+                    symbol, {}, {}});
+    if (knoepfe == Knoepfe::OK)
         return Antwort::OK;
+    if (knoepfe == Knoepfe::SpeichernVerwerfenAbbrechen) {
+        if (wahl.isEmpty()) {
+            ++unbeantwortet;
+            return Antwort::Abbrechen;
+        }
+        return wahl.takeFirst();
+    }
     if (ja.isEmpty()) {
         ++unbeantwortet;
         return Antwort::Nein;
@@ -106,7 +128,7 @@ Antwort Skript::Meldung(const QString& text, Knoepfe knoepfe, Symbol symbol, con
 
 QString Skript::Eingabe(const QString& aufforderung, const QString& titel)
 {
-    aufrufe.append({QStringLiteral("Eingabe"), aufforderung, titel, Symbol::Keins, {}, {}});
+    aufrufe.append({QStringLiteral("Eingabe"), aufforderung, Knoepfe::OK, titel, Symbol::Keins, {}, {}});
     if (eingaben.isEmpty()) {
         ++unbeantwortet;
         return QString();
@@ -116,7 +138,7 @@ QString Skript::Eingabe(const QString& aufforderung, const QString& titel)
 
 QString Skript::DateiOeffnen(const QString& ordner, const QString& filter)
 {
-    aufrufe.append({QStringLiteral("Oeffnen"), {}, {}, Symbol::Keins, ordner, filter});
+    aufrufe.append({QStringLiteral("Oeffnen"), {}, Knoepfe::OK, {}, Symbol::Keins, ordner, filter});
     if (dateien.isEmpty()) {
         ++unbeantwortet;
         return QString();
@@ -126,7 +148,7 @@ QString Skript::DateiOeffnen(const QString& ordner, const QString& filter)
 
 QString Skript::DateiSpeichern(const QString& ordner, const QString& filter)
 {
-    aufrufe.append({QStringLiteral("Speichern"), {}, {}, Symbol::Keins, ordner, filter});
+    aufrufe.append({QStringLiteral("Speichern"), {}, Knoepfe::OK, {}, Symbol::Keins, ordner, filter});
     if (dateien.isEmpty()) {
         ++unbeantwortet;
         return QString();
@@ -136,7 +158,7 @@ QString Skript::DateiSpeichern(const QString& ordner, const QString& filter)
 
 bool Skript::DruckerWaehlen(QPrinter& drucker)
 {
-    aufrufe.append({QStringLiteral("Drucken"), {}, {}, Symbol::Keins, {}, {}});
+    aufrufe.append({QStringLiteral("Drucken"), {}, Knoepfe::OK, {}, Symbol::Keins, {}, {}});
     return drucken ? drucken(drucker) : false;
 }
 

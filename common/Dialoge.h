@@ -13,9 +13,10 @@ class QPrinter;
 // asks; tests install a scripted one that answers in order and records every question.
 namespace Dialoge {
 
-enum class Knoepfe { OK, JaNein };
+// JaNeinVorgabeNein is for questions whose "Ja" destroys something: "Nein" is the default button there.
+enum class Knoepfe { OK, JaNein, JaNeinVorgabeNein, SpeichernVerwerfenAbbrechen };
 enum class Symbol { Keins, Information, Ausrufezeichen, Frage, Fehler };
-enum class Antwort { OK, Ja, Nein };
+enum class Antwort { OK, Ja, Nein, Speichern, Verwerfen, Abbrechen };
 
 class Anbieter {
 public:
@@ -40,6 +41,11 @@ void Hinweis(const QString& text);             // information icon
 void Warnung(const QString& text);             // exclamation icon
 void Fehler(const QString& text, const QString& titel); // error icon, own title
 bool Frage(const QString& text, Symbol symbol = Symbol::Frage); // Yes/No; true for Yes
+// Yes/No where Yes destroys something (a delete, a discard): No is the default button and Escape.
+bool FrageZerstoerend(const QString& text, Symbol symbol = Symbol::Frage);
+// Before typed work is thrown away: "Die Änderungen an „NAME“ sind nicht gespeichert." with Speichern,
+// Verwerfen and Abbrechen; Abbrechen is the default and Escape.
+Antwort Ungespeichert(const QString& name);
 QString Eingabe(const QString& aufforderung);
 
 // Batch mode: messages go to standard error, questions are answered No, nothing is chosen.
@@ -53,13 +59,15 @@ public:
 };
 
 // Scripted answers for tests. While it lives it is the installed provider. Yes/No questions take the next
-// entry of `ja`, input boxes the next of `eingaben`, file dialogs the next of `dateien`; message boxes with
-// OK alone need no answer. An unanswered question is answered No / empty and counted.
+// entry of `ja`, the unsaved-changes question the next of `wahl`, input boxes the next of `eingaben`, file
+// dialogs the next of `dateien`; message boxes with OK alone need no answer. An unanswered question is
+// answered No / Abbrechen / empty and counted.
 class Skript : public Anbieter {
 public:
     struct Aufruf {
         QString art; // "Meldung", "Frage", "Eingabe", "Oeffnen", "Speichern", "Drucken"
         QString text;
+        Knoepfe knoepfe = Knoepfe::OK;
         QString titel;
         Symbol symbol = Symbol::Keins;
         QString ordner;
@@ -72,6 +80,7 @@ public:
     Skript& operator=(const Skript&) = delete;
 
     QList<bool> ja;
+    QList<Antwort> wahl;
     QStringList eingaben;
     QStringList dateien;
     // Prepares the printer (for example a PDF file name); without it the print dialog is cancelled.

@@ -162,7 +162,7 @@ bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, co
     QString grund;
     if (gelistet.isEmpty() && !Zeilendatei::Anhaengen(ListenDatei(), name.trimmed(), &grund)) {
         if (fehler)
-            *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.").arg(Dateien::Anzeigename(ListenDatei()), grund);
+            *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(Dateien::Anzeigename(ListenDatei()), grund);
         return false;
     }
     return Subs::IniSchreiben(StaedteDatei(), gelistet.isEmpty() ? name : gelistet,

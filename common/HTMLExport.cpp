@@ -154,7 +154,7 @@ bool SeiteSpeichern(const QString& pfad, QString* fehler, const std::function<vo
     if (Dateien::AtomarSchreiben(pfad, schreiben, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden (%2).")
+        *fehler = QStringLiteral("Die Seite „%1“ konnte nicht geschrieben werden: %2")
                       .arg(QDir::toNativeSeparators(pfad), grund);
     return false;
 }

@@ -273,7 +273,7 @@ bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QP
     QString grund;
     if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
         return true;
-    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
                                 .arg(Dateien::Anzeigename(pfad), grund));
 }
 

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -428,32 +427,6 @@ QStringList Lesen(const QString& pfad, bool* vorhanden)
     return std::move(e.Zeilen);
 }
 
-namespace {
-
-bool AtomarSchreiben(const QString& pfad, const QByteArray& bytes, QString* fehler)
-{
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        if (fehler)
-            *fehler = Dateien::Schreibfehlertext(pfad);
-        return false;
-    }
-    if (datei.write(bytes) != bytes.size()) {
-        if (fehler)
-            *fehler = Dateien::Fehlertext(datei);
-        datei.cancelWriting();
-        return false;
-    }
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = Dateien::Fehlertext(datei);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
 {
     qsizetype groesse = 0;
@@ -465,12 +438,12 @@ bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
         KodierenAnhaengen(bytes, zeile);
         bytes += "\r\n";
     }
-    return AtomarSchreiben(pfad, bytes, fehler);
+    return Dateien::Schreiben(pfad, bytes, fehler);
 }
 
 bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler)
 {
-    return AtomarSchreiben(pfad, bytes, fehler);
+    return Dateien::Schreiben(pfad, bytes, fehler);
 }
 
 bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
@@ -489,7 +462,7 @@ bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
         bytes += "\r\n";
     bytes += Kodieren(zeile);
     bytes += "\r\n";
-    return AtomarSchreiben(pfad, bytes, fehler);
+    return Dateien::Schreiben(pfad, bytes, fehler);
 }
 
 QString Zufallszeile(const QString& pfad)

@@ -5,7 +5,6 @@
 #include "Kreaturentabelle.h"
 #include "Subs.h"
 
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -450,19 +449,18 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
 std::optional<Sieger> KampfSpeichern(Kampfstand& stand, const QString& pfad, QString* fehler,
                                      const Fortschritt& fortschritt)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
+    Sieger sieger = Sieger::Keiner;
+    QString grund;
+    // A fight whose report has nowhere to go is not fought: the groups stay as they are.
+    if (!Dateien::Beschreibbar(pfad, &grund)) {
         if (fehler)
-            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht angelegt werden (%2).")
-                          .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad));
+            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht angelegt werden: %2").arg(Dateien::Anzeigename(pfad), grund);
         return std::nullopt;
     }
-    const Sieger sieger = Kampf(stand, datei, fortschritt);
-    // The report is complete and closed before anyone is told the fight is over or a viewer opens it.
-    if (!datei.commit()) {
+    // The report is complete and in place before anyone is told the fight is over or a viewer opens it.
+    if (!Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { sieger = Kampf(stand, datei, fortschritt); }, &grund)) {
         if (fehler)
-            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht geschrieben werden (%2).")
-                          .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei));
+            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht geschrieben werden: %2").arg(Dateien::Anzeigename(pfad), grund);
         return std::nullopt;
     }
     return sieger;

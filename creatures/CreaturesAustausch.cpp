@@ -54,7 +54,7 @@ bool Exportieren(const QStringList& zeile, const QString& pfad, QString* fehler)
     if (Dateien::AtomarSchreiben(pfad, [&bytes](QIODevice& datei) { datei.write(bytes); }, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden (%2).").arg(Dateien::Anzeigename(pfad), grund);
+        *fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

@@ -134,7 +134,7 @@ bool DetailseiteSpeichern(const QStringList& zeile, const QString& pfad, QString
     if (Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { DetailseiteSchreiben(zeile, datei); }, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Seite %1 konnte nicht geschrieben werden (%2).").arg(Dateien::Anzeigename(pfad), grund);
+        *fehler = QStringLiteral("Die Seite %1 konnte nicht geschrieben werden: %2").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

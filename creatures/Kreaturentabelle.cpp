@@ -180,7 +180,7 @@ bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
     if (Zeilendatei::Schreiben(pfad, Dateizeilen(tabelle), &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden (%2).").arg(Dateien::Anzeigename(pfad), grund);
+        *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2").arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }
 

@@ -660,7 +660,7 @@ void frmCreaturesMain::EintragLoeschen()
 {
     if (!EintragVorhanden())
         return;
-    if (Dialoge::Frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?"))) {
+    if (Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?"))) {
         const int zeile = V::AktuelleKreatur;
         QTreeWidgetItem* eintrag = lvKreaturen->EintragDerZeile(zeile);
         const int position = lvKreaturen->indexOfTopLevelItem(eintrag);
@@ -924,7 +924,7 @@ void frmCreaturesMain::closeEvent(QCloseEvent* ereignis)
         return;
     }
     if (!KrTab->isHidden()
-        && !Dialoge::Frage(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
+        && !Dialoge::FrageZerstoerend(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
                                           "werden ?"),
                            Dialoge::Symbol::Ausrufezeichen)) {
         ereignis->ignore();

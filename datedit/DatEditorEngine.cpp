@@ -206,8 +206,8 @@ bool AtomarSchreiben(const QString& pfad, const QByteArray& bytes, QString* fehl
     QString grund;
     // The day tool's folder may not exist yet in an installation; the table is created with it.
     if ((!QFileInfo(ordner).exists() && !QDir().mkpath(ordner)) || !Zeilendatei::SchreibenRoh(pfad, bytes, &grund))
-        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2.")
-                                    .arg(Dateien::Anzeigename(pfad), grund.isEmpty() ? Dateien::Schreibfehlertext(pfad) : grund));
+        return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
+                                    .arg(Dateien::Anzeigename(pfad), grund.isEmpty() ? QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(Dateien::Anzeigename(ordner)) : grund));
     return true;
 }
 
@@ -276,7 +276,7 @@ bool TextdateiSchreiben(const QString& pfad, const QString& text, QString* fehle
     QString grund;
     if (Zeilendatei::SchreibenRoh(pfad, ZeilenumbruecheVereinheitlichen(text).toUtf8(), &grund))
         return true;
-    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.").arg(Dateien::Anzeigename(pfad), grund));
+    return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(Dateien::Anzeigename(pfad), grund));
 }
 
 } // namespace DatEditorEngine

@@ -225,7 +225,7 @@ Shopkonfiguration::Neu Shopkonfiguration::NeuerShop(const QString& antwort, QStr
         return Neu::Fehler;
     QString fehler;
     if (!Zeilendatei::Anhaengen(shopsPfad, name, &fehler)) {
-        Ablehnen(meldung, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2.")
+        Ablehnen(meldung, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
                               .arg(Dateien::Anzeigename(shopsPfad), fehler));
         return Neu::Fehler;
     }

@@ -193,13 +193,13 @@ bool frmDatEditorMain::AenderungenVerwerfen()
     if (m_shopmodus) {
         if (m_shops.Gewaehlt().isEmpty() || !m_shops.Geaendert())
             return true;
-        return Dialoge::Frage(QStringLiteral("Die Zuordnung der Kategorien für „%1“ ist noch nicht gespeichert. "
+        return Dialoge::FrageZerstoerend(QStringLiteral("Die Zuordnung der Kategorien für „%1“ ist noch nicht gespeichert. "
                                              "Wollt ihr die Änderungen verwerfen?")
                                   .arg(m_shops.Gewaehlt()));
     }
     if (!txtText->isEnabled() || !txtText->document()->isModified())
         return true;
-    return Dialoge::Frage(QStringLiteral("Die Änderungen an „%1.dat“ sind noch nicht gespeichert. "
+    return Dialoge::FrageZerstoerend(QStringLiteral("Die Änderungen an „%1.dat“ sind noch nicht gespeichert. "
                                          "Wollt ihr sie verwerfen?")
                               .arg(m_datei));
 }

@@ -364,7 +364,7 @@ bool SeiteSpeichern(const Tageslauf& lauf, const QString& pfad, QString* fehler)
     if (Dateien::AtomarSchreiben(pfad, [&bytes](QIODevice& datei) { datei.write(bytes); }, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Der Tagesablauf konnte nicht in die Datei %1 geschrieben werden: %2.")
+        *fehler = QStringLiteral("Der Tagesablauf konnte nicht in die Datei %1 geschrieben werden: %2")
                       .arg(Dateien::Anzeigename(pfad), grund);
     return false;
 }

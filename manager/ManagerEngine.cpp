@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -46,23 +45,6 @@ const QStringList& SuitenProgramme()
 QString Anzeige(const QString& pfad)
 {
     return QDir(Variablen::AppPfad).relativeFilePath(pfad);
-}
-
-bool KopieSchreiben(const QString& quelle, const QString& ziel, QString* fehler)
-{
-    QByteArray bytes;
-    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::LadenRoh(quelle, bytes);
-    if (!gelesen.Gelesen()) {
-        *fehler = gelesen.Grund;
-        return false;
-    }
-    // Written under a temporary name and renamed, so no half copy ever carries the final name.
-    QSaveFile aus(ziel);
-    if (!aus.open(QIODevice::WriteOnly) || aus.write(bytes) != bytes.size() || !aus.commit()) {
-        *fehler = Dateien::Fehlertext(aus);
-        return false;
-    }
-    return true;
 }
 
 // Desktop entry string values: backslash and control characters are escaped.
@@ -124,10 +106,10 @@ int ZahlLesen(const QString& abschnitt, const QString& schluessel)
 
 bool EinstellungenSchreiben(const QString& abschnitt, const QList<QPair<QString, QString>>& werte)
 {
-    if (Subs::IniSchreiben(Variablen::IniDatei, abschnitt, werte))
+    QString fehler;
+    if (Subs::IniSchreiben(Variablen::IniDatei, abschnitt, werte, &fehler))
         return true;
-    Dialoge::Warnung(QStringLiteral("Die Einstellungen konnten nicht in Werkbund3.ini gespeichert werden. "
-                                    "Bitte prüft, ob die Datei und ihr Ordner beschreibbar sind."));
+    Dialoge::Warnung(QStringLiteral("Die Einstellungen konnten nicht in Werkbund3.ini gespeichert werden. ") + fehler);
     return false;
 }
 
@@ -215,17 +197,12 @@ bool VerknuepfungAnlegen(const Umgebung& umgebung)
                                         "an. Die Einrichtung geht trotzdem weiter."));
         return false;
     }
-    QSaveFile datei(umgebung.desktopOrdner + QStringLiteral("/Werkbund Utilities 3.desktop"));
-    const QByteArray bytes = VerknuepfungsText(umgebung).toUtf8();
+    QString grund;
     // Desktops start only launchers that are marked executable.
-    const bool ok = datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size()
-        && datei.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
-                                | QFileDevice::ExeOther)
-        && datei.commit();
+    const bool ok = Dateien::Schreiben(umgebung.desktopOrdner + QStringLiteral("/Werkbund Utilities 3.desktop"),
+                                       VerknuepfungsText(umgebung).toUtf8(), &grund, true);
     if (!ok)
-        Dialoge::Warnung(QStringLiteral("Die Verknüpfung auf dem Desktop konnte nicht angelegt werden: ")
-                         + Dateien::Fehlertext(datei));
+        Dialoge::Warnung(QStringLiteral("Die Verknüpfung auf dem Desktop konnte nicht angelegt werden: ") + grund);
     return ok;
 }
 
@@ -254,8 +231,8 @@ void BackupAnlegen()
         }
         const QString ziel = Pfad::Verbinden(Variablen::AppPfad, QStringLiteral("\\Backup") + zielRelativ);
         QString grund;
-        if (!KopieSchreiben(quelle, ziel, &grund))
-            fehler.append(Anzeige(ziel) + QStringLiteral(" (") + grund + QLatin1Char(')'));
+        if (!Dateien::Kopieren(quelle, ziel, &grund))
+            fehler.append(Anzeige(ziel) + QStringLiteral(": ") + grund);
     };
     // A database is only missed when the tool that uses it is installed.
     QStringList installiert;
@@ -394,8 +371,9 @@ bool IstLeitstand(const QString& datei)
         && QFileInfo(QCoreApplication::applicationFilePath()).fileName() == datei;
 }
 
-QList<Werkzeug> WerkzeugeEinrichten(int& anzahl)
+QList<Werkzeug> WerkzeugeEinrichten(int& anzahl, bool* gespeichert)
 {
+    bool ok = true;
     QStringList registriert = GezaehlteWerte(QStringLiteral("Tools"), QStringLiteral("Tool"), anzahl);
 
     QList<Werkzeug> knoepfe;
@@ -405,13 +383,16 @@ QList<Werkzeug> WerkzeugeEinrichten(int& anzahl)
         const QString symbol = Symbolpfad(datei);
         const bool symbolVorhanden = QFileInfo(symbol).isFile();
         // The manager itself is no tool to announce.
-        if (symbolVorhanden && !registriert.contains(datei) && !IstLeitstand(datei)) {
+        // After a failed write the others would fail the same way; one message is enough.
+        if (ok && symbolVorhanden && !registriert.contains(datei) && !IstLeitstand(datei)) {
             Dialoge::Hinweis(datei + QStringLiteral(" wurde gefunden. Das Tool wird nun eingerichtet."));
             const QString neu = QString::number(anzahl + 1);
             if (EinstellungenSchreiben(QStringLiteral("Tools"), {{QStringLiteral("Tools"), neu},
                                                                  {QStringLiteral("Tool") + neu, datei}})) {
                 ++anzahl;
                 registriert.append(datei);
+            } else {
+                ok = false;
             }
         }
         if (Ausgeschlossen(datei))
@@ -421,6 +402,8 @@ QList<Werkzeug> WerkzeugeEinrichten(int& anzahl)
             Dialoge::Warnung(QStringLiteral("Eine benötigte Grafikdatei wurde nicht gefunden, ihr solltet ") + datei
                              + QStringLiteral(" neu installieren."));
     }
+    if (gespeichert)
+        *gespeichert = ok;
     return knoepfe;
 }
 

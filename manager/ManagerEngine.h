@@ -64,7 +64,7 @@ struct Werkzeug {
 };
 // Registers newly found programs (with a message each) and returns the tool buttons to show, warning
 // about each missing icon. `anzahl` is the registered count and is raised for every new registration.
-QList<Werkzeug> WerkzeugeEinrichten(int& anzahl);
+QList<Werkzeug> WerkzeugeEinrichten(int& anzahl, bool* gespeichert = nullptr);
 
 // [Tools] "Tool1" ... "Tool" + "Tools", as far as the keys exist.
 QStringList RegistrierteWerkzeuge();

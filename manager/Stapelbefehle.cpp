@@ -35,9 +35,10 @@ int Werkzeuge(Batch::Befehlszeile& befehl)
     if (!ManagerEngine::KonfigurationPruefen())
         return 2;
     int anzahl = ManagerEngine::WerkzeugAnzahl();
-    for (const ManagerEngine::Werkzeug& werkzeug : ManagerEngine::WerkzeugeEinrichten(anzahl))
+    bool gespeichert = true;
+    for (const ManagerEngine::Werkzeug& werkzeug : ManagerEngine::WerkzeugeEinrichten(anzahl, &gespeichert))
         Batch::Ausgabe(werkzeug.datei);
-    return 0;
+    return gespeichert ? 0 : 1;
 }
 
 } // namespace

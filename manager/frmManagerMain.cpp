@@ -390,7 +390,7 @@ void frmManagerMain::cmdURLsDelete_Click()
     const int r = lvURLs->GewaehlteZeile();
     if (r < 0 || r >= m_links.Anzahl())
         return;
-    if (!Dialoge::Frage(QStringLiteral("Soll die URL wirklich gelöscht werden ?")))
+    if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll die URL wirklich gelöscht werden ?")))
         return;
     delete lvURLs->EintragDerZeile(r);
     lvURLs->NachLoeschenNummerieren(r);

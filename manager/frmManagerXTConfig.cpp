@@ -177,7 +177,7 @@ void frmManagerXTConfig::cmdDelete_Click()
     const int zeile = lstXT->currentRow();
     if (zeile < 0)
         return;
-    if (!Dialoge::Frage(QStringLiteral("Wollt ihr den gewählten Listeneintrag wirklich löschen ?")))
+    if (!Dialoge::FrageZerstoerend(QStringLiteral("Wollt ihr den gewählten Listeneintrag wirklich löschen ?")))
         return;
     if (ExterneTools::Loeschen(zeile + 1, lstXT->count(), m_n)) {
         m_n = qMax(0, m_n - 1);

@@ -100,7 +100,7 @@ bool ListeSchreiben(const QStringList& zeilen, QString* fehler)
     if (Zeilendatei::Schreiben(pfad, datei, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Kategorienliste %1 konnte nicht gespeichert werden (%2).").arg(Anzeige(pfad), grund);
+        *fehler = QStringLiteral("Die Kategorienliste %1 konnte nicht gespeichert werden: %2").arg(Anzeige(pfad), grund);
     return false;
 }
 
@@ -378,7 +378,7 @@ bool KategorieAnlegen(const QString& name, QStringList& kategorien, QString* feh
         QString grund;
         if (!Zeilendatei::Schreiben(datei, {}, &grund)) {
             if (fehler)
-                *fehler = QStringLiteral("Die Datei %1 der neuen Kategorie konnte nicht angelegt werden (%2).")
+                *fehler = QStringLiteral("Die Datei %1 der neuen Kategorie konnte nicht angelegt werden: %2")
                               .arg(Anzeige(datei), grund);
             return false;
         }
@@ -519,7 +519,7 @@ bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QStrin
     if (Zeilendatei::Schreiben(pfad, WarenZeilen(waren), &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Warendatei %1 konnte nicht gespeichert werden (%2).").arg(Anzeige(pfad), grund);
+        *fehler = QStringLiteral("Die Warendatei %1 konnte nicht gespeichert werden: %2").arg(Anzeige(pfad), grund);
     return false;
 }
 

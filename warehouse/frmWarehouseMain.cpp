@@ -633,7 +633,7 @@ void frmWarehouseMain::cmdKategorieDelete_Click()
     const QString kategorie = cmbKategorien->currentText();
     if (kategorie.isEmpty() || kategorie == Katalog::Alles() || Katalog::Waffenkategorien().contains(kategorie))
         return;
-    if (!Dialoge::Frage(QStringLiteral("Soll die gewählte Kategorie wirklich gelöscht werden ?")))
+    if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll die gewählte Kategorie wirklich gelöscht werden ?")))
         return;
     QString fehler;
     if (!Katalog::KategorieEntfernen(kategorie, V::Kategorien, &fehler))
@@ -817,7 +817,7 @@ void frmWarehouseMain::cmdGenName_Click()
 void frmWarehouseMain::cmdShopGenerator_Click()
 {
     if (V::Shopwaren.Shopwarenzahl() > 0
-        && !Dialoge::Frage(QStringLiteral("Ihr arbeitet momentan an einem Shop, beim Start des Generators werden "
+        && !Dialoge::FrageZerstoerend(QStringLiteral("Ihr arbeitet momentan an einem Shop, beim Start des Generators werden "
                                           "sämtliche Werte verworfen ! Wollt ihr den Generator wirklich starten ?"),
                            Dialoge::Symbol::Ausrufezeichen))
         return;

@@ -24,10 +24,21 @@ Dialoge::Antwort QtDialoge::Meldung(const QString& text, Dialoge::Knoepfe knoepf
     case Dialoge::Symbol::Fehler: box.setIcon(QMessageBox::Critical); break;
     case Dialoge::Symbol::Keins: break;
     }
-    if (knoepfe == Dialoge::Knoepfe::JaNein) {
-        QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(ja);
+    if (knoepfe == Dialoge::Knoepfe::SpeichernVerwerfenAbbrechen) {
+        QPushButton* speichern = box.addButton(QStringLiteral("&Speichern"), QMessageBox::AcceptRole);
+        QPushButton* verwerfen = box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
+        QPushButton* abbrechen = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(abbrechen);
+        box.setEscapeButton(abbrechen);
+        box.exec();
+        if (box.clickedButton() == speichern)
+            return Dialoge::Antwort::Speichern;
+        return box.clickedButton() == verwerfen ? Dialoge::Antwort::Verwerfen : Dialoge::Antwort::Abbrechen;
+    }
+    if (knoepfe != Dialoge::Knoepfe::OK) {
+        QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(knoepfe == Dialoge::Knoepfe::JaNeinVorgabeNein ? nein : ja);
         box.setEscapeButton(nein);
         box.exec();
         return box.clickedButton() == ja ? Dialoge::Antwort::Ja : Dialoge::Antwort::Nein;

@@ -326,6 +326,61 @@ private Q_SLOTS:
         QCOMPARE(Zeilendatei::Lesen(pfad), QStringList{QStringLiteral("alt")});
     }
 
+    // What the one writer does with each kind of target: a link to a regular file stays a link, a link to
+    // nowhere creates its target, special files and streams are refused untouched, rights are kept.
+    void schreibzieleFolgenDerRegel_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<bool>("geschrieben");
+        for (const char* art : {"neu", "datei", "verknuepfung", "ins-leere", "ordner", "fifo", "strom"})
+            QTest::newRow(art) << QString::fromLatin1(art) << (QByteArray(art) != "ordner" && QByteArray(art) != "fifo"
+                                                                && QByteArray(art) != "strom");
+    }
+    void schreibzieleFolgenDerRegel()
+    {
+        QFETCH(QString, art);
+        QFETCH(bool, geschrieben);
+        TestInstallation inst(false);
+        const QString pfad = inst.Pfad(QStringLiteral("ziel"));
+        const QString echt = inst.Pfad(QStringLiteral("echt"));
+        const QByteArray p = QFile::encodeName(pfad);
+        if (art == QLatin1String("datei")) {
+            inst.Schreiben(QStringLiteral("ziel"), "alt");
+            QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        } else if (art == QLatin1String("verknuepfung")) {
+            inst.Schreiben(QStringLiteral("echt"), "alt");
+            QVERIFY(QFile::link(QStringLiteral("echt"), pfad));
+        } else if (art == QLatin1String("ins-leere")) {
+            QVERIFY(QFile::link(echt, pfad));
+        } else if (art == QLatin1String("ordner")) {
+            QVERIFY(QDir().mkpath(pfad));
+        } else if (art == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(p.constData(), 0600), 0);
+        } else if (art == QLatin1String("strom")) {
+            // /dev/stdout and its kin lead through /proc to whatever the stream is; never replaced.
+            QVERIFY(QFile::link(QStringLiteral("/proc/self/fd/2"), pfad));
+        }
+        QString grund;
+        QCOMPARE(Dateien::Schreiben(pfad, "neu", &grund), geschrieben);
+        const QStringList uebrig = QDir(inst.Ordner()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QVERIFY2(!uebrig.join(QLatin1Char(' ')).contains(QStringLiteral(".tmp")), qPrintable(uebrig.join(QLatin1Char(' '))));
+        if (!geschrieben) {
+            QCOMPARE(grund, QStringLiteral("„%1“ ist keine gewöhnliche Datei; es wurde nichts geschrieben.").arg(pfad));
+            QVERIFY(!QFileInfo(pfad).isFile() || QFileInfo(pfad).isSymLink());
+            return;
+        }
+        const bool verknuepft = art == QLatin1String("verknuepfung") || art == QLatin1String("ins-leere");
+        QCOMPARE(QFileInfo(pfad).isSymLink(), verknuepft);
+        QCOMPARE(inst.Bytes(verknuepft ? QStringLiteral("echt") : QStringLiteral("ziel")), QByteArray("neu"));
+        struct stat st {};
+        QCOMPARE(::stat(p.constData(), &st), 0);
+        if (art == QLatin1String("datei"))
+            QCOMPARE(st.st_mode & 0777, mode_t(0604));
+        // "-" is standard output only where batch mode allows it; elsewhere it is a file like any other.
+        Dateien::StandardausgabeZulassen(false);
+        QVERIFY(!Dateien::IstStandardausgabe(QStringLiteral("-")));
+    }
+
     void zufallszeile()
     {
         TestInstallation inst(false);

@@ -166,8 +166,8 @@ void TestDayBatch::nichtSchreibbareAusgabe()
     DayBatch::Ergebnis e = Lauf({"--generieren", "--gelaende", "Wüste", "--ausgabe", ordner});
     QCOMPARE(e.Status, 1);
     QVERIFY(e.Ausgabe.isEmpty());
-    QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Der Tagesablauf konnte nicht in die Datei „%1“ geschrieben "
-                                                         "werden: an dieser Stelle liegt ein Ordner.")
+    QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Der Tagesablauf konnte nicht in die Datei „%1“ geschrieben werden: "
+                                                         "„%1“ ist keine gewöhnliche Datei; es wurde nichts geschrieben.")
                                               .arg(QDir::toNativeSeparators(ordner))});
     const QString fehlt = installation.Pfad(QStringLiteral("fehlt/reise.html"));
     e = Lauf({"--generieren", "--gelaende", "Wüste", "--ausgabe", fehlt});

@@ -253,7 +253,7 @@ void TestDayFenster::nichtGeschriebeneSeiteLaesstDieAlteStehen()
     Klick(fenster, QStringLiteral("cmdNeu"));
     QVERIFY(offen);
     QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Der Tagesablauf konnte nicht in die Datei „%1“ geschrieben werden: "
-                                                         "an dieser Stelle liegt ein Ordner.")
+                                                         "„%1“ ist keine gewöhnliche Datei; es wurde nichts geschrieben.")
                                               .arg(QDir::toNativeSeparators(pfad))});
     QCOMPARE(dialoge.aufrufe.first().symbol, Dialoge::Symbol::Ausrufezeichen);
     QCOMPARE(browser->toPlainText(), vorher);

@@ -265,9 +265,8 @@ void TestDaySeite::nichtSchreibbareSeiteWirdGemeldet()
     QVERIFY(QDir().mkpath(installation.Pfad(QStringLiteral("Temp/Temp.html"))));
     QString fehler;
     QVERIFY(!SeiteSpeichern(lauf, TempSeite(), &fehler));
-    QCOMPARE(fehler, QStringLiteral("Der Tagesablauf konnte nicht in die Datei „%1“ geschrieben werden: an dieser Stelle "
-                                    "liegt ein Ordner.")
-                         .arg(QDir::toNativeSeparators(installation.Pfad(QStringLiteral("Temp/Temp.html")))));
+    QCOMPARE(fehler, QStringLiteral("Der Tagesablauf konnte nicht in die Datei „%1“ geschrieben werden: „%1“ ist keine gewöhnliche Datei; es wurde nichts geschrieben.")
+                      .arg(QDir::toNativeSeparators(installation.Pfad(QStringLiteral("Temp/Temp.html")))));
     QVERIFY(QFileInfo(installation.Pfad(QStringLiteral("Temp/Temp.html"))).isDir());
 
     // A missing folder elsewhere is named, and nothing is created there.

@@ -95,16 +95,20 @@ Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumen
     return ProgrammStarten(programm, argumente, QProcessEnvironment::systemEnvironment());
 }
 
-Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung)
+Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung,
+                             const std::function<void()>& imKind)
 {
     QProcess prozess;
     prozess.setProcessEnvironment(umgebung);
+    if (imKind)
+        prozess.setChildProcessModifier(imKind);
     prozess.start(programm, argumente);
     Programmlauf lauf;
     if (!prozess.waitForFinished(60000))
         return lauf;
     lauf.status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
-    lauf.ausgabe = QString::fromUtf8(prozess.readAllStandardOutput());
+    lauf.rohausgabe = prozess.readAllStandardOutput();
+    lauf.ausgabe = QString::fromUtf8(lauf.rohausgabe);
     lauf.fehler = QString::fromUtf8(prozess.readAllStandardError());
     return lauf;
 }

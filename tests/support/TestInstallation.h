@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // A complete installation in a temporary folder, filled with the shipped data and pictures as an install
 // would place them; the path variables point at it while it lives.
 class TestInstallation {
@@ -36,9 +38,12 @@ struct Programmlauf {
     int status = -1;
     QString ausgabe;
     QString fehler;
+    QByteArray rohausgabe; // standard output as bytes, for a page written to it
 };
 Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente);
-Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung);
+// `imKind` runs in the child before the program starts (limits, signal dispositions).
+Programmlauf ProgrammStarten(const QString& programm, const QStringList& argumente, const QProcessEnvironment& umgebung,
+                             const std::function<void()>& imKind = {});
 
 namespace TestDatenbank {
 
