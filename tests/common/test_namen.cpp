@@ -123,7 +123,8 @@ private Q_SLOTS:
             QStringLiteral("ZwergeWeiblich")};
         for (const QString& datei : dateien) {
             const QStringList zeilen = inst.Zeilen(QStringLiteral("Data/City/") + datei + QStringLiteral(".dat"));
-            QVERIFY2(zeilen.size() >= 40, qPrintable(datei));
+            // Fewer names make the same owner turn up across a whole town.
+            QVERIFY2(zeilen.size() >= (datei == QLatin1String("Mohas") ? 80 : 60), qPrintable(datei));
             QVERIFY2(!zeilen.contains(QString()), qPrintable(datei));
         }
         for (const QString& volk : voelker) {
