@@ -213,7 +213,7 @@ void TestDayEreignisse::mitgelieferteDatei()
     QVERIFY(!Zeilendatei::IstUtf8(bytes));
     const Ereignisdatei datei = EreignisseLaden();
     QVERIFY(datei.Meldung.isEmpty());
-    QVERIFY2(datei.Zeilen.size() >= 60, qPrintable(QString::number(datei.Zeilen.size())));
+    QVERIFY2(datei.Zeilen.size() >= 80, qPrintable(QString::number(datei.Zeilen.size())));
     for (const QString& zeile : datei.Zeilen) {
         // One whole German sentence per line, nothing that would need masking.
         QVERIFY2(!zeile.trimmed().isEmpty(), "Leerzeile");
