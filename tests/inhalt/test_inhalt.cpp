@@ -1,0 +1,125 @@
+#include "TestInstallation.h"
+
+#include <QSet>
+#include <QtTest>
+
+#include <memory>
+
+// What the shipped content promises and a counter can check: lists long enough that a town does not repeat
+// itself, shop kinds that name each category once, creature weapons without a negative bonus, and no trade
+// that needs water in the lists every town draws from.
+class TestInhalt : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestInstallation> m_inst;
+
+    QStringList Eintraege(const QString& datei) const
+    {
+        QStringList eintraege;
+        for (const QString& zeile : m_inst->Zeilen(datei))
+            if (!zeile.trimmed().isEmpty())
+                eintraege.append(zeile);
+        return eintraege;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { m_inst = std::make_unique<TestInstallation>(); }
+    void cleanupTestCase() { m_inst.reset(); }
+
+    void listenLangGenug_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<int>("mindestens");
+        for (const char* name : {"BornlandMännlich", "BornlandNachname", "BornlandWeiblich", "ElfenMännlich",
+                                 "ElfenNachname1", "ElfenNachname2", "ElfenWeiblich", "GarethMännlich", "GarethNachname",
+                                 "GarethWeiblich", "NivesenMännlich", "NivesenWeiblich", "NorbardenMännlich",
+                                 "NorbardenNachname", "NorbardenWeiblich", "ThorwalerMännlich", "ThorwalerWeiblich",
+                                 "TulamidenMännlich", "TulamidenWeiblich", "ZwergeMännlich", "ZwergeWeiblich"})
+            QTest::newRow(name) << QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(name)) << 60;
+        QTest::newRow("Mohas") << QStringLiteral("Data/City/Mohas.dat") << 80;
+        QTest::newRow("CityZufallsereignisse") << QStringLiteral("Data/City/CityZufallsereignisse.dat") << 200;
+        QTest::newRow("DayEreignisse") << QStringLiteral("Data/Day/DayEreignisse.dat") << 80;
+    }
+
+    void listenLangGenug()
+    {
+        QFETCH(QString, datei);
+        QFETCH(int, mindestens);
+        const qsizetype n = Eintraege(datei).size();
+        QVERIFY2(n >= mindestens, qPrintable(QStringLiteral("%1 Einträge").arg(n)));
+    }
+
+    void shopNenntJedeKategorieEinmal_data()
+    {
+        QTest::addColumn<QString>("shop");
+        QTest::addColumn<QStringList>("zeilen");
+        QString shop;
+        QStringList zeilen;
+        const QStringList config = m_inst->Zeilen(QStringLiteral("Data/Warehouse/ShopgeneratorConfig.dat")) + QStringList{"[]"};
+        for (const QString& zeile : config) {
+            if (!zeile.startsWith(QLatin1Char('['))) {
+                zeilen.append(zeile);
+                continue;
+            }
+            if (!shop.isEmpty())
+                QTest::newRow(qPrintable(shop)) << shop << zeilen;
+            shop = zeile.mid(1, zeile.size() - 2);
+            zeilen.clear();
+        }
+    }
+
+    void shopNenntJedeKategorieEinmal()
+    {
+        QFETCH(QString, shop);
+        QFETCH(QStringList, zeilen);
+        QVERIFY(Eintraege(QStringLiteral("Data/Warehouse/ShopgeneratorShops.dat")).contains(shop));
+        const QStringList kategorien = Eintraege(QStringLiteral("Data/Warehouse/ItemKategorien.dat")).mid(1);
+        QStringList waren;
+        for (const QString& zeile : zeilen)
+            if (zeile.startsWith(QLatin1String("Ware")) && zeile.size() > 4 && zeile[4].isDigit())
+                waren.append(zeile.section(QLatin1Char('='), 1));
+        QVERIFY(zeilen.contains(QStringLiteral("WareCount=%1").arg(waren.size())));
+        QCOMPARE(QSet<QString>(waren.begin(), waren.end()).size(), waren.size());
+        for (const QString& ware : waren)
+            QVERIFY2(kategorien.contains(ware), qPrintable(ware));
+    }
+
+    void keinNegativerWaffenbonus_data()
+    {
+        QTest::addColumn<QStringList>("boni");
+        const QStringList z = m_inst->Zeilen(QStringLiteral("Data/Creatures/Kreaturen.dat"));
+        for (qsizetype i = 1; i + 57 < z.size(); i += 58)
+            QTest::newRow(qPrintable(z[i + 1])) << QStringList{z[i + 12], z[i + 16], z[i + 20], z[i + 24]};
+    }
+
+    void kreaturenInGanzenBloecken()
+    {
+        // A record of the creature database is the number line and 57 fields; the rows below rely on it.
+        QCOMPARE(int(m_inst->Zeilen(QStringLiteral("Data/Creatures/Kreaturen.dat")).size() - 1) % 58, 0);
+    }
+
+    void keinNegativerWaffenbonus()
+    {
+        QFETCH(QStringList, boni);
+        for (const QString& bonus : boni)
+            QVERIFY2(!bonus.trimmed().startsWith(QLatin1Char('-')), qPrintable(bonus));
+    }
+
+    void keineWasserberufeInJederStadt_data()
+    {
+        QTest::addColumn<QString>("datei");
+        for (const char* name : {"Händler1", "Handwerker1", "Dienstleistung1"})
+            QTest::newRow(name) << QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(name));
+    }
+
+    void keineWasserberufeInJederStadt()
+    {
+        QFETCH(QString, datei);
+        for (const QString& beruf : Eintraege(datei))
+            for (const char* wort : {"Fisch", "Schiff", "Fähr", "Boot", "Hafen"})
+                QVERIFY2(!beruf.contains(QString::fromUtf8(wort), Qt::CaseInsensitive), qPrintable(beruf));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInhalt)
+#include "test_inhalt.moc"
