@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class TestInstallation;
+
+// One place per window where typed work could be thrown away. Each tool's cases live in a file of their own.
+namespace Verwerfen {
+
+struct Fall {
+    QString name;                                       // the row's name in the test output
+    std::function<QWidget*()> bauen;                    // the window, on the installation's shipped data
+    std::function<void(QWidget&)> tippen;               // types work into it, through the real controls
+    std::function<void(QWidget&)> ausloesen;            // the action that would throw the work away
+    QString titel;                                      // the name the question gives the work
+    std::function<bool(QWidget&)> nochDa;               // the typed work is still on screen
+    std::function<bool(const TestInstallation&)> gespeichert; // the typed work reached its file
+};
+
+QList<Fall> Waffkam();
+QList<Fall> Bestiar();
+QList<Fall> Lagerhof();
+QList<Fall> Ortsbau();
+QList<Fall> Tabellar();
+
+inline QList<Fall> Alle()
+{
+    return Waffkam() + Bestiar() + Lagerhof() + Ortsbau() + Tabellar();
+}
+
+} // namespace Verwerfen
