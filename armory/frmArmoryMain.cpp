@@ -4,6 +4,7 @@
 #include "ArmoryHTML.h"
 #include "Armory3Variablen.h"
 #include "Browser.h"
+#include "Datensatzeditor.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "ExplorerEngine.h"
@@ -196,6 +197,18 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
     haupt->addWidget(m_browser, 1);
     m_browser->hide();
 
+    using Z = Datensatzeditor::Zustand;
+    m_editor = std::make_unique<Datensatzeditor>(Armory3Variablen::Bearbeitungsmodus, Armory3Variablen::Bearbeitungszeile,
+                                                 [this] { return FelderAusEingaben(Aktuell()); });
+    for (QToolButton* knopf : {cmdNeu, cmdWBDImport, cmdGenerator})
+        m_editor->Steuern(knopf, {Z::Liste});
+    for (QToolButton* knopf : {cmdBearbeiten, cmdWBDExport, cmdExport, cmdHTML, cmdDelete, cmdPrintListe})
+        m_editor->Steuern(knopf, {Z::Liste}, true);
+    for (QToolButton* knopf : {cmdPrint, cmdForge})
+        m_editor->Steuern(knopf, {Z::Liste, Z::Seite}, true);
+    m_editor->Steuern(cmdSave, {Z::Neu, Z::Bearbeiten});
+    m_editor->Steuern(cmdView, {Z::Neu, Z::Bearbeiten, Z::Seite});
+
     connect(cmdNeu, &QToolButton::clicked, this, &frmArmoryMain::cmdNeu_Click);
     connect(cmdSave, &QToolButton::clicked, this, &frmArmoryMain::cmdSave_Click);
     connect(cmdBearbeiten, &QToolButton::clicked, this, &frmArmoryMain::cmdBearbeiten_Click);
@@ -221,6 +234,8 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
     m_option[0]->setChecked(true);
     Listenansicht();
 }
+
+frmArmoryMain::~frmArmoryMain() = default;
 
 QToolButton* frmArmoryMain::Knopf(const QString& name, const QString& bild, const QString& beschriftung)
 {
@@ -472,11 +487,12 @@ void frmArmoryMain::KnoepfeAktualisieren(const QString& schluessel)
     const auto t = Waffentabellen::AusSchluessel(schluessel);
     if (!t)
         return;
-    const bool an = Armory3Variablen::Tabelle(*t).Anzahl() > 0;
-    for (QToolButton* knopf : {cmdBearbeiten, cmdWBDExport, cmdExport, cmdHTML, cmdDelete, cmdPrint, cmdPrintListe})
-        knopf->setEnabled(an);
-    if (*t == Tabelle::NWaffen)
-        cmdForge->setEnabled(an);
+    m_editor->Anwenden(Armory3Variablen::Tabelle(*t).Anzahl() > 0);
+    // The generator and the forge make and work melee weapons only.
+    if (*t != Tabelle::NWaffen) {
+        cmdGenerator->setEnabled(false);
+        cmdForge->setEnabled(false);
+    }
 }
 
 void frmArmoryMain::EingabenLeeren()
@@ -496,8 +512,6 @@ void frmArmoryMain::EingabenLeeren()
         RegionenZuruecksetzen(s);
         s.RegionenInfo->clear();
     }
-    for (QToolButton* knopf : m_knoepfe)
-        knopf->setEnabled(knopf == cmdView || knopf == cmdSave || knopf == cmdHelp);
     for (QRadioButton* option : m_option)
         option->hide();
     m_browser->hide();
@@ -511,15 +525,9 @@ void frmArmoryMain::Listenansicht()
         s.Liste->setVisible(s.Art == aktuell);
     }
     m_browser->hide();
-    cmdSave->setEnabled(false);
-    cmdView->setEnabled(false);
-    cmdNeu->setEnabled(true);
-    cmdWBDImport->setEnabled(true);
     for (QRadioButton* option : m_option)
         option->show();
-    cmdGenerator->setEnabled(aktuell == Tabelle::NWaffen);
-    cmdForge->setEnabled(aktuell == Tabelle::NWaffen);
-    // The record buttons follow the table again (editing or the detail view had disabled them).
+    m_editor->Liste();
     KnoepfeAktualisieren(Waffentabellen::Schluessel(aktuell));
 }
 
@@ -610,8 +618,10 @@ int frmArmoryMain::GewaehlteZeile()
 void frmArmoryMain::cmdNeu_Click()
 {
     EingabenLeeren();
-    Armory3Variablen::Bearbeitungsmodus = false;
+    m_editor->Neu();
+    KnoepfeAktualisieren(Waffentabellen::Schluessel(Aktuell().Art));
     Aktuell().Tab->show();
+    m_editor->Geladen();
 }
 
 void frmArmoryMain::EintragBearbeiten()
@@ -622,9 +632,10 @@ void frmArmoryMain::EintragBearbeiten()
     EingabenLeeren();
     Seite& s = Aktuell();
     EingabenAusFeldern(s, Armory3Variablen::Tabelle(s.Art).Zeilen[zeile]);
-    Armory3Variablen::Bearbeitungsmodus = true;
-    Armory3Variablen::Bearbeitungszeile = zeile;
+    m_editor->Bearbeiten(zeile);
+    KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
     s.Tab->show();
+    m_editor->Geladen();
 }
 
 void frmArmoryMain::cmdBearbeiten_Click()
@@ -634,13 +645,18 @@ void frmArmoryMain::cmdBearbeiten_Click()
 
 void frmArmoryMain::cmdSave_Click()
 {
+    EintragSpeichern();
+}
+
+bool frmArmoryMain::EintragSpeichern()
+{
     Seite& s = Aktuell();
     for (int i : Waffentabellen::NullBoxen(s.Art))
         if (BoxText(s.Text[i]).isEmpty())
             BoxSetzen(s.Text[i], QStringLiteral("0"));
     if (BoxText(s.Text[0]).isEmpty()) {
         Dialoge::Warnung(QStringLiteral("Ihr müsst einen Namen eingeben."));
-        return;
+        return false;
     }
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(s.Art);
     const QStringList felder = FelderAusEingaben(s);
@@ -655,14 +671,28 @@ void frmArmoryMain::cmdSave_Click()
         const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, felder);
         eintrag = s.Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(s.Art, tabelle.Zeilen[zeile]), zeile);
     }
-    TabelleSpeichern(s.Art);
+    const bool geschrieben = TabelleSpeichern(s.Art);
     Listenansicht();
     if (eintrag)
         s.Liste->setCurrentItem(eintrag);
+    return geschrieben;
+}
+
+QString frmArmoryMain::EditorName()
+{
+    Seite& s = Aktuell();
+    QString name = BoxText(s.Text[0]).trimmed();
+    const Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(s.Art);
+    const int zeile = Armory3Variablen::Bearbeitungszeile;
+    if (name.isEmpty() && Armory3Variablen::Bearbeitungsmodus && zeile >= 0 && zeile < tabelle.Anzahl())
+        name = tabelle.Zeilen[zeile].value(1);
+    return name.isEmpty() ? QStringLiteral("Neuer Eintrag") : name;
 }
 
 void frmArmoryMain::cmdView_Click()
 {
+    if (!m_editor->Verlassen(EditorName(), [this] { return EintragSpeichern(); }))
+        return;
     Listenansicht();
 }
 
@@ -712,10 +742,8 @@ void frmArmoryMain::cmdHTML_Click()
         Dialoge::Warnung(fehler);
         return;
     }
-    for (QToolButton* knopf : {cmdNeu, cmdBearbeiten, cmdHTML, cmdExport, cmdWBDExport, cmdWBDImport, cmdDelete,
-                               cmdGenerator, cmdPrintListe})
-        knopf->setEnabled(false);
-    cmdView->setEnabled(true);
+    m_editor->Seite();
+    KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
     s.Liste->hide();
     m_seiteGeladen = false;
     m_browser->Oeffnen(pfad);
@@ -857,10 +885,7 @@ void frmArmoryMain::Browser_DokumentGeladen()
 
 void frmArmoryMain::closeEvent(QCloseEvent* ereignis)
 {
-    bool bearbeiten = false;
-    for (const Seite& s : m_seiten)
-        bearbeiten = bearbeiten || !s.Tab->isHidden();
-    if (bearbeiten
+    if (m_editor->Eingabe()
         && !Dialoge::FrageZerstoerend(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
                                           "werden ?"),
                            Dialoge::Symbol::Ausrufezeichen)) {

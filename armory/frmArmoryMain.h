@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class Browser;
+class Datensatzeditor;
 class Datensatzliste;
 class QCheckBox;
 class QComboBox;
@@ -19,11 +22,13 @@ class frmArmoryMain : public QWidget {
     Q_OBJECT
 public:
     explicit frmArmoryMain(QWidget* eltern = nullptr);
+    ~frmArmoryMain() override;
 
     // Rewrites the table's file; a failure is reported to the user. Returns whether it was written.
     bool TabelleSpeichern(Waffentabellen::Tabelle t);
     void ListeFuellen(Waffentabellen::Tabelle t);
-    // Enables the record buttons when the table named by the key has records; an unknown key does nothing.
+    // Enables the buttons for the present mode; the record buttons when the table named by the key has
+    // records. An unknown key does nothing.
     void KnoepfeAktualisieren(const QString& schluessel);
     void EingabenLeeren();
     void Listenansicht();
@@ -99,6 +104,10 @@ private:
 
     // The row of the selected item of the current list, or -1.
     int GewaehlteZeile();
+    // Saves the record in the edit tabs; false when it was refused or its file could not be written.
+    bool EintragSpeichern();
+    // The record in the edit tabs as the unsaved-changes question names it.
+    QString EditorName();
     bool DruckenUeberBrowser(const QString& pfad);
 
     Seite m_seiten[3];
@@ -119,5 +128,6 @@ private:
     QToolButton* cmdHelp = nullptr;
     QRadioButton* m_option[3] = {nullptr, nullptr, nullptr};
     Browser* m_browser = nullptr;
+    std::unique_ptr<Datensatzeditor> m_editor;
     bool m_seiteGeladen = false;
 };

@@ -325,6 +325,7 @@ void TestArmoryFenster::bearbeitenErbtNichtsVomVorigenEintrag()
     ZeileWaehlen(liste, 0);
     Klick(fenster, QStringLiteral("cmdBearbeiten"));
     Kind<QCheckBox>(fenster, QStringLiteral("chkNWaffe(8)"))->click();
+    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
     Klick(fenster, QStringLiteral("cmdView"));
     QVERIFY(An(fenster, QStringLiteral("cmdBearbeiten")));
     ZeileWaehlen(liste, 1);
