@@ -4,6 +4,7 @@
 #include "Creatures3Variablen.h"
 #include "CreaturesAustausch.h"
 #include "CreaturesHTML.h"
+#include "Datensatzeditor.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Fenster.h"
@@ -202,6 +203,17 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     m_kampfpanel = KampfpanelBauen();
     flaeche->addWidget(m_kampfpanel);
 
+    using Z = Datensatzeditor::Zustand;
+    m_editor = std::make_unique<Datensatzeditor>(V::Bearbeitungsmodus, m_bearbeitungszeile, [this] { return FelderAusEingaben(); });
+    m_editor->Steuern(cmdNeu, {Z::Liste, Z::Neu, Z::Bearbeiten});
+    m_editor->Steuern(cmdWBDImport, {Z::Liste});
+    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdBearbeiten, cmdWBDExport, cmdExport, cmdDelete, cmdHTML,
+                                                          cmdBattleHeldengruppe, cmdBattleGegnergruppe})
+        m_editor->Steuern(knopf, {Z::Liste}, true);
+    m_editor->Steuern(cmdPrint, {Z::Liste, Z::Seite}, true);
+    m_editor->Steuern(cmdSave, {Z::Neu, Z::Bearbeiten});
+    m_editor->Steuern(cmdView, {Z::Neu, Z::Bearbeiten, Z::Seite});
+
     connect(cmdNeu, &QToolButton::clicked, this, &frmCreaturesMain::cmdNeu_Click);
     connect(cmdSave, &QToolButton::clicked, this, &frmCreaturesMain::cmdSave_Click);
     connect(cmdBearbeiten, &QToolButton::clicked, this, &frmCreaturesMain::cmdBearbeiten_Click);
@@ -239,6 +251,8 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     KampfpanelZeigen(false);
     ListeAnzeigen();
 }
+
+frmCreaturesMain::~frmCreaturesMain() = default;
 
 QToolButton* frmCreaturesMain::Knopf(const QString& name, const QString& bild, const QString& tipp)
 {
@@ -538,12 +552,11 @@ QTreeWidgetItem* frmCreaturesMain::ListenzeileHinzufuegen(int zeile)
 
 void frmCreaturesMain::KnoepfeAktualisieren()
 {
-    const bool an = EintragVorhanden();
-    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdBearbeiten, cmdWBDExport, cmdExport, cmdDelete, cmdPrint,
-                                                          cmdBattleGegnergruppe, cmdBattleHeldengruppe})
-        knopf->setEnabled(an);
+    m_editor->Anwenden(EintragVorhanden());
     // The detail view would sit beside the open battle panel; it waits until the panel is closed.
-    cmdHTML->setEnabled(an && m_kampfpanel->isHidden());
+    if (!m_kampfpanel->isHidden())
+        cmdHTML->setEnabled(false);
+    Text_Change();
 }
 
 void frmCreaturesMain::FelderLeeren()
@@ -567,11 +580,6 @@ void frmCreaturesMain::EingabeBeginnen()
     KrTab->setCurrentIndex(0);
     KrTab->show();
     KampfpanelZeigen(false);
-    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdBearbeiten, cmdHTML, cmdExport, cmdWBDImport, cmdWBDExport,
-                                                          cmdDelete, cmdPrint, cmdBattleHeldengruppe,
-                                                          cmdBattleGegnergruppe})
-        knopf->setEnabled(false);
-    cmdView->setEnabled(true);
     // The category list is read fresh, so a category added by another save is offered at once.
     KomboZuruecksetzen(m_combo[0], {});
     for (const QString& kategorie : KategorienLesen())
@@ -586,10 +594,7 @@ void frmCreaturesMain::ListeAnzeigen()
     lvKreaturen->show();
     KrTab->hide();
     m_browser->hide();
-    cmdNeu->setEnabled(true);
-    cmdWBDImport->setEnabled(true);
-    cmdSave->setEnabled(false);
-    cmdView->setEnabled(false);
+    m_editor->Liste();
     KnoepfeAktualisieren();
 }
 
@@ -599,16 +604,21 @@ void frmCreaturesMain::EintragBearbeiten()
         return;
     const int zeile = V::AktuelleKreatur;
     EingabeBeginnen();
-    V::Bearbeitungsmodus = true;
-    m_bearbeitungszeile = zeile;
+    m_editor->Bearbeiten(zeile);
     EingabenAusFeldern(V::Kreaturen.Zeilen[zeile]);
+    KnoepfeAktualisieren();
+    m_editor->Geladen();
 }
 
 void frmCreaturesMain::cmdNeu_Click()
 {
+    if (!m_editor->Verlassen(EditorName(), [this] { return EintragSpeichern(); }))
+        return;
     EingabeBeginnen();
-    V::Bearbeitungsmodus = false;
+    m_editor->Neu();
     m_bearbeitungszeile = -1;
+    KnoepfeAktualisieren();
+    m_editor->Geladen();
 }
 
 void frmCreaturesMain::cmdBearbeiten_Click()
@@ -619,14 +629,19 @@ void frmCreaturesMain::cmdBearbeiten_Click()
 void frmCreaturesMain::Text_Change()
 {
     // An empty name cannot be saved.
-    if (KrTab && !KrTab->isHidden())
+    if (m_editor && m_editor->Eingabe())
         cmdSave->setEnabled(!BoxText(0).trimmed().isEmpty());
 }
 
 void frmCreaturesMain::cmdSave_Click()
 {
-    if (KrTab->isHidden() || BoxText(0).trimmed().isEmpty())
-        return;
+    EintragSpeichern();
+}
+
+bool frmCreaturesMain::EintragSpeichern()
+{
+    if (!m_editor->Eingabe() || BoxText(0).trimmed().isEmpty())
+        return false;
     QStringList felder = FelderAusEingaben();
     SpeichernVorbereiten(felder);
     if (V::Bearbeitungsmodus && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
@@ -638,10 +653,19 @@ void frmCreaturesMain::cmdSave_Click()
         lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
         AuswahlFolgen();
     }
-    DatenbankSpeichern();
+    const bool geschrieben = DatenbankSpeichern();
     ListeAnzeigen();
     V::Bearbeitungsmodus = false;
     m_bearbeitungszeile = -1;
+    return geschrieben;
+}
+
+QString frmCreaturesMain::EditorName() const
+{
+    QString name = BoxText(0).trimmed();
+    if (name.isEmpty() && V::Bearbeitungsmodus && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl())
+        name = Feld(V::Kreaturen.Zeilen[m_bearbeitungszeile], 1);
+    return name.isEmpty() ? QStringLiteral("Neue Kreatur") : name;
 }
 
 bool frmCreaturesMain::DatenbankSpeichern()
@@ -684,6 +708,8 @@ void frmCreaturesMain::cmdDelete_Click()
 
 void frmCreaturesMain::cmdView_Click()
 {
+    if (!m_editor->Verlassen(EditorName(), [this] { return EintragSpeichern(); }))
+        return;
     ListeAnzeigen();
 }
 
@@ -705,11 +731,8 @@ void frmCreaturesMain::cmdHTML_Click()
     const QString pfad = TempseiteSchreiben();
     if (pfad.isEmpty())
         return;
-    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdNeu, cmdBearbeiten, cmdExport, cmdHTML, cmdWBDExport,
-                                                          cmdWBDImport, cmdDelete, cmdBattleHeldengruppe,
-                                                          cmdBattleGegnergruppe})
-        knopf->setEnabled(false);
-    cmdView->setEnabled(true);
+    m_editor->Seite();
+    KnoepfeAktualisieren();
     m_seiteGeladen = false;
     m_browser->Oeffnen(pfad);
     m_browser->show();
@@ -923,7 +946,7 @@ void frmCreaturesMain::closeEvent(QCloseEvent* ereignis)
         ereignis->ignore();
         return;
     }
-    if (!KrTab->isHidden()
+    if (m_editor->Eingabe()
         && !Dialoge::FrageZerstoerend(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
                                           "werden ?"),
                            Dialoge::Symbol::Ausrufezeichen)) {

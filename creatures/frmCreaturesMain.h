@@ -3,7 +3,10 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 class Browser;
+class Datensatzeditor;
 class Datensatzliste;
 class QCheckBox;
 class QComboBox;
@@ -25,6 +28,7 @@ class frmCreaturesMain : public QWidget {
     Q_OBJECT
 public:
     explicit frmCreaturesMain(QWidget* eltern = nullptr);
+    ~frmCreaturesMain() override;
 
     void KreaturenlisteFuellen();
     QTreeWidgetItem* ListenzeileHinzufuegen(int zeile);
@@ -78,6 +82,10 @@ private:
 
     // The record of the current list item, or -1.
     int GewaehlteZeile() const;
+    // Saves the creature in the tabs; false when it was refused or the database could not be written.
+    bool EintragSpeichern();
+    // The creature in the tabs as the unsaved-changes question names it.
+    QString EditorName() const;
     void AuswahlFolgen();
     bool EintragVorhanden() const;
     // The chosen creature's page in the temporary folder; empty (after the message) when there is none.
@@ -127,6 +135,7 @@ private:
     QPixmap m_bildKreaturen;
     QPixmap m_bildKampf;
     int m_bearbeitungszeile = -1;
+    std::unique_ptr<Datensatzeditor> m_editor;
     bool m_sortiert = false;
     bool m_seiteGeladen = false;
     bool m_kampfLaeuft = false;
