@@ -1,6 +1,7 @@
 #include "frmWarehouseMain.h"
 
 #include "Browser.h"
+#include "Datensatzeditor.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "ExplorerEngine.h"
@@ -16,6 +17,7 @@
 #include "ZifferntastenFilter.h"
 #include "frmWarehouseGenerator.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -151,12 +153,21 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     connect(cmdHelp, &QToolButton::clicked, this, &frmWarehouseMain::cmdHelp_Click);
     connect(cmbKategorien, &QComboBox::currentIndexChanged, this, &frmWarehouseMain::cmbKategorien_Click);
     connect(lvGegenstaende, &QTreeWidget::itemClicked, this, &frmWarehouseMain::lvGegenstaende_ItemClick);
+    connect(lvGegenstaende, &QTreeWidget::currentItemChanged, this, &frmWarehouseMain::GegenstandWaehlen);
     connect(lvGegenstaende, &Datensatzliste::LoeschenGedrueckt, this, &frmWarehouseMain::cmdItemDelete_Click);
     connect(cmdKategorieNeu, &QToolButton::clicked, this, &frmWarehouseMain::cmdKategorieNeu_Click);
     connect(cmdKategorieDelete, &QToolButton::clicked, this, &frmWarehouseMain::cmdKategorieDelete_Click);
     connect(cmdListeDrucken, &QToolButton::clicked, this, &frmWarehouseMain::cmdListeDrucken_Click);
     connect(cmdItemHin, &QPushButton::clicked, this, &frmWarehouseMain::cmdItemHin_Click);
     connect(m_browser, &Browser::DokumentGeladen, this, &frmWarehouseMain::Browser_DokumentGeladen);
+
+    m_editor = std::make_unique<Datensatzeditor>(V::Bearbeitungsmodus, V::AktuellerGegenstand, [this] {
+        return FelderAusEditor() << cmbItemKategorien->currentText();
+    });
+    // Delete acts on the good the editor shows, so it needs one.
+    m_editor->Steuern(cmdItemDelete, {Datensatzeditor::Zustand::Bearbeiten});
+    m_editor->Neu();
+    m_editor->Geladen();
 
     // Start: replacement files, the armory's new records, the category list.
     for (const QString& meldung : V::Starten())
@@ -166,6 +177,8 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     ShopKnoepfe();
     cmbKategorien->setCurrentIndex(0);
 }
+
+frmWarehouseMain::~frmWarehouseMain() = default;
 
 QToolButton* frmWarehouseMain::Knopf(const QString& name, const QString& bild, const QString& tipp)
 {
@@ -403,6 +416,8 @@ void frmWarehouseMain::cmdShopEditor_Click()
 
 void frmWarehouseMain::ListeFuellen()
 {
+    ++m_listenFuellungen;
+    const QSignalBlocker sperre(lvGegenstaende);
     lvGegenstaende->clear();
     const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     QList<QTreeWidgetItem*> eintraege;
@@ -430,9 +445,8 @@ void frmWarehouseMain::KategorieLaden()
         const QSignalBlocker sperre(cmbItemKategorien);
         cmbItemKategorien->setCurrentIndex(cmbKategorien->currentIndex());
     }
-    GegenstandFelderLeeren();
     // The rows of the new table are others than before: a save now makes a new good.
-    V::Bearbeitungsmodus = false;
+    GegenstandFelderLeeren();
     GegenstandKnoepfe();
     for (const QString& meldung : meldungen)
         Dialoge::Warnung(meldung);
@@ -440,6 +454,13 @@ void frmWarehouseMain::KategorieLaden()
 
 void frmWarehouseMain::cmbKategorien_Click()
 {
+    // Another category replaces the list and empties the editor: edits there are asked about first.
+    if (!m_editor->Verlassen(EditorName(), [this] { return GegenstandSpeichern(); })) {
+        const QSignalBlocker sperre(cmbKategorien);
+        cmbKategorien->setCurrentIndex(m_kategorieIndex);
+        return;
+    }
+    m_kategorieIndex = cmbKategorien->currentIndex();
     KategorieLaden();
 }
 
@@ -461,6 +482,15 @@ void frmWarehouseMain::GegenstandFelderLeeren()
     RegionenZuruecksetzen();
     lblRegionen->clear();
     SpeichernPruefen();
+    // An empty editor shows no good, so the list highlights none.
+    {
+        const QSignalBlocker sperre(lvGegenstaende);
+        lvGegenstaende->setCurrentItem(nullptr);
+        lvGegenstaende->clearSelection();
+    }
+    m_editor->Neu();
+    m_editor->Anwenden(true);
+    m_editor->Geladen();
 }
 
 void frmWarehouseMain::GegenstandAnzeigen(int zeile)
@@ -468,8 +498,7 @@ void frmWarehouseMain::GegenstandAnzeigen(int zeile)
     const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     if (zeile < 0 || zeile >= t.Anzahl())
         return;
-    V::Bearbeitungsmodus = true;
-    V::AktuellerGegenstand = zeile;
+    m_editor->Bearbeiten(zeile);
     const QStringList& f = t.Zeilen[zeile].Felder;
     txtName->setText(Katalog::Name(Feld(f, 0)));
     cmbItemWert->setCurrentIndex(Katalog::WertklasseIndex(Feld(f, 0)));
@@ -488,18 +517,59 @@ void frmWarehouseMain::GegenstandAnzeigen(int zeile)
             lstVerfuegbar->addItem(lstRegionen->takeItem(lstRegionen->row(treffer.first())));
     }
     SpeichernPruefen();
+    if (QTreeWidgetItem* eintrag = GegenstandEintrag(zeile); eintrag && lvGegenstaende->currentItem() != eintrag) {
+        const QSignalBlocker sperre(lvGegenstaende);
+        lvGegenstaende->setCurrentItem(eintrag);
+    }
+    m_editor->Anwenden(true);
+    m_editor->Geladen();
 }
 
 void frmWarehouseMain::lvGegenstaende_ItemClick(QTreeWidgetItem* eintrag)
 {
+    // A click on the highlighted good shows it when the editor was emptied meanwhile.
+    GegenstandWaehlen(eintrag, nullptr);
+}
+
+void frmWarehouseMain::GegenstandWaehlen(QTreeWidgetItem* eintrag, QTreeWidgetItem* vorher)
+{
+    const int zeile = Datensatzliste::Zeilennummer(eintrag);
+    if (zeile < 0 || (V::Bearbeitungsmodus && zeile == V::AktuellerGegenstand))
+        return;
+    const int fuellungen = m_listenFuellungen;
+    if (!m_editor->Verlassen(EditorName(), [this] { return GegenstandSpeichern(); })) {
+        // The highlight goes back to the good whose edits were kept.
+        const QSignalBlocker sperre(lvGegenstaende);
+        lvGegenstaende->setCurrentItem(V::Bearbeitungsmodus ? GegenstandEintrag(V::AktuellerGegenstand) : vorher);
+        return;
+    }
+    // A save may have refilled the list; the chosen line is shown only if it is still the same line.
+    if (m_listenFuellungen != fuellungen || lvGegenstaende->indexOfTopLevelItem(eintrag) < 0)
+        return;
     GegenstandAnzeigen(Datensatzliste::Zeilennummer(eintrag));
+}
+
+QString frmWarehouseMain::EditorName() const
+{
+    const QString name = txtName->text().trimmed();
+    if (!name.isEmpty())
+        return name;
+    return V::Bearbeitungsmodus ? GespeicherterName() : QStringLiteral("Neuer Gegenstand");
+}
+
+QString frmWarehouseMain::GespeicherterName() const
+{
+    const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
+    const int zeile = V::AktuellerGegenstand;
+    return zeile >= 0 && zeile < t.Anzahl() ? Katalog::Name(Feld(t.Zeilen[zeile].Felder, 0)) : QString();
 }
 
 void frmWarehouseMain::GegenstandKnoepfe()
 {
     const bool waren = V::Gegenstaende.Anzahl() > 0;
-    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdItemDelete, cmdListeDrucken, cmdItemHin})
+    for (QWidget* knopf : std::initializer_list<QWidget*>{cmdListeDrucken, cmdItemHin})
         knopf->setEnabled(waren);
+    m_editor->Anwenden(true);
     const QString k = cmbKategorien->currentText();
     cmdKategorieDelete->setEnabled(!k.isEmpty() && k != Katalog::Alles() && !Katalog::Waffenkategorien().contains(k));
 }
@@ -524,15 +594,21 @@ QStringList frmWarehouseMain::FelderAusEditor() const
 
 void frmWarehouseMain::cmdItemNeu_Click()
 {
+    if (!m_editor->Verlassen(EditorName(), [this] { return GegenstandSpeichern(); }))
+        return;
     GegenstandFelderLeeren();
-    V::Bearbeitungsmodus = false;
     txtName->setFocus();
 }
 
 void frmWarehouseMain::cmdItemSave_Click()
 {
+    GegenstandSpeichern();
+}
+
+bool frmWarehouseMain::GegenstandSpeichern()
+{
     if (!cmdItemSave->isEnabled())
-        return;
+        return false;
     Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     const Katalog::Speicherergebnis e = Katalog::GegenstandSpeichern(t, V::Bearbeitungsmodus, V::AktuellerGegenstand, FelderAusEditor(), cmbItemKategorien->currentText(),
         [] {
@@ -542,12 +618,13 @@ void frmWarehouseMain::cmdItemSave_Click()
     if (e.Aktion == Katalog::Speicheraktion::Abgelehnt) {
         for (const QString& meldung : e.Meldungen)
             Dialoge::Warnung(meldung);
-        return;
+        return false;
     }
     const auto spalten = [&t](int zeile) {
         const QStringList& f = t.Zeilen[zeile].Felder;
         return QStringList{Katalog::Name(Feld(f, 0)), Feld(f, 2)};
     };
+    const QSignalBlocker sperre(lvGegenstaende);
     if (e.Nachgeladen) {
         // Another category's goods joined the table: the list shows them all again.
         ListeFuellen();
@@ -576,32 +653,34 @@ void frmWarehouseMain::cmdItemSave_Click()
         Dialoge::Warnung(meldung);
     GegenstandKnoepfe();
     GegenstandFelderLeeren();
-    V::Bearbeitungsmodus = false;
+    return true;
 }
 
 void frmWarehouseMain::GegenstandLoeschen()
 {
-    const int zeile = lvGegenstaende->GewaehlteZeile();
+    // The good the editor shows, which is also the highlighted one.
+    const int zeile = V::Bearbeitungsmodus ? V::AktuellerGegenstand : -1;
     Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     if (zeile < 0 || zeile >= t.Anzahl())
         return;
+    // Lines leaving the list must not move the editor on by themselves.
+    const QSignalBlocker sperre(lvGegenstaende);
     Katalog::GegenstandLoeschen(t, zeile);
     delete GegenstandEintrag(zeile);
     lvGegenstaende->NachLoeschenNummerieren(zeile);
     QString fehler;
     if (!Katalog::KategorieSpeichern(t, &fehler))
         Dialoge::Warnung(fehler);
+    // The row number shown in the editor belongs to another good now.
     GegenstandFelderLeeren();
     GegenstandKnoepfe();
-    // The row number shown in the editor belongs to another good now.
-    V::Bearbeitungsmodus = false;
 }
 
 void frmWarehouseMain::cmdItemDelete_Click()
 {
-    if (lvGegenstaende->GewaehlteZeile() < 0)
+    if (!V::Bearbeitungsmodus || V::AktuellerGegenstand < 0 || V::AktuellerGegenstand >= V::Gegenstaende.Anzahl())
         return;
-    if (!Dialoge::Frage(QStringLiteral("Wollt ihr den gewählten Gegenstand wirklich löschen ?")))
+    if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll „%1“ wirklich gelöscht werden?").arg(GespeicherterName())))
         return;
     GegenstandLoeschen();
 }
@@ -647,6 +726,8 @@ void frmWarehouseMain::cmdKategorieDelete_Click()
             cmbItemKategorien->removeItem(cmbItemKategorien->findText(kategorie, Qt::MatchExactly));
             cmbKategorien->setCurrentIndex(-1);
         }
+        // Its goods, the one in the editor among them, are gone with it.
+        GegenstandFelderLeeren();
         cmdKategorieDelete->setEnabled(false);
         // The deleted category's goods are no longer shown: the list goes over to "Alles".
         cmbKategorien->setCurrentIndex(0);
@@ -762,7 +843,7 @@ void frmWarehouseMain::cmdItemHin_Click()
     const int index = Shop::ShopwareHinzufuegen(V::Shopwaren, V::Gegenstaende.Zeilen[zeile].Felder);
     const Shop::Shopware& w = V::Shopwaren.Waren[index];
     lvLaden->setCurrentItem(lvLaden->EintragHinzufuegen({w.Text, w.Gewicht, w.Preis}, index));
-    ShopKnoepfe();
+    ShopGeaendert();
 }
 
 void frmWarehouseMain::cmdShopDelete_Click()
@@ -773,7 +854,7 @@ void frmWarehouseMain::cmdShopDelete_Click()
     Shop::ShopwareEntfernen(V::Shopwaren, index);
     delete lvLaden->EintragDerZeile(index);
     lvLaden->NachLoeschenNummerieren(index);
-    ShopKnoepfe();
+    ShopGeaendert();
 }
 
 void frmWarehouseMain::cmdShopAnzahl_Click()
@@ -785,6 +866,7 @@ void frmWarehouseMain::cmdShopAnzahl_Click()
         Dialoge::Eingabe(QStringLiteral("Bitte gebt eine Zahl an, wie oft der Gegenstand im Shop vorhanden sein soll."));
     Shop::AnzahlSetzen(V::Shopwaren, index, anzahl);
     LadenEintragAktualisieren(index);
+    ShopGeaendert();
 }
 
 void frmWarehouseMain::lvLaden_DblClick()
@@ -795,6 +877,7 @@ void frmWarehouseMain::lvLaden_DblClick()
     const QString preis = Dialoge::Eingabe(QStringLiteral("Bitte gebt den neuen Preis ein."));
     Shop::NeuerPreis(V::Shopwaren, index, preis);
     LadenEintragAktualisieren(index);
+    ShopGeaendert();
 }
 
 void frmWarehouseMain::cmbShopPreise_Click()
@@ -804,6 +887,7 @@ void frmWarehouseMain::cmbShopPreise_Click()
     Shop::PreiseBerechnen(V::Shopwaren, cmbShopPreise->currentIndex());
     for (int i = 0; i < V::Shopwaren.Shopwarenzahl(); ++i)
         LadenEintragAktualisieren(i);
+    ShopGeaendert();
 }
 
 void frmWarehouseMain::cmdGenName_Click()
@@ -835,7 +919,7 @@ void frmWarehouseMain::cmdShopGenerator_Click()
         return;
     }
     LadenFuellen();
-    ShopKnoepfe();
+    ShopGeaendert();
     cmbShopQualitaet->setCurrentIndex(generator.Qualitaet());
     cmbShopRegion->setCurrentIndex(generator.Region());
     txtShopart->setText(generator.Shopart());
@@ -867,7 +951,8 @@ void frmWarehouseMain::cmdShopDrucken_Click()
         Dialoge::Warnung(fehler);
         return;
     }
-    DruckenUeberBrowser(pfad);
+    if (DruckenUeberBrowser(pfad))
+        m_shopUngesichert = false;
 }
 
 void frmWarehouseMain::cmdShopExport_Click()
@@ -882,11 +967,39 @@ void frmWarehouseMain::cmdShopExport_Click()
         Dialoge::Warnung(fehler);
         return;
     }
+    m_shopUngesichert = false;
     if (Dialoge::Frage(QStringLiteral("Der Shop wurde erfolgreich erstellt, wollt ihr euch diesen nun ansehen ?.")))
         Shell::Zeigen(datei);
+}
+
+void frmWarehouseMain::ShopGeaendert()
+{
+    m_shopUngesichert = V::Shopwaren.Shopwarenzahl() > 0;
+    ShopKnoepfe();
 }
 
 void frmWarehouseMain::Browser_DokumentGeladen()
 {
     m_seiteGeladen = true;
+}
+
+void frmWarehouseMain::closeEvent(QCloseEvent* ereignis)
+{
+    // An edited good, then a shop built by hand that was neither exported nor printed.
+    bool weiter = m_editor->Verlassen(EditorName(), [this] { return GegenstandSpeichern(); });
+    if (weiter && m_shopUngesichert) {
+        const QString name = txtShopName->text().trimmed();
+        switch (Dialoge::Ungespeichert(name.isEmpty() ? QStringLiteral("Shop") : name)) {
+        case Dialoge::Antwort::Speichern:
+            cmdShopExport_Click();
+            weiter = !m_shopUngesichert;
+            break;
+        case Dialoge::Antwort::Verwerfen: break;
+        default: weiter = false;
+        }
+    }
+    if (weiter)
+        ereignis->accept();
+    else
+        ereignis->ignore();
 }

@@ -5,7 +5,10 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 class Browser;
+class Datensatzeditor;
 class Datensatzliste;
 class QComboBox;
 class QGroupBox;
@@ -24,6 +27,7 @@ class frmWarehouseMain : public QWidget {
     Q_OBJECT
 public:
     explicit frmWarehouseMain(QWidget* eltern = nullptr);
+    ~frmWarehouseMain() override;
 
     void KategorieLaden();
     void GegenstandAnzeigen(int zeile);
@@ -66,12 +70,23 @@ public Q_SLOTS:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     QToolButton* Knopf(const QString& name, const QString& bild, const QString& tipp);
     QWidget* ItemEditorBauen();
     QWidget* ShopEditorBauen();
     void SpeichernPruefen();
+    // The editor follows the list's current good, keyboard and mouse alike, unless edits are kept.
+    void GegenstandWaehlen(QTreeWidgetItem* eintrag, QTreeWidgetItem* vorher);
+    // Saves the good in the editor; false when it was refused.
+    bool GegenstandSpeichern();
+    // The good in the editor as the unsaved-changes question names it: as typed, else as stored.
+    QString EditorName() const;
+    // The stored name of the good the editor shows.
+    QString GespeicherterName() const;
+    // The shop's goods changed since it was last exported or printed.
+    void ShopGeaendert();
     QStringList FelderAusEditor() const;
     QTreeWidgetItem* GegenstandEintrag(int zeile);
     void ListeFuellen();
@@ -110,6 +125,11 @@ private:
     QListWidget* lstRegionen = nullptr;
     QListWidget* lstVerfuegbar = nullptr;
     QLabel* lblRegionen = nullptr;
+
+    std::unique_ptr<Datensatzeditor> m_editor;
+    int m_kategorieIndex = -1;
+    int m_listenFuellungen = 0;
+    bool m_shopUngesichert = false;
 
     // Shop side.
     QWidget* m_shopSeite = nullptr;

@@ -19,6 +19,7 @@ struct Fall {
     QString titel;                                      // the name the question gives the work
     std::function<bool(QWidget&)> nochDa;               // the typed work is still on screen
     std::function<bool(const TestInstallation&)> gespeichert; // the typed work reached its file
+    QString datei; // where a save dialog puts the work, below the installation; empty when none is asked
 };
 
 QList<Fall> Waffkam();
