@@ -55,17 +55,6 @@ int LebendesZiel(const QList<Kaempfer>& gruppe)
     return -1;
 }
 
-// A value of a record as a 16-bit whole number, rounded half to even; nullopt when empty, no number or
-// out of range.
-std::optional<qint64> Wert16(const QString& text)
-{
-    bool ok = false;
-    const qint64 wert = Subs::Ganzzahl(text, &ok);
-    if (!ok || wert < -32768 || wert > 32767)
-        return std::nullopt;
-    return wert;
-}
-
 QString Zahl(qint64 wert)
 {
     return QString::number(wert);
@@ -78,18 +67,15 @@ const QString& Einzug(int stufe)
     return einzuege[stufe];
 }
 
-// What a fight keeps while it runs: the masked names for the log, the progress bar.
+// What a fight keeps while it runs: whoever follows it, the progress bar.
 struct Lauf {
     Kampfstand& stand;
-    QIODevice& datei;
+    Beobachter* beobachter;
     const Fortschritt& fortschritt;
-    QStringList heldenNamen;
-    QStringList gegnerNamen;
     int wert = 0;
     int maximum = 0;
     bool verlust = false; // someone lost life points in this pass
 
-    const QString& Name(Gruppe g, int i) const { return g == Gruppe::Helden ? heldenNamen[i] : gegnerNamen[i]; }
     void Melden() const
     {
         if (fortschritt)
@@ -116,6 +102,7 @@ qint64 Schaden(const Kaempfer& a, const Kaempfer& d)
 bool Angriff(Lauf& lauf, Gruppe g, int ai)
 {
     Kampfstand& stand = lauf.stand;
+    Beobachter* b = lauf.beobachter;
     Kaempfer& a = stand.Mitglieder(g)[ai];
     const Gruppe dg = Andere(g);
     QList<Kaempfer>& verteidiger = stand.Mitglieder(dg);
@@ -123,26 +110,21 @@ bool Angriff(Lauf& lauf, Gruppe g, int ai)
         return false;
     const int di = a.Ziel;
     Kaempfer& d = verteidiger[di];
-    const QString& aName = lauf.Name(g, ai);
-    const QString& dName = lauf.Name(dg, di);
 
     const int w = Subs::Zufallszahl(20);
     const bool gut = w == 1;
-    if (gut) {
-        HtmlZeile(aName + QStringLiteral(" schlägt eine gute Attacke."), lauf.datei);
-    } else if (w <= a.AT) {
-        HtmlZeile(aName + QStringLiteral("'s Attacke war erfolgreich."), lauf.datei);
-    } else {
-        HtmlZeile(aName + QStringLiteral("'s Attacke ist misslungen."), lauf.datei);
+    const Attackenart art = gut ? Attackenart::Gut : w <= a.AT ? Attackenart::Treffer : Attackenart::Fehlschlag;
+    if (b)
+        b->Attacke(g, ai, art);
+    if (art == Attackenart::Fehlschlag)
         return false;
-    }
     // A good attack is parried only by twice a W20 roll.
     const qint64 p = gut ? 2 * qint64(Subs::Zufallszahl(20)) : qint64(Subs::Zufallszahl(20));
-    if (p <= d.PA && !d.Pariert) {
-        HtmlZeile(Einzug(0) + dName + QStringLiteral(" pariert den Angriff."), lauf.datei);
+    const bool pariert = p <= d.PA && !d.Pariert;
+    if (b)
+        b->Parade(dg, di, pariert);
+    if (pariert)
         return false;
-    }
-    HtmlZeile(Einzug(0) + dName + QStringLiteral("'s Parade ist misslungen oder hat bereits pariert."), lauf.datei);
     qint64 s = 0;
     if (gut) {
         s = qint64(Subs::Zufallszahl(20)) + a.Bonus;
@@ -155,11 +137,12 @@ bool Angriff(Lauf& lauf, Gruppe g, int ai)
     d.Pariert = true;
     if (s > 0)
         lauf.verlust = true;
-    HtmlZeile(Einzug(1) + aName + QStringLiteral(" verursacht ") + Zahl(s) + QStringLiteral(" Schadenspunkte."),
-              lauf.datei);
+    if (b)
+        b->Schaden(g, ai, s);
     if (Lebt(d))
         return false;
-    HtmlZeile(Einzug(2) + dName + QStringLiteral(" stirbt"), lauf.datei);
+    if (b)
+        b->Tod(dg, di);
     ++lauf.wert;
     int& lebende = dg == Gruppe::Helden ? stand.LebendeHelden : stand.LebendeGegner;
     --lebende;
@@ -202,11 +185,76 @@ void GruppeSchreiben(const QString& titel, const QList<Kaempfer>& gruppe, QIODev
     Zeile(QStringLiteral("</table>"), datei);
 }
 
+// The report: the groups at the start, every blow as a line, the survivors at the end.
+class Bericht final : public Beobachter {
+public:
+    explicit Bericht(QIODevice& datei) : m_datei(datei) {}
+
+    void Beginn(const Kampfstand& stand) override
+    {
+        for (int g = 0; g < 2; ++g)
+            for (const Kaempfer& k : stand.Mitglieder(Gruppe(g)))
+                m_namen[g].append(HtmlMaskieren(k.Name));
+        KampfstandSchreiben(stand, m_datei);
+    }
+    void Ende(const Kampfstand& stand) override
+    {
+        HtmlLeerzeilen(3, m_datei);
+        HtmlUeberschrift(QStringLiteral("Zustand aller Überlebenden"), 1, m_datei);
+        KampfstandSchreiben(stand, m_datei);
+    }
+    void Attacke(Gruppe gruppe, int index, Attackenart art) override
+    {
+        static const QString texte[] = {QStringLiteral(" schlägt eine gute Attacke."),
+                                        QStringLiteral("'s Attacke war erfolgreich."),
+                                        QStringLiteral("'s Attacke ist misslungen.")};
+        HtmlZeile(Name(gruppe, index) + texte[int(art)], m_datei);
+    }
+    void Parade(Gruppe gruppe, int index, bool pariert) override
+    {
+        HtmlZeile(Einzug(0) + Name(gruppe, index)
+                      + (pariert ? QStringLiteral(" pariert den Angriff.")
+                                 : QStringLiteral("'s Parade ist misslungen oder hat bereits pariert.")),
+                  m_datei);
+    }
+    void Schaden(Gruppe gruppe, int index, qint64 punkte) override
+    {
+        HtmlZeile(Einzug(1) + Name(gruppe, index) + QStringLiteral(" verursacht ") + Zahl(punkte)
+                      + QStringLiteral(" Schadenspunkte."),
+                  m_datei);
+    }
+    void Tod(Gruppe gruppe, int index) override
+    {
+        HtmlZeile(Einzug(2) + Name(gruppe, index) + QStringLiteral(" stirbt"), m_datei);
+    }
+    void Abbruch(int runden) override
+    {
+        HtmlZeile(QStringLiteral("Der Kampf wurde abgebrochen: %1 Runden lang hat niemand Lebensenergie verloren.")
+                      .arg(runden),
+                  m_datei);
+    }
+
+private:
+    const QString& Name(Gruppe g, int i) const { return m_namen[int(g)][i]; }
+
+    QIODevice& m_datei;
+    QStringList m_namen[2]; // masked once, not for every line
+};
+
 } // namespace
 
 QString Schluessel(const Platz& platz)
 {
     return QString::number(int(platz.Seite)) + QString::number(platz.Index);
+}
+
+std::optional<qint64> Kampfwert(const QString& text)
+{
+    bool ok = false;
+    const qint64 wert = Subs::Ganzzahl(text, &ok);
+    if (!ok || wert < -32768 || wert > 32767)
+        return std::nullopt;
+    return wert;
 }
 
 QString Untauglichmeldung(const QString& name, const QString& grund)
@@ -242,7 +290,7 @@ std::optional<Kaempfer> KaempferAus(const QStringList& kreatur, QString* meldung
                                {FeldLE, "die Lebensenergie"}};
     qint64 werte[7] = {};
     for (int i = 0; i < 7; ++i) {
-        const auto wert = Wert16(Feld(kreatur, felder[i].feld));
+        const auto wert = Kampfwert(Feld(kreatur, felder[i].feld));
         if (!wert)
             return ablehnen(QStringLiteral("Es fehlt %1, oder der Wert ist keine Zahl von -32768 bis 32767.")
                                 .arg(QString::fromUtf8(felder[i].was)));
@@ -374,15 +422,13 @@ void ParadenZuruecksetzen(Kampfstand& stand)
         k.Pariert = false;
 }
 
-Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt)
+Beobachter::~Beobachter() = default;
+
+Sieger Kampf(Kampfstand& stand, Beobachter* beobachter, const Fortschritt& fortschritt)
 {
-    Lauf lauf{stand, datei, fortschritt, {}, {}, 0, 0, false};
+    Lauf lauf{stand, beobachter, fortschritt};
     lauf.maximum = stand.AnzahlHelden() + stand.AnzahlGegner() + 1;
     lauf.Melden();
-    for (const Kaempfer& k : stand.Helden)
-        lauf.heldenNamen.append(HtmlMaskieren(k.Name));
-    for (const Kaempfer& k : stand.Gegner)
-        lauf.gegnerNamen.append(HtmlMaskieren(k.Name));
     for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
         for (Kaempfer& k : stand.Mitglieder(g)) {
             k.Pariert = false;
@@ -395,8 +441,10 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
     stand.ErsteZuweisung = true;
     stand.NeueReihenfolge = false;
     stand.Reihenfolge.clear();
+    stand.Runden = 0;
 
-    KampfstandSchreiben(stand, datei);
+    if (beobachter)
+        beobachter->Beginn(stand);
     bool abgebrochen = false;
     if (stand.LebendeHelden > 0 && stand.LebendeGegner > 0) {
         ReihenfolgeBestimmen(stand);
@@ -406,6 +454,7 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
         bool vorbei = false;
         while (!vorbei) {
             lauf.verlust = false;
+            ++stand.Runden;
             for (qsizetype i = 0; i < stand.Reihenfolge.size() && !vorbei; ++i) {
                 const Platz platz = stand.Reihenfolge[i];
                 if (!Lebt(stand.Mitglieder(platz.Seite)[platz.Index]))
@@ -423,19 +472,16 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
             lauf.Melden();
             // Creatures that always parry or deal no damage would fight for ever.
             if (ohneVerlust >= Abbruchrunden) {
-                HtmlZeile(QStringLiteral("Der Kampf wurde abgebrochen: %1 Runden lang hat niemand Lebensenergie "
-                                         "verloren.")
-                              .arg(Abbruchrunden),
-                          datei);
+                if (beobachter)
+                    beobachter->Abbruch(Abbruchrunden);
                 abgebrochen = true;
                 break;
             }
             vorbei = stand.LebendeHelden <= 0 || stand.LebendeGegner <= 0;
         }
     }
-    HtmlLeerzeilen(3, datei);
-    HtmlUeberschrift(QStringLiteral("Zustand aller Überlebenden"), 1, datei);
-    KampfstandSchreiben(stand, datei);
+    if (beobachter)
+        beobachter->Ende(stand);
     ++lauf.wert;
     lauf.Melden();
     if (abgebrochen)
@@ -445,6 +491,12 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
     if (stand.LebendeGegner > 0 && stand.LebendeHelden <= 0)
         return Sieger::Gegner;
     return Sieger::Keiner;
+}
+
+Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt)
+{
+    Bericht bericht(datei);
+    return Kampf(stand, &bericht, fortschritt);
 }
 
 std::optional<Sieger> KampfSpeichern(Kampfstand& stand, const QString& pfad, QString* fehler,
