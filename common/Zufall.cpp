@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <memory>
-#include <cmath>
 #include <random>
 
 namespace Zufall {
@@ -16,7 +15,8 @@ double Einheit(quint64 bits)
 
 int Abbilden(double r, int n)
 {
-    const int wert = int(std::floor(r * double(n))) + 1;
+    // r * n is never negative, so cutting off the fraction is the floor, without a call into the maths library.
+    const int wert = int(r * double(n)) + 1;
     return wert > n ? n : wert;
 }
 

@@ -6,6 +6,7 @@
 #include "Subs.h"
 
 #include <QSaveFile>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -75,6 +76,10 @@ struct Lauf {
     int wert = 0;
     int maximum = 0;
     bool verlust = false; // someone lost life points in this pass
+    // The members of both groups. The lists are detached once when the passes begin and keep their size
+    // to the end, so every blow reaches its members without the copy-on-write check of each access.
+    Kaempfer* mitglieder[2] = {nullptr, nullptr};
+    int anzahl[2] = {0, 0};
 
     void Melden() const
     {
@@ -83,13 +88,31 @@ struct Lauf {
     }
 };
 
+// The sides of a die text ("W6" gives 6). The texts of the die list are read digit by digit, without the
+// copy and the conversion that an odds run would otherwise pay for every hit.
+int Seiten(const QString& wuerfel)
+{
+    const qsizetype n = wuerfel.size();
+    if (n >= 2 && n <= 3) {
+        int seiten = 0;
+        for (qsizetype i = 1; i < n; ++i) {
+            const char16_t c = wuerfel[i].unicode();
+            if (c < u'0' || c > u'9')
+                return wuerfel.mid(1).toInt();
+            seiten = seiten * 10 + (c - u'0');
+        }
+        return seiten;
+    }
+    return wuerfel.mid(1).toInt();
+}
+
 // Damage of a normal hit: one die times the number of dice plus the bonus less the armour, or the fixed
 // points of an "SP" weapon; never below 0.
 qint64 Schaden(const Kaempfer& a, const Kaempfer& d)
 {
     qint64 s = 0;
     if (a.Wuerfel.startsWith(QLatin1Char('W'))) {
-        const int seiten = a.Wuerfel.mid(1).toInt();
+        const int seiten = Seiten(a.Wuerfel);
         s = qint64(Subs::Zufallszahl(seiten)) * a.Anzahl + a.Bonus - d.RS;
     } else {
         s = a.Anzahl;
@@ -103,10 +126,10 @@ bool Angriff(Lauf& lauf, Gruppe g, int ai)
 {
     Kampfstand& stand = lauf.stand;
     Beobachter* b = lauf.beobachter;
-    Kaempfer& a = stand.Mitglieder(g)[ai];
+    Kaempfer& a = lauf.mitglieder[int(g)][ai];
     const Gruppe dg = Andere(g);
-    QList<Kaempfer>& verteidiger = stand.Mitglieder(dg);
-    if (a.Ziel < 0 || a.Ziel >= verteidiger.size() || !Lebt(verteidiger[a.Ziel]))
+    Kaempfer* verteidiger = lauf.mitglieder[int(dg)];
+    if (a.Ziel < 0 || a.Ziel >= lauf.anzahl[int(dg)] || !Lebt(verteidiger[a.Ziel]))
         return false;
     const int di = a.Ziel;
     Kaempfer& d = verteidiger[di];
@@ -364,7 +387,8 @@ void ReihenfolgeBestimmen(Kampfstand& stand)
         qint64 mu;
         int position; // place in the scan: 2 i for hero i, 2 i + 1 for enemy i
     };
-    QList<Eintrag> lebende;
+    // On the stack for groups of usual size: this runs after every death of every fight of an odds run.
+    QVarLengthArray<Eintrag, 64> lebende;
     lebende.reserve(stand.AnzahlHelden() + stand.AnzahlGegner());
     for (int g = 0; g < 2; ++g) {
         const QList<Kaempfer>& gruppe = stand.Mitglieder(Gruppe(g));
@@ -375,10 +399,10 @@ void ReihenfolgeBestimmen(Kampfstand& stand)
     std::sort(lebende.begin(), lebende.end(), [](const Eintrag& a, const Eintrag& b) {
         return a.mu != b.mu ? a.mu > b.mu : a.position > b.position;
     });
-    stand.Reihenfolge.clear();
-    stand.Reihenfolge.reserve(lebende.size());
+    stand.Reihenfolge.resize(lebende.size());
+    Platz* platz = stand.Reihenfolge.data();
     for (const Eintrag& e : lebende)
-        stand.Reihenfolge.append({Gruppe(e.position % 2), e.position / 2});
+        *platz++ = {Gruppe(e.position % 2), e.position / 2};
 }
 
 bool InReihenfolge(const Kampfstand& stand, const QString& schluessel)
@@ -391,35 +415,43 @@ bool InReihenfolge(const Kampfstand& stand, const QString& schluessel)
 
 void ZieleZuweisen(Kampfstand& stand)
 {
+    // Members are reached through data(): one copy-on-write check per list instead of one per access.
     if (!stand.ErsteZuweisung) {
         for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
-            const QList<Kaempfer>& andere = stand.Mitglieder(Andere(g));
-            for (Kaempfer& k : stand.Mitglieder(g))
-                if (k.Ziel >= andere.size() || (k.Ziel >= 0 && !Lebt(andere[k.Ziel])))
-                    k.Ziel = -1;
+            const QList<Kaempfer>& andere = std::as_const(stand).Mitglieder(Andere(g));
+            QList<Kaempfer>& gruppe = stand.Mitglieder(g);
+            Kaempfer* k = gruppe.data();
+            for (qsizetype i = 0, n = gruppe.size(); i < n; ++i)
+                if (k[i].Ziel >= andere.size() || (k[i].Ziel >= 0 && !Lebt(andere[k[i].Ziel])))
+                    k[i].Ziel = -1;
         }
     }
     const Gruppe gross = stand.LebendeHelden < stand.LebendeGegner ? Gruppe::Gegner : Gruppe::Helden;
-    QList<Kaempfer>& l = stand.Mitglieder(gross);
-    QList<Kaempfer>& s = stand.Mitglieder(Andere(gross));
-    for (int i = 0; i < l.size(); ++i) {
+    QList<Kaempfer>& lListe = stand.Mitglieder(gross);
+    QList<Kaempfer>& sListe = stand.Mitglieder(Andere(gross));
+    Kaempfer* l = lListe.data();
+    Kaempfer* s = sListe.data();
+    const qsizetype nl = lListe.size();
+    const qsizetype ns = sListe.size();
+    for (qsizetype i = 0; i < nl; ++i) {
         if (l[i].Ziel == -1)
-            l[i].Ziel = LebendesZiel(s);
-        if (i < s.size() && s[i].Ziel == -1)
-            s[i].Ziel = Lebt(l[i]) ? i : LebendesZiel(l);
+            l[i].Ziel = LebendesZiel(sListe);
+        if (i < ns && s[i].Ziel == -1)
+            s[i].Ziel = Lebt(l[i]) ? int(i) : LebendesZiel(lListe);
     }
-    for (qsizetype i = l.size(); i < s.size(); ++i)
+    for (qsizetype i = nl; i < ns; ++i)
         if (s[i].Ziel == -1)
-            s[i].Ziel = LebendesZiel(l);
+            s[i].Ziel = LebendesZiel(lListe);
     stand.ErsteZuweisung = false;
 }
 
 void ParadenZuruecksetzen(Kampfstand& stand)
 {
-    for (Kaempfer& k : stand.Helden)
-        k.Pariert = false;
-    for (Kaempfer& k : stand.Gegner)
-        k.Pariert = false;
+    for (QList<Kaempfer>* gruppe : {&stand.Helden, &stand.Gegner}) {
+        Kaempfer* k = gruppe->data();
+        for (qsizetype i = 0, n = gruppe->size(); i < n; ++i)
+            k[i].Pariert = false;
+    }
 }
 
 Beobachter::~Beobachter() = default;
@@ -445,6 +477,11 @@ Sieger Kampf(Kampfstand& stand, Beobachter* beobachter, const Fortschritt& forts
 
     if (beobachter)
         beobachter->Beginn(stand);
+    // Taken after Beginn: data() detaches from any copy an observer may have kept.
+    lauf.mitglieder[0] = stand.Helden.data();
+    lauf.mitglieder[1] = stand.Gegner.data();
+    lauf.anzahl[0] = stand.AnzahlHelden();
+    lauf.anzahl[1] = stand.AnzahlGegner();
     bool abgebrochen = false;
     if (stand.LebendeHelden > 0 && stand.LebendeGegner > 0) {
         ReihenfolgeBestimmen(stand);
@@ -455,9 +492,12 @@ Sieger Kampf(Kampfstand& stand, Beobachter* beobachter, const Fortschritt& forts
         while (!vorbei) {
             lauf.verlust = false;
             ++stand.Runden;
-            for (qsizetype i = 0; i < stand.Reihenfolge.size() && !vorbei; ++i) {
-                const Platz platz = stand.Reihenfolge[i];
-                if (!Lebt(stand.Mitglieder(platz.Seite)[platz.Index]))
+            // The order changes only between passes.
+            const Platz* reihe = stand.Reihenfolge.constData();
+            const qsizetype plaetze = stand.Reihenfolge.size();
+            for (qsizetype i = 0; i < plaetze && !vorbei; ++i) {
+                const Platz platz = reihe[i];
+                if (!Lebt(lauf.mitglieder[int(platz.Seite)][platz.Index]))
                     continue;
                 vorbei = Angriff(lauf, platz.Seite, platz.Index);
             }
