@@ -5,7 +5,6 @@
 #include "Kreaturentabelle.h"
 #include "Subs.h"
 
-#include <QSaveFile>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -542,22 +541,17 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
 std::optional<Sieger> KampfSpeichern(Kampfstand& stand, const QString& pfad, QString* fehler,
                                      const Fortschritt& fortschritt)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        if (fehler)
-            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht angelegt werden (%2).")
-                          .arg(Dateien::Anzeigename(pfad), Dateien::Schreibfehlertext(pfad));
-        return std::nullopt;
-    }
-    const Sieger sieger = Kampf(stand, datei, fortschritt);
-    // The report is complete and closed before anyone is told the fight is over or a viewer opens it.
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = QStringLiteral("Der Kampfbericht %1 konnte nicht geschrieben werden (%2).")
-                          .arg(Dateien::Anzeigename(pfad), Dateien::Fehlertext(datei));
-        return std::nullopt;
-    }
-    return sieger;
+    // The report is complete and closed before anyone is told the fight is over or a viewer opens it. When
+    // the file cannot even be created, no fight is played.
+    std::optional<Sieger> sieger;
+    QString grund;
+    if (Dateien::AtomarSchreiben(pfad, [&](QIODevice& datei) { sieger = Kampf(stand, datei, fortschritt); }, &grund))
+        return sieger;
+    if (fehler)
+        *fehler = (sieger ? QStringLiteral("Der Kampfbericht %1 konnte nicht geschrieben werden (%2).")
+                          : QStringLiteral("Der Kampfbericht %1 konnte nicht angelegt werden (%2)."))
+                      .arg(Dateien::Anzeigename(pfad), grund);
+    return std::nullopt;
 }
 
 } // namespace BattleEngine
