@@ -106,20 +106,26 @@ void ChancenDiagramm::paintEvent(QPaintEvent*)
     }
 
     const QFontMetrics fm = maler.fontMetrics();
-    const QString fuss = QStringLiteral("Seed %1 · %2 Kämpfe · Runden: Mittel %3, Median %4, höchstens %5")
-                             .arg(e.Saat)
-                             .arg(Subs::Tausender(e.Kaempfe), Gewinnchancen::Dezimal(e.RundenMittel()),
-                                  Gewinnchancen::Zahl(e.RundenMedian()))
-                             .arg(e.RundenMaximum());
-    const int fusshoehe = fm.height() + 4;
+    const QStringList fuss{QStringLiteral("Seed %1 · %2 Kämpfe").arg(e.Saat).arg(Subs::Tausender(e.Kaempfe)),
+                           QStringLiteral("Runden je Kampf: Mittel %1, Median %2, höchstens %3")
+                               .arg(Gewinnchancen::Dezimal(e.RundenMittel()), Gewinnchancen::Zahl(e.RundenMedian()))
+                               .arg(e.RundenMaximum())};
+    const int fusshoehe = 2 * fm.height() + 4;
     // Rows share the height; a gap parts the outcomes from the members.
     const int luecke = 6;
     const int verfuegbar = flaeche.height() - fusshoehe - luecke;
     const int hoehe = std::clamp(verfuegbar / std::max<int>(1, int(zeilen.size())), 6, fm.height() + 6);
-    const int namensbreite = std::min(flaeche.width() / 3, 150);
-    const int wertbreite = std::min(flaeche.width() / 3, fm.horizontalAdvance(QStringLiteral("100,0 % (99,9–100,0 %)")) + 6);
+    // Names and values take what they need, up to a third of the width each; the bars take the rest.
+    int namensbreite = 0;
+    int wertbreite = 0;
+    for (const Zeile& z : zeilen) {
+        namensbreite = std::max(namensbreite, fm.horizontalAdvance(z.name));
+        wertbreite = std::max(wertbreite, fm.horizontalAdvance(z.wert));
+    }
+    namensbreite = std::min(namensbreite + 6, flaeche.width() / 3);
+    wertbreite = std::min(wertbreite + 6, flaeche.width() * 2 / 5);
     const int balkenLinks = flaeche.left() + namensbreite + 4;
-    const int balkenBreite = std::max(10, flaeche.width() - namensbreite - wertbreite - 8);
+    const int balkenBreite = std::max(10, flaeche.width() - namensbreite - wertbreite - 14);
 
     int y = flaeche.top();
     for (int i = 0; i < zeilen.size(); ++i) {
@@ -151,6 +157,7 @@ void ChancenDiagramm::paintEvent(QPaintEvent*)
                            fm.elidedText(z.wert, Qt::ElideRight, wertbreite));
         y += hoehe;
     }
-    maler.drawText(QRect(flaeche.left(), flaeche.bottom() - fusshoehe, flaeche.width(), fusshoehe),
-                   Qt::AlignVCenter | Qt::AlignLeft, fm.elidedText(fuss, Qt::ElideRight, flaeche.width()));
+    for (int i = 0; i < 2; ++i)
+        maler.drawText(QRect(flaeche.left(), flaeche.bottom() - fusshoehe + 4 + i * fm.height(), flaeche.width(), fm.height()),
+                       Qt::AlignVCenter | Qt::AlignLeft, fm.elidedText(fuss[i], Qt::ElideRight, flaeche.width()));
 }

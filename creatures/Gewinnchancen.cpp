@@ -327,6 +327,8 @@ void SeiteSchreiben(const Ergebnis& e, QIODevice& datei)
 {
     HtmlKopf(QStringLiteral("Gewinnchancen - ") + Creatures3Variablen::Programmtitel, datei);
     HtmlUeberschrift(QStringLiteral("Gewinnchancen"), 1, datei);
+    // A paragraph keeps the entries below the heading in the suite's browser pane, as in any web browser.
+    HtmlRoh(QStringLiteral("<p>"), datei);
     HtmlEintrag(QStringLiteral("Kämpfe: "), Subs::Tausender(e.Kaempfe), datei);
     HtmlEintrag(QStringLiteral("Seed: "), QString::number(e.Saat), datei);
     HtmlLeerzeilen(1, datei);
@@ -360,6 +362,7 @@ void SeiteSchreiben(const Ergebnis& e, QIODevice& datei)
     HtmlLeerzeilen(1, datei);
 
     HtmlUeberschrift(QStringLiteral("Runden je Kampf"), 2, datei);
+    HtmlRoh(QStringLiteral("<p>"), datei);
     HtmlEintrag(QStringLiteral("Mittel: "), Dezimal(e.RundenMittel()), datei);
     HtmlEintrag(QStringLiteral("Median: "), Zahl(e.RundenMedian()), datei);
     HtmlEintrag(QStringLiteral("Höchstens: "), QString::number(e.RundenMaximum()), datei);

@@ -449,12 +449,12 @@ QWidget* frmCreaturesMain::KampfpanelBauen()
         auto* spalte = new QVBoxLayout(rahmen);
         liste = new QListWidget;
         liste->setObjectName(name);
-        liste->setFixedHeight(170);
+        liste->setMinimumHeight(150);
         liste->setToolTip(QStringLiteral("Entf nimmt das Mitglied heraus, ein Doppelklick ändert LE, AT, PA und RS "
                                          "für diesen Kampf."));
         liste->installEventFilter(this);
         spalte->addWidget(liste);
-        reihe->addWidget(rahmen, 2);
+        reihe->addWidget(rahmen, 3);
     };
     gruppe(QStringLiteral("Heldengruppe"), QStringLiteral("lstHeldengruppe"), lstHeldengruppe);
     gruppe(QStringLiteral("Gegnergruppe"), QStringLiteral("lstGegnergruppe"), lstGegnergruppe);
@@ -467,7 +467,7 @@ QWidget* frmCreaturesMain::KampfpanelBauen()
     cmdChancenSeite->setObjectName(QStringLiteral("cmdChancenSeite"));
     cmdChancenSeite->setToolTip(QStringLiteral("Die Gewinnchancen als HTML-Seite speichern"));
     chancenSpalte->addWidget(cmdChancenSeite, 0, Qt::AlignRight);
-    reihe->addWidget(chancenRahmen, 5);
+    reihe->addWidget(chancenRahmen, 8);
 
     auto* steuerung = new QGridLayout;
     cmdBattleStart = new QPushButton(QStringLiteral("Kampf starten"));
