@@ -89,7 +89,7 @@ void ChancenDiagramm::paintEvent(QPaintEvent*)
         const Gewinnchancen::Anteil anteil = e.Sieg(a.sieger);
         zeilen.append({QString::fromUtf8(a.name), anteil.Wert, anteil.Unten, anteil.Oben, a.farbe,
                        Prozent(anteil.Wert) + QStringLiteral(" (") + Prozent(anteil.Unten).chopped(2) + QStringLiteral("–")
-                           + Prozent(anteil.Oben) + QLatin1Char(')')});
+                           + Prozent(anteil.Oben).chopped(2) + QLatin1Char(')')});
     }
     const int ausgangszeilen = int(zeilen.size());
     for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
