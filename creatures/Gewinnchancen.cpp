@@ -33,8 +33,16 @@ struct Teil {
 };
 
 void Arbeiten(const Kampfstand& vorlage, qint64 kaempfe, quint64 saat, std::atomic<qint64>& naechster,
-              Steuerung* steuerung, Teil& teil)
+              Steuerung* steuerung, Teil& ergebnis)
 {
+    // Counted on this thread's own stack and handed over at the end: the parts of the threads lie side by
+    // side, and counting in place would make the cores fight over their cache lines.
+    Teil teil;
+    struct Abgabe {
+        Teil& von;
+        Teil& an;
+        ~Abgabe() { an = std::move(von); }
+    } abgabe{teil, ergebnis};
     // One copy per thread: a fight changes only LE (and the state Kampf resets itself), so LE is put back
     // before each fight instead of copying the groups again.
     Kampfstand stand = vorlage;
