@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <memory>
-#include <cmath>
 #include <random>
 
 namespace Zufall {
@@ -16,7 +15,8 @@ double Einheit(quint64 bits)
 
 int Abbilden(double r, int n)
 {
-    const int wert = int(std::floor(r * double(n))) + 1;
+    // r * n is never negative, so cutting off the fraction is the floor, without a call into the maths library.
+    const int wert = int(r * double(n)) + 1;
     return wert > n ? n : wert;
 }
 
@@ -43,14 +43,34 @@ private:
     std::mt19937_64 m_gen;
 };
 
-class Gesaet : public Quelle {
+} // namespace
+
+class Gesaet final : public Quelle {
 public:
-    explicit Gesaet(quint64 saat) : m_gen(saat) {}
+    explicit Gesaet(quint64 saat) : m_gen(saat), m_saat(saat) {}
     int Ziehen(int n) override { return Abbilden(Einheit(m_gen()), n); }
+    void Saeen(quint64 saat)
+    {
+        m_gen.seed(saat);
+        m_saat = saat;
+    }
+    quint64 Saat() const { return m_saat; }
 
 private:
     std::mt19937_64 m_gen;
+    quint64 m_saat;
 };
+
+namespace {
+
+std::unique_ptr<Gesaet>& Gesetzt()
+{
+    static std::unique_ptr<Gesaet> gesaet;
+    return gesaet;
+}
+
+// A thread's own seeded source goes before the program-wide one.
+thread_local Gesaet* t_eigene = nullptr;
 
 Quelle* Standard()
 {
@@ -72,14 +92,46 @@ int Ziehen(int n)
 {
     if (n < 1)
         return 1;
+    if (t_eigene)
+        return t_eigene->Ziehen(n);
     return Installiert()->Ziehen(n);
 }
 
 void SaatSetzen(quint64 saat)
 {
-    static std::unique_ptr<Gesaet> gesaet;
-    gesaet = std::make_unique<Gesaet>(saat);
-    Installiert() = gesaet.get();
+    Gesetzt() = std::make_unique<Gesaet>(saat);
+    Installiert() = Gesetzt().get();
+}
+
+std::optional<quint64> Saat()
+{
+    if (Gesetzt() && Installiert() == Gesetzt().get())
+        return Gesetzt()->Saat();
+    return std::nullopt;
+}
+
+quint64 NeueSaat()
+{
+    std::random_device geraet;
+    const auto jetzt = quint64(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return ((quint64(geraet()) << 32) ^ geraet() ^ (jetzt * 0x9E3779B97F4A7C15ull)) & HoechsteSaat;
+}
+
+Eigene::Eigene(quint64 saat) : m_quelle(new Gesaet(saat)), m_vorher(t_eigene)
+{
+    t_eigene = m_quelle;
+}
+
+Eigene::~Eigene()
+{
+    if (t_eigene == m_quelle)
+        t_eigene = m_vorher;
+    delete m_quelle;
+}
+
+void Eigene::Saeen(quint64 saat)
+{
+    m_quelle->Saeen(saat);
 }
 
 void ProduktionSetzen()

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 // The source behind Subs::Zufallszahl. Production draws from a generator seeded at start and folds the time
 // of the call into every draw; batch mode may fix a seed; tests script the exact rolls.
 namespace Zufall {
@@ -17,10 +19,37 @@ public:
 // A draw from the installed source (1 without a draw when n is below 1).
 int Ziehen(int n);
 
+// The largest seed --seed accepts.
+constexpr quint64 HoechsteSaat = 0x7FFFFFFFFFFFFFFFull;
+
 // Deterministic draws from this seed from now on (batch mode's --seed).
 void SaatSetzen(quint64 saat);
 // Back to the production source.
 void ProduktionSetzen();
+// The seed given to SaatSetzen while that seeded source is still the installed one.
+std::optional<quint64> Saat();
+// A fresh seed from 0 to HoechsteSaat, for runs that print the seed they used.
+quint64 NeueSaat();
+
+class Gesaet;
+
+// A seeded source of one thread: while it lives, draws on its thread come from it and not from the
+// program-wide source, so parallel runs each follow a seed of their own. Its draws from a seed are exactly
+// those SaatSetzen gives.
+class Eigene {
+public:
+    explicit Eigene(quint64 saat = 0);
+    ~Eigene();
+    Eigene(const Eigene&) = delete;
+    Eigene& operator=(const Eigene&) = delete;
+
+    // Starts the sequence of this seed again.
+    void Saeen(quint64 saat);
+
+private:
+    Gesaet* m_quelle;
+    Gesaet* m_vorher;
+};
 
 // Scripted rolls for tests: while it lives, every draw takes the next given value. It records the sides
 // asked for, so a test can check the order of the draws, and any roll that did not fit.

@@ -5,6 +5,7 @@
 #include "Kreaturentabelle.h"
 #include "Subs.h"
 
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -54,17 +55,6 @@ int LebendesZiel(const QList<Kaempfer>& gruppe)
     return -1;
 }
 
-// A value of a record as a 16-bit whole number, rounded half to even; nullopt when empty, no number or
-// out of range.
-std::optional<qint64> Wert16(const QString& text)
-{
-    bool ok = false;
-    const qint64 wert = Subs::Ganzzahl(text, &ok);
-    if (!ok || wert < -32768 || wert > 32767)
-        return std::nullopt;
-    return wert;
-}
-
 QString Zahl(qint64 wert)
 {
     return QString::number(wert);
@@ -77,18 +67,19 @@ const QString& Einzug(int stufe)
     return einzuege[stufe];
 }
 
-// What a fight keeps while it runs: the masked names for the log, the progress bar.
+// What a fight keeps while it runs: whoever follows it, the progress bar.
 struct Lauf {
     Kampfstand& stand;
-    QIODevice& datei;
+    Beobachter* beobachter;
     const Fortschritt& fortschritt;
-    QStringList heldenNamen;
-    QStringList gegnerNamen;
     int wert = 0;
     int maximum = 0;
     bool verlust = false; // someone lost life points in this pass
+    // The members of both groups. The lists are detached once when the passes begin and keep their size
+    // to the end, so every blow reaches its members without the copy-on-write check of each access.
+    Kaempfer* mitglieder[2] = {nullptr, nullptr};
+    int anzahl[2] = {0, 0};
 
-    const QString& Name(Gruppe g, int i) const { return g == Gruppe::Helden ? heldenNamen[i] : gegnerNamen[i]; }
     void Melden() const
     {
         if (fortschritt)
@@ -96,13 +87,31 @@ struct Lauf {
     }
 };
 
+// The sides of a die text ("W6" gives 6). The texts of the die list are read digit by digit, without the
+// copy and the conversion that an odds run would otherwise pay for every hit.
+int Seiten(const QString& wuerfel)
+{
+    const qsizetype n = wuerfel.size();
+    if (n >= 2 && n <= 3) {
+        int seiten = 0;
+        for (qsizetype i = 1; i < n; ++i) {
+            const char16_t c = wuerfel[i].unicode();
+            if (c < u'0' || c > u'9')
+                return wuerfel.mid(1).toInt();
+            seiten = seiten * 10 + (c - u'0');
+        }
+        return seiten;
+    }
+    return wuerfel.mid(1).toInt();
+}
+
 // Damage of a normal hit: one die times the number of dice plus the bonus less the armour, or the fixed
 // points of an "SP" weapon; never below 0.
 qint64 Schaden(const Kaempfer& a, const Kaempfer& d)
 {
     qint64 s = 0;
     if (a.Wuerfel.startsWith(QLatin1Char('W'))) {
-        const int seiten = a.Wuerfel.mid(1).toInt();
+        const int seiten = Seiten(a.Wuerfel);
         s = qint64(Subs::Zufallszahl(seiten)) * a.Anzahl + a.Bonus - d.RS;
     } else {
         s = a.Anzahl;
@@ -115,33 +124,29 @@ qint64 Schaden(const Kaempfer& a, const Kaempfer& d)
 bool Angriff(Lauf& lauf, Gruppe g, int ai)
 {
     Kampfstand& stand = lauf.stand;
-    Kaempfer& a = stand.Mitglieder(g)[ai];
+    Beobachter* b = lauf.beobachter;
+    Kaempfer& a = lauf.mitglieder[int(g)][ai];
     const Gruppe dg = Andere(g);
-    QList<Kaempfer>& verteidiger = stand.Mitglieder(dg);
-    if (a.Ziel < 0 || a.Ziel >= verteidiger.size() || !Lebt(verteidiger[a.Ziel]))
+    Kaempfer* verteidiger = lauf.mitglieder[int(dg)];
+    if (a.Ziel < 0 || a.Ziel >= lauf.anzahl[int(dg)] || !Lebt(verteidiger[a.Ziel]))
         return false;
     const int di = a.Ziel;
     Kaempfer& d = verteidiger[di];
-    const QString& aName = lauf.Name(g, ai);
-    const QString& dName = lauf.Name(dg, di);
 
     const int w = Subs::Zufallszahl(20);
     const bool gut = w == 1;
-    if (gut) {
-        HtmlZeile(aName + QStringLiteral(" schlägt eine gute Attacke."), lauf.datei);
-    } else if (w <= a.AT) {
-        HtmlZeile(aName + QStringLiteral("'s Attacke war erfolgreich."), lauf.datei);
-    } else {
-        HtmlZeile(aName + QStringLiteral("'s Attacke ist misslungen."), lauf.datei);
+    const Attackenart art = gut ? Attackenart::Gut : w <= a.AT ? Attackenart::Treffer : Attackenart::Fehlschlag;
+    if (b)
+        b->Attacke(g, ai, art);
+    if (art == Attackenart::Fehlschlag)
         return false;
-    }
     // A good attack is parried only by twice a W20 roll.
     const qint64 p = gut ? 2 * qint64(Subs::Zufallszahl(20)) : qint64(Subs::Zufallszahl(20));
-    if (p <= d.PA && !d.Pariert) {
-        HtmlZeile(Einzug(0) + dName + QStringLiteral(" pariert den Angriff."), lauf.datei);
+    const bool pariert = p <= d.PA && !d.Pariert;
+    if (b)
+        b->Parade(dg, di, pariert);
+    if (pariert)
         return false;
-    }
-    HtmlZeile(Einzug(0) + dName + QStringLiteral("'s Parade ist misslungen oder hat bereits pariert."), lauf.datei);
     qint64 s = 0;
     if (gut) {
         s = qint64(Subs::Zufallszahl(20)) + a.Bonus;
@@ -154,11 +159,12 @@ bool Angriff(Lauf& lauf, Gruppe g, int ai)
     d.Pariert = true;
     if (s > 0)
         lauf.verlust = true;
-    HtmlZeile(Einzug(1) + aName + QStringLiteral(" verursacht ") + Zahl(s) + QStringLiteral(" Schadenspunkte."),
-              lauf.datei);
+    if (b)
+        b->Schaden(g, ai, s);
     if (Lebt(d))
         return false;
-    HtmlZeile(Einzug(2) + dName + QStringLiteral(" stirbt"), lauf.datei);
+    if (b)
+        b->Tod(dg, di);
     ++lauf.wert;
     int& lebende = dg == Gruppe::Helden ? stand.LebendeHelden : stand.LebendeGegner;
     --lebende;
@@ -201,11 +207,76 @@ void GruppeSchreiben(const QString& titel, const QList<Kaempfer>& gruppe, QIODev
     Zeile(QStringLiteral("</table>"), datei);
 }
 
+// The report: the groups at the start, every blow as a line, the survivors at the end.
+class Bericht final : public Beobachter {
+public:
+    explicit Bericht(QIODevice& datei) : m_datei(datei) {}
+
+    void Beginn(const Kampfstand& stand) override
+    {
+        for (int g = 0; g < 2; ++g)
+            for (const Kaempfer& k : stand.Mitglieder(Gruppe(g)))
+                m_namen[g].append(HtmlMaskieren(k.Name));
+        KampfstandSchreiben(stand, m_datei);
+    }
+    void Ende(const Kampfstand& stand) override
+    {
+        HtmlLeerzeilen(3, m_datei);
+        HtmlUeberschrift(QStringLiteral("Zustand aller Überlebenden"), 1, m_datei);
+        KampfstandSchreiben(stand, m_datei);
+    }
+    void Attacke(Gruppe gruppe, int index, Attackenart art) override
+    {
+        static const QString texte[] = {QStringLiteral(" schlägt eine gute Attacke."),
+                                        QStringLiteral("'s Attacke war erfolgreich."),
+                                        QStringLiteral("'s Attacke ist misslungen.")};
+        HtmlZeile(Name(gruppe, index) + texte[int(art)], m_datei);
+    }
+    void Parade(Gruppe gruppe, int index, bool pariert) override
+    {
+        HtmlZeile(Einzug(0) + Name(gruppe, index)
+                      + (pariert ? QStringLiteral(" pariert den Angriff.")
+                                 : QStringLiteral("'s Parade ist misslungen oder hat bereits pariert.")),
+                  m_datei);
+    }
+    void Schaden(Gruppe gruppe, int index, qint64 punkte) override
+    {
+        HtmlZeile(Einzug(1) + Name(gruppe, index) + QStringLiteral(" verursacht ") + Zahl(punkte)
+                      + QStringLiteral(" Schadenspunkte."),
+                  m_datei);
+    }
+    void Tod(Gruppe gruppe, int index) override
+    {
+        HtmlZeile(Einzug(2) + Name(gruppe, index) + QStringLiteral(" stirbt"), m_datei);
+    }
+    void Abbruch(int runden) override
+    {
+        HtmlZeile(QStringLiteral("Der Kampf wurde abgebrochen: %1 Runden lang hat niemand Lebensenergie verloren.")
+                      .arg(runden),
+                  m_datei);
+    }
+
+private:
+    const QString& Name(Gruppe g, int i) const { return m_namen[int(g)][i]; }
+
+    QIODevice& m_datei;
+    QStringList m_namen[2]; // masked once, not for every line
+};
+
 } // namespace
 
 QString Schluessel(const Platz& platz)
 {
     return QString::number(int(platz.Seite)) + QString::number(platz.Index);
+}
+
+std::optional<qint64> Kampfwert(const QString& text)
+{
+    bool ok = false;
+    const qint64 wert = Subs::Ganzzahl(text, &ok);
+    if (!ok || wert < -32768 || wert > 32767)
+        return std::nullopt;
+    return wert;
 }
 
 QString Untauglichmeldung(const QString& name, const QString& grund)
@@ -241,7 +312,7 @@ std::optional<Kaempfer> KaempferAus(const QStringList& kreatur, QString* meldung
                                {FeldLE, "die Lebensenergie"}};
     qint64 werte[7] = {};
     for (int i = 0; i < 7; ++i) {
-        const auto wert = Wert16(Feld(kreatur, felder[i].feld));
+        const auto wert = Kampfwert(Feld(kreatur, felder[i].feld));
         if (!wert)
             return ablehnen(QStringLiteral("Es fehlt %1, oder der Wert ist keine Zahl von -32768 bis 32767.")
                                 .arg(QString::fromUtf8(felder[i].was)));
@@ -315,7 +386,8 @@ void ReihenfolgeBestimmen(Kampfstand& stand)
         qint64 mu;
         int position; // place in the scan: 2 i for hero i, 2 i + 1 for enemy i
     };
-    QList<Eintrag> lebende;
+    // On the stack for groups of usual size: this runs after every death of every fight of an odds run.
+    QVarLengthArray<Eintrag, 64> lebende;
     lebende.reserve(stand.AnzahlHelden() + stand.AnzahlGegner());
     for (int g = 0; g < 2; ++g) {
         const QList<Kaempfer>& gruppe = stand.Mitglieder(Gruppe(g));
@@ -326,10 +398,10 @@ void ReihenfolgeBestimmen(Kampfstand& stand)
     std::sort(lebende.begin(), lebende.end(), [](const Eintrag& a, const Eintrag& b) {
         return a.mu != b.mu ? a.mu > b.mu : a.position > b.position;
     });
-    stand.Reihenfolge.clear();
-    stand.Reihenfolge.reserve(lebende.size());
+    stand.Reihenfolge.resize(lebende.size());
+    Platz* platz = stand.Reihenfolge.data();
     for (const Eintrag& e : lebende)
-        stand.Reihenfolge.append({Gruppe(e.position % 2), e.position / 2});
+        *platz++ = {Gruppe(e.position % 2), e.position / 2};
 }
 
 bool InReihenfolge(const Kampfstand& stand, const QString& schluessel)
@@ -342,46 +414,52 @@ bool InReihenfolge(const Kampfstand& stand, const QString& schluessel)
 
 void ZieleZuweisen(Kampfstand& stand)
 {
+    // Members are reached through data(): one copy-on-write check per list instead of one per access.
     if (!stand.ErsteZuweisung) {
         for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
-            const QList<Kaempfer>& andere = stand.Mitglieder(Andere(g));
-            for (Kaempfer& k : stand.Mitglieder(g))
-                if (k.Ziel >= andere.size() || (k.Ziel >= 0 && !Lebt(andere[k.Ziel])))
-                    k.Ziel = -1;
+            const QList<Kaempfer>& andere = std::as_const(stand).Mitglieder(Andere(g));
+            QList<Kaempfer>& gruppe = stand.Mitglieder(g);
+            Kaempfer* k = gruppe.data();
+            for (qsizetype i = 0, n = gruppe.size(); i < n; ++i)
+                if (k[i].Ziel >= andere.size() || (k[i].Ziel >= 0 && !Lebt(andere[k[i].Ziel])))
+                    k[i].Ziel = -1;
         }
     }
     const Gruppe gross = stand.LebendeHelden < stand.LebendeGegner ? Gruppe::Gegner : Gruppe::Helden;
-    QList<Kaempfer>& l = stand.Mitglieder(gross);
-    QList<Kaempfer>& s = stand.Mitglieder(Andere(gross));
-    for (int i = 0; i < l.size(); ++i) {
+    QList<Kaempfer>& lListe = stand.Mitglieder(gross);
+    QList<Kaempfer>& sListe = stand.Mitglieder(Andere(gross));
+    Kaempfer* l = lListe.data();
+    Kaempfer* s = sListe.data();
+    const qsizetype nl = lListe.size();
+    const qsizetype ns = sListe.size();
+    for (qsizetype i = 0; i < nl; ++i) {
         if (l[i].Ziel == -1)
-            l[i].Ziel = LebendesZiel(s);
-        if (i < s.size() && s[i].Ziel == -1)
-            s[i].Ziel = Lebt(l[i]) ? i : LebendesZiel(l);
+            l[i].Ziel = LebendesZiel(sListe);
+        if (i < ns && s[i].Ziel == -1)
+            s[i].Ziel = Lebt(l[i]) ? int(i) : LebendesZiel(lListe);
     }
-    for (qsizetype i = l.size(); i < s.size(); ++i)
+    for (qsizetype i = nl; i < ns; ++i)
         if (s[i].Ziel == -1)
-            s[i].Ziel = LebendesZiel(l);
+            s[i].Ziel = LebendesZiel(lListe);
     stand.ErsteZuweisung = false;
 }
 
 void ParadenZuruecksetzen(Kampfstand& stand)
 {
-    for (Kaempfer& k : stand.Helden)
-        k.Pariert = false;
-    for (Kaempfer& k : stand.Gegner)
-        k.Pariert = false;
+    for (QList<Kaempfer>* gruppe : {&stand.Helden, &stand.Gegner}) {
+        Kaempfer* k = gruppe->data();
+        for (qsizetype i = 0, n = gruppe->size(); i < n; ++i)
+            k[i].Pariert = false;
+    }
 }
 
-Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt)
+Beobachter::~Beobachter() = default;
+
+Sieger Kampf(Kampfstand& stand, Beobachter* beobachter, const Fortschritt& fortschritt)
 {
-    Lauf lauf{stand, datei, fortschritt, {}, {}, 0, 0, false};
+    Lauf lauf{stand, beobachter, fortschritt};
     lauf.maximum = stand.AnzahlHelden() + stand.AnzahlGegner() + 1;
     lauf.Melden();
-    for (const Kaempfer& k : stand.Helden)
-        lauf.heldenNamen.append(HtmlMaskieren(k.Name));
-    for (const Kaempfer& k : stand.Gegner)
-        lauf.gegnerNamen.append(HtmlMaskieren(k.Name));
     for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
         for (Kaempfer& k : stand.Mitglieder(g)) {
             k.Pariert = false;
@@ -394,8 +472,15 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
     stand.ErsteZuweisung = true;
     stand.NeueReihenfolge = false;
     stand.Reihenfolge.clear();
+    stand.Runden = 0;
 
-    KampfstandSchreiben(stand, datei);
+    if (beobachter)
+        beobachter->Beginn(stand);
+    // Taken after Beginn: data() detaches from any copy an observer may have kept.
+    lauf.mitglieder[0] = stand.Helden.data();
+    lauf.mitglieder[1] = stand.Gegner.data();
+    lauf.anzahl[0] = stand.AnzahlHelden();
+    lauf.anzahl[1] = stand.AnzahlGegner();
     bool abgebrochen = false;
     if (stand.LebendeHelden > 0 && stand.LebendeGegner > 0) {
         ReihenfolgeBestimmen(stand);
@@ -405,9 +490,13 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
         bool vorbei = false;
         while (!vorbei) {
             lauf.verlust = false;
-            for (qsizetype i = 0; i < stand.Reihenfolge.size() && !vorbei; ++i) {
-                const Platz platz = stand.Reihenfolge[i];
-                if (!Lebt(stand.Mitglieder(platz.Seite)[platz.Index]))
+            ++stand.Runden;
+            // The order changes only between passes.
+            const Platz* reihe = stand.Reihenfolge.constData();
+            const qsizetype plaetze = stand.Reihenfolge.size();
+            for (qsizetype i = 0; i < plaetze && !vorbei; ++i) {
+                const Platz platz = reihe[i];
+                if (!Lebt(lauf.mitglieder[int(platz.Seite)][platz.Index]))
                     continue;
                 vorbei = Angriff(lauf, platz.Seite, platz.Index);
             }
@@ -422,19 +511,16 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
             lauf.Melden();
             // Creatures that always parry or deal no damage would fight for ever.
             if (ohneVerlust >= Abbruchrunden) {
-                HtmlZeile(QStringLiteral("Der Kampf wurde abgebrochen: %1 Runden lang hat niemand Lebensenergie "
-                                         "verloren.")
-                              .arg(Abbruchrunden),
-                          datei);
+                if (beobachter)
+                    beobachter->Abbruch(Abbruchrunden);
                 abgebrochen = true;
                 break;
             }
             vorbei = stand.LebendeHelden <= 0 || stand.LebendeGegner <= 0;
         }
     }
-    HtmlLeerzeilen(3, datei);
-    HtmlUeberschrift(QStringLiteral("Zustand aller Überlebenden"), 1, datei);
-    KampfstandSchreiben(stand, datei);
+    if (beobachter)
+        beobachter->Ende(stand);
     ++lauf.wert;
     lauf.Melden();
     if (abgebrochen)
@@ -444,6 +530,12 @@ Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt
     if (stand.LebendeGegner > 0 && stand.LebendeHelden <= 0)
         return Sieger::Gegner;
     return Sieger::Keiner;
+}
+
+Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt)
+{
+    Bericht bericht(datei);
+    return Kampf(stand, &bericht, fortschritt);
 }
 
 std::optional<Sieger> KampfSpeichern(Kampfstand& stand, const QString& pfad, QString* fehler,

@@ -11,7 +11,8 @@ class QIODevice;
 
 // The battle simulator: a hero group against an enemy group, played pass by pass over an initiative
 // order with W20 attack and parry rolls, weapon damage, armour, deaths and re-targeting, and written blow
-// by blow as an HTML report. Rolls come from Subs::Zufallszahl, so a seed or a test script fixes them.
+// by blow as an HTML report when one is asked for. Rolls come from Subs::Zufallszahl, so a seed or a test
+// script fixes them.
 namespace BattleEngine {
 
 // One member of a group: a copy of the creature's values at the moment it was added. Values are whole
@@ -47,6 +48,7 @@ struct Kampfstand {
     QList<Platz> Reihenfolge;
     bool ErsteZuweisung = true;
     bool NeueReihenfolge = false;
+    int Runden = 0; // passes begun in the last fight
 
     int AnzahlHelden() const { return int(Helden.size()); }
     int AnzahlGegner() const { return int(Gegner.size()); }
@@ -56,6 +58,10 @@ struct Kampfstand {
 
 // The refusal for a creature that cannot fight; the text names it and says which value is missing.
 QString Untauglichmeldung(const QString& name, const QString& grund);
+
+// A value of a fighter as the fitness rules read it: a whole number of -32768..32767 after rounding half to
+// even ("12,5" gives 12); nullopt when empty, no number or out of range.
+std::optional<qint64> Kampfwert(const QString& text);
 
 // A member from a creature record (58 fields). Unfit: a dice count, MU, AT, PA, RS, LE or weapon-1 bonus
 // that is empty, no number or outside -32768..32767 after rounding ("12,5" gives 12), or a die type other
@@ -91,6 +97,29 @@ bool InReihenfolge(const Kampfstand& stand, const QString& schluessel);
 void ZieleZuweisen(Kampfstand& stand);
 void ParadenZuruecksetzen(Kampfstand& stand);
 
+// How an attack began: a roll of 1, a hit, or a miss.
+enum class Attackenart { Gut, Treffer, Fehlschlag };
+
+// Follows a fight as it happens; the report is one. Groups and indexes name the members of the fight's
+// Kampfstand. A fight without one builds no text at all.
+class Beobachter {
+public:
+    virtual ~Beobachter();
+    // The groups as the fight begins, and as it ends (after Abbruch, when it was broken off).
+    virtual void Beginn(const Kampfstand& stand) = 0;
+    virtual void Ende(const Kampfstand& stand) = 0;
+    virtual void Attacke(Gruppe gruppe, int index, Attackenart art) = 0;
+    // The defender's parry: parried, or failed (or already failed in this pass).
+    virtual void Parade(Gruppe gruppe, int index, bool pariert) = 0;
+    virtual void Schaden(Gruppe gruppe, int index, qint64 punkte) = 0;
+    virtual void Tod(Gruppe gruppe, int index) = 0;
+    // The fight is broken off after this many passes without a life point lost.
+    virtual void Abbruch(int runden) = 0;
+};
+
+// Plays the whole fight; the observer, when there is one, hears every event. The rolls and the outcome
+// are the same with and without it.
+Sieger Kampf(Kampfstand& stand, Beobachter* beobachter, const Fortschritt& fortschritt = {});
 // Plays the whole fight and writes the report into the open output.
 Sieger Kampf(Kampfstand& stand, QIODevice& datei, const Fortschritt& fortschritt = {});
 

@@ -8,6 +8,7 @@ Kreaturentabellen::Kreaturentabelle Kreaturen;
 bool Bearbeitungsmodus = false;
 int AktuelleKreatur = -1;
 BattleEngine::Kampfstand Kampf;
+std::optional<BattleEngine::Kampfstand> LetzteAufstellung;
 
 QStringList DatenLaden()
 {

@@ -16,6 +16,8 @@ extern bool Bearbeitungsmodus;
 // The row of the selected list item; -1 while the list is empty.
 extern int AktuelleKreatur;
 extern BattleEngine::Kampfstand Kampf;
+// The groups as they were before the last fight or odds run ("Letzte Aufstellung").
+extern std::optional<BattleEngine::Kampfstand> LetzteAufstellung;
 
 // Loads the database; returns the messages for the user (a missing or damaged database, a missing or
 // unreadable category list), each once.

@@ -1,11 +1,16 @@
 #include "CreaturesBatch.h"
 
+#include "Aufstellung.h"
 #include "BattleEngine.h"
 #include "Batch.h"
 #include "Creatures3Variablen.h"
 #include "CreaturesAustausch.h"
 #include "CreaturesHTML.h"
+#include "Dateien.h"
 #include "Dialoge.h"
+#include "Gewinnchancen.h"
+#include "Subs.h"
+#include "Zufall.h"
 
 namespace CreaturesBatch {
 
@@ -99,26 +104,53 @@ Ergebnis Importieren(Batch::Befehlszeile& b)
     return {0, {Kreaturentabellen::Listenzeile(tabelle.Zeilen[zeile])}};
 }
 
-Ergebnis Kampf(Batch::Befehlszeile& b)
-{
-    // Each option adds one member, in the order given.
-    const QStringList namen[2] = {b.Werte(QStringLiteral("--held")), b.Werte(QStringLiteral("--gegner"))};
-    const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
-    const QString aufruf = QStringLiteral(
-        "Aufruf: --kampf --held NAME [--held NAME ...] --gegner NAME [--gegner NAME ...] --ausgabe DATEI.html");
-    if (!b.Fehlerhaft().isEmpty())
-        return Aufruffehler(b.Fehlerhaft());
-    if (!ausgabe)
-        return Aufruffehler(aufruf);
-    if (namen[0].isEmpty())
-        return Aufruffehler(QStringLiteral("Die Heldengruppe ist leer; nennt mindestens eine Kreatur mit --held."));
-    if (namen[1].isEmpty())
-        return Aufruffehler(QStringLiteral("Die Gegnergruppe ist leer; nennt mindestens eine Kreatur mit --gegner."));
+// The groups as a command names them: members by name, each option one, in the order given; or a
+// line-up file.
+struct Gruppenangabe {
+    QStringList namen[2];
+    std::optional<QString> datei;
+};
 
+Gruppenangabe GruppenNehmen(Batch::Befehlszeile& b)
+{
+    Gruppenangabe g;
+    g.namen[0] = b.Werte(QStringLiteral("--held"));
+    g.namen[1] = b.Werte(QStringLiteral("--gegner"));
+    g.datei = b.Wert(QStringLiteral("--aufstellung"));
+    return g;
+}
+
+// Builds the groups into `stand`; an error result when that fails. `beide`: both groups need a member.
+std::optional<Ergebnis> GruppenBauen(const Gruppenangabe& angabe, BattleEngine::Kampfstand& stand, bool beide)
+{
+    const bool namen = !angabe.namen[0].isEmpty() || !angabe.namen[1].isEmpty();
+    if (angabe.datei && namen)
+        return Aufruffehler(QStringLiteral("Nennt die Gruppen entweder mit --held und --gegner oder mit --aufstellung, "
+                                           "nicht mit beidem."));
+    if (angabe.datei) {
+        QString grund;
+        const auto gelesen = Aufstellung::Lesen(*angabe.datei, &grund);
+        if (!gelesen)
+            return Fehler(grund);
+        stand = *gelesen;
+        const QString leer = QStringLiteral("In der Aufstellung %1 ist die %2 leer.").arg(Dateien::Anzeigename(*angabe.datei));
+        if (beide && stand.Helden.isEmpty())
+            return Fehler(leer.arg(QStringLiteral("Heldengruppe")));
+        if (beide && stand.Gegner.isEmpty())
+            return Fehler(leer.arg(QStringLiteral("Gegnergruppe")));
+        if (stand.Helden.isEmpty() && stand.Gegner.isEmpty())
+            return Fehler(QStringLiteral("Die Aufstellung %1 hat kein Mitglied.").arg(Dateien::Anzeigename(*angabe.datei)));
+        return std::nullopt;
+    }
+    if (!namen)
+        return Aufruffehler(QStringLiteral("Nennt die Gruppen mit --held und --gegner oder mit --aufstellung."));
+    if (beide && angabe.namen[0].isEmpty())
+        return Aufruffehler(QStringLiteral("Die Heldengruppe ist leer; nennt mindestens eine Kreatur mit --held."));
+    if (beide && angabe.namen[1].isEmpty())
+        return Aufruffehler(QStringLiteral("Die Gegnergruppe ist leer; nennt mindestens eine Kreatur mit --gegner."));
     const Kreaturentabelle& tabelle = Laden();
-    BattleEngine::Kampfstand stand;
     for (int g = 0; g < 2; ++g) {
-        for (const QString& name : namen[g]) {
+        for (const QString& name : angabe.namen[g]) {
             const int zeile = Kreaturentabellen::ZeileSuchen(tabelle, name);
             if (zeile < 0)
                 return Fehler(Unbekannt(name));
@@ -129,11 +161,74 @@ Ergebnis Kampf(Batch::Befehlszeile& b)
             BattleEngine::Aufnehmen(stand, BattleEngine::Gruppe(g), *kaempfer);
         }
     }
+    return std::nullopt;
+}
+
+Ergebnis Kampf(Batch::Befehlszeile& b)
+{
+    const Gruppenangabe angabe = GruppenNehmen(b);
+    const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
+    const QString aufruf = QStringLiteral("Aufruf: --kampf (--held NAME [--held NAME ...] --gegner NAME [--gegner NAME ...] "
+                                          "| --aufstellung DATEI) --ausgabe DATEI.html");
+    if (!b.Fehlerhaft().isEmpty())
+        return Aufruffehler(b.Fehlerhaft());
+    if (!ausgabe)
+        return Aufruffehler(aufruf);
+    BattleEngine::Kampfstand stand;
+    if (const auto fehler = GruppenBauen(angabe, stand, true))
+        return *fehler;
     QString grund;
     const auto sieger = BattleEngine::KampfSpeichern(stand, *ausgabe, &grund);
     if (!sieger)
         return Fehler(grund);
     return {0, {BattleEngine::SiegerText(*sieger)}};
+}
+
+Ergebnis Chancen(Batch::Befehlszeile& b)
+{
+    const Gruppenangabe angabe = GruppenNehmen(b);
+    const auto kaempfe = b.Wert(QStringLiteral("--kaempfe"));
+    const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
+    if (!b.Fehlerhaft().isEmpty())
+        return Aufruffehler(b.Fehlerhaft());
+    qint64 anzahl = Gewinnchancen::StandardKaempfe;
+    if (kaempfe) {
+        const Subs::Ganzzahleingabe n =
+            Subs::GanzzahlLesen(*kaempfe, 1, Gewinnchancen::HoechsteKaempfe, QStringLiteral("die Zahl der Kämpfe"));
+        if (!n.Ok)
+            return Aufruffehler(n.Meldung);
+        anzahl = n.Wert;
+    }
+    BattleEngine::Kampfstand stand;
+    if (const auto fehler = GruppenBauen(angabe, stand, true))
+        return *fehler;
+    // Without --seed a fresh seed is drawn; it is printed, so the run can be repeated.
+    const quint64 saat = Zufall::Saat().value_or(Zufall::NeueSaat());
+    const auto ergebnis = Gewinnchancen::Berechnen(stand, anzahl, saat);
+    if (!ergebnis)
+        return Fehler(QStringLiteral("Die Berechnung wurde abgebrochen."));
+    QString grund;
+    if (ausgabe && !Gewinnchancen::SeiteSpeichern(*ergebnis, *ausgabe, &grund))
+        return Fehler(grund);
+    return {0, Gewinnchancen::Ausgabezeilen(*ergebnis)};
+}
+
+Ergebnis AufstellungSpeichern(Batch::Befehlszeile& b)
+{
+    const auto datei = b.Wert(QStringLiteral("--aufstellung-speichern"));
+    const Gruppenangabe angabe = GruppenNehmen(b);
+    if (!b.Fehlerhaft().isEmpty())
+        return Aufruffehler(b.Fehlerhaft());
+    if (!datei)
+        return Aufruffehler(QStringLiteral("Aufruf: --aufstellung-speichern DATEI --held NAME ... --gegner NAME ..."));
+    BattleEngine::Kampfstand stand;
+    if (const auto fehler = GruppenBauen(angabe, stand, false))
+        return *fehler;
+    QString grund;
+    if (!Aufstellung::Speichern(stand, *datei, &grund))
+        return Fehler(grund);
+    Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
+    return {};
 }
 
 } // namespace
@@ -145,8 +240,13 @@ QString Hilfetext()
         "  --liste                                jede Kreatur eine Zeile: die zwölf Spalten der Liste,\n"
         "                                         die Zeilennummer zuletzt, getrennt durch Tabulatoren\n"
         "  --details NAME --ausgabe DATEI.html    Detailseite einer Kreatur\n"
-        "  --kampf --held NAME [--held NAME ...] --gegner NAME [--gegner NAME ...] --ausgabe DATEI.html\n"
-        "                                         Kampf bis zum Ende, Bericht schreiben, Sieger ausgeben\n"
+        "  --kampf (--held NAME [--held NAME ...] --gegner NAME [--gegner NAME ...] | --aufstellung DATEI)\n"
+        "          --ausgabe DATEI.html           Kampf bis zum Ende, Bericht schreiben, Sieger ausgeben\n"
+        "  --chancen (--held NAME ... --gegner NAME ... | --aufstellung DATEI) [--kaempfe N] [--ausgabe DATEI.html|-]\n"
+        "                                         N Kämpfe (1 bis 10.000.000, sonst 10.000) mit den Seeds S, S+1 ...:\n"
+        "                                         Siege mit 95-%-Intervall, Runden, Überleben je Mitglied\n"
+        "  --aufstellung-speichern DATEI --held NAME ... --gegner NAME ...\n"
+        "                                         die Gruppen als Aufstellung speichern\n"
         "  --exportieren NAME --ausgabe DATEI.wbd Kreatur als WBD-Datei exportieren\n"
         "  --importieren DATEI.wbd                WBD-Datei als neue Kreatur übernehmen");
 }
@@ -160,6 +260,10 @@ Ergebnis Ausfuehren(const QStringList& argumente)
         return Details(b);
     if (b.Schalter(QStringLiteral("--kampf")))
         return Kampf(b);
+    if (b.Schalter(QStringLiteral("--chancen")))
+        return Chancen(b);
+    if (argumente.contains(QStringLiteral("--aufstellung-speichern")))
+        return AufstellungSpeichern(b);
     if (b.Schalter(QStringLiteral("--exportieren")))
         return Exportieren(b);
     if (b.Schalter(QStringLiteral("--importieren")))

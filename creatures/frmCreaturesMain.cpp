@@ -1,6 +1,8 @@
 #include "frmCreaturesMain.h"
 
+#include "Aufstellung.h"
 #include "Browser.h"
+#include "ChancenDiagramm.h"
 #include "Creatures3Variablen.h"
 #include "CreaturesAustausch.h"
 #include "CreaturesHTML.h"
@@ -8,10 +10,13 @@
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "Gewinnchancen.h"
 #include "Shell.h"
 #include "Subs.h"
 #include "Variablen.h"
 #include "ZifferntastenFilter.h"
+#include "Zufall.h"
+#include "frmKaempferWerte.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,6 +50,7 @@ namespace {
 
 const QString kWbdFilter = QStringLiteral("WBD-Dateien (*.wbd)|*.wbd");
 const QString kHtmlFilter = QStringLiteral("HTML-Dateien (*.html)|*.html");
+const QString kAufstellungFilter = QStringLiteral("Aufstellungen (*.txt)|*.txt");
 
 // While a fight runs the window is repainted at most this often, so a long fight stays visible without
 // slowing it down.
@@ -166,6 +173,11 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     cmdBattleGegnergruppe->setToolTip(QStringLiteral("Varl-Battle 3 - Kreatur zur Gegnergruppe hinzufügen"));
     leiste->addWidget(cmdBattleHeldengruppe);
     leiste->addWidget(cmdBattleGegnergruppe);
+    // Beside the group buttons, so a kept line-up can be fought without adding a creature first.
+    cmdAufstellungLaden = new QPushButton(QStringLiteral("Aufstellung laden…"), this);
+    cmdAufstellungLaden->setObjectName(QStringLiteral("cmdAufstellungLaden"));
+    cmdAufstellungLaden->setToolTip(QStringLiteral("Varl-Battle 3 - gespeicherte Heldengruppe und Gegnergruppe laden"));
+    leiste->addWidget(cmdAufstellungLaden);
     leiste->addStretch(1);
     leiste->addWidget(cmdHelp);
     haupt->addLayout(leiste);
@@ -229,6 +241,19 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     connect(cmdBattleGegnergruppe, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleGegnergruppe_Click);
     connect(cmdBattleStart, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleStart_Click);
     connect(cmdBattleEnde, &QPushButton::clicked, this, &frmCreaturesMain::cmdBattleEnde_Click);
+    connect(cmdChancen, &QPushButton::clicked, this, &frmCreaturesMain::cmdChancen_Click);
+    connect(cmdChancenAbbrechen, &QPushButton::clicked, this, &frmCreaturesMain::cmdChancenAbbrechen_Click);
+    connect(cmdChancenSeite, &QPushButton::clicked, this, &frmCreaturesMain::cmdChancenSeite_Click);
+    connect(cmdAufstellungSpeichern, &QPushButton::clicked, this, &frmCreaturesMain::cmdAufstellungSpeichern_Click);
+    connect(cmdAufstellungLaden, &QPushButton::clicked, this, &frmCreaturesMain::cmdAufstellungLaden_Click);
+    connect(cmdLetzteAufstellung, &QPushButton::clicked, this, &frmCreaturesMain::cmdLetzteAufstellung_Click);
+    connect(lstHeldengruppe, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* eintrag) { MitgliedBearbeiten(Gruppe::Helden, lstHeldengruppe->row(eintrag)); });
+    connect(lstGegnergruppe, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* eintrag) { MitgliedBearbeiten(Gruppe::Gegner, lstGegnergruppe->row(eintrag)); });
+    // Loading a line-up opens the battle panel, which has no place beside the edit pages or the detail view.
+    KrTab->installEventFilter(this);
+    m_browser->installEventFilter(this);
     connect(m_browser, &Browser::DokumentGeladen, this, &frmCreaturesMain::Browser_DokumentGeladen);
     connect(lvKreaturen, &QTreeWidget::currentItemChanged, this, [this] { AuswahlFolgen(); });
     connect(lvKreaturen, &QTreeWidget::itemDoubleClicked, this, [this] {
@@ -245,13 +270,16 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     V::Bearbeitungsmodus = false;
     V::AktuelleKreatur = -1;
     BattleEngine::Leeren(V::Kampf);
+    V::LetzteAufstellung.reset();
     for (const QString& meldung : V::DatenLaden())
         Dialoge::Warnung(meldung);
     KreaturenlisteFuellen();
     KampfpanelZeigen(false);
     ListeAnzeigen();
+    KampfknoepfeAktualisieren();
 }
 
+// A run still working is cancelled, and its threads are waited for, before the window goes.
 frmCreaturesMain::~frmCreaturesMain() = default;
 
 QToolButton* frmCreaturesMain::Knopf(const QString& name, const QString& bild, const QString& tipp)
@@ -433,28 +461,77 @@ QWidget* frmCreaturesMain::KampfpanelBauen()
         auto* spalte = new QVBoxLayout(rahmen);
         liste = new QListWidget;
         liste->setObjectName(name);
-        liste->setFixedHeight(140);
+        liste->setMinimumHeight(150);
+        liste->setToolTip(QStringLiteral("Entf nimmt das Mitglied heraus, ein Doppelklick ändert LE, AT, PA und RS "
+                                         "für diesen Kampf."));
         liste->installEventFilter(this);
         spalte->addWidget(liste);
-        reihe->addWidget(rahmen, 1);
+        reihe->addWidget(rahmen, 3);
     };
     gruppe(QStringLiteral("Heldengruppe"), QStringLiteral("lstHeldengruppe"), lstHeldengruppe);
     gruppe(QStringLiteral("Gegnergruppe"), QStringLiteral("lstGegnergruppe"), lstGegnergruppe);
-    auto* steuerung = new QVBoxLayout;
+
+    auto* chancenRahmen = new QGroupBox(QStringLiteral("Gewinnchancen"));
+    auto* chancenSpalte = new QVBoxLayout(chancenRahmen);
+    picChancen = new ChancenDiagramm;
+    chancenSpalte->addWidget(picChancen, 1);
+    cmdChancenSeite = new QPushButton(QStringLiteral("Als Seite speichern"));
+    cmdChancenSeite->setObjectName(QStringLiteral("cmdChancenSeite"));
+    cmdChancenSeite->setToolTip(QStringLiteral("Die Gewinnchancen als HTML-Seite speichern"));
+    chancenSpalte->addWidget(cmdChancenSeite, 0, Qt::AlignRight);
+    reihe->addWidget(chancenRahmen, 8);
+
+    auto* steuerung = new QGridLayout;
     cmdBattleStart = new QPushButton(QStringLiteral("Kampf starten"));
     cmdBattleStart->setObjectName(QStringLiteral("cmdBattleStart"));
     cmdBattleStart->setEnabled(false);
+    cmdChancen = new QPushButton(QStringLiteral("Gewinnchancen"));
+    cmdChancen->setObjectName(QStringLiteral("cmdChancen"));
+    cmdChancen->setToolTip(QStringLiteral("Die Gruppen viele Male gegeneinander kämpfen lassen und auszählen"));
+    txtKaempfe = new QLineEdit(Subs::Tausender(Gewinnchancen::StandardKaempfe));
+    txtKaempfe->setObjectName(QStringLiteral("txtKaempfe"));
+    txtKaempfe->setToolTip(QStringLiteral("Zahl der Kämpfe, 1 bis 10.000.000"));
+    txtSeed = new QLineEdit;
+    txtSeed->setObjectName(QStringLiteral("txtSeed"));
+    txtSeed->setPlaceholderText(QStringLiteral("zufällig"));
+    txtSeed->setToolTip(QStringLiteral("Leer: ein neuer Seed. Mit dem Seed einer früheren Rechnung kommt genau "
+                                       "dasselbe heraus."));
+    cmdChancenAbbrechen = new QPushButton(QStringLiteral("Abbrechen"));
+    cmdChancenAbbrechen->setObjectName(QStringLiteral("cmdChancenAbbrechen"));
+    cmdChancenAbbrechen->setEnabled(false);
+    cmdAufstellungSpeichern = new QPushButton(QStringLiteral("Aufstellung speichern…"));
+    cmdAufstellungSpeichern->setObjectName(QStringLiteral("cmdAufstellungSpeichern"));
+    cmdLetzteAufstellung = new QPushButton(QStringLiteral("Letzte Aufstellung"));
+    cmdLetzteAufstellung->setObjectName(QStringLiteral("cmdLetzteAufstellung"));
+    cmdLetzteAufstellung->setToolTip(QStringLiteral("Die Gruppen wiederherstellen, wie sie vor dem letzten Kampf oder "
+                                                    "der letzten Berechnung der Gewinnchancen waren"));
     cmdBattleEnde = new QPushButton(QStringLiteral("Varl-Battle 3 schliessen"));
     cmdBattleEnde->setObjectName(QStringLiteral("cmdBattleEnde"));
     Bar = new QProgressBar;
     Bar->setObjectName(QStringLiteral("Bar"));
     Bar->setRange(0, 1);
     Bar->setValue(0);
-    steuerung->addStretch(1);
-    steuerung->addWidget(cmdBattleStart);
-    steuerung->addWidget(cmdBattleEnde);
-    steuerung->addWidget(Bar);
+    const auto beschriftet = [](const QString& text, QWidget* box) {
+        auto* zeile = new QHBoxLayout;
+        zeile->addWidget(new QLabel(text));
+        zeile->addWidget(box, 1);
+        return zeile;
+    };
+    steuerung->setRowStretch(0, 1);
+    steuerung->addWidget(cmdBattleStart, 1, 0);
+    steuerung->addWidget(cmdChancen, 1, 1);
+    steuerung->addLayout(beschriftet(QStringLiteral("Kämpfe:"), txtKaempfe), 2, 0);
+    steuerung->addLayout(beschriftet(QStringLiteral("Seed:"), txtSeed), 2, 1);
+    steuerung->addWidget(Bar, 3, 0);
+    steuerung->addWidget(cmdChancenAbbrechen, 3, 1);
+    steuerung->addWidget(cmdAufstellungSpeichern, 4, 0);
+    steuerung->addWidget(cmdLetzteAufstellung, 4, 1);
+    steuerung->addWidget(cmdBattleEnde, 5, 0, 1, 2);
     reihe->addLayout(steuerung);
+
+    m_chancenUhr = new QTimer(this);
+    m_chancenUhr->setInterval(50);
+    connect(m_chancenUhr, &QTimer::timeout, this, &frmCreaturesMain::ChancenVerfolgen);
     return panel;
 }
 
@@ -826,6 +903,34 @@ void frmCreaturesMain::KampfpanelZeigen(bool zeigen)
     KnoepfeAktualisieren();
 }
 
+namespace {
+
+// A member's line in its group list: the name, with the values it fights with as the tool tip.
+QListWidgetItem* Mitgliedseintrag(const BattleEngine::Kaempfer& k)
+{
+    auto* eintrag = new QListWidgetItem(k.Name);
+    eintrag->setToolTip(QStringLiteral("MU %1, AT %2, PA %3, LE %4, RS %5, Schaden %6%7+%8")
+                            .arg(k.MU)
+                            .arg(k.AT)
+                            .arg(k.PA)
+                            .arg(k.LE)
+                            .arg(k.RS)
+                            .arg(k.Anzahl)
+                            .arg(k.Wuerfel)
+                            .arg(k.Bonus));
+    return eintrag;
+}
+
+void GruppenErsetzen(const BattleEngine::Kampfstand& quelle)
+{
+    BattleEngine::Leeren(V::Kampf);
+    for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner})
+        for (const BattleEngine::Kaempfer& k : quelle.Mitglieder(g))
+            BattleEngine::Aufnehmen(V::Kampf, g, k);
+}
+
+} // namespace
+
 void frmCreaturesMain::ZurGruppe(Gruppe gruppe)
 {
     if (!EintragVorhanden())
@@ -838,8 +943,8 @@ void frmCreaturesMain::ZurGruppe(Gruppe gruppe)
     }
     KampfpanelZeigen(true);
     BattleEngine::Aufnehmen(V::Kampf, gruppe, *kaempfer);
-    (gruppe == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe)->addItem(kaempfer->Name);
-    cmdBattleStart->setEnabled(V::Kampf.AnzahlHelden() > 0 && V::Kampf.AnzahlGegner() > 0);
+    (gruppe == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe)->addItem(Mitgliedseintrag(*kaempfer));
+    KampfknoepfeAktualisieren();
 }
 
 void frmCreaturesMain::cmdBattleHeldengruppe_Click()
@@ -862,7 +967,7 @@ void frmCreaturesMain::MitgliedEntfernen(Gruppe gruppe)
     if (!BattleEngine::Entfernen(V::Kampf, gruppe, index))
         return;
     delete liste->takeItem(index);
-    cmdBattleStart->setEnabled(V::Kampf.AnzahlHelden() > 0 && V::Kampf.AnzahlGegner() > 0);
+    KampfknoepfeAktualisieren();
 }
 
 void frmCreaturesMain::GruppenLeeren()
@@ -870,7 +975,42 @@ void frmCreaturesMain::GruppenLeeren()
     lstHeldengruppe->clear();
     lstGegnergruppe->clear();
     BattleEngine::Leeren(V::Kampf);
-    cmdBattleStart->setEnabled(false);
+    KampfknoepfeAktualisieren();
+}
+
+void frmCreaturesMain::GruppenlistenFuellen()
+{
+    for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner}) {
+        QListWidget* liste = g == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe;
+        liste->clear();
+        for (const BattleEngine::Kaempfer& k : V::Kampf.Mitglieder(g))
+            liste->addItem(Mitgliedseintrag(k));
+    }
+}
+
+void frmCreaturesMain::KampfknoepfeAktualisieren()
+{
+    const bool frei = !m_kampfLaeuft && !m_chancenLauf;
+    const bool beide = V::Kampf.AnzahlHelden() > 0 && V::Kampf.AnzahlGegner() > 0;
+    cmdBattleStart->setEnabled(frei && beide);
+    cmdChancen->setEnabled(frei && beide);
+    cmdChancenAbbrechen->setEnabled(m_chancenLauf != nullptr);
+    cmdChancenSeite->setEnabled(frei && picChancen->Ergebnis());
+    cmdAufstellungSpeichern->setEnabled(!m_kampfLaeuft && V::Kampf.AnzahlHelden() + V::Kampf.AnzahlGegner() > 0);
+    cmdLetzteAufstellung->setEnabled(frei && V::LetzteAufstellung.has_value());
+    cmdBattleEnde->setEnabled(frei);
+    txtKaempfe->setEnabled(!m_chancenLauf);
+    txtSeed->setEnabled(!m_chancenLauf);
+    cmdAufstellungLaden->setEnabled(frei && KrTab->isHidden() && m_browser->isHidden());
+}
+
+void frmCreaturesMain::AufstellungMerken()
+{
+    BattleEngine::Kampfstand kopie;
+    for (Gruppe g : {Gruppe::Helden, Gruppe::Gegner})
+        for (const BattleEngine::Kaempfer& k : V::Kampf.Mitglieder(g))
+            BattleEngine::Aufnehmen(kopie, g, k);
+    V::LetzteAufstellung = kopie;
 }
 
 void frmCreaturesMain::Fortschritt(int wert, int maximum)
@@ -889,43 +1029,180 @@ void frmCreaturesMain::Fortschritt(int wert, int maximum)
 
 void frmCreaturesMain::cmdBattleStart_Click()
 {
-    if (m_kampfLaeuft || V::Kampf.AnzahlHelden() == 0 || V::Kampf.AnzahlGegner() == 0)
+    if (m_kampfLaeuft || m_chancenLauf || V::Kampf.AnzahlHelden() == 0 || V::Kampf.AnzahlGegner() == 0)
         return;
     const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::HtmlPfad, kHtmlFilter);
-    if (!datei.isEmpty()) {
-        m_kampfLaeuft = true;
-        cmdBattleStart->setEnabled(false);
-        cmdBattleEnde->setEnabled(false);
-        m_letzteEreignisse = 0;
-        QString fehler;
-        const auto sieger = BattleEngine::KampfSpeichern(V::Kampf, datei, &fehler,
-                                                         [this](int wert, int maximum) { Fortschritt(wert, maximum); });
-        m_kampfLaeuft = false;
-        cmdBattleEnde->setEnabled(true);
-        if (!sieger) {
-            Dialoge::Warnung(fehler);
-            Bar->setValue(0);
-        } else {
-            const bool ansehen = Dialoge::Frage(
-                QStringLiteral("Der Kampf ist beendet, wollt ihr euch nun genauer über den Verlauf informieren ?"));
-            Bar->setValue(0);
-            if (ansehen)
-                Shell::Zeigen(datei);
-        }
+    // A cancelled dialog changes nothing: both groups stay as they are.
+    if (datei.isEmpty())
+        return;
+    AufstellungMerken();
+    m_kampfLaeuft = true;
+    KampfknoepfeAktualisieren();
+    m_letzteEreignisse = 0;
+    QString fehler;
+    const auto sieger = BattleEngine::KampfSpeichern(V::Kampf, datei, &fehler,
+                                                     [this](int wert, int maximum) { Fortschritt(wert, maximum); });
+    m_kampfLaeuft = false;
+    KampfknoepfeAktualisieren();
+    if (!sieger) {
+        Dialoge::Warnung(fehler);
+        Bar->setValue(0);
+    } else {
+        const bool ansehen = Dialoge::Frage(
+            QStringLiteral("Der Kampf ist beendet, wollt ihr euch nun genauer über den Verlauf informieren ?"));
+        Bar->setValue(0);
+        if (ansehen)
+            Shell::Zeigen(datei);
     }
-    // Chosen or cancelled, the groups are emptied.
+    // After a fight the groups are emptied; "Letzte Aufstellung" brings them back.
     GruppenLeeren();
 }
 
 void frmCreaturesMain::cmdBattleEnde_Click()
 {
-    if (m_kampfLaeuft)
+    if (m_kampfLaeuft || m_chancenLauf)
         return;
     KampfpanelZeigen(false);
 }
 
+void frmCreaturesMain::cmdChancen_Click()
+{
+    if (m_kampfLaeuft || m_chancenLauf || V::Kampf.AnzahlHelden() == 0 || V::Kampf.AnzahlGegner() == 0)
+        return;
+    const Subs::Ganzzahleingabe kaempfe = Subs::GanzzahlLesen(txtKaempfe->text(), 1, Gewinnchancen::HoechsteKaempfe,
+                                                              QStringLiteral("die Zahl der Kämpfe"));
+    if (!kaempfe.Ok) {
+        Dialoge::Warnung(kaempfe.Meldung);
+        return;
+    }
+    quint64 saat = 0;
+    if (txtSeed->text().trimmed().isEmpty()) {
+        saat = Zufall::NeueSaat();
+    } else {
+        const Subs::Ganzzahleingabe eingabe =
+            Subs::GanzzahlLesen(txtSeed->text(), 0, qint64(Zufall::HoechsteSaat), QStringLiteral("den Seed"));
+        if (!eingabe.Ok) {
+            Dialoge::Warnung(eingabe.Meldung);
+            return;
+        }
+        saat = quint64(eingabe.Wert);
+    }
+    AufstellungMerken();
+    // The fights run on copies of the groups in the background; the window stays free meanwhile.
+    m_chancenLauf = std::make_unique<Gewinnchancen::Hintergrundlauf>(V::Kampf, kaempfe.Wert, saat);
+    Bar->setRange(0, int(kaempfe.Wert));
+    Bar->setValue(0);
+    picChancen->TextSetzen(QStringLiteral("%1 Kämpfe werden ausgetragen …").arg(Subs::Tausender(kaempfe.Wert)));
+    KampfknoepfeAktualisieren();
+    m_chancenUhr->start();
+}
+
+void frmCreaturesMain::ChancenVerfolgen()
+{
+    if (!m_chancenLauf) {
+        m_chancenUhr->stop();
+        return;
+    }
+    Bar->setValue(int(m_chancenLauf->Erledigt()));
+    if (!m_chancenLauf->Fertig())
+        return;
+    m_chancenUhr->stop();
+    const auto ergebnis = m_chancenLauf->Abholen();
+    m_chancenLauf.reset();
+    Bar->setRange(0, 1);
+    Bar->setValue(0);
+    if (ergebnis)
+        picChancen->ErgebnisSetzen(*ergebnis);
+    else
+        picChancen->TextSetzen(QStringLiteral("Die Berechnung wurde abgebrochen."));
+    KampfknoepfeAktualisieren();
+}
+
+void frmCreaturesMain::cmdChancenAbbrechen_Click()
+{
+    if (!m_chancenLauf)
+        return;
+    m_chancenLauf->Abbrechen();
+    cmdChancenAbbrechen->setEnabled(false);
+}
+
+void frmCreaturesMain::cmdChancenSeite_Click()
+{
+    const Gewinnchancen::Ergebnis* ergebnis = picChancen->Ergebnis();
+    if (!ergebnis)
+        return;
+    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::HtmlPfad, kHtmlFilter);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (Gewinnchancen::SeiteSpeichern(*ergebnis, datei, &fehler))
+        Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
+    else
+        Dialoge::Warnung(fehler);
+}
+
+void frmCreaturesMain::cmdAufstellungSpeichern_Click()
+{
+    if (V::Kampf.AnzahlHelden() + V::Kampf.AnzahlGegner() == 0)
+        return;
+    const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::WbdPfad, kAufstellungFilter);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (Aufstellung::Speichern(V::Kampf, datei, &fehler))
+        Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
+    else
+        Dialoge::Warnung(fehler);
+}
+
+void frmCreaturesMain::cmdAufstellungLaden_Click()
+{
+    if (m_kampfLaeuft || m_chancenLauf)
+        return;
+    const QString datei = Dialoge::Aktuell().DateiOeffnen(Variablen::WbdPfad, kAufstellungFilter);
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    const auto stand = Aufstellung::Lesen(datei, &fehler);
+    if (!stand) {
+        // A refused file leaves the groups as they are.
+        Dialoge::Warnung(fehler);
+        return;
+    }
+    GruppenErsetzen(*stand);
+    GruppenlistenFuellen();
+    KampfpanelZeigen(true);
+    KampfknoepfeAktualisieren();
+}
+
+void frmCreaturesMain::cmdLetzteAufstellung_Click()
+{
+    if (m_kampfLaeuft || m_chancenLauf || !V::LetzteAufstellung)
+        return;
+    GruppenErsetzen(*V::LetzteAufstellung);
+    GruppenlistenFuellen();
+    KampfknoepfeAktualisieren();
+}
+
+void frmCreaturesMain::MitgliedBearbeiten(Gruppe gruppe, int index)
+{
+    if (m_kampfLaeuft || index < 0 || index >= V::Kampf.Mitglieder(gruppe).size())
+        return;
+    frmKaempferWerte dialog(V::Kampf.Mitglieder(gruppe)[index], this);
+    if (Fenster::ModalAusfuehren(dialog) != QDialog::Accepted)
+        return;
+    V::Kampf.Mitglieder(gruppe)[index] = dialog.Kaempfer();
+    QListWidget* liste = gruppe == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe;
+    delete liste->takeItem(index);
+    liste->insertItem(index, Mitgliedseintrag(dialog.Kaempfer()));
+    liste->setCurrentRow(index);
+}
+
 bool frmCreaturesMain::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    if ((objekt == KrTab || objekt == m_browser)
+        && (ereignis->type() == QEvent::ShowToParent || ereignis->type() == QEvent::HideToParent))
+        KampfknoepfeAktualisieren();
     if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Delete
         && !m_kampfLaeuft) {
         if (objekt == lstHeldengruppe) {
@@ -953,5 +1230,8 @@ void frmCreaturesMain::closeEvent(QCloseEvent* ereignis)
         ereignis->ignore();
         return;
     }
+    // An odds run still working is cancelled; its threads end before the window closes.
+    m_chancenUhr->stop();
+    m_chancenLauf.reset();
     ereignis->accept();
 }

@@ -6,20 +6,26 @@
 #include <memory>
 
 class Browser;
+class ChancenDiagramm;
 class Datensatzeditor;
 class Datensatzliste;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class QTreeWidgetItem;
 
 namespace BattleEngine {
 enum class Gruppe;
+}
+namespace Gewinnchancen {
+class Hintergrundlauf;
 }
 
 // The creatures tool's main window: the creature list, the eight edit tabs, the detail view with printing
@@ -44,6 +50,7 @@ public:
 
     bool SeiteGeladen() const { return m_seiteGeladen; }
     bool KampfLaeuft() const { return m_kampfLaeuft; }
+    bool ChancenLaufen() const { return m_chancenLauf != nullptr; }
 
 public Q_SLOTS:
     void cmdNeu_Click();
@@ -60,6 +67,12 @@ public Q_SLOTS:
     void cmdBattleGegnergruppe_Click();
     void cmdBattleStart_Click();
     void cmdBattleEnde_Click();
+    void cmdChancen_Click();
+    void cmdChancenAbbrechen_Click();
+    void cmdChancenSeite_Click();
+    void cmdAufstellungSpeichern_Click();
+    void cmdAufstellungLaden_Click();
+    void cmdLetzteAufstellung_Click();
     void cmdHelp_Click();
     void OB_Click(int index);
     void Text_Change();
@@ -99,6 +112,13 @@ private:
     void MitgliedEntfernen(BattleEngine::Gruppe gruppe);
     void GruppenLeeren();
     void Fortschritt(int wert, int maximum);
+    // Both group lists from the groups, and the buttons that need members or a free panel.
+    void GruppenlistenFuellen();
+    void KampfknoepfeAktualisieren();
+    // Keeps the groups for "Letzte Aufstellung" before a fight or an odds run changes or uses them.
+    void AufstellungMerken();
+    void MitgliedBearbeiten(BattleEngine::Gruppe gruppe, int index);
+    void ChancenVerfolgen();
 
     QList<QToolButton*> m_knoepfe;
     QToolButton* cmdNeu = nullptr;
@@ -125,6 +145,17 @@ private:
     QListWidget* lstHeldengruppe = nullptr;
     QListWidget* lstGegnergruppe = nullptr;
     QProgressBar* Bar = nullptr;
+    QPushButton* cmdChancen = nullptr;
+    QPushButton* cmdChancenAbbrechen = nullptr;
+    QPushButton* cmdChancenSeite = nullptr;
+    QPushButton* cmdAufstellungSpeichern = nullptr;
+    QPushButton* cmdAufstellungLaden = nullptr;
+    QPushButton* cmdLetzteAufstellung = nullptr;
+    QLineEdit* txtKaempfe = nullptr;
+    QLineEdit* txtSeed = nullptr;
+    ChancenDiagramm* picChancen = nullptr;
+    QTimer* m_chancenUhr = nullptr;
+    std::unique_ptr<Gewinnchancen::Hintergrundlauf> m_chancenLauf;
 
     QList<QWidget*> m_text;          // Text(0..32): QLineEdit or QPlainTextEdit
     QList<QCheckBox*> m_check;       // Check(0..17)

@@ -5,6 +5,7 @@
 #include "CreaturesHTML.h"
 #include "CreaturesTestHilfe.h"
 #include "Dialoge.h"
+#include "Gewinnchancen.h"
 #include "Kreaturentabelle.h"
 #include "TestInstallation.h"
 #include "Zufall.h"
@@ -65,6 +66,8 @@ private Q_SLOTS:
     void kampfMitGleichemSeedGleicherBericht();
     void kampfWirdAbgelehnt_data();
     void kampfWirdAbgelehnt();
+    void chancenWieEinzelneKaempfe();
+    void aufstellungSpeichernUndKaempfen();
     void exportierenUndImportieren();
     void importAbgelehntLaesstDatenbankUnveraendert_data();
     void importAbgelehntLaesstDatenbankUnveraendert();
@@ -125,6 +128,11 @@ void TestCreaturesBatch::falscheAufrufe_data()
     QTest::newRow("Kampf ohne Ausgabe") << "--kampf --held Wolf --gegner Wolf";
     QTest::newRow("Held ohne Namen") << "--kampf --held --gegner Wolf --ausgabe x.html";
     QTest::newRow("Import ohne Datei") << "--importieren";
+    QTest::newRow("Chancen ohne Gruppen") << "--chancen --kaempfe 5";
+    QTest::newRow("null Kämpfe") << "--chancen --held Wolf --gegner Wolf --kaempfe 0";
+    QTest::newRow("zu viele Kämpfe") << "--chancen --held Wolf --gegner Wolf --kaempfe 10.000.001";
+    QTest::newRow("Namen und Aufstellung") << "--chancen --held Wolf --gegner Wolf --aufstellung a.txt";
+    QTest::newRow("Aufstellung ohne Datei") << "--aufstellung-speichern --held Wolf";
 }
 
 void TestCreaturesBatch::falscheAufrufe()
@@ -233,11 +241,13 @@ void TestCreaturesBatch::kampfWirdAbgelehnt()
     Dialoge::Skript dialoge;
     Kreaturen(installation);
     const QString datei = installation.Pfad(QStringLiteral("HTML/kampf.html"));
-    const CreaturesBatch::Ergebnis e = Lauf(QStringList{"--kampf"} + argumente + QStringList{"--ausgabe", datei});
-    QCOMPARE(e.Status, status);
-    QVERIFY(e.Ausgabe.isEmpty());
-    QVERIFY2(dialoge.Texte().last().contains(meldung), qPrintable(dialoge.Texte().last()));
-    QVERIFY(!QFileInfo::exists(datei));
+    for (const char* befehl : {"--kampf", "--chancen"}) {
+        const CreaturesBatch::Ergebnis e = Lauf(QStringList{QLatin1String(befehl)} + argumente + QStringList{"--ausgabe", datei});
+        QCOMPARE(e.Status, status);
+        QVERIFY(e.Ausgabe.isEmpty());
+        QVERIFY2(dialoge.Texte().last().contains(meldung), qPrintable(dialoge.Texte().last()));
+        QVERIFY(!QFileInfo::exists(datei));
+    }
     // A report that cannot be written is refused as well.
     const QString ordnerFehlt = installation.Pfad(QStringLiteral("Fehlt/kampf.html"));
     const CreaturesBatch::Ergebnis f =
@@ -246,6 +256,79 @@ void TestCreaturesBatch::kampfWirdAbgelehnt()
     QVERIFY(f.Ausgabe.isEmpty());
     QVERIFY(dialoge.Texte().last().contains(QStringLiteral("Kampfbericht")));
     QVERIFY(!QFileInfo::exists(ordnerFehlt));
+}
+
+void TestCreaturesBatch::chancenWieEinzelneKaempfe()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturen(installation);
+    // The seed of --seed is the run's seed (the program run below checks the fights against --kampf).
+    Zufall::SaatSetzen(4242);
+    const QString seite = installation.Pfad(QStringLiteral("HTML/chancen.html"));
+    const CreaturesBatch::Ergebnis e = Lauf(QStringList{"--chancen", "--held", "Recke", "--gegner", "Kleine Ratte", "--gegner",
+                                                        "Recke", "--kaempfe", "40", "--ausgabe", seite});
+    BattleEngine::Kampfstand stand;
+    Kreaturentabelle tabelle;
+    Laden(tabelle);
+    BattleEngine::Aufnehmen(stand, BattleEngine::Gruppe::Helden, *BattleEngine::KaempferAus(tabelle.Zeilen[0]));
+    for (const int zeile : {1, 0})
+        BattleEngine::Aufnehmen(stand, BattleEngine::Gruppe::Gegner, *BattleEngine::KaempferAus(tabelle.Zeilen[zeile]));
+    QCOMPARE(e.Status, 0);
+    QCOMPARE(e.Ausgabe, Gewinnchancen::Ausgabezeilen(*Gewinnchancen::Berechnen(stand, 40, 4242)));
+    QVERIFY(installation.Bytes(QStringLiteral("HTML/chancen.html")).startsWith("<html>"));
+    QVERIFY(dialoge.aufrufe.isEmpty());
+
+    // Without --seed a seed is drawn and printed; a page that cannot be written fails the command.
+    Zufall::ProduktionSetzen();
+    const QStringList gruppen{"--held", "Recke", "--gegner", "Recke"};
+    QVERIFY(Lauf(QStringList{"--chancen", "--kaempfe", "2"} + gruppen).Ausgabe.value(1).startsWith(QStringLiteral("Seed\t")));
+    const CreaturesBatch::Ergebnis g =
+        Lauf(QStringList{"--chancen", "--ausgabe", installation.Pfad("Fehlt/c.html")} + gruppen);
+    QCOMPARE(g.Status, 1);
+    QVERIFY(g.Ausgabe.isEmpty());
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("c.html")));
+}
+
+void TestCreaturesBatch::aufstellungSpeichernUndKaempfen()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Kreaturen(installation);
+    const QString datei = installation.Pfad(QStringLiteral("WBD/gruppe.txt"));
+    const CreaturesBatch::Ergebnis e =
+        Lauf(QStringList{"--aufstellung-speichern", datei, "--held", "Recke", "--gegner", "Kleine Ratte", "--gegner", "Recke"});
+    QCOMPARE(e.Status, 0);
+    QCOMPARE(installation.Zeilen(QStringLiteral("WBD/gruppe.txt")),
+             (QStringList{"Aufstellung 1", "Held\tRecke\t18\t20\t8\t50\tSP\t2\t1\t20",
+                          "Gegner\tKleine Ratte\t10\t12\t0\t1\tW6\t2\t1\t3", "Gegner\tRecke\t18\t20\t8\t50\tSP\t2\t1\t20"}));
+    QVERIFY(installation.Bytes(QStringLiteral("WBD/gruppe.txt")).endsWith("\t20\r\n"));
+
+    // A fight from the file gives the report of the same line-up named member by member.
+    const auto bericht = [&](const QStringList& gruppen) {
+        Zufall::SaatSetzen(11);
+        const QString pfad = installation.Pfad(QStringLiteral("HTML/k.html"));
+        const CreaturesBatch::Ergebnis k = Lauf(QStringList{"--kampf"} + gruppen + QStringList{"--ausgabe", pfad});
+        Zufall::ProduktionSetzen();
+        return k.Status == 0 ? installation.Bytes(QStringLiteral("HTML/k.html")) : QByteArray();
+    };
+    const QByteArray ausDatei = bericht({"--aufstellung", datei});
+    QVERIFY(ausDatei.contains("Kleine Ratte"));
+    QCOMPARE(ausDatei, bericht({"--held", "Recke", "--gegner", "Kleine Ratte", "--gegner", "Recke"}));
+
+    // An LE edited in the file counts; a damaged line is refused with its number.
+    QStringList zeilen = installation.Zeilen(QStringLiteral("WBD/gruppe.txt"));
+    zeilen[1].replace(QStringLiteral("\t1\t20"), QStringLiteral("\t1\t4"));
+    installation.ZeilenSchreiben(QStringLiteral("WBD/gruppe.txt"), zeilen);
+    QVERIFY(bericht({"--aufstellung", datei}).contains("<td width=\"10%\"><small><font face=\"Arial\">4</font>"));
+    zeilen[3] = QStringLiteral("Gegner\tRecke\t18");
+    installation.ZeilenSchreiben(QStringLiteral("WBD/gruppe.txt"), zeilen);
+    QCOMPARE(Lauf(QStringList{"--chancen", "--aufstellung", datei}).Status, 1);
+    QVERIFY2(dialoge.Texte().last().contains(QStringLiteral("Zeile 4")), qPrintable(dialoge.Texte().last()));
+    // Only heroes: saved, but no fight.
+    QCOMPARE(Lauf(QStringList{"--aufstellung-speichern", datei, "--held", "Recke"}).Status, 0);
+    QCOMPARE(Lauf(QStringList{"--chancen", "--aufstellung", datei}).Status, 1);
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("Gegnergruppe leer")));
 }
 
 void TestCreaturesBatch::exportierenUndImportieren()
@@ -344,6 +427,22 @@ void TestCreaturesBatch::dasProgrammSelbst()
     QVERIFY(prozess.waitForFinished(60000));
     QCOMPARE(QString::fromUtf8(prozess.readAllStandardOutput()).trimmed(), sieger);
     QCOMPARE(installation.Bytes(QStringLiteral("HTML/kampf.html")), erster);
+
+    // The odds past the largest seed: fight 1 plays as --kampf --seed 0, fight 2 as --seed 1.
+    const QStringList gruppen{"--held", "Wolf", "--gegner", "Wolf"};
+    QStringList erwartet;
+    for (const char* saat : {"9223372036854775807", "0", "1"}) {
+        prozess.start(programm, QStringList{"--kampf"} + gruppen + QStringList{"--ausgabe", bericht, "--seed", saat});
+        QVERIFY(prozess.waitForFinished(60000));
+        erwartet.append(QString::fromUtf8(prozess.readAllStandardOutput()).trimmed());
+    }
+    prozess.start(programm, QStringList{"--chancen", "--kaempfe", "3", "--seed", "9223372036854775807"} + gruppen);
+    QVERIFY(prozess.waitForFinished(60000));
+    QCOMPARE(prozess.exitCode(), 0);
+    const QStringList chancen = QString::fromUtf8(prozess.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QCOMPARE(chancen.value(1), QStringLiteral("Seed\t9223372036854775807"));
+    QCOMPARE(chancen.value(2).section(QLatin1Char('\t'), 1, 1).toInt(), int(erwartet.count(QStringLiteral("Sieger: Heldengruppe"))));
+    QCOMPARE(chancen.value(3).section(QLatin1Char('\t'), 1, 1).toInt(), int(erwartet.count(QStringLiteral("Sieger: Gegnergruppe"))));
 
     prozess.start(programm, {QStringLiteral("--kampf"), QStringLiteral("--held"), QStringLiteral("Wolf"),
                              QStringLiteral("--ausgabe"), bericht});

@@ -119,7 +119,7 @@ private Q_SLOTS:
     void wbdImport();
     void hilfe();
     void kampfpanelGruppen();
-    void kampfAbgebrochenLeertGruppen();
+    void kampfAbgebrochenBehaeltGruppen();
     void kampfLaeuftBisZumEnde();
     void kampfberichtNichtSchreibbar();
 };
@@ -774,7 +774,7 @@ void TestCreaturesFenster::kampfpanelGruppen()
     QCOMPARE(V::Kampf.AnzahlHelden(), 2);
 }
 
-void TestCreaturesFenster::kampfAbgebrochenLeertGruppen()
+void TestCreaturesFenster::kampfAbgebrochenBehaeltGruppen()
 {
     TestInstallation installation;
     Dialoge::Skript dialoge;
@@ -786,10 +786,12 @@ void TestCreaturesFenster::kampfAbgebrochenLeertGruppen()
     QCOMPARE(dialoge.aufrufe.size(), 1);
     QCOMPARE(dialoge.aufrufe[0].art, QStringLiteral("Speichern"));
     QCOMPARE(dialoge.aufrufe[0].ordner, Variablen::HtmlPfad);
-    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstHeldengruppe"))->count(), 0);
-    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstGegnergruppe"))->count(), 0);
-    QVERIFY(!An(fenster, QStringLiteral("cmdBattleStart")));
-    QCOMPARE(V::Kampf.AnzahlHelden(), 0);
+    // Cancelling the file dialog changes nothing: both groups stay, and the fight can still start.
+    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstHeldengruppe"))->count(), 1);
+    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstGegnergruppe"))->count(), 1);
+    QVERIFY(An(fenster, QStringLiteral("cmdBattleStart")));
+    QCOMPARE(V::Kampf.AnzahlHelden(), 1);
+    QCOMPARE(V::Kampf.AnzahlGegner(), 1);
     QVERIFY(QDir(installation.Pfad(QStringLiteral("HTML"))).isEmpty());
 }
 

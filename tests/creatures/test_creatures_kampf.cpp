@@ -126,6 +126,8 @@ private Q_SLOTS:
     void toteGruppenKaempfenNicht_data();
     void toteGruppenKaempfenNicht();
     void gleicherSeedGleicherBericht();
+    void mitUndOhneBerichtGleich_data();
+    void mitUndOhneBerichtGleich();
     void berichtInDateiGeschlossen();
     void berichtNichtSchreibbar();
 };
@@ -675,6 +677,59 @@ void TestCreaturesKampf::gleicherSeedGleicherBericht()
     QVERIFY(a.zeilen != c.zeilen);
     QVERIFY(a.sieger != Sieger::Keiner);
     QVERIFY(a.protokoll.size() > 10);
+}
+
+void TestCreaturesKampf::mitUndOhneBerichtGleich_data()
+{
+    // Line-ups of shipped creatures by row (heroes, enemies), and a few drawn up by hand; -1 stands for a
+    // fortress that parries everything, so those fights break off.
+    QTest::addColumn<QList<int>>("helden");
+    QTest::addColumn<QList<int>>("gegner");
+    QTest::addColumn<int>("saaten");
+    QTest::newRow("eins gegen eins") << QList<int>{0} << QList<int>{1} << 40;
+    QTest::newRow("drei gegen einen") << QList<int>{0, 2, 4} << QList<int>{25} << 40;
+    QTest::newRow("fünf gegen fünf") << QList<int>{0, 1, 2, 3, 4} << QList<int>{20, 21, 22, 23, 24} << 40;
+    QTest::newRow("zwei gegen sieben") << QList<int>{30, 31} << QList<int>{5, 6, 7, 8, 9, 10, 11} << 40;
+    QTest::newRow("Festungen brechen ab") << QList<int>{-1} << QList<int>{-1, 3} << 4;
+}
+
+void TestCreaturesKampf::mitUndOhneBerichtGleich()
+{
+    QFETCH(QList<int>, helden);
+    QFETCH(QList<int>, gegner);
+    QFETCH(int, saaten);
+    static const Kreaturentabellen::Kreaturentabelle tabelle = [] {
+        TestInstallation installation;
+        Kreaturentabellen::Kreaturentabelle t;
+        Kreaturentabellen::Laden(t);
+        return t;
+    }();
+    const auto mitglied = [&](int zeile) {
+        return zeile < 0 ? Figur(QStringLiteral("Festung"), 5, 20, 40, 30) : *KaempferAus(tabelle.Zeilen[zeile]);
+    };
+    Kampfstand vorlage;
+    for (int z : helden)
+        Aufnehmen(vorlage, Gruppe::Helden, mitglied(z));
+    for (int z : gegner)
+        Aufnehmen(vorlage, Gruppe::Gegner, mitglied(z));
+    const auto werte = [](const Kampfstand& stand) {
+        QList<qint64> le;
+        for (const auto& k : stand.Helden + stand.Gegner)
+            le.append(k.LE);
+        return le;
+    };
+    for (quint64 saat = 0; saat < quint64(saaten); ++saat) {
+        Kampfstand mit = vorlage;
+        Kampfstand ohne = vorlage;
+        Zufall::SaatSetzen(saat);
+        const Bericht b = Spielen(mit);
+        Zufall::SaatSetzen(saat);
+        QCOMPARE(Kampf(ohne, nullptr), b.sieger);
+        QCOMPARE(werte(ohne), werte(mit));
+        QCOMPARE(ohne.Runden, mit.Runden);
+        QVERIFY(mit.Runden >= 1);
+    }
+    Zufall::ProduktionSetzen();
 }
 
 void TestCreaturesKampf::berichtInDateiGeschlossen()
