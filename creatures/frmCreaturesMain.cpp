@@ -1045,8 +1045,11 @@ void frmCreaturesMain::cmdBattleStart_Click()
     m_kampfLaeuft = false;
     KampfknoepfeAktualisieren();
     if (!sieger) {
+        // Without a report the fight does not count: the groups go back to how they stood.
         Dialoge::Warnung(fehler);
         Bar->setValue(0);
+        cmdLetzteAufstellung_Click();
+        return;
     } else {
         const bool ansehen = Dialoge::Frage(
             QStringLiteral("Der Kampf ist beendet, wollt ihr euch nun genauer über den Verlauf informieren ?"));
