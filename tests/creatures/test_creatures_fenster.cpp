@@ -860,12 +860,13 @@ void TestCreaturesFenster::kampfberichtNichtSchreibbar()
     Klick(fenster, QStringLiteral("cmdBattleGegnergruppe"));
     dialoge.dateien = {installation.Pfad(QStringLiteral("Fehlt/kampf.html"))};
     Klick(fenster, QStringLiteral("cmdBattleStart"));
-    // Reported, not announced as finished; nothing is opened, and the groups are emptied as always.
+    // Reported, not announced as finished; nothing is opened, and the fight does not count: the groups stay.
     QCOMPARE(dialoge.Texte().size(), 1);
     QVERIFY(dialoge.Texte().first().contains(QStringLiteral("Kampfbericht")));
     QCOMPARE(dialoge.aufrufe.last().symbol, Dialoge::Symbol::Ausrufezeichen);
     QVERIFY(shell.geoeffnet.isEmpty());
-    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstHeldengruppe"))->count(), 0);
+    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstHeldengruppe"))->count(), 1);
+    QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstGegnergruppe"))->count(), 1);
     QCOMPARE(Kind<QProgressBar>(fenster, QStringLiteral("Bar"))->value(), 0);
 }
 
