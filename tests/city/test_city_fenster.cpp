@@ -187,6 +187,18 @@ void TestCityFenster::startzustand()
     }
     QCOMPARE(folge, (QStringList{QStringLiteral("txtGasthausBesitzer"), QStringLiteral("cmdGasthausBesitzer"),
                                  QStringLiteral("cmbGasthausPreise")}));
+
+    // Enter stores the shown entry, from a text field as from a list.
+    QTest::keyClicks(Text(&fenster, QStringLiteral("txtGasthausName")), QStringLiteral("Anker"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 1);
+    tab->setCurrentIndex(3);
+    auto* beruf = Combo(&fenster, QStringLiteral("cmbHandwerkerBeruf"));
+    beruf->setFocus();
+    QTest::keyClicks(beruf, QStringLiteral("Seiler"));
+    QTest::keyClick(beruf, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(fenster.Stadt().Betriebe[Handwerker].Slots.value(0).value(FeldName), QStringLiteral("Seiler"));
+    QCOMPARE(handwerker->count(), 4); // the typed trade is not added to the list
 }
 
 void TestCityFenster::neueStadtPrueftEingaben()
