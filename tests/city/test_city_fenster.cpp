@@ -290,7 +290,6 @@ const Aenderung kAenderungen[] = {
         Text(&f, QStringLiteral("txtName"))->setText(QStringLiteral("Erste"));
     },
     [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtEinwohnerzahl"))->setText(QStringLiteral("101")); },
-    [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbRasse"))->setCurrentIndex(4); },
     [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtTaverneName"))->setText(QStringLiteral("Kessel")); },
     [](frmCityMain& f, const TestInstallation&) { GasthausEingeben(&f, QStringLiteral("Anker"), 1, 1); },
     [](frmCityMain& f, const TestInstallation& inst) {
@@ -304,10 +303,7 @@ const Aenderung kAenderungen[] = {
         Knopf(&f, QStringLiteral("cmdTempelSave"))->click();
     },
     [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtBürgermeister"))->setText(QStringLiteral("Alrik")); },
-    [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbMarkt"))->setEditText(QStringLiteral("Jeden Tag")); },
-    [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbDurchfahrende"))->setCurrentIndex(0); },
     [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbReichtum"))->setCurrentIndex(0); },
-    [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbKriminalität"))->setCurrentIndex(2); },
     [](frmCityMain& f, const TestInstallation&) {
         Kind<QPlainTextEdit>(&f, QStringLiteral("txtHintergrund"))->setPlainText(QStringLiteral("Am Fluss."));
     },
@@ -324,19 +320,14 @@ void TestCityFenster::neueStadtFragtNachAltemInhalt_data()
     QTest::newRow("nichts geändert") << 0 << false << false << false;
     QTest::newRow("Name hin und zurück") << 1 << false << false << false;
     QTest::newRow("Einwohnerzahl") << 2 << true << false << false;
-    QTest::newRow("Rasse") << 3 << true << false << false;
-    QTest::newRow("Eintrag nur getippt") << 4 << true << false << false;
-    QTest::newRow("Gasthaus, Ja") << 5 << true << true << true;
-    QTest::newRow("Gasthaus, Nein") << 5 << true << true << false;
-    QTest::newRow("Gasthaus gespeichert, Ja") << 6 << false << true << true;
-    QTest::newRow("Gasthaus gespeichert, Nein") << 6 << false << true << false;
-    QTest::newRow("Tempel, Nein") << 7 << true << true << false;
-    QTest::newRow("Bürgermeister, Ja") << 8 << true << true << true;
-    QTest::newRow("Markt, Nein") << 9 << true << true << false;
-    QTest::newRow("Durchfahrende, Ja") << 10 << true << true << true;
-    QTest::newRow("Reichtum, Nein") << 11 << true << true << false;
-    QTest::newRow("Kriminalität, Ja") << 12 << true << true << true;
-    QTest::newRow("Hintergrund, Nein") << 13 << true << true << false;
+    QTest::newRow("Eintrag nur getippt") << 3 << true << false << false;
+    QTest::newRow("Gasthaus, Ja") << 4 << true << true << true;
+    QTest::newRow("Gasthaus, Nein") << 4 << true << true << false;
+    QTest::newRow("Gasthaus gespeichert, Nein") << 5 << false << true << false;
+    QTest::newRow("Tempel, Nein") << 6 << true << true << false;
+    QTest::newRow("Bürgermeister, Ja") << 7 << true << true << true;
+    QTest::newRow("Reichtum, Nein") << 8 << true << true << false;
+    QTest::newRow("Hintergrund, Ja") << 9 << true << true << true;
 }
 
 void TestCityFenster::neueStadtFragtNachAltemInhalt()
