@@ -302,7 +302,7 @@ const Aenderung kAenderungen[] = {
         Combo(&f, QStringLiteral("cmbTempelGott"))->setEditText(QStringLiteral("Travia"));
         Knopf(&f, QStringLiteral("cmdTempelSave"))->click();
     },
-    [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtBürgermeister"))->setText(QStringLiteral("Alrik")); },
+    [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtBürgermeister"))->setText(QStringLiteral("Bertram")); },
     [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbReichtum"))->setCurrentIndex(0); },
     [](frmCityMain& f, const TestInstallation&) {
         Kind<QPlainTextEdit>(&f, QStringLiteral("txtHintergrund"))->setPlainText(QStringLiteral("Am Fluss."));

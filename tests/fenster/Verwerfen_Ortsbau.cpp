@@ -52,12 +52,12 @@ void NeueStadt(frmCityMain& f, const QString& name)
     Fenster::ModalHandlerSetzen(nullptr);
 }
 
-// Altdorf, started and unchanged, in a shown window; two files of another city to load.
-QWidget* Altdorf()
+// Lindenhain, started and unchanged, in a shown window; two files of another city to load.
+QWidget* Lindenhain()
 {
     auto* f = new frmCityMain;
     g_fenster = f;
-    NeueStadt(*f, QStringLiteral("Altdorf"));
+    NeueStadt(*f, QStringLiteral("Lindenhain"));
     f->show();
     CityEngine::Stadt fremd;
     fremd.Name = QStringLiteral("Fremdburg");
@@ -66,7 +66,7 @@ QWidget* Altdorf()
     return f;
 }
 
-const QString kMayor = QStringLiteral("Alrik Holzer");
+const QString kMayor = QStringLiteral("Bertram Holzer");
 
 void MayorTippen(QWidget& f)
 {
@@ -94,7 +94,7 @@ QList<Verwerfen::Fall> Verwerfen::Ortsbau()
     return {
         {QStringLiteral("Ortsbau3 Gasthaus >>>"),
          [] {
-             QWidget* f = Altdorf();
+             QWidget* f = Lindenhain();
              Kind<QLineEdit>(*f, QStringLiteral("txtGasthausName"))->setText(QStringLiteral("Anker"));
              Klick(*f, QStringLiteral("cmdGasthausSave"));
              return f;
@@ -107,7 +107,7 @@ QList<Verwerfen::Fall> Verwerfen::Ortsbau()
          }},
         {QStringLiteral("Ortsbau3 Tempel <<<"),
          [] {
-             QWidget* f = Altdorf();
+             QWidget* f = Lindenhain();
              Kind<QComboBox>(*f, QStringLiteral("cmbTempelGott"))->setEditText(QStringLiteral("Travia"));
              Klick(*f, QStringLiteral("cmdTempelSave"));
              Klick(*f, QStringLiteral("cmdTempelWeiter"));
@@ -117,24 +117,24 @@ QList<Verwerfen::Fall> Verwerfen::Ortsbau()
          [](QWidget& f) { Klick(f, QStringLiteral("cmdTempelZurück")); }, QStringLiteral("Rondra"),
          [](QWidget& f) { return Kind<QComboBox>(f, QStringLiteral("cmbTempelGott"))->currentText() == QStringLiteral("Rondra"); },
          [](const TestInstallation&) { return Goetter(g_fenster->Stadt()) == QStringList{QStringLiteral("Travia"), QStringLiteral("Rondra")}; }},
-        {QStringLiteral("Ortsbau3 Neu"), Altdorf, MayorTippen,
+        {QStringLiteral("Ortsbau3 Neu"), Lindenhain, MayorTippen,
          [](QWidget& f) {
-             Skript().dateien = {Wbd(QStringLiteral("altdorf.wbd"))};
+             Skript().dateien = {Wbd(QStringLiteral("lindenhain.wbd"))};
              Skript().ja = {false};
              NeueStadt(static_cast<frmCityMain&>(f), QStringLiteral("Neudorf"));
          },
-         QStringLiteral("Altdorf"), MayorDa, MayorGespeichert},
-        {QStringLiteral("Ortsbau3 Laden"), Altdorf, MayorTippen,
+         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert},
+        {QStringLiteral("Ortsbau3 Laden"), Lindenhain, MayorTippen,
          [](QWidget& f) {
              Skript().dateien = {Wbd(QStringLiteral("fremd1.wbd")), Wbd(QStringLiteral("fremd2.wbd"))};
              Klick(f, QStringLiteral("cmdLoad"));
          },
-         QStringLiteral("Altdorf"), MayorDa, MayorGespeichert},
-        {QStringLiteral("Ortsbau3 Schließen"), Altdorf, MayorTippen,
+         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert},
+        {QStringLiteral("Ortsbau3 Schließen"), Lindenhain, MayorTippen,
          [](QWidget& f) {
-             Skript().dateien = {Wbd(QStringLiteral("altdorf.wbd"))};
+             Skript().dateien = {Wbd(QStringLiteral("lindenhain.wbd"))};
              f.close();
          },
-         QStringLiteral("Altdorf"), MayorDa, MayorGespeichert},
+         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert},
     };
 }
