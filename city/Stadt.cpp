@@ -31,6 +31,16 @@ QStringList Goetter(const Stadt& stadt)
     return goetter;
 }
 
+bool HatAngaben(const Stadt& stadt)
+{
+    for (const Liste& liste : stadt.Betriebe)
+        if (liste.Anzahl() > 0)
+            return true;
+    return stadt.Tempel.Anzahl() > 0 || !stadt.Durchfahrende.isEmpty() || !stadt.Markt.isEmpty()
+           || !stadt.Buergermeister.isEmpty() || stadt.Reichtum != -1 || stadt.Kriminalitaet != -1
+           || !stadt.Hintergrund.isEmpty();
+}
+
 const QStringList& Rassen()
 {
     static const QStringList liste = {

@@ -55,6 +55,10 @@ struct Stadt {
 // The deities of the city's temples, in list order (slots 0 to t-1).
 QStringList Goetter(const Stadt& stadt);
 
+// True when the city holds more than a new city gets from its start dialog: a business, a temple, or a
+// basic field besides name, population and people.
+bool HatAngaben(const Stadt& stadt);
+
 // Choice lists of the record.
 const QStringList& Rassen();          // index 0..8
 const QStringList& Reichtuemer();     // "Reich", "Normal", "Arm"

@@ -18,6 +18,7 @@
 #include "frmCityGenerator.h"
 #include "frmCityStart.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -296,6 +298,13 @@ QWidget* frmCityMain::RegisterseiteBauen(int reg)
     for (qsizetype i = 1; i < reihenfolge.size(); ++i)
         QWidget::setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
 
+    // Enter anywhere on the page stores the shown entry, as its save button does.
+    for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* kurz = new QShortcut(QKeySequence(taste), seite);
+        kurz->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(kurz, &QShortcut::activated, s.save, &QPushButton::click);
+    }
+
     raster->setRowStretch(5, 1);
     raster->setColumnStretch(0, 1);
     raster->setColumnStretch(1, 1);
@@ -446,6 +455,87 @@ QStringList frmCityMain::FelderLesen(int reg) const
             QString::number(s.preise->currentIndex()), QString::number(s.qualitaet->currentIndex()), s.zufall->text()};
 }
 
+bool frmCityMain::EintragGeaendert(int reg) const
+{
+    // The slot as the page shows it: an index field that names no list entry shows as no choice.
+    const Seite& s = m_seiten[reg];
+    QStringList gezeigt = Gezeigt(ListeVon(*m_stadt, reg), m_stelle[reg]);
+    if (reg != TempelRegister) {
+        gezeigt[FeldPreise] = QString::number(IndexAusText(gezeigt.value(FeldPreise), s.preise->count()));
+        gezeigt[FeldQualitaet] = QString::number(IndexAusText(gezeigt.value(FeldQualitaet), s.qualitaet->count()));
+    }
+    return FelderLesen(reg) != gezeigt;
+}
+
+bool frmCityMain::EintragSichern(int reg)
+{
+    if (!EintragGeaendert(reg))
+        return true;
+    QString name = FelderLesen(reg).value(0).trimmed();
+    if (name.isEmpty())
+        name = N(kRegister[reg].tab);
+    switch (Dialoge::Ungespeichert(name)) {
+    case Dialoge::Antwort::Speichern:
+        return RegisterSpeichern(reg);
+    case Dialoge::Antwort::Verwerfen:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool frmCityMain::StadtGeaendert()
+{
+    // Before the first city is started there is nothing to lose: every control is locked.
+    if (!CityTab->isEnabled())
+        return false;
+    for (int reg = 0; reg < RegisterAnzahl; ++reg)
+        if (EintragGeaendert(reg))
+            return true;
+    return Dateizeilen(Stadt()) != m_gespeichert;
+}
+
+bool frmCityMain::AenderungenSichern()
+{
+    if (!StadtGeaendert())
+        return true;
+    const QString name = txtName->text().trimmed();
+    switch (Dialoge::Ungespeichert(name.isEmpty() ? QStringLiteral("neue Stadt") : name)) {
+    case Dialoge::Antwort::Speichern:
+        // Typed entries go into the city first, so that the file holds what the pages show.
+        for (int reg = 0; reg < RegisterAnzahl; ++reg)
+            if (EintragGeaendert(reg) && !RegisterSpeichern(reg))
+                return false;
+        return StadtSichern();
+    case Dialoge::Antwort::Verwerfen:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmCityMain::StandMerken()
+{
+    m_gespeichert = Dateizeilen(Stadt());
+}
+
+void frmCityMain::RegisterZeigen()
+{
+    for (int reg = 0; reg < RegisterAnzahl; ++reg) {
+        m_stelle[reg] = 0;
+        SlotZeigen(reg);
+        KnoepfeSetzen(reg);
+    }
+}
+
+void frmCityMain::closeEvent(QCloseEvent* ereignis)
+{
+    if (AenderungenSichern())
+        ereignis->accept();
+    else
+        ereignis->ignore();
+}
+
 void frmCityMain::KnoepfeSetzen(int reg)
 {
     const Knopfzustand k = Knoepfe(ListeVon(*m_stadt, reg), m_stelle[reg]);
@@ -461,11 +551,13 @@ void frmCityMain::StadtVerfuegbar()
     cmdHTML->setEnabled(true);
 }
 
-void frmCityMain::RegisterSpeichern(int reg)
+bool frmCityMain::RegisterSpeichern(int reg)
 {
-    if (!Speichern(ListeVon(*m_stadt, reg), m_stelle[reg], FelderLesen(reg)))
+    const bool gespeichert = Speichern(ListeVon(*m_stadt, reg), m_stelle[reg], FelderLesen(reg));
+    if (!gespeichert)
         Dialoge::Warnung(QStringLiteral("Diese Liste ist voll, es können keine weiteren Einträge gespeichert werden."));
     KnoepfeSetzen(reg);
+    return gespeichert;
 }
 
 void frmCityMain::RegisterLoeschen(int reg)
@@ -479,6 +571,8 @@ void frmCityMain::RegisterLoeschen(int reg)
 
 void frmCityMain::RegisterWeiter(int reg)
 {
+    if (!EintragSichern(reg))
+        return;
     Weiter(ListeVon(*m_stadt, reg), m_stelle[reg]);
     SlotZeigen(reg);
     KnoepfeSetzen(reg);
@@ -486,6 +580,8 @@ void frmCityMain::RegisterWeiter(int reg)
 
 void frmCityMain::RegisterZurueck(int reg)
 {
+    if (!EintragSichern(reg))
+        return;
     Zurueck(m_stelle[reg]);
     SlotZeigen(reg);
     KnoepfeSetzen(reg);
@@ -519,31 +615,45 @@ void frmCityMain::txtName_Change()
 
 void frmCityMain::cmdNeu_Click()
 {
+    if (!AenderungenSichern())
+        return;
     frmCityStart start(this);
     if (Fenster::ModalAusfuehren(start) != QDialog::Accepted)
         return;
-    m_stadt->StadtAufKarte = false;
+    // Taking the old city's businesses and facts over is the user's choice; by default a new city is empty.
+    const bool uebernehmen = HatAngaben(Stadt())
+                             && Dialoge::Aktuell().Meldung(QStringLiteral("Die Betriebe und Angaben der bisherigen Stadt übernehmen?"),
+                                                           Dialoge::Knoepfe::JaNeinVorgabeNein, Dialoge::Symbol::Frage,
+                                                           Variablen::Programmtitel)
+                                    == Dialoge::Antwort::Ja;
+    if (uebernehmen) {
+        m_stadt->StadtAufKarte = false;
+    } else {
+        *m_stadt = CityEngine::Stadt();
+        StadtInsFenster();
+        RegisterZeigen();
+    }
     txtName->setText(start.Name());
     txtEinwohnerzahl->setText(start.Einwohnerzahl());
     cmbRasse->setCurrentIndex(start.Rasse());
     StadtVerfuegbar();
     CityTab->setCurrentIndex(0);
+    StandMerken();
 }
 
 void frmCityMain::cmdLoad_Click()
 {
+    if (!AenderungenSichern())
+        return;
     const QString pfad = Dialoge::Aktuell().DateiOeffnen(Variablen::WbdPfad, QStringLiteral("WBD-Dateien (*.wbd)|*.wbd"));
     if (pfad.isEmpty())
         return;
     if (!StadtLaden(pfad, *m_stadt))
         return;
     StadtInsFenster();
-    for (int reg = 0; reg < RegisterAnzahl; ++reg) {
-        m_stelle[reg] = 0;
-        SlotZeigen(reg);
-        KnoepfeSetzen(reg);
-    }
+    RegisterZeigen();
     StadtVerfuegbar();
+    StandMerken();
 }
 
 void frmCityMain::cmdGenerator_Click()
@@ -554,12 +664,20 @@ void frmCityMain::cmdGenerator_Click()
 
 void frmCityMain::cmdSave_Click()
 {
+    StadtSichern();
+}
+
+bool frmCityMain::StadtSichern()
+{
     const QString pfad =
         Dialoge::Aktuell().DateiSpeichern(Variablen::WbdPfad, QStringLiteral("WBD-Dateien (*.wbd)|*.wbd"));
     if (pfad.isEmpty())
-        return;
+        return false;
     StadtAusFenster();
-    StadtSpeichern(pfad, *m_stadt);
+    if (!StadtSpeichern(pfad, *m_stadt))
+        return false;
+    StandMerken();
+    return true;
 }
 
 void frmCityMain::cmdHTML_Click()

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QCloseEvent;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,6 +29,9 @@ public:
     // The city as it stands, with the basic facts taken from the controls.
     const CityEngine::Stadt& Stadt();
     int AktuelleStelle(int reg) const;
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private Q_SLOTS:
     void cmdNeu_Click();
@@ -105,7 +109,20 @@ private:
     void KnoepfeSetzen(int reg);
     void StadtVerfuegbar();
 
-    void RegisterSpeichern(int reg);
+    // The shown entry differs from its slot: typed into and not stored.
+    bool EintragGeaendert(int reg) const;
+    // Before the shown entry is replaced: true when nothing typed is lost or the user lets it go.
+    bool EintragSichern(int reg);
+    // Changed since the city was started, loaded or saved, typed register entries included.
+    bool StadtGeaendert();
+    // Before the city is replaced or the window closes: true when the action may go on.
+    bool AenderungenSichern();
+    // The save button's work; true when the file was written.
+    bool StadtSichern();
+    void StandMerken();
+    void RegisterZeigen();
+
+    bool RegisterSpeichern(int reg);
     void RegisterLoeschen(int reg);
     void RegisterWeiter(int reg);
     void RegisterZurueck(int reg);
@@ -115,6 +132,7 @@ private:
     CityEngine::Stadt* m_stadt;
     Seite* m_seiten;
     int m_stelle[RegisterAnzahl] = {};
+    QStringList m_gespeichert; // the city's file lines when it was last started, loaded or saved
 
     QTabWidget* CityTab = nullptr;
     QToolButton* cmdNeu = nullptr;

@@ -186,27 +186,33 @@ void frmDatEditorMain::OhneDatei()
     ShopFramesZeigen(false);
 }
 
-bool frmDatEditorMain::AenderungenVerwerfen()
+bool frmDatEditorMain::AenderungenSichern()
 {
     if (m_datei.isEmpty())
         return true;
+    QString name;
     if (m_shopmodus) {
         if (m_shops.Gewaehlt().isEmpty() || !m_shops.Geaendert())
             return true;
-        return Dialoge::FrageZerstoerend(QStringLiteral("Die Zuordnung der Kategorien für „%1“ ist noch nicht gespeichert. "
-                                             "Wollt ihr die Änderungen verwerfen?")
-                                  .arg(m_shops.Gewaehlt()));
+        name = m_shops.Gewaehlt();
+    } else {
+        if (!txtText->isEnabled() || !txtText->document()->isModified())
+            return true;
+        name = m_datei + QStringLiteral(".dat");
     }
-    if (!txtText->isEnabled() || !txtText->document()->isModified())
+    switch (Dialoge::Ungespeichert(name)) {
+    case Dialoge::Antwort::Speichern:
+        return Speichern();
+    case Dialoge::Antwort::Verwerfen:
         return true;
-    return Dialoge::FrageZerstoerend(QStringLiteral("Die Änderungen an „%1.dat“ sind noch nicht gespeichert. "
-                                         "Wollt ihr sie verwerfen?")
-                              .arg(m_datei));
+    default:
+        return false;
+    }
 }
 
 void frmDatEditorMain::closeEvent(QCloseEvent* ereignis)
 {
-    if (AenderungenVerwerfen())
+    if (AenderungenSichern())
         ereignis->accept();
     else
         ereignis->ignore();
@@ -216,7 +222,7 @@ void frmDatEditorMain::cmbTool_Click()
 {
     if (m_fuellen)
         return;
-    if (!AenderungenVerwerfen()) {
+    if (!AenderungenSichern()) {
         m_fuellen = true;
         cmbTool->setCurrentIndex(m_toolIndex);
         m_fuellen = false;
@@ -240,7 +246,7 @@ void frmDatEditorMain::cmbDatei_Click()
 {
     if (m_fuellen || !m_werkzeug)
         return;
-    if (!AenderungenVerwerfen()) {
+    if (!AenderungenSichern()) {
         m_fuellen = true;
         cmbDatei->setCurrentIndex(m_dateiIndex);
         m_fuellen = false;
@@ -297,6 +303,7 @@ void frmDatEditorMain::Shopmodus()
         cmbShop->addItems(m_shops.Shops());
     cmbShop->setCurrentIndex(-1);
     m_fuellen = false;
+    m_shopIndex = -1;
     ListenFuellen();
     if (!geladen) {
         OhneDatei();
@@ -324,6 +331,14 @@ void frmDatEditorMain::cmbShop_Click()
     const QString shop = cmbShop->currentText();
     if (m_fuellen || !m_shopmodus || shop.isEmpty())
         return;
+    if (!AenderungenSichern()) {
+        // The kind whose moves were kept stays chosen.
+        m_fuellen = true;
+        cmbShop->setCurrentIndex(m_shopIndex);
+        m_fuellen = false;
+        return;
+    }
+    m_shopIndex = cmbShop->currentIndex();
     cmdShopDelete->setEnabled(false);
     m_shops.ShopWaehlen(shop);
     ListenFuellen();
@@ -363,23 +378,29 @@ void frmDatEditorMain::cmdAlleZurueck_Click()
 
 void frmDatEditorMain::cmdSave_Click()
 {
+    Speichern();
+}
+
+bool frmDatEditorMain::Speichern()
+{
     if (m_datei.isEmpty() || !m_werkzeug)
-        return;
+        return false;
     QString fehler;
     if (m_shopmodus) {
         if (!m_shops.Speichern(&fehler)) {
             Dialoge::Warnung(fehler);
-            return;
+            return false;
         }
         statusBar()->showMessage(QStringLiteral("Die Kategorien von „%1“ sind gespeichert.").arg(m_shops.Gewaehlt()));
-        return;
+        return true;
     }
     if (!TabelleSpeichern(Tabellenpfad(*m_werkzeug, m_datei), Text(), &fehler)) {
         Dialoge::Warnung(fehler);
-        return;
+        return false;
     }
     txtText->document()->setModified(false);
     statusBar()->showMessage(QStringLiteral("„%1.dat“ ist gespeichert.").arg(m_datei));
+    return true;
 }
 
 void frmDatEditorMain::cmdHilfe_Click()

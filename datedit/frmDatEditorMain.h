@@ -50,8 +50,10 @@ private:
     void Shopmodus();
     void ShopFramesZeigen(bool zeigen);
     void ListenFuellen();
-    // True when nothing unsaved would be lost, or the user lets it go.
-    bool AenderungenVerwerfen();
+    // True when nothing unsaved would be lost: nothing was changed, the user saved it, or let it go.
+    bool AenderungenSichern();
+    // The save button's work; true when the file was written.
+    bool Speichern();
     static int Ausgewaehlt(const QListWidget* liste);
 
     DatEditorEngine::Shopkonfiguration m_shops;
@@ -61,6 +63,7 @@ private:
     bool m_fuellen = false;
     int m_toolIndex = -1;
     int m_dateiIndex = -1;
+    int m_shopIndex = -1;
 
     QComboBox* cmbTool = nullptr;
     QComboBox* cmbDatei = nullptr;

@@ -107,6 +107,8 @@ private Q_SLOTS:
     void startzustand();
     void neueStadtPrueftEingaben();
     void neueStadtBehaeltListen();
+    void neueStadtFragtNachAltemInhalt_data();
+    void neueStadtFragtNachAltemInhalt();
     void gasthausregisterKlicken();
     void berufUndTempelregister();
     void zufallsknoepfe();
@@ -185,6 +187,18 @@ void TestCityFenster::startzustand()
     }
     QCOMPARE(folge, (QStringList{QStringLiteral("txtGasthausBesitzer"), QStringLiteral("cmdGasthausBesitzer"),
                                  QStringLiteral("cmbGasthausPreise")}));
+
+    // Enter stores the shown entry, from a text field as from a list.
+    QTest::keyClicks(Text(&fenster, QStringLiteral("txtGasthausName")), QStringLiteral("Anker"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 1);
+    tab->setCurrentIndex(3);
+    auto* beruf = Combo(&fenster, QStringLiteral("cmbHandwerkerBeruf"));
+    beruf->setFocus();
+    QTest::keyClicks(beruf, QStringLiteral("Seiler"));
+    QTest::keyClick(beruf, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(fenster.Stadt().Betriebe[Handwerker].Slots.value(0).value(FeldName), QStringLiteral("Seiler"));
+    QCOMPARE(handwerker->count(), 4); // the typed trade is not added to the list
 }
 
 void TestCityFenster::neueStadtPrueftEingaben()
@@ -254,12 +268,101 @@ void TestCityFenster::neueStadtBehaeltListen()
     });
     Knopf(&fenster, QStringLiteral("cmdExplorer"))->click();
     QVERIFY(fenster.Stadt().StadtAufKarte);
+    // The unsaved city is let go; its businesses are taken over.
+    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
+    dialoge.ja = {true};
     NeueStadtAnlegen(fenster, QStringLiteral("Zweite"), QStringLiteral("20"), 3);
     QVERIFY(!fenster.Stadt().StadtAufKarte);
     QCOMPARE(fenster.Stadt().Name, QStringLiteral("Zweite"));
     QCOMPARE(fenster.Stadt().Rasse, 3);
     QCOMPARE(fenster.Stadt().Betriebe[Gasthaus].Anzahl(), 1);
     QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), QStringLiteral("Anker"));
+}
+
+namespace {
+
+// Changes made to a started city through its controls.
+using Aenderung = void (*)(frmCityMain&, const TestInstallation&);
+const Aenderung kAenderungen[] = {
+    [](frmCityMain&, const TestInstallation&) {},
+    [](frmCityMain& f, const TestInstallation&) {
+        Text(&f, QStringLiteral("txtName"))->setText(QStringLiteral("Anders"));
+        Text(&f, QStringLiteral("txtName"))->setText(QStringLiteral("Erste"));
+    },
+    [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtEinwohnerzahl"))->setText(QStringLiteral("101")); },
+    [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtTaverneName"))->setText(QStringLiteral("Kessel")); },
+    [](frmCityMain& f, const TestInstallation&) { GasthausEingeben(&f, QStringLiteral("Anker"), 1, 1); },
+    [](frmCityMain& f, const TestInstallation& inst) {
+        GasthausEingeben(&f, QStringLiteral("Anker"), 1, 1);
+        Dialoge::Skript speichern;
+        speichern.dateien = {inst.Pfad(QStringLiteral("WBD/erste.wbd"))};
+        Knopf(&f, QStringLiteral("cmdSave"))->click();
+    },
+    [](frmCityMain& f, const TestInstallation&) {
+        Combo(&f, QStringLiteral("cmbTempelGott"))->setEditText(QStringLiteral("Travia"));
+        Knopf(&f, QStringLiteral("cmdTempelSave"))->click();
+    },
+    [](frmCityMain& f, const TestInstallation&) { Text(&f, QStringLiteral("txtBürgermeister"))->setText(QStringLiteral("Bertram")); },
+    [](frmCityMain& f, const TestInstallation&) { Combo(&f, QStringLiteral("cmbReichtum"))->setCurrentIndex(0); },
+    [](frmCityMain& f, const TestInstallation&) {
+        Kind<QPlainTextEdit>(&f, QStringLiteral("txtHintergrund"))->setPlainText(QStringLiteral("Am Fluss."));
+    },
+};
+
+} // namespace
+
+void TestCityFenster::neueStadtFragtNachAltemInhalt_data()
+{
+    QTest::addColumn<int>("aenderung");
+    QTest::addColumn<bool>("ungespeichert"); // the unsaved-changes question comes first
+    QTest::addColumn<bool>("frage");         // then the question whether to take the old city's content over
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("nichts geändert") << 0 << false << false << false;
+    QTest::newRow("Name hin und zurück") << 1 << false << false << false;
+    QTest::newRow("Einwohnerzahl") << 2 << true << false << false;
+    QTest::newRow("Eintrag nur getippt") << 3 << true << false << false;
+    QTest::newRow("Gasthaus, Ja") << 4 << true << true << true;
+    QTest::newRow("Gasthaus, Nein") << 4 << true << true << false;
+    QTest::newRow("Gasthaus gespeichert, Nein") << 5 << false << true << false;
+    QTest::newRow("Tempel, Nein") << 6 << true << true << false;
+    QTest::newRow("Bürgermeister, Ja") << 7 << true << true << true;
+    QTest::newRow("Reichtum, Nein") << 8 << true << true << false;
+    QTest::newRow("Hintergrund, Ja") << 9 << true << true << true;
+}
+
+void TestCityFenster::neueStadtFragtNachAltemInhalt()
+{
+    QFETCH(int, aenderung);
+    QFETCH(bool, ungespeichert);
+    QFETCH(bool, frage);
+    QFETCH(bool, ja);
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    NeueStadtAnlegen(fenster, QStringLiteral("Erste"), QStringLiteral("100"), 0);
+    kAenderungen[aenderung](fenster, inst);
+    Stadt erwartet = ja ? fenster.Stadt() : Stadt();
+    erwartet.Name = QStringLiteral("Zweite");
+    erwartet.Einwohnerzahl = QStringLiteral("20");
+    erwartet.Rasse = 3;
+
+    Dialoge::Skript dialoge;
+    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
+    dialoge.ja = {ja};
+    NeueStadtAnlegen(fenster, QStringLiteral("Zweite"), QStringLiteral("20"), 3);
+    QCOMPARE(dialoge.Texte().contains(QStringLiteral("Die Änderungen an „Erste“ sind nicht gespeichert.")), ungespeichert);
+    const auto gefragt = std::find_if(dialoge.aufrufe.cbegin(), dialoge.aufrufe.cend(), [](const Dialoge::Skript::Aufruf& a) {
+        return a.text == QStringLiteral("Die Betriebe und Angaben der bisherigen Stadt übernehmen?");
+    });
+    QCOMPARE(gefragt != dialoge.aufrufe.cend(), frage);
+    if (frage)
+        QCOMPARE(gefragt->knoepfe, Dialoge::Knoepfe::JaNeinVorgabeNein);
+    QCOMPARE(Dateizeilen(fenster.Stadt()), Dateizeilen(erwartet));
+    QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), erwartet.Betriebe[Gasthaus].Slots[0][FeldName]);
+    // The new city starts unchanged, typed entries included: closing asks nothing.
+    dialoge.wahl.clear();
+    QVERIFY(fenster.close());
+    QCOMPARE(dialoge.unbeantwortet, 0);
 }
 
 void TestCityFenster::gasthausregisterKlicken()
@@ -438,10 +541,11 @@ void TestCityFenster::ladenVerweigertLaesstFensterUnveraendert()
     kaputt[3] = QStringLiteral("x");
     inst.ZeilenSchreiben(QStringLiteral("WBD/kaputt.wbd"), kaputt);
     Dialoge::Skript dialoge;
+    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
     dialoge.dateien = {inst.Pfad(QStringLiteral("WBD/kaputt.wbd"))};
     Knopf(&fenster, QStringLiteral("cmdLoad"))->click();
-    QCOMPARE(dialoge.Texte(),
-             QStringList{QStringLiteral("Diese Datei wurde nicht mit Ortsbau 3 erstellt oder sie ist beschädigt.")});
+    QCOMPARE(dialoge.Texte(), (QStringList{QStringLiteral("Die Änderungen an „Bleibt“ sind nicht gespeichert."),
+                                           QStringLiteral("Diese Datei wurde nicht mit Ortsbau 3 erstellt oder sie ist beschädigt.")}));
     QCOMPARE(Text(&fenster, QStringLiteral("txtName"))->text(), QStringLiteral("Bleibt"));
     QCOMPARE(Dateizeilen(fenster.Stadt()), vorher);
     QCOMPARE(fenster.AktuelleStelle(Gasthaus), 0);

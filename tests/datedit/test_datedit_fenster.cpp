@@ -352,10 +352,12 @@ private Q_SLOTS:
         QCOMPARE(m_skript->aufrufe[0].symbol, Dialoge::Symbol::Ausrufezeichen);
         QVERIFY(m_skript->aufrufe[0].text.contains(QStringLiteral("konnte nicht gespeichert werden")));
         QVERIFY(fenster.statusBar()->currentMessage().isEmpty());
-        // Still unsaved: leaving asks.
+        // Still unsaved: leaving asks, and Speichern that fails again keeps the window open.
+        m_skript->wahl = {Dialoge::Antwort::Speichern};
         QVERIFY(!fenster.close());
-        QCOMPARE(m_skript->aufrufe.size(), 2);
-        QCOMPARE(m_skript->aufrufe[1].art, QStringLiteral("Frage"));
+        QCOMPARE(m_skript->aufrufe.size(), 3);
+        QCOMPARE(m_skript->aufrufe[1].knoepfe, Dialoge::Knoepfe::SpeichernVerwerfenAbbrechen);
+        QVERIFY(m_skript->aufrufe[2].text.contains(QStringLiteral("konnte nicht gespeichert werden")));
     }
 
     void ungespeicherteAenderungen()
@@ -366,22 +368,20 @@ private Q_SLOTS:
         const QString vorher = b.text->toPlainText();
         b.text->appendPlainText(QStringLiteral("Zahnreißer"));
         const QString bearbeitet = b.text->toPlainText();
-        // No: the file and the text stay.
-        m_skript->ja = {false};
+        // Abbrechen: the file and the text stay.
+        m_skript->wahl = {Dialoge::Antwort::Abbrechen};
         b.datei->setCurrentText(QStringLiteral("Mohas"));
-        QCOMPARE(m_skript->Texte(),
-                 QStringList{QStringLiteral("Die Änderungen an „Heiler.dat“ sind noch nicht gespeichert. Wollt ihr sie verwerfen?")});
-        QCOMPARE(m_skript->aufrufe[0].symbol, Dialoge::Symbol::Frage);
+        QCOMPARE(m_skript->Texte(), QStringList{QStringLiteral("Die Änderungen an „Heiler.dat“ sind nicht gespeichert.")});
         QCOMPARE(b.datei->currentText(), QStringLiteral("Heiler"));
         QCOMPARE(b.text->toPlainText(), bearbeitet);
-        m_skript->ja = {false};
+        m_skript->wahl = {Dialoge::Antwort::Abbrechen};
         b.tool->setCurrentText(QStringLiteral("Tageslauf 3"));
         QCOMPARE(b.tool->currentText(), QStringLiteral("Ortsbau 3"));
         QCOMPARE(b.datei->currentText(), QStringLiteral("Heiler"));
-        m_skript->ja = {false};
+        m_skript->wahl = {Dialoge::Antwort::Abbrechen};
         QVERIFY(!fenster.close());
-        // Yes: the other file is shown, the edit is gone.
-        m_skript->ja = {true};
+        // Verwerfen: the other file is shown, the edit is gone.
+        m_skript->wahl = {Dialoge::Antwort::Verwerfen};
         b.datei->setCurrentText(QStringLiteral("Mohas"));
         QCOMPARE(b.text->toPlainText(), m_inst->Zeilen(QStringLiteral("Data/City/Mohas.dat")).join(QLatin1Char('\n')) + QLatin1Char('\n'));
         QCOMPARE(m_skript->aufrufe.size(), 4);
@@ -487,16 +487,15 @@ private Q_SLOTS:
         b.Waehlen("Lagerhof 3", "ShopgeneratorConfig");
         b.shop->setCurrentText(QStringLiteral("Schmied"));
         b.alleZurueck->click();
-        // Another kind of shop is chosen at once, as the choice of a kind always starts afresh.
+        // Another kind of shop would start afresh and drop the moves: it asks first.
+        m_skript->wahl = {Dialoge::Antwort::Verwerfen};
         b.shop->setCurrentText(QStringLiteral("Bäcker"));
-        QVERIFY(m_skript->aufrufe.isEmpty());
+        QCOMPARE(m_skript->Texte(), QStringList{QStringLiteral("Die Änderungen an „Schmied“ sind nicht gespeichert.")});
+        QCOMPARE(Bedienung::Eintraege(b.verfuegbar), L({"Brot"}));
         b.alleHin->click();
-        m_skript->ja = {false};
         QVERIFY(!fenster.close());
-        QCOMPARE(m_skript->Texte(),
-                 QStringList{QStringLiteral("Die Zuordnung der Kategorien für „Bäcker“ ist noch nicht gespeichert. "
-                                            "Wollt ihr die Änderungen verwerfen?")});
-        m_skript->ja = {true};
+        QCOMPARE(m_skript->Texte().last(), QStringLiteral("Die Änderungen an „Bäcker“ sind nicht gespeichert."));
+        m_skript->wahl = {Dialoge::Antwort::Verwerfen};
         b.tool->setCurrentText(QStringLiteral("Ortsbau 3"));
         QVERIFY(b.ShopVersteckt());
         QVERIFY(b.KeinKnopf());
