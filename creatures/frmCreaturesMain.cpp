@@ -265,6 +265,8 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
             EintragLoeschen();
     });
     connect(lvKreaturen->header(), &QHeaderView::sectionClicked, this, [this] { m_sortiert = true; });
+    // From the unsorted start the first click sorts descending.
+    lvKreaturen->ErsteRichtung(Qt::DescendingOrder);
 
     // Start: the database and the category list are read whole; a missing or damaged file is told once.
     V::Bearbeitungsmodus = false;
@@ -613,7 +615,7 @@ void frmCreaturesMain::KreaturenlisteFuellen()
     }
     lvKreaturen->addTopLevelItems(eintraege);
     if (m_sortiert)
-        lvKreaturen->sortItems(lvKreaturen->header()->sortIndicatorSection(), lvKreaturen->header()->sortIndicatorOrder());
+        lvKreaturen->Sortieren(lvKreaturen->header()->sortIndicatorSection(), lvKreaturen->header()->sortIndicatorOrder());
     // The selection follows the creature that was selected; at start it is the first item.
     QTreeWidgetItem* auswahl = lvKreaturen->EintragDerZeile(gewaehlt);
     if (!auswahl)

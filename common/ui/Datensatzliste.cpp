@@ -1,7 +1,11 @@
 #include "Datensatzliste.h"
 
+#include <QCollator>
 #include <QHeaderView>
 #include <QKeyEvent>
+
+#include <algorithm>
+#include <vector>
 
 Datensatzliste::Datensatzliste(QWidget* eltern) : QTreeWidget(eltern)
 {
@@ -89,9 +93,44 @@ QList<QStringList> Datensatzliste::Anzeigereihenfolge() const
 void Datensatzliste::NachSpalteSortieren(int spalte)
 {
     m_richtung = m_richtung == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    sortItems(spalte, m_richtung);
+    Sortieren(spalte, m_richtung);
+}
+
+void Datensatzliste::ErsteRichtung(Qt::SortOrder richtung)
+{
+    m_richtung = richtung == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+}
+
+void Datensatzliste::Sortieren(int spalte, Qt::SortOrder richtung)
+{
+    // Weights, prices and values are text with numbers in it: "8 Unzen" belongs before "75 Unzen".
+    static const QCollator vergleich = [] {
+        QCollator c(QLocale(QLocale::German, QLocale::Germany));
+        c.setNumericMode(true);
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    QTreeWidgetItem* aktuell = currentItem();
+    const bool gewaehlt = aktuell && aktuell->isSelected();
+    const QList<QTreeWidgetItem*> eintraege = invisibleRootItem()->takeChildren();
+    std::vector<std::pair<QCollatorSortKey, QTreeWidgetItem*>> schluessel;
+    schluessel.reserve(size_t(eintraege.size()));
+    for (QTreeWidgetItem* e : eintraege)
+        schluessel.emplace_back(vergleich.sortKey(e->text(spalte)), e);
+    std::stable_sort(schluessel.begin(), schluessel.end(), [richtung](const auto& a, const auto& b) {
+        return richtung == Qt::AscendingOrder ? a.first.compare(b.first) < 0 : b.first.compare(a.first) < 0;
+    });
+    QList<QTreeWidgetItem*> sortiert;
+    sortiert.reserve(eintraege.size());
+    for (const auto& [k, e] : schluessel)
+        sortiert.append(e);
+    addTopLevelItems(sortiert);
+    if (aktuell) {
+        setCurrentItem(aktuell);
+        aktuell->setSelected(gewaehlt);
+    }
     header()->setSortIndicatorShown(true);
-    header()->setSortIndicator(spalte, m_richtung);
+    header()->setSortIndicator(spalte, richtung);
 }
 
 void Datensatzliste::SpaltenAnpassen(int hoechstbreite)

@@ -3,8 +3,8 @@
 #include <QTreeWidget>
 
 // A record list: a QTreeWidget whose last column is hidden and holds the row number of the record a line
-// stands for. A header click sorts by that column's text; every click flips the direction. The Delete key
-// is reported as LoeschenGedrueckt.
+// stands for. A header click sorts by that column in natural order (numbers by value, "Ä" with "A"); every
+// click flips the direction. The Delete key is reported as LoeschenGedrueckt.
 class Datensatzliste : public QTreeWidget {
     Q_OBJECT
 public:
@@ -32,6 +32,10 @@ public:
 
     // What a header click does (also callable directly).
     void NachSpalteSortieren(int spalte);
+    // The direction of the first header click (ascending unless a list wants otherwise).
+    void ErsteRichtung(Qt::SortOrder richtung);
+    // Sorts the lines in natural order; the current line stays current.
+    void Sortieren(int spalte, Qt::SortOrder richtung);
 
 Q_SIGNALS:
     void LoeschenGedrueckt();

@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 // The window side of the shared library.
 class TestUi : public QObject {
     Q_OBJECT
@@ -123,6 +125,43 @@ private Q_SLOTS:
         liste.clear();
         QTest::keyClick(&liste, Qt::Key_Delete);
         QCOMPARE(entf.count(), 1);
+    }
+
+    // Natural order: numbers inside the text by value, umlauts with their base letter, case ignored.
+    void natuerlicheReihenfolge_data()
+    {
+        QTest::addColumn<QStringList>("texte");
+        QTest::addColumn<QStringList>("aufsteigend");
+        QTest::newRow("Gewichte") << QStringList{"75 Unzen", "8 Unzen", "100 Unzen", "12 Unzen"}
+                                  << QStringList{"8 Unzen", "12 Unzen", "75 Unzen", "100 Unzen"};
+        QTest::newRow("LE") << QStringList{"160", "15", "18", "9"} << QStringList{"9", "15", "18", "160"};
+        QTest::newRow("Umlaute") << QStringList{"Zange", "Ärmel", "apfel", "Bogen"}
+                                 << QStringList{"apfel", "Ärmel", "Bogen", "Zange"};
+    }
+    void natuerlicheReihenfolge()
+    {
+        QFETCH(QStringList, texte);
+        QFETCH(QStringList, aufsteigend);
+        Datensatzliste liste;
+        liste.SpaltenSetzen({QStringLiteral("Wert")});
+        for (int i = 0; i < texte.size(); ++i)
+            liste.EintragHinzufuegen({texte[i]}, i);
+        liste.setCurrentItem(liste.topLevelItem(1));
+        const auto spalte = [&liste] {
+            QStringList aus;
+            for (const QStringList& zeile : liste.Anzeigereihenfolge())
+                aus.append(zeile.first());
+            return aus;
+        };
+        liste.ErsteRichtung(Qt::DescendingOrder);
+        liste.header()->sectionClicked(0);
+        QStringList absteigend = aufsteigend;
+        std::reverse(absteigend.begin(), absteigend.end());
+        QCOMPARE(spalte(), absteigend);
+        liste.header()->sectionClicked(0);
+        QCOMPARE(spalte(), aufsteigend);
+        // The line that was current stays current wherever it moved.
+        QCOMPARE(liste.currentItem()->text(0), texte[1]);
     }
 
     void zeigenMeldetWasNichtGeht()
