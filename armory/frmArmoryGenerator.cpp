@@ -27,6 +27,7 @@ frmArmoryGenerator::frmArmoryGenerator(QWidget* eltern) : QDialog(eltern)
     cmdFertig = new QPushButton(QStringLiteral("Waffe berechnen lassen"));
     cmdFertig->setObjectName(QStringLiteral("cmdFertig"));
     cmdFertig->setEnabled(false);
+    cmdFertig->setDefault(true);
     lblInfo = new QLabel(QStringLiteral("Der Name kann beliebig gewählt werden. Die Waffenkategorie bestimmt maßgeblich "
                                         "über die Eigenschaften der Waffe wie beispielsweise Gewicht oder Schaden."));
     lblInfo->setObjectName(QStringLiteral("lblInfo"));

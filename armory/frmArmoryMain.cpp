@@ -233,6 +233,15 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
     Armory3Variablen::Bearbeitungsmodus = false;
     m_option[0]->setChecked(true);
     Listenansicht();
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdNeu});
+    Fenster::Taste(this, QKeySequence::Open, {cmdWBDImport});
+    Fenster::Taste(this, QKeySequence::Save, {cmdSave});
+    Fenster::Taste(this, QKeySequence::Print, {cmdPrint});
+    Fenster::Taste(this, QKeySequence::Delete, {cmdDelete});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHelp});
+    Fenster::BeendenTaste(this);
 }
 
 frmArmoryMain::~frmArmoryMain() = default;

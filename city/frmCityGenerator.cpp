@@ -110,6 +110,8 @@ frmCityGenerator::frmCityGenerator(QWidget* eltern) : QDialog(eltern)
         knoepfe->addWidget(cmdNav[i]);
         connect(cmdNav[i], &QPushButton::clicked, this, [this, i] { cmdNav_Click(i); });
     }
+    // Enter goes on to the next page, as the wizard's main button.
+    cmdNav[1]->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_seiten, 1);

@@ -157,6 +157,13 @@ frmCityMain::frmCityMain(QWidget* eltern) : QMainWindow(eltern), m_stadt(new Cit
     CityTab->setEnabled(false);
     cmdSave->setEnabled(false);
     cmdHTML->setEnabled(false);
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdNeu});
+    Fenster::Taste(this, QKeySequence::Open, {cmdLoad});
+    Fenster::Taste(this, QKeySequence::Save, {cmdSave});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHelp});
+    Fenster::BeendenTaste(this);
 }
 
 frmCityMain::~frmCityMain()

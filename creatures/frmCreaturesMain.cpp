@@ -279,6 +279,15 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     KampfpanelZeigen(false);
     ListeAnzeigen();
     KampfknoepfeAktualisieren();
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdNeu});
+    Fenster::Taste(this, QKeySequence::Open, {cmdWBDImport});
+    Fenster::Taste(this, QKeySequence::Save, {cmdSave});
+    Fenster::Taste(this, QKeySequence::Print, {cmdPrint});
+    Fenster::Taste(this, QKeySequence::Delete, {cmdDelete});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHelp});
+    Fenster::BeendenTaste(this);
 }
 
 // A run still working is cancelled, and its threads are waited for, before the window goes.

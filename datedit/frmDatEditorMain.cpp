@@ -76,6 +76,12 @@ frmDatEditorMain::frmDatEditorMain(QWidget* eltern) : QMainWindow(eltern)
     cmbTool->setCurrentIndex(-1);
     m_fuellen = false;
     OhneDatei();
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdShopNeu});
+    Fenster::Taste(this, QKeySequence::Save, {cmdSave});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHilfe});
+    Fenster::BeendenTaste(this);
 }
 
 frmDatEditorMain::~frmDatEditorMain() = default;

@@ -42,6 +42,12 @@ frmDayMain::frmDayMain(QWidget* eltern) : QWidget(eltern)
     connect(cmdDrucken, &QPushButton::clicked, this, &frmDayMain::cmdDrucken_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmDayMain::cmdHelp_Click);
     connect(m_browser, &Browser::DokumentGeladen, this, &frmDayMain::Browser_DokumentGeladen);
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdNeu});
+    Fenster::Taste(this, QKeySequence::Print, {cmdDrucken});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHelp});
+    Fenster::BeendenTaste(this);
 }
 
 QPushButton* frmDayMain::Knopf(const QString& name, const QString& bild, const QString& beschriftung)

@@ -191,6 +191,10 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
         Dialoge::Warnung(meldungen.join(QStringLiteral("\n\n")));
 
     resize(900, 680);
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHilfe});
+    Fenster::BeendenTaste(this);
 }
 
 void frmExplorerMain::cmdAventurienGross_Click()

@@ -55,6 +55,7 @@ frmWarehouseGenerator::frmWarehouseGenerator(Shop::Shopwaren& shop, QWidget* elt
     chkShopRegion->setObjectName(QStringLiteral("chkShopRegion"));
     cmbShopRegion = Kombo(QStringLiteral("cmbShopRegion"), Katalog::Regionsliste());
     cmdStart = new QPushButton(QStringLiteral("Shop berechnen lassen"));
+    cmdStart->setDefault(true);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
 
     auto* layout = new QVBoxLayout(this);

@@ -176,6 +176,14 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     ModusSetzen(true);
     ShopKnoepfe();
     cmbKategorien->setCurrentIndex(0);
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdItemNeu});
+    Fenster::Taste(this, QKeySequence::Save, {cmdItemSave});
+    Fenster::Taste(this, QKeySequence::Print, {cmdShopDrucken, cmdListeDrucken});
+    Fenster::Taste(this, QKeySequence::Delete, {cmdItemDelete});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHelp});
+    Fenster::BeendenTaste(this);
 }
 
 frmWarehouseMain::~frmWarehouseMain() = default;

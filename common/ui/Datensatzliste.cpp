@@ -1,6 +1,7 @@
 #include "Datensatzliste.h"
 
 #include <QCollator>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -17,6 +18,11 @@ Datensatzliste::Datensatzliste(QWidget* eltern) : QTreeWidget(eltern)
     // No arrow until the user sorts: the list starts in file order, not sorted by anything.
     header()->setSortIndicatorShown(false);
     connect(header(), &QHeaderView::sectionClicked, this, &Datensatzliste::NachSpalteSortieren);
+    // A column the user drags keeps its width when the list is filled again.
+    connect(header(), &QHeaderView::sectionResized, this, [this] {
+        if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+            m_breitenFest = true;
+    });
 }
 
 void Datensatzliste::SpaltenSetzen(const QStringList& ueberschriften)
@@ -133,8 +139,18 @@ void Datensatzliste::Sortieren(int spalte, Qt::SortOrder richtung)
     header()->setSortIndicator(spalte, richtung);
 }
 
+void Datensatzliste::BreitenSetzen(const QList<int>& breiten)
+{
+    for (int i = 0; i < breiten.size() && i < SichtbareSpalten(); ++i)
+        if (breiten[i] > 0)
+            setColumnWidth(i, breiten[i]);
+    m_breitenFest = m_breitenFest || !breiten.isEmpty();
+}
+
 void Datensatzliste::SpaltenAnpassen(int hoechstbreite)
 {
+    if (m_breitenFest)
+        return;
     for (int i = 0; i < SichtbareSpalten(); ++i) {
         resizeColumnToContents(i);
         // A very long entry gets a scroll bar, it never pushes the other columns out of reach.

@@ -27,8 +27,11 @@ public:
     // The visible texts of every line in the present (possibly sorted) order.
     QList<QStringList> Anzeigereihenfolge() const;
 
-    // Every visible column as wide as its texts and caption, at most `hoechstbreite` pixels.
+    // Every visible column as wide as its texts and caption, at most `hoechstbreite` pixels; not once the
+    // user has set the widths (by dragging, or remembered from the last run).
     void SpaltenAnpassen(int hoechstbreite = 320);
+    // Widths the user chose earlier; an empty list changes nothing.
+    void BreitenSetzen(const QList<int>& breiten);
 
     // What a header click does (also callable directly).
     void NachSpalteSortieren(int spalte);
@@ -45,4 +48,5 @@ protected:
 
 private:
     Qt::SortOrder m_richtung = Qt::DescendingOrder; // flipped before the first sort, which is ascending
+    bool m_breitenFest = false;
 };

@@ -127,7 +127,16 @@ int ModalAusfuehren(QDialog& dialog)
 {
     if (Handler())
         return Handler()(dialog);
-    return dialog.exec();
+    Kurztasten(&dialog);
+    // A dialog the user can resize comes back at the size it was left at.
+    const bool veraenderbar = dialog.minimumSize() != dialog.maximumSize() && !dialog.objectName().isEmpty();
+    const QString schluessel = Programmname() + QLatin1Char('.') + dialog.objectName();
+    if (veraenderbar)
+        LageLaden(dialog, schluessel);
+    const int ergebnis = dialog.exec();
+    if (veraenderbar)
+        LageSichern(dialog, schluessel);
+    return ergebnis;
 }
 
 void ModalHandlerSetzen(std::function<int(QDialog&)> handler)
@@ -137,10 +146,16 @@ void ModalHandlerSetzen(std::function<int(QDialog&)> handler)
 
 int Ausfuehren(QWidget& hauptfenster)
 {
+    Kurztasten(&hauptfenster);
+    LageLaden(hauptfenster, Programmname());
     hauptfenster.show();
-    if (qEnvironmentVariableIsSet("WERKBUND_STARTMESSUNG"))
+    if (qEnvironmentVariableIsSet("WERKBUND_STARTMESSUNG")) {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    return QApplication::exec();
+        return QApplication::exec();
+    }
+    const int ergebnis = QApplication::exec();
+    LageSichern(hauptfenster, Programmname());
+    return ergebnis;
 }
 
 QString ArrayName(const QString& name, int index)

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QIcon>
+#include <QKeySequence>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 
 #include <functional>
 
+class QAbstractButton;
 class QComboBox;
 class QDialog;
 class QToolButton;
@@ -45,6 +48,24 @@ void ModalHandlerSetzen(std::function<int(QDialog&)> handler);
 // Shows the main window and runs the program. With WERKBUND_STARTMESSUNG set in the environment the
 // program ends as soon as the window is shown (the start-up benchmarks time exactly that).
 int Ausfuehren(QWidget& hauptfenster);
+
+// Keys as on any desktop. The standard key of an action clicks the first of `knoepfe` that is shown and
+// enabled (a window may have one such button per mode), and each button's tooltip names the key:
+// "Speichern (Strg+S)". QKeySequence::Delete only names the key: a record list deletes on it by itself,
+// and a window-wide Delete would fire in lists where the key means something else.
+void Taste(QWidget* fenster, QKeySequence::StandardKey taste, const QList<QAbstractButton*>& knoepfe);
+// Ctrl+Q closes the window; its own questions before closing apply.
+void BeendenTaste(QWidget* fenster);
+// Buttons with a visible text get an Alt mnemonic: the first letter of their text not yet taken in the window.
+void Kurztasten(QWidget* fenster);
+
+// The running program's name, under which its windows are remembered ("Ortsbau3").
+QString Programmname();
+// A window's size, position and maximised state, with the column widths of its lists, in Werkbund3.ini
+// (section "Fenster", key `schluessel`). Restored only where the window fits a present screen; otherwise,
+// and on the first start, the window is centred.
+void LageLaden(QWidget& fenster, const QString& schluessel);
+void LageSichern(const QWidget& fenster, const QString& schluessel);
 
 // An index into a control array becomes part of the object name: "txtNWaffe(0)".
 QString ArrayName(const QString& name, int index);

@@ -1,15 +1,18 @@
 #include "QtDialoge.h"
 
+#include "Fenster.h"
 #include "Pfad.h"
 #include "Variablen.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTreeView>
 
 Dialoge::Antwort QtDialoge::Meldung(const QString& text, Dialoge::Knoepfe knoepfe, Dialoge::Symbol symbol,
                                     const QString& titel)
@@ -82,6 +85,22 @@ void Einrichten(QFileDialog& dialog, const QString& titel)
     dialog.setWindowTitle(Variablen::Programmtitel.isEmpty() ? titel : Variablen::Programmtitel + QStringLiteral(" - ") + titel);
 }
 
+// Shown large enough that name, size, type and date are whole, then as large as the user left it.
+int Zeigen(QFileDialog& dialog)
+{
+    const QString schluessel = Fenster::Programmname() + QStringLiteral(".Dateidialog");
+    dialog.resize(900, 540);
+    if (auto* ansicht = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const int breiten[] = {380, 110, 150, 170};
+        for (int i = 0; i < 4 && i < ansicht->header()->count(); ++i)
+            ansicht->header()->resizeSection(i, breiten[i]);
+    }
+    Fenster::LageLaden(dialog, schluessel);
+    const int ergebnis = dialog.exec();
+    Fenster::LageSichern(dialog, schluessel);
+    return ergebnis;
+}
+
 } // namespace
 
 QString QtDialoge::DateiOeffnen(const QString& ordner, const QString& filter)
@@ -90,7 +109,7 @@ QString QtDialoge::DateiOeffnen(const QString& ordner, const QString& filter)
     Einrichten(dialog, QStringLiteral("Datei öffnen"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (Zeigen(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
 }
@@ -104,7 +123,7 @@ QString QtDialoge::DateiSpeichern(const QString& ordner, const QString& filter)
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without its extension gets the filter's one, as users expect.
     dialog.setDefaultSuffix(endung);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (Zeigen(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
 }

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <algorithm>
@@ -162,6 +164,23 @@ private Q_SLOTS:
         QCOMPARE(spalte(), aufsteigend);
         // The line that was current stays current wherever it moved.
         QCOMPARE(liste.currentItem()->text(0), texte[1]);
+    }
+
+    // Buttons with text get the first free letter as their Alt key; given ones and symbols stay.
+    void kurztasten()
+    {
+        QWidget fenster;
+        auto* layout = new QVBoxLayout(&fenster);
+        QList<QPushButton*> knoepfe;
+        for (const char* text : {"&Abbrechen", "Speichern", "Suchen", ">>>", "Sammeln"}) {
+            knoepfe.append(new QPushButton(QString::fromUtf8(text)));
+            layout->addWidget(knoepfe.last());
+        }
+        Fenster::Kurztasten(&fenster);
+        QStringList texte;
+        for (const QPushButton* k : knoepfe)
+            texte.append(k->text());
+        QCOMPARE(texte, (QStringList{"&Abbrechen", "&Speichern", "S&uchen", ">>>", "Sa&mmeln"}));
     }
 
     void zeigenMeldetWasNichtGeht()

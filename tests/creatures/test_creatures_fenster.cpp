@@ -159,7 +159,7 @@ void TestCreaturesFenster::startZeigtListeUndBilder()
     for (const char* name : {"cmdNeu", "cmdSave", "cmdDelete", "cmdBearbeiten", "cmdView", "cmdHTML", "cmdExport",
                              "cmdWBDExport", "cmdWBDImport", "cmdPrint", "cmdHelp"})
         QVERIFY2(!Kind<QAbstractButton>(fenster, QLatin1String(name))->icon().isNull(), name);
-    QCOMPARE(Kind<QAbstractButton>(fenster, QStringLiteral("cmdNeu"))->toolTip(), QStringLiteral("Neue Kreatur erstellen"));
+    QVERIFY(Kind<QAbstractButton>(fenster, QStringLiteral("cmdNeu"))->toolTip().startsWith(QStringLiteral("Neue Kreatur erstellen (")));
     QCOMPARE(Kind<QAbstractButton>(fenster, QStringLiteral("cmdBattleHeldengruppe"))->text(), QStringLiteral("Heldengruppe"));
     QCOMPARE(Kind<QAbstractButton>(fenster, QStringLiteral("cmdBattleGegnergruppe"))->toolTip(),
              QStringLiteral("Varl-Battle 3 - Kreatur zur Gegnergruppe hinzufügen"));

@@ -155,8 +155,8 @@ private Q_SLOTS:
         QCOMPARE(Bedienung::Eintraege(b.tool), L({"Ortsbau 3", "Tageslauf 3", "Lagerhof 3"}));
         QCOMPARE(b.tool->currentIndex(), -1);
         QCOMPARE(b.datei->count(), 0);
-        QCOMPARE(b.hilfe->toolTip(), QStringLiteral("Hilfe"));
-        QCOMPARE(b.shopNeu->toolTip(), QStringLiteral("Neuen Shop erstellen"));
+        QVERIFY(b.hilfe->toolTip().startsWith(QStringLiteral("Hilfe (")));
+        QVERIFY(b.shopNeu->toolTip().startsWith(QStringLiteral("Neuen Shop erstellen (")));
         QCOMPARE(b.shopDelete->toolTip(), QStringLiteral("Gewählten Shop löschen"));
         for (QToolButton* knopf : {b.save, b.hilfe, b.shopNeu, b.shopDelete})
             QVERIFY2(!knopf->icon().isNull(), qPrintable(knopf->objectName()));

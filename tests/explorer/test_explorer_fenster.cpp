@@ -125,7 +125,8 @@ void TestExplorerFenster::startzustand()
                    {"cmdHilfe", "Hilfe"}};
     for (const auto& k : knoepfe) {
         QAbstractButton* knopf = Knopf(&fenster, QString::fromUtf8(k.name));
-        QCOMPARE(knopf->toolTip(), QString::fromUtf8(k.tipp));
+        // A button with a key names it behind the text: "Hilfe (F1)".
+        QVERIFY2(knopf->toolTip() == QString::fromUtf8(k.tipp) || knopf->toolTip().startsWith(QString::fromUtf8(k.tipp) + QStringLiteral(" (")), k.name);
         QVERIFY2(!knopf->icon().isNull(), k.name);
         QVERIFY(knopf->isEnabled());
         QVERIFY(fenster.rect().contains(knopf->geometry()));

@@ -1,0 +1,186 @@
+// Keys and remembered window geometry, shared by every window of the suite.
+#include "Datensatzliste.h"
+#include "Fenster.h"
+#include "Subs.h"
+#include "Variablen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace Fenster {
+
+namespace {
+
+const QString kAbschnitt = QStringLiteral("Fenster");
+
+bool Bereit(const QAbstractButton* knopf, const QWidget* fenster)
+{
+    return knopf->isEnabled() && knopf->isVisibleTo(fenster);
+}
+
+// A tooltip without the key it may already name.
+QString OhneTaste(const QString& tipp)
+{
+    const qsizetype klammer = tipp.lastIndexOf(QStringLiteral(" ("));
+    return klammer > 0 && tipp.endsWith(QLatin1Char(')')) ? tipp.left(klammer) : tipp;
+}
+
+QList<int> Zahlen(const QString& text)
+{
+    QList<int> zahlen;
+    for (const QString& teil : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int zahl = teil.trimmed().toInt(&ok);
+        if (!ok)
+            return {};
+        zahlen.append(zahl);
+    }
+    return zahlen;
+}
+
+QString Text(const QList<int>& zahlen)
+{
+    QStringList teile;
+    for (const int zahl : zahlen)
+        teile.append(QString::number(zahl));
+    return teile.join(QLatin1Char(','));
+}
+
+// The lists whose column widths are remembered: every tree view with a name, its visible columns.
+QList<QTreeView*> Listen(const QWidget& fenster)
+{
+    QList<QTreeView*> listen;
+    for (QTreeView* liste : fenster.findChildren<QTreeView*>())
+        if (!liste->objectName().isEmpty() && liste->window() == &fenster)
+            listen.append(liste);
+    return listen;
+}
+
+void Zentrieren(QWidget& fenster, const QRect& flaeche)
+{
+    // A window nobody sized yet takes the size its layout asks for, as it would at show().
+    if (!fenster.testAttribute(Qt::WA_Resized))
+        fenster.adjustSize();
+    const QSize groesse = fenster.size().boundedTo(flaeche.size());
+    fenster.resize(groesse);
+    fenster.move(flaeche.center() - QPoint(groesse.width() / 2, groesse.height() / 2));
+}
+
+} // namespace
+
+void Taste(QWidget* fenster, QKeySequence::StandardKey taste, const QList<QAbstractButton*>& knoepfe)
+{
+    const QKeySequence folge(taste);
+    const QString name = folge.toString(QKeySequence::NativeText);
+    for (QAbstractButton* knopf : knoepfe)
+        knopf->setToolTip(OhneTaste(knopf->toolTip()) + QStringLiteral(" (") + name + QLatin1Char(')'));
+    if (taste == QKeySequence::Delete)
+        return;
+    auto* kurz = new QShortcut(folge, fenster);
+    QObject::connect(kurz, &QShortcut::activated, fenster, [fenster, knoepfe] {
+        for (QAbstractButton* knopf : knoepfe)
+            if (Bereit(knopf, fenster)) {
+                knopf->click();
+                return;
+            }
+    });
+}
+
+void BeendenTaste(QWidget* fenster)
+{
+    // Some platforms name no key for quitting; Ctrl+Q is what desktops use.
+    QKeySequence folge(QKeySequence::Quit);
+    if (folge.isEmpty())
+        folge = QKeySequence(Qt::CTRL | Qt::Key_Q);
+    auto* kurz = new QShortcut(folge, fenster);
+    QObject::connect(kurz, &QShortcut::activated, fenster, &QWidget::close);
+}
+
+void Kurztasten(QWidget* fenster)
+{
+    QString vergeben;
+    QList<QAbstractButton*> ohne;
+    for (QAbstractButton* knopf : fenster->findChildren<QAbstractButton*>()) {
+        const auto* werkzeug = qobject_cast<QToolButton*>(knopf);
+        const bool beschriftet = qobject_cast<QPushButton*>(knopf)
+            || (werkzeug && werkzeug->toolButtonStyle() != Qt::ToolButtonIconOnly);
+        if (!beschriftet || knopf->text().isEmpty())
+            continue;
+        const qsizetype und = knopf->text().indexOf(QLatin1Char('&'));
+        if (und >= 0 && und + 1 < knopf->text().size())
+            vergeben += knopf->text().at(und + 1).toLower();
+        else
+            ohne.append(knopf);
+    }
+    for (QAbstractButton* knopf : ohne) {
+        const QString text = knopf->text();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i).toLower();
+            if (c.isLetterOrNumber() && !vergeben.contains(c)) {
+                vergeben += c;
+                knopf->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
+                break;
+            }
+        }
+    }
+}
+
+QString Programmname()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void LageLaden(QWidget& fenster, const QString& schluessel)
+{
+    for (QTreeView* liste : Listen(fenster)) {
+        const QList<int> breiten =
+            Zahlen(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, schluessel + QLatin1Char('.') + liste->objectName()));
+        if (auto* datensaetze = qobject_cast<Datensatzliste*>(liste))
+            datensaetze->BreitenSetzen(breiten);
+        else
+            for (int i = 0; i < breiten.size() && i < liste->header()->count(); ++i)
+                liste->header()->resizeSection(i, breiten[i]);
+    }
+    const QRect flaeche = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
+    const QList<int> lage = Zahlen(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, schluessel));
+    if (lage.size() == 5) {
+        const QRect rechteck(lage[0], lage[1], lage[2], lage[3]);
+        // A screen that is gone, or smaller now, does not get a window it cannot show.
+        const QScreen* bildschirm = QGuiApplication::screenAt(rechteck.center());
+        if (bildschirm && rechteck.width() >= fenster.minimumWidth() && rechteck.height() >= fenster.minimumHeight()
+            && bildschirm->availableGeometry().contains(rechteck.center())
+            && rechteck.width() <= bildschirm->availableGeometry().width()
+            && rechteck.height() <= bildschirm->availableGeometry().height()) {
+            fenster.setGeometry(rechteck);
+            if (lage[4] != 0)
+                fenster.setWindowState(fenster.windowState() | Qt::WindowMaximized);
+            return;
+        }
+    }
+    if (!flaeche.isEmpty())
+        Zentrieren(fenster, flaeche);
+}
+
+void LageSichern(const QWidget& fenster, const QString& schluessel)
+{
+    const QRect normal = fenster.isMaximized() ? fenster.normalGeometry() : fenster.geometry();
+    QList<QPair<QString, QString>> werte{
+        {schluessel, Text({normal.x(), normal.y(), normal.width(), normal.height(), fenster.isMaximized() ? 1 : 0})}};
+    for (const QTreeView* liste : Listen(fenster)) {
+        QList<int> breiten;
+        for (int i = 0; i < liste->header()->count(); ++i)
+            breiten.append(liste->header()->isSectionHidden(i) ? 0 : liste->header()->sectionSize(i));
+        werte.append({schluessel + QLatin1Char('.') + liste->objectName(), Text(breiten)});
+    }
+    // A settings file that cannot be written costs only the remembered size; the user is not bothered.
+    Subs::IniSchreiben(Variablen::IniDatei, kAbschnitt, werte);
+}
+
+} // namespace Fenster
