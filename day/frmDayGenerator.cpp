@@ -2,6 +2,8 @@
 
 #include "DayEngine.h"
 #include "Dialoge.h"
+#include "Subs.h"
+#include "Variablen.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +14,13 @@
 #include <QVBoxLayout>
 
 using namespace DayEngine;
+
+namespace {
+
+// Where the dialog keeps its last choice in Werkbund3.ini.
+const QString kAbschnitt = QStringLiteral("Tageslauf3");
+
+} // namespace
 
 frmDayGenerator::frmDayGenerator(QWidget* eltern) : QDialog(eltern)
 {
@@ -63,6 +72,12 @@ frmDayGenerator::frmDayGenerator(QWidget* eltern) : QDialog(eltern)
 
     connect(cmbGelaende, &QComboBox::currentIndexChanged, this, &frmDayGenerator::cmbGelaende_Click);
     connect(cmdTagBerechnen, &QPushButton::clicked, this, &frmDayGenerator::cmdTagBerechnen_Click);
+
+    // The terrain and season of the last day calculated; a party usually travels on where it was.
+    cmbGelaende->setCurrentIndex(cmbGelaende->findText(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, QStringLiteral("Gelaende"))));
+    const int saison = jahreszeiten.indexOf(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, QStringLiteral("Jahreszeit")));
+    if (saison >= 0)
+        Option[saison]->setChecked(true);
 }
 
 void frmDayGenerator::cmbGelaende_Click()
@@ -92,6 +107,8 @@ void frmDayGenerator::cmdTagBerechnen_Click()
         return;
     }
     Q_EMIT SeiteErstellt(pfad);
+    Subs::IniSchreiben(Variablen::IniDatei, kAbschnitt,
+                       {{QStringLiteral("Gelaende"), gelaende}, {QStringLiteral("Jahreszeit"), Jahreszeiten()[int(saison)]}});
     if (!ereignisse.Meldung.isEmpty())
         Dialoge::Warnung(ereignisse.Meldung);
     accept();

@@ -37,6 +37,7 @@ struct Generatorlauf {
     bool IconWieHauptfenster = false;
     bool AnfangsFrei = true;
     int AnfangsIndex = 0;
+    QString AnfangsJahreszeit; // the season button checked when it opened
     QStringList Eintraege;
     int Ergebnis = -1;
 };
@@ -50,6 +51,9 @@ void Bedienen(frmDayMain& hauptfenster, Generatorlauf& lauf, const QString& gela
         auto* kombo = Kind<QComboBox>(dialog, QStringLiteral("cmbGelände"));
         lauf.AnfangsFrei = An(dialog, QStringLiteral("cmdTagBerechnen"));
         lauf.AnfangsIndex = kombo->currentIndex();
+        for (QRadioButton* knopf : dialog.findChildren<QRadioButton*>())
+            if (knopf->isChecked())
+                lauf.AnfangsJahreszeit = knopf->objectName();
         for (int i = 0; i < kombo->count(); ++i)
             lauf.Eintraege.append(kombo->itemText(i));
         if (gelaende.isEmpty())
@@ -180,6 +184,12 @@ void TestDayFenster::laufZeigtDieSeite()
     QVERIFY(gezeigt.contains(QStringLiteral("Geländeart: Regenwald")));
     QVERIFY(gezeigt.contains(QStringLiteral("Frostklar, sehr kalt")));
     QTRY_VERIFY(fenster.SeiteGeladen());
+
+    // The next day is calculated where the party is: the dialog opens on the last terrain and season.
+    Generatorlauf naechster;
+    Bedienen(fenster, naechster, QString(), QString());
+    QCOMPARE(naechster.Eintraege.value(naechster.AnfangsIndex), QStringLiteral("Regenwald"));
+    QCOMPARE(naechster.AnfangsJahreszeit, QStringLiteral("Option4"));
 }
 
 void TestDayFenster::fensterUndStapelSchreibenDieselbeSeite()
