@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPixmap;
 class QScrollArea;
 
 namespace CityEngine {
@@ -25,10 +26,12 @@ protected:
 
 private:
     void picInnen_MouseDown(int x, int y);
+    void StaedteMarkieren(QPixmap& karte) const;
 
     CityEngine::Stadt& m_stadt;
     bool m_vorhanden;
     bool m_karteGeladen = false;
     QScrollArea* picKarten;
     QLabel* picInnen;
+    QLabel* lblHinweis;
 };

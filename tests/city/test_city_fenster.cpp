@@ -118,6 +118,7 @@ private Q_SLOTS:
     void karteNeueStadtPerKlick();
     void karteVorhandeneStadtFragtZuerst();
     void karteScrolltUndNeinBeimKlick();
+    void karteZeigtAnleitungUndStaedte();
     void karteVerweigertOhneBildUndUnbrauchbareNamen();
     void generatorSeitenUndPruefungen();
     void generatorSchreibtSeiteUndOeffnetSie();
@@ -638,6 +639,23 @@ void TestCityFenster::karteVorhandeneStadtFragtZuerst()
              QStringList(2, QStringLiteral("Eine Stadt dieses Namens existiert bereits, sollen die Koordinaten diser Stadt "
                                            "überschrieben werden ?")));
     QVERIFY(!fenster.Stadt().StadtAufKarte); // closed without a click
+}
+
+void TestCityFenster::karteZeigtAnleitungUndStaedte()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    inst.ZeilenSchreiben(QStringLiteral("Data/Explorer/Städteliste.dat"), {QStringLiteral("Altwasser")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/Explorer/Städte.dat"),
+                         {QStringLiteral("[Altwasser]"), QStringLiteral("X=1500"), QStringLiteral("Y=3000")});
+    Stadt stadt;
+    stadt.Name = QStringLiteral("Irgendwo");
+    frmCityExplorer karte(stadt, false);
+    QVERIFY(Kind<QLabel>(&karte, QStringLiteral("lblHinweis"))->text().contains(QStringLiteral("„Irgendwo“")));
+    // The listed city is marked where it stands: 1500 / 15, 3000 / 15.
+    const QImage bild = Kind<QLabel>(&karte, QStringLiteral("picInnen"))->pixmap().toImage();
+    QCOMPARE(bild.pixelColor(100, 200), QColor(200, 20, 20));
+    QVERIFY(karte.minimumSize() != karte.maximumSize());
 }
 
 void TestCityFenster::karteScrolltUndNeinBeimKlick()
