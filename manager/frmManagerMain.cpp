@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -218,6 +219,7 @@ bool frmManagerMain::Form_Load()
     XTMenueAufbauen();
     if (!VarlSuite::Ordner().isEmpty())
         SuiteMenueAufbauen();
+    m_notizTag = MonthView->selectedDate();
     const QString notiz = Termine::Notiz(QDate::currentDate());
     if (!notiz.isEmpty())
         Dialoge::Hinweis(notiz);
@@ -368,6 +370,8 @@ void frmManagerMain::SuiteTool_Click(const QString& name)
 
 void frmManagerMain::cmdURLs_Click()
 {
+    if (!NotizSichern())
+        return;
     frmMonthView->hide();
     const bool zeigen = lvURLs->isHidden();
     lvURLs->setVisible(zeigen);
@@ -406,12 +410,14 @@ void frmManagerMain::lvURLs_DblClick(QTreeWidgetItem* eintrag)
 
 void frmManagerMain::cmdTermin_Click()
 {
+    if (!NotizSichern())
+        return;
     lvURLs->hide();
     cmdURLsNeu->hide();
     cmdURLsDelete->hide();
     if (frmMonthView->isHidden()) {
         frmMonthView->show();
-        txtMonthView->setText(Termine::Notiz(MonthView->selectedDate()));
+        NotizZeigen();
     } else {
         frmMonthView->hide();
     }
@@ -419,13 +425,49 @@ void frmManagerMain::cmdTermin_Click()
 
 void frmManagerMain::MonthView_Click()
 {
-    txtMonthView->setText(Termine::Notiz(MonthView->selectedDate()));
+    if (MonthView->selectedDate() == m_notizTag)
+        return;
+    if (!NotizSichern()) {
+        // The typed note stays with the day it was typed for.
+        const QSignalBlocker sperre(MonthView);
+        MonthView->setSelectedDate(m_notizTag);
+        return;
+    }
+    NotizZeigen();
 }
 
 void frmManagerMain::cmdOK_Click()
 {
     if (!txtMonthView->text().isEmpty())
-        Termine::Speichern(MonthView->selectedDate(), txtMonthView->text());
+        Termine::Speichern(m_notizTag, txtMonthView->text());
+}
+
+void frmManagerMain::NotizZeigen()
+{
+    m_notizTag = MonthView->selectedDate();
+    txtMonthView->setText(Termine::Notiz(m_notizTag));
+}
+
+bool frmManagerMain::NotizGeaendert() const
+{
+    // Only a text that cmdOK would store counts: an empty one is never stored.
+    return !frmMonthView->isHidden() && !txtMonthView->text().isEmpty()
+        && txtMonthView->text() != Termine::Notiz(m_notizTag);
+}
+
+bool frmManagerMain::NotizSichern()
+{
+    if (!NotizGeaendert())
+        return true;
+    switch (Dialoge::Ungespeichert(QStringLiteral("Notiz vom ") + Termine::Schluessel(m_notizTag))) {
+    case Dialoge::Antwort::Speichern:
+        return Termine::Speichern(m_notizTag, txtMonthView->text());
+    case Dialoge::Antwort::Verwerfen:
+        txtMonthView->setText(Termine::Notiz(m_notizTag));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmManagerMain::cmdHomepage_Click()
@@ -492,6 +534,8 @@ void frmManagerMain::SucheAnhalten()
 
 void frmManagerMain::cmdEnde_Click()
 {
+    if (!NotizSichern())
+        return;
     if (m_erstlauf && !m_abschiedGezeigt)
         Dialoge::Hinweis(ManagerEngine::Abschiedstext());
     m_abschiedGezeigt = true;
@@ -500,6 +544,10 @@ void frmManagerMain::cmdEnde_Click()
 
 void frmManagerMain::closeEvent(QCloseEvent* ereignis)
 {
+    if (!NotizSichern()) {
+        ereignis->ignore();
+        return;
+    }
     // A search still running would go on walking after the window is gone.
     m_geschlossen = true;
     SucheAnhalten();

@@ -33,10 +33,11 @@ QList<Fall> Bestiar();
 QList<Fall> Lagerhof();
 QList<Fall> Ortsbau();
 QList<Fall> Tabellar();
+QList<Fall> Leitstand();
 
 inline QList<Fall> Alle()
 {
-    return Waffkam() + Bestiar() + Lagerhof() + Ortsbau() + Tabellar();
+    return Waffkam() + Bestiar() + Lagerhof() + Ortsbau() + Tabellar() + Leitstand();
 }
 
 } // namespace Verwerfen

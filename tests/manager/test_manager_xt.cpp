@@ -144,6 +144,37 @@ private Q_SLOTS:
                                                      QStringLiteral("Drei"), QStringLiteral("Vier")}));
     }
 
+    void unvollstaendig_speichernHaeltAn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QStringList>("texte");
+        const QStringList halb{QStringLiteral("Die Änderungen an „neues Tool“ sind nicht gespeichert."),
+                               QStringLiteral("Ein Tool braucht einen Namen und einen Pfad; es wurde nichts gespeichert.")};
+        QTest::newRow("leer") << QString() << QString() << QStringList();
+        QTest::newRow("nur Pfad") << QString() << QStringLiteral("/opt/becher") << halb;
+        QTest::newRow("nur Name") << QStringLiteral("Becher") << QString()
+                                  << QStringList{QStringLiteral("Die Änderungen an „Becher“ sind nicht gespeichert."), halb[1]};
+    }
+    void unvollstaendig_speichernHaeltAn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pfad);
+        QFETCH(QStringList, texte);
+        frmManagerXTConfig fenster;
+        Bedienung b(fenster);
+        b.name->setText(name);
+        b.pfad->setText(pfad);
+        Dialoge::Skript skript;
+        skript.wahl = {Dialoge::Antwort::Speichern};
+        b.neu->click();
+        // A half-typed entry cannot be saved; it stays rather than being dropped.
+        QCOMPARE(skript.Texte(), texte);
+        QCOMPARE(b.name->text(), name);
+        QCOMPARE(b.pfad->text(), pfad);
+        QCOMPARE(ExterneTools::Anzahl(), 0);
+    }
+
     void loeschen_ersteVonDrei()
     {
         DreiEintragen();
