@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -112,7 +113,7 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     haupt->addLayout(mitte, 1);
 
     auto* unten = new QHBoxLayout;
-    cmdTabellarium = Knopf(QStringLiteral("cmdTabellarium"), QStringLiteral("Tabellar 3"));
+    cmdTabellarium = Knopf(QStringLiteral("cmdTabellarium"), ManagerEngine::Tooltip(QStringLiteral("Tabellar3")));
     cmdXT = Knopf(QStringLiteral("cmdXT"), QStringLiteral("Externe Tools"));
     cmdVarlSuite = Knopf(QStringLiteral("cmdVarlSuite"), QStringLiteral("Varl-Suite"));
     cmdURLs = Knopf(QStringLiteral("cmdURLs"), QStringLiteral("URL-Verwaltung"));
@@ -236,7 +237,7 @@ void frmManagerMain::WerkzeugKnoepfeAufbauen(const QList<ManagerEngine::Werkzeug
         auto* knopf = new QPushButton(this);
         knopf->setObjectName(Fenster::ArrayName(QStringLiteral("cmdTool"), werkzeug.position));
         knopf->setProperty("Tag", werkzeug.datei);
-        knopf->setToolTip(ManagerEngine::Anzeigename(werkzeug.datei));
+        knopf->setToolTip(ManagerEngine::Tooltip(werkzeug.datei));
         knopf->setFixedSize(kKnopf, kKnopf);
         knopf->setIconSize(QSize(kSymbol, kSymbol));
         if (!werkzeug.symbol.isEmpty())
@@ -514,6 +515,11 @@ void frmManagerMain::SuchfensterZeigen(bool suchen)
         m_fortschritt->setAutoClose(false);
         m_fortschritt->setAutoReset(false);
         connect(m_fortschritt, &QProgressDialog::canceled, this, &frmManagerMain::SucheAnhalten);
+        // At the first run the main window is not shown yet, so nothing would place the window sensibly.
+        m_fortschritt->adjustSize();
+        QRect rahmen = m_fortschritt->frameGeometry();
+        rahmen.moveCenter(screen()->availableGeometry().center());
+        m_fortschritt->move(rahmen.topLeft());
         m_fortschritt->show();
         return;
     }
