@@ -2,7 +2,6 @@
 #include "FensterTestHilfe.h"
 #include "Subs.h"
 #include "Termine.h"
-#include "TestInstallation.h"
 #include "Variablen.h"
 #include "Verwerfen.h"
 #include "frmManagerMain.h"
@@ -10,7 +9,6 @@
 
 #include <QCalendarWidget>
 #include <QDate>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableView>
@@ -20,77 +18,45 @@ using namespace FensterTest;
 namespace {
 
 const QDate kTag(2031, 5, 14);
-const QString kNotiz = QStringLiteral("Spielabend bei Ulrike");
+const QString kText = QStringLiteral("Knobelbecher");
 
-QCalendarWidget* Kalender(QWidget& w)
+// A started manager with the calendar open on a day that has a note, or the external tools on two entries,
+// the first chosen; either way the text typed replaces the box's content.
+Verwerfen::Fall Tippen(bool notiz, const char* name, std::function<void(QWidget&)> ausloesen)
 {
-    return Kind<QCalendarWidget>(w, QStringLiteral("MonthView"));
-}
-
-// The started manager with the calendar open on a day that has a note already.
-QWidget* MitKalender()
-{
-    Subs::IniSchreiben(Variablen::IniDatei, QStringLiteral("General"), QStringLiteral("Started"), QStringLiteral("1"));
-    Termine::Speichern(kTag, QStringLiteral("Markt"));
-    auto* f = new frmManagerMain;
-    f->Form_Load();
-    f->show();
-    Kalender(*f)->setSelectedDate(kTag);
-    Klick(*f, QStringLiteral("cmdTermin"));
-    return f;
-}
-
-Verwerfen::Fall Notiz(const QString& name, std::function<void(QWidget&)> ausloesen)
-{
+    const QString box = notiz ? QStringLiteral("txtMonthView") : QStringLiteral("txtName");
     Verwerfen::Fall f;
-    f.name = name;
-    f.bauen = MitKalender;
-    f.tippen = [](QWidget& w) {
-        auto* text = Kind<QLineEdit>(w, QStringLiteral("txtMonthView"));
-        text->selectAll();
-        QTest::keyClicks(text, kNotiz);
-    };
-    f.ausloesen = std::move(ausloesen);
-    f.titel = QStringLiteral("Notiz vom ") + Termine::Schluessel(kTag);
-    f.nochDa = [](QWidget& w) {
-        return !w.property("geschlossen").toBool() && Sichtbar(w, QStringLiteral("frmMonthView"))
-            && Kalender(w)->selectedDate() == kTag && Kind<QLineEdit>(w, QStringLiteral("txtMonthView"))->text() == kNotiz;
-    };
-    f.gespeichert = [](const TestInstallation&) { return Termine::Notiz(kTag) == kNotiz; };
-    return f;
-}
-
-const QString kWerkzeug = QStringLiteral("Knobelbecher");
-
-QListWidget* Liste(QWidget& w)
-{
-    return Kind<QListWidget>(w, QStringLiteral("lstXT"));
-}
-
-// The configuration window on two external tools, the first one chosen and renamed.
-Verwerfen::Fall Werkzeug(const QString& name, std::function<void(QWidget&)> ausloesen)
-{
-    Verwerfen::Fall f;
-    f.name = name;
-    f.bauen = [] {
+    f.name = QStringLiteral("Leitstand3, ") + QString::fromUtf8(name);
+    f.bauen = [notiz]() -> QWidget* {
+        if (notiz) {
+            Subs::IniSchreiben(Variablen::IniDatei, QStringLiteral("General"), QStringLiteral("Started"), QStringLiteral("1"));
+            Termine::Speichern(kTag, QStringLiteral("Markt"));
+            auto* w = new frmManagerMain;
+            w->Form_Load();
+            w->show();
+            Kind<QCalendarWidget>(*w, QStringLiteral("MonthView"))->setSelectedDate(kTag);
+            Klick(*w, QStringLiteral("cmdTermin"));
+            return w;
+        }
         ExterneTools::Anhaengen(0, QStringLiteral("Würfel"), QStringLiteral("/opt/wuerfel"));
         ExterneTools::Anhaengen(1, QStringLiteral("Karten"), QStringLiteral("/opt/karten"));
         auto* w = new frmManagerXTConfig;
         w->show();
-        Liste(*w)->setCurrentRow(0);
+        Kind<QListWidget>(*w, QStringLiteral("lstXT"))->setCurrentRow(0);
         return w;
     };
-    f.tippen = [](QWidget& w) {
-        auto* text = Kind<QLineEdit>(w, QStringLiteral("txtName"));
-        text->selectAll();
-        QTest::keyClicks(text, kWerkzeug);
+    f.tippen = [box](QWidget& w) {
+        Kind<QLineEdit>(w, box)->selectAll();
+        QTest::keyClicks(Kind<QLineEdit>(w, box), kText);
     };
     f.ausloesen = std::move(ausloesen);
-    f.titel = kWerkzeug;
-    f.nochDa = [](QWidget& w) {
-        return w.isVisible() && Liste(w)->currentRow() == 0 && Kind<QLineEdit>(w, QStringLiteral("txtName"))->text() == kWerkzeug;
+    f.titel = notiz ? QStringLiteral("Notiz vom ") + Termine::Schluessel(kTag) : kText;
+    f.nochDa = [notiz, box](QWidget& w) {
+        const bool auswahl = notiz ? Kind<QCalendarWidget>(w, QStringLiteral("MonthView"))->selectedDate() == kTag
+                                   : Kind<QListWidget>(w, QStringLiteral("lstXT"))->currentRow() == 0;
+        return Kind<QLineEdit>(w, box)->isVisible() && auswahl && Kind<QLineEdit>(w, box)->text() == kText;
     };
-    f.gespeichert = [](const TestInstallation&) { return ExterneTools::Name(1) == kWerkzeug; };
+    f.gespeichert = [notiz](const TestInstallation&) { return (notiz ? Termine::Notiz(kTag) : ExterneTools::Name(1)) == kText; };
     return f;
 }
 
@@ -98,30 +64,13 @@ Verwerfen::Fall Werkzeug(const QString& name, std::function<void(QWidget&)> ausl
 
 QList<Verwerfen::Fall> Verwerfen::Leitstand()
 {
-    Fall neu = Werkzeug(QStringLiteral("Leitstand3, neues externes Tool beim Schließen"), [](QWidget& w) { w.close(); });
-    neu.bauen = [] {
-        auto* w = new frmManagerXTConfig;
-        w->show();
-        return w;
-    };
-    neu.tippen = [](QWidget& w) {
-        QTest::keyClicks(Kind<QLineEdit>(w, QStringLiteral("txtName")), kWerkzeug);
-        QTest::keyClicks(Kind<QLineEdit>(w, QStringLiteral("txtPfad")), QStringLiteral("/opt/becher"));
-    };
-    neu.nochDa = [](QWidget& w) { return w.isVisible() && Kind<QLineEdit>(w, QStringLiteral("txtName"))->text() == kWerkzeug; };
-
-    return {Notiz(QStringLiteral("Leitstand3, Notiz und ein anderer Tag"),
-                  [](QWidget& w) { QTest::keyClick(Kalender(w)->findChild<QTableView*>(), Qt::Key_Right); }),
-            Notiz(QStringLiteral("Leitstand3, Notiz und Kalender verbergen"), [](QWidget& w) { Klick(w, QStringLiteral("cmdTermin")); }),
-            Notiz(QStringLiteral("Leitstand3, Notiz und Linkliste"), [](QWidget& w) { Klick(w, QStringLiteral("cmdURLs")); }),
-            Notiz(QStringLiteral("Leitstand3, Notiz und Beenden"), [](QWidget& w) {
-                Klick(w, QStringLiteral("cmdEnde"));
-                w.setProperty("geschlossen", !w.isVisible());
-            }),
-            Notiz(QStringLiteral("Leitstand3, Notiz und Schließen"), [](QWidget& w) { w.setProperty("geschlossen", w.close()); }),
-            Werkzeug(QStringLiteral("Leitstand3, externes Tool und eine andere Zeile"),
-                     [](QWidget& w) { QTest::keyClick(Liste(w), Qt::Key_Down); }),
-            Werkzeug(QStringLiteral("Leitstand3, externes Tool und Neu"), [](QWidget& w) { Klick(w, QStringLiteral("cmdNeu")); }),
-            Werkzeug(QStringLiteral("Leitstand3, externes Tool beim Schließen"), [](QWidget& w) { w.close(); }),
-            neu};
+    const auto klick = [](const char* knopf) { return [knopf](QWidget& w) { Klick(w, QString::fromUtf8(knopf)); }; };
+    const auto schliessen = [](QWidget& w) { w.close(); };
+    return {Tippen(true, "Notiz und ein anderer Tag",
+                 [](QWidget& w) { QTest::keyClick(w.findChild<QCalendarWidget*>()->findChild<QTableView*>(), Qt::Key_Right); }),
+            Tippen(true, "Notiz und Kalender verbergen", klick("cmdTermin")), Tippen(true, "Notiz und Linkliste", klick("cmdURLs")),
+            Tippen(true, "Notiz und Beenden", klick("cmdEnde")), Tippen(true, "Notiz und Schließen", schliessen),
+            Tippen(false, "externes Tool und eine andere Zeile",
+                 [](QWidget& w) { QTest::keyClick(w.findChild<QListWidget*>(), Qt::Key_Down); }),
+            Tippen(false, "externes Tool und Neu", klick("cmdNeu")), Tippen(false, "externes Tool beim Schließen", schliessen)};
 }

@@ -224,39 +224,6 @@ private Q_SLOTS:
         QCOMPARE(skript.aufrufe[0].symbol, Dialoge::Symbol::Information);
     }
 
-    void notiz_fragtNurVorUngespeichertem_data()
-    {
-        QTest::addColumn<QString>("gespeichert");
-        QTest::addColumn<QString>("getippt");
-        QTest::addColumn<bool>("frage");
-        QTest::newRow("nichts") << QString() << QString() << false;
-        QTest::newRow("unverändert") << QStringLiteral("Turnier") << QStringLiteral("Turnier") << false;
-        // OK never stores an empty text, so emptying the box loses nothing.
-        QTest::newRow("geleert") << QStringLiteral("Turnier") << QString() << false;
-        QTest::newRow("neu") << QString() << QStringLiteral("Turnier") << true;
-        QTest::newRow("geändert") << QStringLiteral("Turnier") << QStringLiteral("Turnier der Schmiede") << true;
-    }
-    void notiz_fragtNurVorUngespeichertem()
-    {
-        QFETCH(QString, gespeichert);
-        QFETCH(QString, getippt);
-        QFETCH(bool, frage);
-        const QDate tag(2031, 7, 1);
-        Termine::Speichern(tag, gespeichert);
-        Dialoge::Skript skript;
-        auto fenster = Starten();
-        QVERIFY(fenster);
-        auto* kalender = fenster->findChild<QCalendarWidget*>(QStringLiteral("MonthView"));
-        kalender->setSelectedDate(tag);
-        fenster->findChild<QPushButton*>(QStringLiteral("cmdTermin"))->click();
-        fenster->findChild<QLineEdit*>(QStringLiteral("txtMonthView"))->setText(getippt);
-        kalender->setSelectedDate(tag.addDays(1));
-        QCOMPARE(skript.aufrufe.size(), frage ? 1 : 0);
-        // Unanswered, the question is cancelled: the day and its typed note stay, nothing is stored.
-        QCOMPARE(kalender->selectedDate(), frage ? tag : tag.addDays(1));
-        QCOMPARE(Termine::Notiz(tag), gespeichert);
-    }
-
     void kalender_imFenster()
     {
         const QDate tag(2031, 7, 1);
