@@ -1,7 +1,9 @@
 #include "ManagerEngine.h"
 
 #include "Adressen.h"
+#include "Anwendungsmenue.h"
 #include "Dateien.h"
+#include "Desktopeintrag.h"
 #include "Dialoge.h"
 #include "FileSearchEngine.h"
 #include "Pfad.h"
@@ -31,61 +33,36 @@ namespace {
 
 const QString kIni = QStringLiteral("Werkbund3.ini");
 
-// The installation's programs as the suite ships them (without extension).
-const QStringList& SuitenProgramme()
+// The installation's programs as the suite ships them (without extension), with what each is for.
+struct Suitenprogramm {
+    const char* datei;
+    const char* titel;
+    const char* zweck;
+};
+constexpr Suitenprogramm kSuite[] = {
+    {"Leitstand3", "Werkbund Utilities 3", "Die Werkbund-Programme starten, Links und Tagesnotizen führen"},
+    {"Ortsbau3", "Ortsbau 3", "Städte erfinden und verwalten"},
+    {"Waffkam3", "Waffkam 3", "Waffen und Rüstungen verwalten, schmieden und auswürfeln"},
+    {"Lagerhof3", "Lagerhof 3", "Waren, Läden und ihr Sortiment verwalten"},
+    {"Bestiar3", "Bestiar 3", "Kreaturen verwalten und Kämpfe durchrechnen"},
+    {"Tageslauf3", "Tageslauf 3", "Wetter, Reisen und Tagesereignisse auswürfeln"},
+    {"Kartenblick3", "Kartenblick 3", "Die Weltkarte mit ihren Städten ansehen und Entfernungen messen"},
+    {"Tabellar3", "Tabellar 3", "Die Tabellen der anderen Programme bearbeiten"},
+};
+
+const Suitenprogramm* SuitenProgramm(const QString& datei)
 {
-    static const QStringList namen{QStringLiteral("Leitstand3"), QStringLiteral("Ortsbau3"),
-                                   QStringLiteral("Waffkam3"),   QStringLiteral("Lagerhof3"),
-                                   QStringLiteral("Bestiar3"),   QStringLiteral("Tageslauf3"),
-                                   QStringLiteral("Kartenblick3"), QStringLiteral("Tabellar3")};
-    return namen;
+    const QString name = Anzeigename(datei);
+    for (const Suitenprogramm& p : kSuite)
+        if (name == QLatin1String(p.datei))
+            return &p;
+    return nullptr;
 }
 
 // A path below the installation as the user reads it in a message.
 QString Anzeige(const QString& pfad)
 {
     return QDir(Variablen::AppPfad).relativeFilePath(pfad);
-}
-
-// Desktop entry string values: backslash and control characters are escaped.
-QString DesktopWert(const QString& wert)
-{
-    QString aus;
-    for (const QChar c : wert) {
-        if (c == QLatin1Char('\\'))
-            aus += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\n'))
-            aus += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\t'))
-            aus += QStringLiteral("\\t");
-        else if (c == QLatin1Char('\r'))
-            aus += QStringLiteral("\\r");
-        else
-            aus += c;
-    }
-    if (aus.startsWith(QLatin1Char(' ')))
-        aus.replace(0, 1, QStringLiteral("\\s"));
-    return aus;
-}
-
-// The program as one argument of an Exec line: "%" doubled, quoted when it holds a reserved character.
-QString ExecArgument(const QString& programm)
-{
-    QString arg = programm;
-    arg.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    static const QString reserviert = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    bool quoten = false;
-    for (const QChar c : arg)
-        quoten = quoten || reserviert.contains(c);
-    if (!quoten)
-        return arg;
-    QString zitiert = QStringLiteral("\"");
-    for (const QChar c : arg) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            zitiert += QLatin1Char('\\');
-        zitiert += c;
-    }
-    return zitiert + QLatin1Char('"');
 }
 
 } // namespace
@@ -126,7 +103,7 @@ bool KonfigurationPruefen()
 Umgebung StandardUmgebung()
 {
     return {QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-            QFileInfo(QCoreApplication::applicationFilePath()).fileName()};
+            QFileInfo(QCoreApplication::applicationFilePath()).fileName(), Anwendungsmenue::StandardOrdner()};
 }
 
 bool Erstlauf(FileSearchEngine& suche, const Umgebung& umgebung)
@@ -158,6 +135,10 @@ bool Erstlauf(FileSearchEngine& suche, const Umgebung& umgebung)
     OrdnerAnlegen();
     if (Dialoge::Frage(QStringLiteral("Wollt ihr, dass ich eine Verknüpfung zum Leitstand3 auf dem Desktop anlege ?")))
         VerknuepfungAnlegen(umgebung);
+    // Entries already in place for this installation (scripts/run writes them) need no question.
+    if (!Anwendungsmenue::Aktuell(umgebung.datenOrdner)
+        && Dialoge::Frage(QStringLiteral("Werkbund 3 ins Anwendungsmenü eintragen?")))
+        MenueEintragen(umgebung);
     Dialoge::Hinweis(QStringLiteral("Ich durchsuche nun alle Laufwerke nach der Varl-Suite 1.01."));
     VarlSuite::SuchenUndEinrichten(suche);
     Dialoge::Hinweis(QStringLiteral("Ich lege nun ein Backup der Default-Datenbanken an, ihr findet diese im "
@@ -183,10 +164,10 @@ void OrdnerAnlegen()
 QString VerknuepfungsText(const Umgebung& umgebung)
 {
     const QString programm = Variablen::AppPfad + QLatin1Char('/') + umgebung.programmName;
-    return QStringLiteral("[Desktop Entry]\nType=Application\nName=") + DesktopWert(Titel())
-        + QStringLiteral("\nExec=") + DesktopWert(ExecArgument(programm))
-        + QStringLiteral("\nPath=") + DesktopWert(Variablen::AppPfad)
-        + QStringLiteral("\nIcon=") + DesktopWert(Pfad::Verbinden(Variablen::GfxPfad, QStringLiteral("\\Werkbund3.ico")))
+    return QStringLiteral("[Desktop Entry]\nType=Application\nName=") + Desktopeintrag::Wert(Titel())
+        + QStringLiteral("\nExec=") + Desktopeintrag::Wert(Desktopeintrag::Exec(programm))
+        + QStringLiteral("\nPath=") + Desktopeintrag::Wert(Variablen::AppPfad)
+        + QStringLiteral("\nIcon=") + Desktopeintrag::Wert(Pfad::Verbinden(Variablen::GfxPfad, QStringLiteral("\\Werkbund3.ico")))
         + QStringLiteral("\nTerminal=false\n");
 }
 
@@ -204,6 +185,20 @@ bool VerknuepfungAnlegen(const Umgebung& umgebung)
     if (!ok)
         Dialoge::Warnung(QStringLiteral("Die Verknüpfung auf dem Desktop konnte nicht angelegt werden: ") + grund);
     return ok;
+}
+
+bool MenueEintragen(const Umgebung& umgebung)
+{
+    if (umgebung.datenOrdner.isEmpty()) {
+        Dialoge::Warnung(QStringLiteral("Ich habe keinen Ordner für das Anwendungsmenü gefunden, darum trage ich "
+                                        "nichts ein. Die Einrichtung geht trotzdem weiter."));
+        return false;
+    }
+    const Anwendungsmenue::Ergebnis ergebnis = Anwendungsmenue::Eintragen(umgebung.datenOrdner);
+    if (ergebnis.fehler.isEmpty())
+        return true;
+    Dialoge::Warnung(QStringLiteral("Das Anwendungsmenü ist nicht vollständig eingerichtet:\n") + ergebnis.fehler.join(QLatin1Char('\n')));
+    return false;
 }
 
 namespace {
@@ -409,7 +404,33 @@ QList<Werkzeug> WerkzeugeEinrichten(int& anzahl, bool* gespeichert)
 
 QString Version(const QString& datei)
 {
-    return SuitenProgramme().contains(Anzeigename(datei)) ? Variablen::Programmversion : QString();
+    return SuitenProgramm(datei) ? Variablen::Programmversion : QString();
+}
+
+QStringList Suite()
+{
+    QStringList namen;
+    for (const Suitenprogramm& p : kSuite)
+        namen.append(QLatin1String(p.datei));
+    return namen;
+}
+
+QString Programmtitel(const QString& datei)
+{
+    const Suitenprogramm* p = SuitenProgramm(datei);
+    return p ? QString::fromUtf8(p->titel) : Anzeigename(datei);
+}
+
+QString Zweck(const QString& datei)
+{
+    const Suitenprogramm* p = SuitenProgramm(datei);
+    return p ? QString::fromUtf8(p->zweck) : QString();
+}
+
+QString Tooltip(const QString& datei)
+{
+    const QString zweck = Zweck(datei);
+    return zweck.isEmpty() ? Anzeigename(datei) : Programmtitel(datei) + QStringLiteral(" – ") + zweck;
 }
 
 QString BugmailText()

@@ -28,6 +28,7 @@ bool KonfigurationPruefen();
 struct Umgebung {
     QString desktopOrdner; // the user's desktop folder; empty or missing: no shortcut
     QString programmName;  // the manager's file name in AppPfad
+    QString datenOrdner;   // where the application menu keeps its entries; empty: none
 };
 Umgebung StandardUmgebung();
 
@@ -37,6 +38,8 @@ bool Erstlauf(FileSearchEngine& suche, const Umgebung& umgebung);
 // Steps of the first run, each reporting its own failures.
 void OrdnerAnlegen();
 bool VerknuepfungAnlegen(const Umgebung& umgebung);
+// Puts the suite into the application menu, telling the user what could not be done.
+bool MenueEintragen(const Umgebung& umgebung);
 QString VerknuepfungsText(const Umgebung& umgebung);
 void BackupAnlegen();
 
@@ -73,6 +76,14 @@ int WerkzeugAnzahl();
 bool IstLeitstand(const QString& datei);
 // "3.00" for the suite's own programs, empty for any other.
 QString Version(const QString& datei);
+// The suite's own programs (file names without extension), the manager first.
+QStringList Suite();
+// A suite program's display title ("Ortsbau 3"); any other program's name without ".exe".
+QString Programmtitel(const QString& datei);
+// What a suite program is for, in a few words; empty for any other program.
+QString Zweck(const QString& datei);
+// A tool button's tooltip: "Ortsbau 3 – Städte erfinden und verwalten"; the bare name for other programs.
+QString Tooltip(const QString& datei);
 
 QString BugmailText();
 // The complete mailto address: recipient, empty CC, subject and body, percent-encoded.

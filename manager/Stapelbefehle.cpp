@@ -1,5 +1,6 @@
 #include "Stapelbefehle.h"
 
+#include "Anwendungsmenue.h"
 #include "Batch.h"
 #include "FileSearchEngine.h"
 #include "ManagerEngine.h"
@@ -22,7 +23,14 @@ QString Hilfe()
         "              eingehängte Dateisysteme werden dabei nicht betreten.\n"
         "  --werkzeuge richtet neu gefundene Programme ein, wie es ein Start tut (Meldungen auf der\n"
         "              Fehlerausgabe, keine Fragen), und gibt die Programme aus, die einen Knopf\n"
-        "              bekommen, eines je Zeile in der Reihenfolge der Knöpfe.");
+        "              bekommen, eines je Zeile in der Reihenfolge der Knöpfe.\n"
+        "  --menue     trägt jedes Programm dieser Installation mit eigenem Symbol ins Anwendungsmenü\n"
+        "              des Desktops ein (Einträge unter $XDG_DATA_HOME/applications, sonst\n"
+        "              ~/.local/share/applications) und gibt die Einträge aus. Ein neuer Aufruf ersetzt\n"
+        "              die eigenen Einträge; fremde bleiben unberührt.\n"
+        "  --menue-entfernen\n"
+        "              nimmt genau diese Einträge und Symbole wieder aus dem Anwendungsmenü und gibt die\n"
+        "              entfernten Einträge aus.");
 }
 
 namespace {
@@ -41,6 +49,19 @@ int Werkzeuge(Batch::Befehlszeile& befehl)
     return gespeichert ? 0 : 1;
 }
 
+int Menue(Batch::Befehlszeile& befehl, bool eintragen)
+{
+    if (!befehl.Fehlerhaft().isEmpty())
+        return Batch::Abbruch(befehl.Fehlerhaft());
+    const QString daten = Anwendungsmenue::StandardOrdner();
+    const Anwendungsmenue::Ergebnis ergebnis = eintragen ? Anwendungsmenue::Eintragen(daten) : Anwendungsmenue::Entfernen(daten);
+    for (const QString& eintrag : ergebnis.eintraege)
+        Batch::Ausgabe(eintrag);
+    if (ergebnis.fehler.isEmpty())
+        return 0;
+    return Batch::Abbruch(ergebnis.fehler.join(QLatin1Char('\n')), 1);
+}
+
 } // namespace
 
 int Ausfuehren(const QStringList& argumente)
@@ -48,6 +69,10 @@ int Ausfuehren(const QStringList& argumente)
     Batch::Befehlszeile befehl(argumente);
     if (befehl.Schalter(QStringLiteral("--werkzeuge")))
         return Werkzeuge(befehl);
+    if (befehl.Schalter(QStringLiteral("--menue")))
+        return Menue(befehl, true);
+    if (befehl.Schalter(QStringLiteral("--menue-entfernen")))
+        return Menue(befehl, false);
     if (!befehl.Schalter(QStringLiteral("--suite-suchen")))
         return Batch::Abbruch(argumente.isEmpty() ? QStringLiteral("Kein Befehl angegeben (siehe --help).")
                                                   : QStringLiteral("Unbekannter Befehl: %1 (siehe --help).").arg(argumente.first()));

@@ -28,6 +28,8 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -111,7 +113,7 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     haupt->addLayout(mitte, 1);
 
     auto* unten = new QHBoxLayout;
-    cmdTabellarium = Knopf(QStringLiteral("cmdTabellarium"), QStringLiteral("Tabellar 3"));
+    cmdTabellarium = Knopf(QStringLiteral("cmdTabellarium"), ManagerEngine::Tooltip(QStringLiteral("Tabellar3")));
     cmdXT = Knopf(QStringLiteral("cmdXT"), QStringLiteral("Externe Tools"));
     cmdVarlSuite = Knopf(QStringLiteral("cmdVarlSuite"), QStringLiteral("Varl-Suite"));
     cmdURLs = Knopf(QStringLiteral("cmdURLs"), QStringLiteral("URL-Verwaltung"));
@@ -218,6 +220,7 @@ bool frmManagerMain::Form_Load()
     XTMenueAufbauen();
     if (!VarlSuite::Ordner().isEmpty())
         SuiteMenueAufbauen();
+    m_notizTag = MonthView->selectedDate();
     const QString notiz = Termine::Notiz(QDate::currentDate());
     if (!notiz.isEmpty())
         Dialoge::Hinweis(notiz);
@@ -234,7 +237,7 @@ void frmManagerMain::WerkzeugKnoepfeAufbauen(const QList<ManagerEngine::Werkzeug
         auto* knopf = new QPushButton(this);
         knopf->setObjectName(Fenster::ArrayName(QStringLiteral("cmdTool"), werkzeug.position));
         knopf->setProperty("Tag", werkzeug.datei);
-        knopf->setToolTip(ManagerEngine::Anzeigename(werkzeug.datei));
+        knopf->setToolTip(ManagerEngine::Tooltip(werkzeug.datei));
         knopf->setFixedSize(kKnopf, kKnopf);
         knopf->setIconSize(QSize(kSymbol, kSymbol));
         if (!werkzeug.symbol.isEmpty())
@@ -368,6 +371,8 @@ void frmManagerMain::SuiteTool_Click(const QString& name)
 
 void frmManagerMain::cmdURLs_Click()
 {
+    if (!NotizSichern())
+        return;
     frmMonthView->hide();
     const bool zeigen = lvURLs->isHidden();
     lvURLs->setVisible(zeigen);
@@ -406,12 +411,14 @@ void frmManagerMain::lvURLs_DblClick(QTreeWidgetItem* eintrag)
 
 void frmManagerMain::cmdTermin_Click()
 {
+    if (!NotizSichern())
+        return;
     lvURLs->hide();
     cmdURLsNeu->hide();
     cmdURLsDelete->hide();
     if (frmMonthView->isHidden()) {
         frmMonthView->show();
-        txtMonthView->setText(Termine::Notiz(MonthView->selectedDate()));
+        NotizZeigen();
     } else {
         frmMonthView->hide();
     }
@@ -419,13 +426,49 @@ void frmManagerMain::cmdTermin_Click()
 
 void frmManagerMain::MonthView_Click()
 {
-    txtMonthView->setText(Termine::Notiz(MonthView->selectedDate()));
+    if (MonthView->selectedDate() == m_notizTag)
+        return;
+    if (!NotizSichern()) {
+        // The typed note stays with the day it was typed for.
+        const QSignalBlocker sperre(MonthView);
+        MonthView->setSelectedDate(m_notizTag);
+        return;
+    }
+    NotizZeigen();
 }
 
 void frmManagerMain::cmdOK_Click()
 {
     if (!txtMonthView->text().isEmpty())
-        Termine::Speichern(MonthView->selectedDate(), txtMonthView->text());
+        Termine::Speichern(m_notizTag, txtMonthView->text());
+}
+
+void frmManagerMain::NotizZeigen()
+{
+    m_notizTag = MonthView->selectedDate();
+    txtMonthView->setText(Termine::Notiz(m_notizTag));
+}
+
+bool frmManagerMain::NotizGeaendert() const
+{
+    // Only a text that cmdOK would store counts: an empty one is never stored.
+    return !frmMonthView->isHidden() && !txtMonthView->text().isEmpty()
+        && txtMonthView->text() != Termine::Notiz(m_notizTag);
+}
+
+bool frmManagerMain::NotizSichern()
+{
+    if (!NotizGeaendert())
+        return true;
+    switch (Dialoge::Ungespeichert(QStringLiteral("Notiz vom ") + Termine::Schluessel(m_notizTag))) {
+    case Dialoge::Antwort::Speichern:
+        return Termine::Speichern(m_notizTag, txtMonthView->text());
+    case Dialoge::Antwort::Verwerfen:
+        txtMonthView->setText(Termine::Notiz(m_notizTag));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmManagerMain::cmdHomepage_Click()
@@ -472,6 +515,11 @@ void frmManagerMain::SuchfensterZeigen(bool suchen)
         m_fortschritt->setAutoClose(false);
         m_fortschritt->setAutoReset(false);
         connect(m_fortschritt, &QProgressDialog::canceled, this, &frmManagerMain::SucheAnhalten);
+        // At the first run the main window is not shown yet, so nothing would place the window sensibly.
+        m_fortschritt->adjustSize();
+        QRect rahmen = m_fortschritt->frameGeometry();
+        rahmen.moveCenter(screen()->availableGeometry().center());
+        m_fortschritt->move(rahmen.topLeft());
         m_fortschritt->show();
         return;
     }
@@ -492,6 +540,8 @@ void frmManagerMain::SucheAnhalten()
 
 void frmManagerMain::cmdEnde_Click()
 {
+    if (!NotizSichern())
+        return;
     if (m_erstlauf && !m_abschiedGezeigt)
         Dialoge::Hinweis(ManagerEngine::Abschiedstext());
     m_abschiedGezeigt = true;
@@ -500,6 +550,10 @@ void frmManagerMain::cmdEnde_Click()
 
 void frmManagerMain::closeEvent(QCloseEvent* ereignis)
 {
+    if (!NotizSichern()) {
+        ereignis->ignore();
+        return;
+    }
     // A search still running would go on walking after the window is gone.
     m_geschlossen = true;
     SucheAnhalten();

@@ -4,6 +4,7 @@
 #include "Linkliste.h"
 #include "ManagerEngine.h"
 
+#include <QDate>
 #include <QWidget>
 
 class Datensatzliste;
@@ -71,6 +72,10 @@ private:
     void SuchfensterZeigen(bool suchen);
     QString FortschrittText() const;
     QPushButton* Knopf(const QString& name, const QString& tooltip);
+    // The day note in txtMonthView belongs to m_notizTag; before it is replaced the user is asked.
+    void NotizZeigen();
+    bool NotizGeaendert() const;
+    bool NotizSichern();
 
     FileSearchEngine m_suche;
     QProgressDialog* m_fortschritt = nullptr;
@@ -80,6 +85,7 @@ private:
     bool m_abschiedGezeigt = false;
     bool m_geschlossen = false;
     int m_toolAnzahl = 0;
+    QDate m_notizTag;
 
     QHBoxLayout* m_werkzeugLeiste = nullptr;
     QLabel* lblCredits = nullptr;

@@ -117,8 +117,16 @@ void frmManagerXTConfig::ListeFuellen()
 void frmManagerXTConfig::lstXT_Click()
 {
     const int zeile = lstXT->currentRow();
-    if (m_fuellen || zeile < 0)
+    if (m_fuellen || zeile < 0 || zeile == m_zeile)
         return;
+    if (!AenderungenSichern()) {
+        // The typing stays with the entry it was typed for.
+        ZeileSetzen(m_zeile);
+        return;
+    }
+    // A save of a new entry or a refill may have moved the selection.
+    ZeileSetzen(zeile);
+    m_zeile = zeile;
     m_neu = false;
     cmdDelete->setEnabled(true);
     txtName->setText(ExterneTools::Name(zeile + 1));
@@ -127,9 +135,9 @@ void frmManagerXTConfig::lstXT_Click()
 
 void frmManagerXTConfig::cmdNeu_Click()
 {
-    m_fuellen = true;
-    lstXT->setCurrentRow(-1);
-    m_fuellen = false;
+    if (!AenderungenSichern())
+        return;
+    ZeileSetzen(-1);
     cmdDelete->setEnabled(false);
     m_neu = true;
     txtPfad->clear();
@@ -151,25 +159,70 @@ void frmManagerXTConfig::txt_Change()
 
 void frmManagerXTConfig::cmdSpeichern_Click()
 {
+    Speichern();
+}
+
+bool frmManagerXTConfig::Speichern()
+{
     const QString name = txtName->text();
     const QString pfad = txtPfad->text();
     if (name.isEmpty() || pfad.isEmpty())
-        return;
+        return false;
+    bool gespeichert = false;
     if (m_neu) {
-        if (ExterneTools::Anhaengen(m_n, name, pfad)) {
+        gespeichert = ExterneTools::Anhaengen(m_n, name, pfad);
+        if (gespeichert) {
             ++m_n;
             m_fuellen = true;
             lstXT->addItem(name);
             m_fuellen = false;
-            Q_EMIT XTGeaendert();
         }
-    } else if (lstXT->currentRow() >= 0) {
-        if (ExterneTools::Ueberschreiben(lstXT->currentRow() + 1, name, pfad)) {
+    } else if (m_zeile >= 0) {
+        gespeichert = ExterneTools::Ueberschreiben(m_zeile + 1, name, pfad);
+        if (gespeichert)
             ListeFuellen();
-            Q_EMIT XTGeaendert();
-        }
     }
+    // A failed write keeps the typing, so nothing is lost and the user can try again.
+    if (!gespeichert)
+        return false;
+    Q_EMIT XTGeaendert();
     Zuruecksetzen();
+    return true;
+}
+
+bool frmManagerXTConfig::Geaendert() const
+{
+    if (m_neu)
+        return !txtName->text().isEmpty() || !txtPfad->text().isEmpty();
+    return txtName->text() != ExterneTools::Name(m_zeile + 1) || txtPfad->text() != ExterneTools::Pfad(m_zeile + 1);
+}
+
+bool frmManagerXTConfig::AenderungenSichern()
+{
+    if (!Geaendert())
+        return true;
+    QString name = txtName->text().trimmed();
+    if (name.isEmpty())
+        name = m_neu ? QStringLiteral("neues Tool") : ExterneTools::Name(m_zeile + 1);
+    switch (Dialoge::Ungespeichert(name)) {
+    case Dialoge::Antwort::Speichern:
+        if (txtName->text().isEmpty() || txtPfad->text().isEmpty()) {
+            Dialoge::Warnung(QStringLiteral("Ein Tool braucht einen Namen und einen Pfad; es wurde nichts gespeichert."));
+            return false;
+        }
+        return Speichern();
+    case Dialoge::Antwort::Verwerfen:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmManagerXTConfig::ZeileSetzen(int zeile)
+{
+    m_fuellen = true;
+    lstXT->setCurrentRow(zeile);
+    m_fuellen = false;
 }
 
 void frmManagerXTConfig::cmdDelete_Click()
@@ -193,9 +246,8 @@ void frmManagerXTConfig::Zuruecksetzen()
 {
     // After a save or a delete the boxes are empty and belong to a new entry: a save can never land on
     // an entry that is no longer selected.
-    m_fuellen = true;
-    lstXT->setCurrentRow(-1);
-    m_fuellen = false;
+    ZeileSetzen(-1);
+    m_zeile = -1;
     m_neu = true;
     txtName->clear();
     txtPfad->clear();
@@ -205,6 +257,8 @@ void frmManagerXTConfig::Zuruecksetzen()
 
 void frmManagerXTConfig::done(int ergebnis)
 {
+    if (!AenderungenSichern())
+        return;
     ExterneTools::AnzahlSchreiben(m_n);
     QDialog::done(ergebnis);
 }

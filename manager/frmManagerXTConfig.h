@@ -31,9 +31,17 @@ Q_SIGNALS:
 private:
     void ListeFuellen();
     void Zuruecksetzen();
+    // Saves what the boxes hold as the button does; false when nothing could be saved.
+    bool Speichern();
+    // The boxes differ from the entry they belong to (any typing for a new one).
+    bool Geaendert() const;
+    // Asks before the typing is dropped; false when it has to stay.
+    bool AenderungenSichern();
+    void ZeileSetzen(int zeile);
 
     int m_n = 0;
     bool m_neu = true;
+    int m_zeile = -1; // the list line the boxes belong to; -1 for a new entry
     bool m_fuellen = false;
 
     QListWidget* lstXT = nullptr;

@@ -7,6 +7,9 @@
 #include <functional>
 
 class TestInstallation;
+namespace Dialoge {
+class Skript;
+}
 
 // One place per window where typed work could be thrown away. Each tool's cases live in a file of their own.
 namespace Verwerfen {
@@ -19,7 +22,10 @@ struct Fall {
     QString titel;                                      // the name the question gives the work
     std::function<bool(QWidget&)> nochDa;               // the typed work is still on screen
     std::function<bool(const TestInstallation&)> gespeichert; // the typed work reached its file
-    QString datei; // where a save dialog puts the work, below the installation; empty when none is asked
+    QString datei = {}; // where a save dialog puts the work, below the installation; empty when none is asked
+    // Adds the answers that come after the unsaved-changes question to the script the frame has installed
+    // (file names, yes/no); empty when none follow.
+    std::function<void(Dialoge::Skript&)> vorbereiten = {};
 };
 
 QList<Fall> Waffkam();
@@ -27,10 +33,11 @@ QList<Fall> Bestiar();
 QList<Fall> Lagerhof();
 QList<Fall> Ortsbau();
 QList<Fall> Tabellar();
+QList<Fall> Leitstand();
 
 inline QList<Fall> Alle()
 {
-    return Waffkam() + Bestiar() + Lagerhof() + Ortsbau() + Tabellar();
+    return Waffkam() + Bestiar() + Lagerhof() + Ortsbau() + Tabellar() + Leitstand();
 }
 
 } // namespace Verwerfen

@@ -23,16 +23,6 @@ namespace {
 
 QPointer<frmCityMain> g_fenster;
 
-// The scripted provider the frame has installed; the cases add the file names and answers that come
-// after the unsaved-changes question.
-Dialoge::Skript& Skript()
-{
-    auto* skript = dynamic_cast<Dialoge::Skript*>(&Dialoge::Aktuell());
-    if (!skript)
-        qFatal("Kein Skript für die Dialoge");
-    return *skript;
-}
-
 QString Wbd(const QString& datei)
 {
     QDir().mkpath(Variablen::WbdPfad);
@@ -118,23 +108,17 @@ QList<Verwerfen::Fall> Verwerfen::Ortsbau()
          [](QWidget& f) { return Kind<QComboBox>(f, QStringLiteral("cmbTempelGott"))->currentText() == QStringLiteral("Rondra"); },
          [](const TestInstallation&) { return Goetter(g_fenster->Stadt()) == QStringList{QStringLiteral("Travia"), QStringLiteral("Rondra")}; }},
         {QStringLiteral("Ortsbau3 Neu"), Lindenhain, MayorTippen,
-         [](QWidget& f) {
-             Skript().dateien = {Wbd(QStringLiteral("lindenhain.wbd"))};
-             Skript().ja = {false};
-             NeueStadt(static_cast<frmCityMain&>(f), QStringLiteral("Neudorf"));
-         },
-         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert},
-        {QStringLiteral("Ortsbau3 Laden"), Lindenhain, MayorTippen,
-         [](QWidget& f) {
-             Skript().dateien = {Wbd(QStringLiteral("fremd1.wbd")), Wbd(QStringLiteral("fremd2.wbd"))};
-             Klick(f, QStringLiteral("cmdLoad"));
-         },
-         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert},
-        {QStringLiteral("Ortsbau3 Schließen"), Lindenhain, MayorTippen,
-         [](QWidget& f) {
-             Skript().dateien = {Wbd(QStringLiteral("lindenhain.wbd"))};
-             f.close();
-         },
-         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert},
+         [](QWidget& f) { NeueStadt(static_cast<frmCityMain&>(f), QStringLiteral("Neudorf")); },
+         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert, QString(),
+         [](Dialoge::Skript& s) {
+             s.dateien = {Wbd(QStringLiteral("lindenhain.wbd"))};
+             s.ja = {false};
+         }},
+        {QStringLiteral("Ortsbau3 Laden"), Lindenhain, MayorTippen, [](QWidget& f) { Klick(f, QStringLiteral("cmdLoad")); },
+         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert, QString(),
+         [](Dialoge::Skript& s) { s.dateien = {Wbd(QStringLiteral("fremd1.wbd")), Wbd(QStringLiteral("fremd2.wbd"))}; }},
+        {QStringLiteral("Ortsbau3 Schließen"), Lindenhain, MayorTippen, [](QWidget& f) { f.close(); },
+         QStringLiteral("Lindenhain"), MayorDa, MayorGespeichert, QString(),
+         [](Dialoge::Skript& s) { s.dateien = {Wbd(QStringLiteral("lindenhain.wbd"))}; }},
     };
 }

@@ -52,6 +52,8 @@ void TestVerwerfen::fragtVorDemVerwerfen()
     dialoge.wahl = {Dialoge::Antwort(antwort)};
     if (!f.datei.isEmpty())
         dialoge.dateien = {installation.Pfad(f.datei)};
+    if (f.vorbereiten)
+        f.vorbereiten(dialoge);
     f.ausloesen(*fenster);
     QVERIFY2(dialoge.Texte().contains(QStringLiteral("Die Änderungen an „%1“ sind nicht gespeichert.").arg(f.titel)),
              qPrintable(dialoge.Texte().join(QLatin1Char('\n'))));

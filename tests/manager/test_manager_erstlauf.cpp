@@ -1,5 +1,6 @@
 // First run and start-up of the manager: the settings check, the first-run dialogue answered both ways,
 // the settings, folders, backup and desktop shortcut it leaves behind, a quiet second start, closing.
+#include "Anwendungsmenue.h"
 #include "Dialoge.h"
 #include "FileSearchEngine.h"
 #include "ManagerEngine.h"
@@ -17,6 +18,7 @@ namespace {
 const QString kWillkommen = QStringLiteral("Willkommen in der Welt von Werkbund Utilities 3. Da ihr das Programm zum "
                                            "ersten Mal startet, müssen noch einige Einstellungen vorgenommen werden.");
 const QString kVerknuepfung = QStringLiteral("Wollt ihr, dass ich eine Verknüpfung zum Leitstand3 auf dem Desktop anlege ?");
+const QString kMenue = QStringLiteral("Werkbund 3 ins Anwendungsmenü eintragen?");
 const QString kSuche = QStringLiteral("Ich durchsuche nun alle Laufwerke nach der Varl-Suite 1.01.");
 const QString kBackup = QStringLiteral("Ich lege nun ein Backup der Default-Datenbanken an, ihr findet diese im Ordner Backup.");
 const QString kLokalisieren = QStringLiteral("Ich versuche nun, die vorhandenen Werkbund-Tools zu lokalisieren.");
@@ -71,7 +73,7 @@ private:
         m_fenster = std::make_unique<frmManagerMain>();
         m_fenster->Suche().WurzelnSetzen({m_inst->Pfad(QStringLiteral("Suchwurzel"))});
         m_fenster->UmgebungSetzen({m_inst->Pfad(mitDesktop ? QStringLiteral("Desktop") : QStringLiteral("KeinDesktop")),
-                                   QStringLiteral("Leitstand3")});
+                                   QStringLiteral("Leitstand3"), m_inst->Pfad(QStringLiteral("XDG"))});
         return *m_fenster;
     }
 
@@ -123,17 +125,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("verknuepfung");
-        QTest::newRow("Verknüpfung ja") << QStringLiteral("Hedwig") << true;
-        QTest::newRow("Verknüpfung nein") << QStringLiteral("Hedwig") << false;
-        QTest::newRow("Name des Autors") << QStringLiteral("Ashgrim") << true;
+        QTest::addColumn<QString>("menue"); // "ja", "nein", or "schon da" when the entries are in place
+        QTest::newRow("Verknüpfung ja") << QStringLiteral("Hedwig") << true << QStringLiteral("ja");
+        QTest::newRow("Verknüpfung nein") << QStringLiteral("Hedwig") << false << QStringLiteral("nein");
+        QTest::newRow("Name des Autors") << QStringLiteral("Ashgrim") << true << QStringLiteral("nein");
+        QTest::newRow("Menü schon eingetragen") << QStringLiteral("Hedwig") << false << QStringLiteral("schon da");
     }
     void erstlauf()
     {
         QFETCH(QString, name);
         QFETCH(bool, verknuepfung);
+        QFETCH(QString, menue);
+        const QString xdg = m_inst->Pfad(QStringLiteral("XDG"));
+        if (menue == QLatin1String("schon da"))
+            QVERIFY(Anwendungsmenue::Eintragen(xdg).fehler.isEmpty());
         Dialoge::Skript skript;
         skript.eingaben = {name};
         skript.ja = {verknuepfung};
+        if (menue != QLatin1String("schon da"))
+            skript.ja.append(menue == QLatin1String("ja"));
         frmManagerMain& fenster = Fenster();
         QVERIFY(fenster.Form_Load());
         QVERIFY(fenster.Erstlauf());
@@ -141,7 +151,10 @@ private Q_SLOTS:
         QStringList erwartet{kWillkommen};
         if (name == QLatin1String("Ashgrim"))
             erwartet << kAshgrim;
-        erwartet << kVerknuepfung << kSuche << kBackup << kLokalisieren;
+        erwartet << kVerknuepfung;
+        if (menue != QLatin1String("schon da"))
+            erwartet << kMenue;
+        erwartet << kSuche << kBackup << kLokalisieren;
         QCOMPARE(skript.Texte(), erwartet);
         if (name == QLatin1String("Ashgrim")) {
             QCOMPARE(skript.aufrufe[2].symbol, Dialoge::Symbol::Fehler);
@@ -168,6 +181,14 @@ private Q_SLOTS:
                      m_inst->Bytes(QStringLiteral("Data/Warehouse/Warehouse") + n));
         }
 
+        // The installed programs of the suite, each with its entry in the application menu.
+        QCOMPARE(QDir(xdg + QStringLiteral("/applications")).entryList(QDir::Files),
+                 menue == QLatin1String("nein") ? QStringList()
+                                                : QStringList({QStringLiteral("werkbund3-bestiar3.desktop"),
+                                                               QStringLiteral("werkbund3-lagerhof3.desktop"),
+                                                               QStringLiteral("werkbund3-ortsbau3.desktop"),
+                                                               QStringLiteral("werkbund3-waffkam3.desktop")}));
+
         const QString desktop = m_inst->Pfad(QStringLiteral("Desktop/Werkbund Utilities 3.desktop"));
         QCOMPARE(QFileInfo::exists(desktop), verknuepfung);
         if (verknuepfung) {
@@ -191,10 +212,10 @@ private Q_SLOTS:
         skript.ja = {true};
         QVERIFY(Fenster(false).Form_Load());
         const QStringList texte = skript.Texte();
-        QCOMPARE(texte.size(), 6);
+        QCOMPARE(texte.size(), 7);
         QCOMPARE(texte[1], kVerknuepfung);
         QVERIFY(texte[2].contains(QStringLiteral("Desktop-Ordner")));
-        QCOMPARE(texte.mid(3), QStringList({kSuche, kBackup, kLokalisieren}));
+        QCOMPARE(texte.mid(3), QStringList({kMenue, kSuche, kBackup, kLokalisieren}));
         QVERIFY(QFileInfo(m_inst->Pfad(QStringLiteral("Backup/Warehouse"))).isDir());
         QCOMPARE(Ini(QStringLiteral("General"), QStringLiteral("Started")), QStringLiteral("1"));
     }
@@ -202,7 +223,7 @@ private Q_SLOTS:
     void verknuepfung_maskiertBesondereZeichen()
     {
         Variablen::PfadeInitialisieren(QStringLiteral("/opt/Werk bund/100%$"));
-        const QString text = ManagerEngine::VerknuepfungsText({QString(), QStringLiteral("Leitstand3")});
+        const QString text = ManagerEngine::VerknuepfungsText({QString(), QStringLiteral("Leitstand3"), QString()});
         Variablen::PfadeInitialisieren(m_inst->Ordner());
         QVERIFY2(text.contains(QStringLiteral("\nExec=\"/opt/Werk bund/100%%\\\\$/Leitstand3\"\n")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("\nPath=/opt/Werk bund/100%$\n")));
@@ -220,12 +241,12 @@ private Q_SLOTS:
         skript.ja = {false};
         QVERIFY(Fenster().Form_Load());
         const QStringList texte = skript.Texte();
-        QCOMPARE(texte.size(), 7);
-        QCOMPARE(texte[3], kBackup);
-        QCOMPARE(texte[4], QStringLiteral("Diese Datenbanken wurden nicht gefunden und darum nicht gesichert:\n"
+        QCOMPARE(texte.size(), 8);
+        QCOMPARE(texte[4], kBackup);
+        QCOMPARE(texte[5], QStringLiteral("Diese Datenbanken wurden nicht gefunden und darum nicht gesichert:\n"
                                           "Data/Creatures/Kreaturen.dat\nData/Warehouse/Kleidung.dat"));
-        QVERIFY(texte[5].startsWith(QStringLiteral("Diese Datenbanken konnten nicht gesichert werden:\n../../Ausbruch")));
-        QCOMPARE(texte[6], kLokalisieren);
+        QVERIFY(texte[6].startsWith(QStringLiteral("Diese Datenbanken konnten nicht gesichert werden:\n../../Ausbruch")));
+        QCOMPARE(texte[7], kLokalisieren);
         // The rest is backed up all the same, and nothing is written outside the backup folder.
         QCOMPARE(m_inst->Bytes(QStringLiteral("Backup/Warehouse/Fernwaffen.dat")),
                  m_inst->Bytes(QStringLiteral("Data/Warehouse/WarehouseFernwaffen.dat")));
@@ -246,7 +267,7 @@ private Q_SLOTS:
         skript.eingaben = {QStringLiteral("Hedwig")};
         skript.ja = {false};
         QVERIFY(Fenster().Form_Load());
-        QCOMPARE(skript.Texte(), QStringList({kWillkommen, kVerknuepfung, kSuche, kBackup, kLokalisieren}));
+        QCOMPARE(skript.Texte(), QStringList({kWillkommen, kVerknuepfung, kMenue, kSuche, kBackup, kLokalisieren}));
         QVERIFY(QFileInfo::exists(m_inst->Pfad(QStringLiteral("Backup/Armory/Fernwaffen.dat"))));
         QVERIFY(QDir(m_inst->Pfad(QStringLiteral("Backup/Warehouse"))).isEmpty());
     }

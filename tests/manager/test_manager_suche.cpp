@@ -14,6 +14,7 @@
 #include <QProgressDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace ManagerTest;
@@ -310,6 +311,28 @@ private Q_SLOTS:
         QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Varl-Suite wurde nicht gefunden.")}));
         QTRY_VERIFY(!fenster.findChild<QProgressDialog*>(QStringLiteral("frmSuche")));
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void suchfenster_mittigAufDemBildschirm()
+    {
+        for (int i = 0; i < 3; ++i)
+            QDir().mkpath(Baum(QStringLiteral("o%1").arg(i)));
+        Dialoge::Skript skript;
+        // Not shown and small, as at the first run, where the window would otherwise follow it.
+        frmManagerMain fenster;
+        fenster.resize(200, 150);
+        fenster.Suche().WurzelnSetzen({m_baum});
+        QVERIFY(fenster.Form_Load());
+        QPoint mitte;
+        fenster.Suche().EreignisseSetzen([&] {
+            auto* fortschritt = fenster.findChild<QProgressDialog*>(QStringLiteral("frmSuche"));
+            if (fortschritt && fortschritt->isVisible())
+                mitte = fortschritt->frameGeometry().center();
+        });
+        fenster.findChild<QPushButton*>(QStringLiteral("cmdVarlSuite"))->click();
+        const QPoint bildschirm = fenster.screen()->availableGeometry().center();
+        QVERIFY2((mitte - bildschirm).manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2 statt %3,%4").arg(mitte.x()).arg(mitte.y()).arg(bildschirm.x()).arg(bildschirm.y())));
     }
 
     void netzlaufwerke_data()

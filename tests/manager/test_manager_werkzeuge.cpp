@@ -158,7 +158,11 @@ private Q_SLOTS:
         QCOMPARE(knopf(6)->x(), links + 6 * schritt);
         QCOMPARE(knopf(4)->y(), knopf(0)->y());
 
-        QCOMPARE(knopf(4)->toolTip(), QStringLiteral("Ortsbau3"));
+        // A suite program's tooltip says what it is for; any other program's shows its name.
+        QCOMPARE(knopf(4)->toolTip(), QStringLiteral("Ortsbau 3 – Städte erfinden und verwalten"));
+        QCOMPARE(knopf(0)->toolTip(), QStringLiteral("Alchemie"));
+        QCOMPARE(fenster->findChild<QPushButton*>(QStringLiteral("cmdTabellarium"))->toolTip(),
+                 QStringLiteral("Tabellar 3 – Die Tabellen der anderen Programme bearbeiten"));
         QCOMPARE(knopf(4)->property("Tag").toString(), QStringLiteral("Ortsbau3"));
         QVERIFY(!knopf(0)->icon().isNull());
         QVERIFY(!knopf(4)->icon().isNull());

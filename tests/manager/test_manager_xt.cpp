@@ -144,6 +144,33 @@ private Q_SLOTS:
                                                      QStringLiteral("Drei"), QStringLiteral("Vier")}));
     }
 
+    void unvollstaendig_speichernHaeltAn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<int>("meldungen");
+        QTest::newRow("leer") << QString() << QString() << 0;
+        QTest::newRow("nur Pfad") << QString() << QStringLiteral("/opt/becher") << 2;
+        QTest::newRow("nur Name") << QStringLiteral("Becher") << QString() << 2;
+    }
+    void unvollstaendig_speichernHaeltAn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pfad);
+        QFETCH(int, meldungen);
+        frmManagerXTConfig fenster;
+        Bedienung b(fenster);
+        b.name->setText(name);
+        b.pfad->setText(pfad);
+        Dialoge::Skript skript;
+        skript.wahl = {Dialoge::Antwort::Speichern};
+        b.neu->click();
+        // A half-typed entry cannot be saved: after the warning it stays rather than being dropped.
+        QCOMPARE(skript.aufrufe.size(), meldungen);
+        QVERIFY(meldungen == 0 || skript.aufrufe.last().text.startsWith(QStringLiteral("Ein Tool braucht einen Namen und einen Pfad")));
+        QVERIFY(b.name->text() == name && b.pfad->text() == pfad && ExterneTools::Anzahl() == 0);
+    }
+
     void loeschen_ersteVonDrei()
     {
         DreiEintragen();

@@ -58,6 +58,10 @@ void bildschaltflaechenZeichnen(Ausgabe& gfx);
 void symboleZeichnen(Ausgabe& gfx);
 void hintergruendeZeichnen(Ausgabe& gfx);
 
+// Each program's icon for the desktop's application menu at one size: "werkbund3-<program>.png".
+void menueSymboleZeichnen(Ausgabe& menue, int groesse);
+constexpr int MenueGroessen[] = {48, 128, 256};
+
 // One of the pictograms above on a transparent ground, by file name, for watermarks.
 QImage symbolBild(const char* name, int groesse);
 

@@ -948,6 +948,17 @@ void symboleZeichnen(Ausgabe& gfx)
         gfx.speichern(malen(e.groesse, e.zeichner, true), QString::fromLatin1(e.name), "ICO");
 }
 
+void menueSymboleZeichnen(Ausgabe& menue, int groesse)
+{
+    // The programs' own window icons, drawn afresh at the theme's size rather than scaled up.
+    for (const char* programm : {"Leitstand3", "Ortsbau3", "Waffkam3", "Lagerhof3", "Bestiar3", "Tageslauf3",
+                                 "Kartenblick3", "Tabellar3"}) {
+        const QString name = QString::fromLatin1(programm);
+        menue.speichern(symbolBild(qPrintable(name + QStringLiteral(".ico")), groesse),
+                        QStringLiteral("werkbund3-") + name.toLower() + QStringLiteral(".png"), "PNG");
+    }
+}
+
 QImage symbolBild(const char* name, int groesse)
 {
     for (const Eintrag& e : Schaltflaechen) {

@@ -23,16 +23,25 @@ int main(int argc, char** argv)
     gfx::bildschaltflaechenZeichnen(bilder);
     gfx::symboleZeichnen(bilder);
     gfx::hintergruendeZeichnen(bilder);
+    // Laid out as the freedesktop icon theme folders, so the manager copies them as they are.
+    QStringList menueProbleme;
+    qsizetype menueBilder = 0;
+    for (const int groesse : gfx::MenueGroessen) {
+        gfx::Ausgabe menue(argumente[1] + QStringLiteral("/Menue/%1x%1").arg(groesse));
+        gfx::menueSymboleZeichnen(menue, groesse);
+        menueProbleme += menue.fehlerListe();
+        menueBilder += menue.geschrieben().size();
+    }
     const gfx::Weltkarte karte = gfx::weltkarteZeichnen(explorer);
     gfx::stadtbilderZeichnen(explorer);
 
-    QStringList probleme = bilder.fehlerListe() + explorer.fehlerListe();
+    QStringList probleme = bilder.fehlerListe() + explorer.fehlerListe() + menueProbleme;
     probleme += gfx::staedtePruefen(QString::fromUtf8(WERKBUND_STAEDTE_ORDNER), karte, explorer);
     for (const QString& p : probleme)
         std::fprintf(stderr, "gfxgen: %s\n", p.toLocal8Bit().constData());
     if (!probleme.isEmpty())
         return 1;
-    std::printf("gfxgen: %lld Bilder in %s, %lld in %s\n", static_cast<long long>(bilder.geschrieben().size()),
+    std::printf("gfxgen: %lld Bilder in %s, %lld in %s\n", static_cast<long long>(bilder.geschrieben().size() + menueBilder),
                 argumente[1].toLocal8Bit().constData(), static_cast<long long>(explorer.geschrieben().size()),
                 argumente[2].toLocal8Bit().constData());
     return 0;
