@@ -187,6 +187,12 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
         },
         kEreignisAbstandMs));
     m_suche.WartezeigerSetzen([this](bool warten) { SuchfensterZeigen(warten); });
+
+    // Keys as on any desktop; each button's tooltip names its key.
+    Fenster::Taste(this, QKeySequence::New, {cmdURLsNeu});
+    Fenster::Taste(this, QKeySequence::Delete, {cmdURLsDelete});
+    Fenster::Taste(this, QKeySequence::HelpContents, {cmdHilfe});
+    Fenster::BeendenTaste(this);
 }
 
 frmManagerMain::~frmManagerMain() = default;

@@ -80,6 +80,11 @@ frmManagerXTConfig::frmManagerXTConfig(QWidget* eltern) : QDialog(eltern)
     rechts->addStretch();
     haupt->addLayout(rechts, 1);
 
+    // Enter saves the entry being typed; Escape closes, asking first about unsaved typing.
+    cmdSpeichern->setDefault(true);
+    Fenster::Taste(this, QKeySequence::New, {cmdNeu});
+    Fenster::Taste(this, QKeySequence::Save, {cmdSpeichern});
+
     setTabOrder(lstXT, txtName);
     setTabOrder(txtName, txtPfad);
     setTabOrder(txtPfad, cmdPfad);

@@ -12,6 +12,7 @@
 #include "frmDatEditorMain.h"
 #include "frmDayMain.h"
 #include "frmExplorerMain.h"
+#include "frmManagerMain.h"
 #include "frmWarehouseMain.h"
 
 #include <QDialog>
@@ -50,6 +51,8 @@ const QList<Programm>& Programme()
         {"Tageslauf3", [] { return new frmDayMain; }, {{K::New, "cmdNeu"}, {K::Print, "cmdDrucken"}, {K::HelpContents, "cmdHelp"}}},
         {"Kartenblick3", [] { return new frmExplorerMain; }, {{K::HelpContents, "cmdHilfe"}}},
         {"Tabellar3", [] { return new frmDatEditorMain; }, {{K::Save, "cmdSave"}, {K::HelpContents, "cmdHilfe"}}},
+        {"Leitstand3", [] { return new frmManagerMain; },
+         {{K::New, "cmdURLsNeu"}, {K::Delete, "cmdURLsDelete"}, {K::HelpContents, "cmdHilfe"}}},
     };
     return programme;
 }
