@@ -1,6 +1,7 @@
 #include "Dateien.h"
 #include "Subs.h"
 #include "TestInstallation.h"
+#include "Warenkategorien.h"
 #include "Zeilendatei.h"
 #include "Zufall.h"
 
@@ -285,6 +286,55 @@ private Q_SLOTS:
         QString grund;
         QCOMPARE(Dateien::NameFuerDatei(name, &grund), erlaubt);
         QCOMPARE(grund.isEmpty(), erlaubt);
+    }
+
+    void nameEinzeilig_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("gezeigt"); // as the message shows it; empty when the name is fine
+        QTest::newRow("einfach") << QStringLiteral("Laterne mit Hornscheiben") << QString();
+        QTest::newRow("Zeilenumbruch") << QStringLiteral("Zwei\nZeilen") << QStringLiteral("„Zwei⏎Zeilen“");
+        QTest::newRow("Windows-Zeilenende") << QStringLiteral("Zwei\r\nZeilen") << QStringLiteral("„Zwei⏎⏎Zeilen“");
+        QTest::newRow("Tabulator") << QStringLiteral("Zwei\tSpalten") << QStringLiteral("„Zwei⇥Spalten“");
+        QTest::newRow("Absatztrenner") << QStringLiteral("A\u2029B") << QStringLiteral("„A⏎B“");
+        QTest::newRow("am Ende") << QStringLiteral("Seil\n") << QStringLiteral("„Seil⏎“");
+    }
+
+    void nameEinzeilig()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, gezeigt);
+        QString meldung;
+        QCOMPARE(Subs::NameEinzeilig(name, &meldung), gezeigt.isEmpty());
+        QVERIFY2(meldung.contains(gezeigt), qPrintable(meldung));
+        QCOMPARE(meldung.isEmpty(), gezeigt.isEmpty());
+    }
+
+    void warenkategorien_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<QStringList>("uebergangen");
+        QTest::newRow("mit Zählzeile") << QStringList{" 2 ", "Kleidung", "Schmuck"} << QStringList{"Kleidung", "Schmuck"}
+                                       << QStringList{};
+        QTest::newRow("ohne Zählzeile") << QStringList{"Kleidung", "Schmuck"} << QStringList{"Kleidung", "Schmuck"}
+                                        << QStringList{};
+        QTest::newRow("falsche Zahl") << QStringList{"7", "Kleidung"} << QStringList{"Kleidung"} << QStringList{};
+        QTest::newRow("Blanks") << QStringList{" 2 ", "Kleidung ", "  Schmuck"} << QStringList{"Kleidung", "Schmuck"}
+                                << QStringList{};
+        QTest::newRow("Leerzeilen") << QStringList{"", "Kleidung", " ", "Schmuck"} << QStringList{"Kleidung", "Schmuck"}
+                                    << QStringList{};
+        QTest::newRow("doppelt") << QStringList{"Kleidung", "KLEIDUNG "} << QStringList{"Kleidung"}
+                                 << QStringList{"KLEIDUNG "};
+        QTest::newRow("nur Zählzeile") << QStringList{" 0 "} << QStringList{} << QStringList{};
+    }
+
+    void warenkategorien()
+    {
+        QFETCH(QStringList, zeilen);
+        const Warenkategorien::Liste liste = Warenkategorien::AusZeilen(zeilen);
+        QTEST(liste.Namen, "namen");
+        QTEST(liste.Uebergangen, "uebergangen");
     }
 
     void zeilenSchreibenUndAnhaengen()

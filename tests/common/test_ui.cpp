@@ -2,6 +2,7 @@
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "Namensfeld.h"
 #include "QtDialoge.h"
 #include "Shell.h"
 #include "TestInstallation.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
@@ -85,6 +87,49 @@ private Q_SLOTS:
         QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(box.text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7"));
+    }
+
+    void namensfeldRegel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::addColumn<int>("neuerCursor");
+        QTest::newRow("ohne") << "Seil" << 2 << "Seil" << 2;
+        QTest::newRow("Umbruch zwischen Wörtern") << "Zwei\nZeilen" << 11 << "Zwei Zeilen" << 11;
+        QTest::newRow("CR LF wird ein Blank") << "Zwei\r\nZeilen" << 12 << "Zwei Zeilen" << 11;
+        QTest::newRow("Cursor davor") << "Zwei\nZeilen" << 2 << "Zwei Zeilen" << 2;
+        QTest::newRow("an den Enden weg") << "\tSeil\n" << 6 << "Seil" << 4;
+        QTest::newRow("zwei Tabulatoren") << "a\t\tb" << 4 << "a b" << 3;
+        QTest::newRow("Zeilentrenner") << "a\u2028b" << 3 << "a b" << 3;
+    }
+
+    void namensfeldRegel()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cursor);
+        QTEST(Namensfeld::Einzeilig(text, &cursor), "ergebnis");
+        QTEST(cursor, "neuerCursor");
+    }
+
+    void namensfeldAmTextfeld()
+    {
+        QLineEdit box;
+        Namensfeld::Anbringen(&box);
+        // A copied line brings its line end along: it is dropped; a break inside becomes a blank.
+        QApplication::clipboard()->setText(QStringLiteral("Langschwert\n"));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("Langschwert"));
+        QApplication::clipboard()->setText(QStringLiteral(" aus\r\nZwergenstahl"));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("Langschwert aus Zwergenstahl"));
+        box.setText(QStringLiteral("A\tB"));
+        QCOMPARE(box.text(), QStringLiteral("A B"));
+        QComboBox kombo;
+        kombo.setEditable(true);
+        Namensfeld::Anbringen(&kombo);
+        kombo.setEditText(QStringLiteral("Tiere\nTiere"));
+        QCOMPARE(kombo.currentText(), QStringLiteral("Tiere Tiere"));
     }
 
     void datensatzliste()
