@@ -8,6 +8,7 @@
 #include "GenNameSub.h"
 #include "Gegenstandstabelle.h"
 #include "Lagerhof3Variablen.h"
+#include "Namensfeld.h"
 #include "Shell.h"
 #include "Shopwaren.h"
 #include "Subs.h"
@@ -205,6 +206,7 @@ QWidget* frmWarehouseMain::ItemEditorBauen()
     txtBeschreibung->setTabChangesFocus(true);
     ZifferntastenFilter::Anbringen(txtGewicht);
     ZifferntastenFilter::Anbringen(txtPreis);
+    Namensfeld::Anbringen(txtName);
     cmbItemKategorien = Kombo(QStringLiteral("cmbItemKategorien"));
     Schmal(cmbItemKategorien);
     cmbItemWert = Kombo(QStringLiteral("cmbItemWert"), Katalog::Wertklassen());
@@ -300,6 +302,8 @@ QWidget* frmWarehouseMain::ShopEditorBauen()
     txtShopart->setObjectName(QStringLiteral("txtShopart"));
     txtBesitzerName = new QLineEdit;
     txtBesitzerName->setObjectName(QStringLiteral("txtBesitzerName"));
+    for (QLineEdit* box : {txtShopName, txtShopart, txtBesitzerName})
+        Namensfeld::Anbringen(box);
     cmbRasse = Kombo(QStringLiteral("cmbRasse"), Shop::Rassen());
     cmdGenName = new QPushButton(QStringLiteral("Zufallsname"));
     cmdGenName->setObjectName(QStringLiteral("cmdGenName"));
