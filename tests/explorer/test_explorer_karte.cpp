@@ -52,6 +52,8 @@ private Q_SLOTS:
 
     // panel
     void tafel();
+    void tempelzeile_data();
+    void tempelzeile();
 
     // distances
     void meilen_data();
@@ -65,6 +67,8 @@ private Q_SLOTS:
     // frame and scroll bars
     void rahmen_data();
     void rahmen();
+    void bildlauf_data();
+    void bildlauf();
 };
 
 void TestExplorerKarte::listeInDateireihenfolge()
@@ -248,7 +252,7 @@ void TestExplorerKarte::tafel()
     Tafel t = TafelTexte(s);
     QCOMPARE(t.Name, QStringLiteral("Möwenhafen"));
     QCOMPARE(t.Einwohner, QStringLiteral("ca. 5400 Einwohner"));
-    QCOMPARE(t.Tempel, QStringLiteral("Tempel: Efferd, Travia,"));
+    QCOMPARE(t.Tempel, QStringLiteral("Tempel: Efferd, Travia"));
     QCOMPARE(t.Bild, inst.Pfad(QStringLiteral("Data/Explorer/Hafenstadt.jpg")));
 
     // An empty record still gives the fixed words; no "Pic" gives no picture.
@@ -265,6 +269,25 @@ void TestExplorerKarte::tafel()
     inst.Schreiben(QStringLiteral("Data/Explorer/hafenstadt.jpg"), QByteArray("x"));
     s.Pic = QStringLiteral("Hafenstadt.jpg");
     QCOMPARE(TafelTexte(s).Bild, inst.Pfad(QStringLiteral("Data/Explorer/hafenstadt.jpg")));
+}
+
+void TestExplorerKarte::tempelzeile_data()
+{
+    QTest::addColumn<QString>("tempel");
+    QTest::addColumn<QString>("zeile");
+    QTest::newRow("wie geschrieben") << "Praios, Rondra, " << "Tempel: Praios, Rondra";
+    QTest::newRow("ohne Blank") << "Praios, Rondra," << "Tempel: Praios, Rondra";
+    QTest::newRow("einer") << "Firun, " << "Tempel: Firun";
+    QTest::newRow("von Hand ohne Komma") << "Firun" << "Tempel: Firun";
+    QTest::newRow("keiner") << "" << "Tempel: ";
+}
+
+void TestExplorerKarte::tempelzeile()
+{
+    QFETCH(QString, tempel);
+    Kartenstadt s = Stadt(QStringLiteral("A"), 1, 2);
+    s.Tempel = tempel;
+    QTEST(TafelTexte(s).Tempel, "zeile");
 }
 
 void TestExplorerKarte::meilen_data()
@@ -418,6 +441,27 @@ void TestExplorerKarte::rahmen()
     QCOMPARE(r.Waagrecht.Seite, karte.width() / 10);
     QCOMPARE(r.Senkrecht.Schritt, karte.height() / 100);
     QCOMPARE(r.Senkrecht.Seite, karte.height() / 10);
+}
+
+void TestExplorerKarte::bildlauf_data()
+{
+    QTest::addColumn<qint64>("pixel");
+    QTest::addColumn<int>("wert");
+    QTest::addColumn<int>("erwartet");
+    // A frame of 400 pixels over a map that scrolls from 0 to 1000.
+    QTest::newRow("sichtbar bleibt") << qint64(300) << 100 << 100;
+    QTest::newRow("am Rand: in die Mitte") << qint64(105) << 100 << 0;
+    QTest::newRow("rechts außerhalb") << qint64(900) << 0 << 700;
+    QTest::newRow("links außerhalb") << qint64(250) << 600 << 50;
+    QTest::newRow("am Ende") << qint64(1390) << 0 << 1000;
+    QTest::newRow("außerhalb des Bildes") << qint64(-50) << 300 << 0;
+}
+
+void TestExplorerKarte::bildlauf()
+{
+    QFETCH(qint64, pixel);
+    QFETCH(int, wert);
+    QTEST(Bildlauf(pixel, wert, 400, 1000), "erwartet");
 }
 
 QTEST_GUILESS_MAIN(TestExplorerKarte)
