@@ -376,8 +376,12 @@ void frmWarehouseMain::KategorienboxenFuellen()
 void frmWarehouseMain::ModusSetzen(bool artikel)
 {
     m_artikelmodus = artikel;
-    m_itemSeite->setVisible(artikel);
-    m_shopSeite->setVisible(!artikel);
+    // The page that goes is hidden first: for a moment both visible would make the layout demand room for
+    // both, and the window would grow by the height of one.
+    QWidget* neu = artikel ? m_itemSeite : m_shopSeite;
+    QWidget* alt = artikel ? m_shopSeite : m_itemSeite;
+    alt->hide();
+    neu->show();
     cmdItemHin->setVisible(!artikel);
     update();
 }

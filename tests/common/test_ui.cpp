@@ -260,7 +260,7 @@ private Q_SLOTS:
     void browserDrucktAlsPdf()
     {
         TestInstallation inst(false);
-        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\nEins</BR>\r\nZwei</BR>\r\n");
+        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\n<B>Eins</B></BR>\r\nZwei</BR>\r\n");
         Browser browser;
         QSignalSpy geladen(&browser, &Browser::DokumentGeladen);
         browser.Oeffnen(inst.Pfad(QStringLiteral("Temp/Temp.html")));
@@ -269,6 +269,8 @@ private Q_SLOTS:
         QVERIFY(browser.toPlainText().contains(QStringLiteral("Grüße")));
         // "</BR>" breaks the line in the pane as it does in a web browser.
         QVERIFY(browser.toPlainText().contains(QStringLiteral("Eins\nZwei")));
+        // Written with CR LF, the heading still is a line of its own, as in a web browser.
+        QVERIFY2(browser.toPlainText().startsWith(QStringLiteral("Grüße\nEins\n")), qPrintable(browser.toPlainText()));
 
         const QString pdf = inst.Pfad(QStringLiteral("Temp/seite.pdf"));
         Dialoge::Skript dlg;

@@ -188,6 +188,17 @@ void TestWarehouseFenster::modiWechseln()
     Klick(fenster, QStringLiteral("cmdItemEditor"));
     QVERIFY(Sichtbar(fenster, QStringLiteral("ItemTab")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("txtShopart")));
+    // Shown on screen, the window keeps its size however often the mode changes.
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    const QSize groesse = fenster.size();
+    for (int i = 0; i < 3; ++i) {
+        Klick(fenster, QStringLiteral("cmdShopEditor"));
+        QCoreApplication::processEvents();
+        Klick(fenster, QStringLiteral("cmdItemEditor"));
+        QCoreApplication::processEvents();
+        QCOMPARE(fenster.size(), groesse);
+    }
 }
 
 void TestWarehouseFenster::langeKategorieVerbreitertNichts()
