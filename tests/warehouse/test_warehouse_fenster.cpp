@@ -297,6 +297,14 @@ void TestWarehouseFenster::zifferntastenfilter()
     auto* beschreibung = Kind<QPlainTextEdit>(fenster, QStringLiteral("txtItem(3)"));
     QTest::keyClicks(beschreibung, QStringLiteral("a,b"));
     QCOMPARE(beschreibung->toPlainText(), QStringLiteral("a,b"));
+    // The name boxes of the good and of the shop keep to one line; the description does not.
+    for (const char* name : {"txtItem(0)", "txtName", "txtShopart", "txtBesitzerName"}) {
+        auto* box = Kind<QLineEdit>(fenster, QString::fromUtf8(name));
+        box->setText(QStringLiteral("Zwei\nZeilen\t"));
+        QCOMPARE(box->text(), QStringLiteral("Zwei Zeilen"));
+    }
+    beschreibung->setPlainText(QStringLiteral("Zwei\nZeilen"));
+    QCOMPARE(beschreibung->toPlainText(), QStringLiteral("Zwei\nZeilen"));
 }
 
 void TestWarehouseFenster::gegenstandBearbeiten()
