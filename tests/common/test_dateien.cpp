@@ -293,11 +293,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("gezeigt"); // as the message shows it; empty when the name is fine
         QTest::newRow("einfach") << QStringLiteral("Laterne mit Hornscheiben") << QString();
-        QTest::newRow("Zeilenumbruch") << QStringLiteral("Zwei\nZeilen") << QStringLiteral("„Zwei⏎Zeilen“");
         QTest::newRow("Windows-Zeilenende") << QStringLiteral("Zwei\r\nZeilen") << QStringLiteral("„Zwei⏎⏎Zeilen“");
         QTest::newRow("Tabulator") << QStringLiteral("Zwei\tSpalten") << QStringLiteral("„Zwei⇥Spalten“");
         QTest::newRow("Absatztrenner") << QStringLiteral("A\u2029B") << QStringLiteral("„A⏎B“");
-        QTest::newRow("am Ende") << QStringLiteral("Seil\n") << QStringLiteral("„Seil⏎“");
     }
 
     void nameEinzeilig()
@@ -315,18 +313,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("zeilen");
         QTest::addColumn<QStringList>("namen");
         QTest::addColumn<QStringList>("uebergangen");
-        QTest::newRow("mit Zählzeile") << QStringList{" 2 ", "Kleidung", "Schmuck"} << QStringList{"Kleidung", "Schmuck"}
-                                       << QStringList{};
-        QTest::newRow("ohne Zählzeile") << QStringList{"Kleidung", "Schmuck"} << QStringList{"Kleidung", "Schmuck"}
-                                        << QStringList{};
-        QTest::newRow("falsche Zahl") << QStringList{"7", "Kleidung"} << QStringList{"Kleidung"} << QStringList{};
-        QTest::newRow("Blanks") << QStringList{" 2 ", "Kleidung ", "  Schmuck"} << QStringList{"Kleidung", "Schmuck"}
-                                << QStringList{};
-        QTest::newRow("Leerzeilen") << QStringList{"", "Kleidung", " ", "Schmuck"} << QStringList{"Kleidung", "Schmuck"}
-                                    << QStringList{};
-        QTest::newRow("doppelt") << QStringList{"Kleidung", "KLEIDUNG "} << QStringList{"Kleidung"}
-                                 << QStringList{"KLEIDUNG "};
-        QTest::newRow("nur Zählzeile") << QStringList{" 0 "} << QStringList{} << QStringList{};
+        const QStringList beide = {"Kleidung", "Schmuck"};
+        QTest::newRow("mit Zählzeile") << QStringList{" 2 ", "Kleidung", "Schmuck"} << beide << QStringList{};
+        QTest::newRow("ohne Zählzeile, Blanks") << QStringList{"Kleidung ", "", "  Schmuck"} << beide << QStringList{};
+        QTest::newRow("falsche Zahl") << QStringList{"7", "Kleidung", "Schmuck"} << beide << QStringList{};
+        QTest::newRow("doppelt") << QStringList{"Kleidung", "KLEIDUNG ", "Schmuck"} << beide << QStringList{"KLEIDUNG "};
     }
 
     void warenkategorien()

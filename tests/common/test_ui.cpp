@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
@@ -117,19 +116,9 @@ private Q_SLOTS:
         QLineEdit box;
         Namensfeld::Anbringen(&box);
         // A copied line brings its line end along: it is dropped; a break inside becomes a blank.
-        QApplication::clipboard()->setText(QStringLiteral("Langschwert\n"));
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box.text(), QStringLiteral("Langschwert"));
-        QApplication::clipboard()->setText(QStringLiteral(" aus\r\nZwergenstahl"));
+        QApplication::clipboard()->setText(QStringLiteral("Langschwert aus\r\nZwergenstahl\n"));
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box.text(), QStringLiteral("Langschwert aus Zwergenstahl"));
-        box.setText(QStringLiteral("A\tB"));
-        QCOMPARE(box.text(), QStringLiteral("A B"));
-        QComboBox kombo;
-        kombo.setEditable(true);
-        Namensfeld::Anbringen(&kombo);
-        kombo.setEditText(QStringLiteral("Tiere\nTiere"));
-        QCOMPARE(kombo.currentText(), QStringLiteral("Tiere Tiere"));
     }
 
     void datensatzliste()

@@ -326,35 +326,18 @@ void TestExplorerBatch::unlesbaresRegister()
     QFETCH(QString, art);
     const QString pfad = m_inst->Pfad(QStringLiteral("Data/Explorer/Städte.dat"));
     QVERIFY(QFile::remove(pfad));
-    if (art == QLatin1String("ordner")) {
+    if (art == QLatin1String("ordner"))
         QVERIFY(QDir().mkpath(pfad));
-    } else if (art == QLatin1String("fifo")) {
+    else if (art == QLatin1String("fifo"))
         QVERIFY(::mkfifo(QFile::encodeName(pfad).constData(), 0600) == 0);
-    } else if (art == QLatin1String("gross")) {
-        QFile datei(pfad);
-        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.resize(qint64(65) * 1024 * 1024));
-    }
-    const bool fehlt = art == QLatin1String("fehlt");
-    const QString ziel = m_inst->Pfad(QStringLiteral("HTML/karte.png"));
+    else if (art == QLatin1String("gross"))
+        QVERIFY(QFile(pfad).open(QIODevice::WriteOnly) && QFile::resize(pfad, qint64(65) * 1024 * 1024));
     Dialoge::Skript dialoge;
-    // The list does not need the register; a city does. A missing register is no fault: nothing is placed.
-    QCOMPARE(Lauf({QStringLiteral("--liste")}).Status, 0);
-    const KartenBatch::Ergebnis details = Lauf({QStringLiteral("--details"), QStringLiteral("Möwenhafen")});
-    const KartenBatch::Ergebnis zeichnen = Lauf({QStringLiteral("--zeichnen"), QStringLiteral("--karte"), QStringLiteral("klein"),
-                                                 QStringLiteral("--stadt"), QStringLiteral("Möwenhafen"), QStringLiteral("--ausgabe"),
-                                                 ziel});
-    if (fehlt) {
-        QCOMPARE(details.Status, 0);
-        QCOMPARE(details.Ausgabe.value(2), QStringLiteral("Tempel: "));
-        QVERIFY(zeichnen.Status != 0);
-        QVERIFY(dialoge.Texte().last().contains(QStringLiteral("keine gültige Position")));
-        return;
-    }
-    QCOMPARE(details.Status, 1);
-    QVERIFY(details.Ausgabe.isEmpty());
-    QCOMPARE(zeichnen.Status, 1);
-    QVERIFY(!QFileInfo::exists(ziel));
-    QCOMPARE(dialoge.Texte().size(), 2);
+    // A missing register is no fault (no city placed yet): the city shows empty, as ever.
+    const KartenBatch::Ergebnis e = Lauf({QStringLiteral("--details"), QStringLiteral("Möwenhafen")});
+    QCOMPARE(e.Status, art == QLatin1String("fehlt") ? 0 : 1);
+    QCOMPARE(e.Ausgabe.isEmpty(), art != QLatin1String("fehlt"));
+    QCOMPARE(dialoge.Texte().size(), art == QLatin1String("fehlt") ? 0 : 1);
     for (const QString& text : dialoge.Texte())
         QVERIFY2(text.startsWith(QStringLiteral("Das Kartenregister „")) && text.contains(QStringLiteral("Städte.dat")),
                  qPrintable(text));

@@ -52,8 +52,6 @@ private Q_SLOTS:
 
     // panel
     void tafel();
-    void tempelzeile_data();
-    void tempelzeile();
 
     // distances
     void meilen_data();
@@ -269,25 +267,6 @@ void TestExplorerKarte::tafel()
     inst.Schreiben(QStringLiteral("Data/Explorer/hafenstadt.jpg"), QByteArray("x"));
     s.Pic = QStringLiteral("Hafenstadt.jpg");
     QCOMPARE(TafelTexte(s).Bild, inst.Pfad(QStringLiteral("Data/Explorer/hafenstadt.jpg")));
-}
-
-void TestExplorerKarte::tempelzeile_data()
-{
-    QTest::addColumn<QString>("tempel");
-    QTest::addColumn<QString>("zeile");
-    QTest::newRow("wie geschrieben") << "Praios, Rondra, " << "Tempel: Praios, Rondra";
-    QTest::newRow("ohne Blank") << "Praios, Rondra," << "Tempel: Praios, Rondra";
-    QTest::newRow("einer") << "Firun, " << "Tempel: Firun";
-    QTest::newRow("von Hand ohne Komma") << "Firun" << "Tempel: Firun";
-    QTest::newRow("keiner") << "" << "Tempel: ";
-}
-
-void TestExplorerKarte::tempelzeile()
-{
-    QFETCH(QString, tempel);
-    Kartenstadt s = Stadt(QStringLiteral("A"), 1, 2);
-    s.Tempel = tempel;
-    QTEST(TafelTexte(s).Tempel, "zeile");
 }
 
 void TestExplorerKarte::meilen_data()
