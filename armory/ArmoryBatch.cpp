@@ -134,7 +134,7 @@ Ergebnis ListeHtml(Batch::Befehlszeile& b)
 
 Ergebnis Schmieden(Batch::Befehlszeile& b)
 {
-    const auto neuerName = b.Wert(QStringLiteral("--name"));
+    const auto neuerName = b.Name(QStringLiteral("--name"));
     const auto stahl = b.Wert(QStringLiteral("--stahl"));
     const auto bf = b.Wert(QStringLiteral("--bf"));
     const auto tp = b.Wert(QStringLiteral("--tp"));
@@ -216,7 +216,7 @@ Ergebnis Schmieden(Batch::Befehlszeile& b)
 
 Ergebnis Generieren(Batch::Befehlszeile& b)
 {
-    const auto name = b.Wert(QStringLiteral("--name"));
+    const auto name = b.Name(QStringLiteral("--name"));
     const auto kategorie = b.Wert(QStringLiteral("--kategorie"));
     if (!name || !kategorie || name->isEmpty() || !b.Fehlerhaft().isEmpty())
         return Aufruffehler(b.Fehlerhaft().isEmpty() ? QStringLiteral("Aufruf: --generieren --name NAME --kategorie KATEGORIE")

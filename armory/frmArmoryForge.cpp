@@ -2,6 +2,7 @@
 
 #include "Armory3Variablen.h"
 #include "Dialoge.h"
+#include "Namensfeld.h"
 #include "Shell.h"
 #include "Subs.h"
 #include "Variablen.h"
@@ -49,6 +50,7 @@ frmArmoryForge::frmArmoryForge(const QStringList& waffe, QWidget* eltern) : QDia
 
     const ForgeEngine::Schmiede start = ForgeEngine::SchmiedeOeffnen(waffe);
     txtName = Benannt(new QLineEdit(start.Name), QStringLiteral("txtName"));
+    Namensfeld::Anbringen(txtName);
     txtPreis = Benannt(new QLineEdit, QStringLiteral("txtPreis"));
     ZifferntastenFilter::Anbringen(txtPreis);
     cmbWaehrung = Benannt(new QComboBox, QStringLiteral("cmbWährung"));

@@ -3,6 +3,7 @@
 #include "Armory3Variablen.h"
 #include "Dialoge.h"
 #include "GeneratorEngine.h"
+#include "Namensfeld.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,6 +21,7 @@ frmArmoryGenerator::frmArmoryGenerator(QWidget* eltern) : QDialog(eltern)
 
     txtName = new QLineEdit;
     txtName->setObjectName(QStringLiteral("txtName"));
+    Namensfeld::Anbringen(txtName);
     Combo = new QComboBox;
     Combo->setObjectName(QStringLiteral("Combo"));
     Combo->addItems(GeneratorEngine::Kategorien());

@@ -10,6 +10,7 @@
 #include "ExplorerEngine.h"
 #include "Fenster.h"
 #include "ForgeEngine.h"
+#include "Namensfeld.h"
 #include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"
@@ -353,6 +354,8 @@ QWidget* frmArmoryMain::SeiteBauen(Tabelle t)
     }
     for (int i : Waffentabellen::Zahlenboxen(t))
         ZifferntastenFilter::Anbringen(static_cast<QLineEdit*>(s.Text[i]));
+    // Text(0) holds the name.
+    Namensfeld::Anbringen(qobject_cast<QLineEdit*>(s.Text[0]));
     const QStringList schalter = Schalterbeschriftungen(t);
     for (int i = 0; i < schalter.size(); ++i) {
         auto* box = new QCheckBox(schalter[i]);

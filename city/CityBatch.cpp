@@ -36,7 +36,7 @@ QString Auswahl(const QStringList& liste)
 int Generieren(Batch::Befehlszeile& befehl)
 {
     Generatoreingaben e;
-    const auto name = befehl.Wert(QStringLiteral("--name"));
+    const auto name = befehl.Name(QStringLiteral("--name"));
     const auto einwohner = befehl.Wert(QStringLiteral("--einwohner"));
     const auto reichtum = befehl.Wert(QStringLiteral("--reichtum"));
     const auto kriminalitaet = befehl.Wert(QStringLiteral("--kriminalitaet"));

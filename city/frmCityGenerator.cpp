@@ -3,6 +3,7 @@
 #include "CityEngine.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "Namensfeld.h"
 #include "Shell.h"
 #include "Stadt.h"
 #include "Variablen.h"
@@ -73,6 +74,7 @@ frmCityGenerator::frmCityGenerator(QWidget* eltern) : QDialog(eltern)
 
     Text1 = new QLineEdit;
     Text1->setObjectName(QStringLiteral("Text1"));
+    Namensfeld::Anbringen(Text1);
     Text2 = new QLineEdit;
     Text2->setObjectName(QStringLiteral("Text2"));
     Combo1 = Auswahl(QStringLiteral("Combo1"), CityEngine::Reichtuemer());

@@ -5,6 +5,7 @@
 #include "ExplorerEngine.h"
 #include "Fenster.h"
 #include "GenNameSub.h"
+#include "Namensfeld.h"
 #include "Pfad.h"
 #include "Register.h"
 #include "Stadt.h"
@@ -212,6 +213,7 @@ QWidget* frmCityMain::GrundseiteBauen()
     auto* seite = new QWidget;
     auto* raster = new QGridLayout(seite);
     txtName = Textfeld(QStringLiteral("txtName"));
+    Namensfeld::Anbringen(txtName);
     txtEinwohnerzahl = Textfeld(QStringLiteral("txtEinwohnerzahl"));
     // Both end in the map register, whose values hold at most 254 characters.
     txtName->setMaxLength(254);

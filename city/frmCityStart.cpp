@@ -2,6 +2,7 @@
 
 #include "CityEngine.h"
 #include "Fenster.h"
+#include "Namensfeld.h"
 #include "Stadt.h"
 #include "Variablen.h"
 
@@ -20,6 +21,7 @@ frmCityStart::frmCityStart(QWidget* eltern) : QDialog(eltern)
 
     txtName = new QLineEdit;
     txtName->setObjectName(QStringLiteral("txtName"));
+    Namensfeld::Anbringen(txtName);
     txtEinwohnerzahl = new QLineEdit;
     txtEinwohnerzahl->setObjectName(QStringLiteral("txtEinwohnerzahl"));
     // Both end in the map register, whose values hold at most 254 characters.

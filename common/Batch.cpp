@@ -59,6 +59,26 @@ std::optional<QString> Befehlszeile::Position()
     return std::nullopt;
 }
 
+std::optional<QString> Befehlszeile::Name(const QString& option)
+{
+    return Einzeilig(Wert(option));
+}
+
+std::optional<QString> Befehlszeile::NamePosition()
+{
+    return Einzeilig(Position());
+}
+
+std::optional<QString> Befehlszeile::Einzeilig(std::optional<QString> wert)
+{
+    QString meldung;
+    if (!wert || Subs::NameEinzeilig(*wert, &meldung))
+        return wert;
+    if (m_fehler.isEmpty())
+        m_fehler = meldung;
+    return std::nullopt;
+}
+
 QString Befehlszeile::Fehlerhaft() const
 {
     if (!m_fehler.isEmpty())

@@ -22,11 +22,17 @@ public:
     QStringList Werte(const QString& name);
     // Takes the next argument that is not an option.
     std::optional<QString> Position();
+    // The same two for a name the user gives (of a good, a weapon, a city ...): a value holding a line break
+    // or a tab is refused, and Fehlerhaft() says why.
+    std::optional<QString> Name(const QString& option);
+    std::optional<QString> NamePosition();
 
     // A problem found so far, or the first argument nobody asked for; empty when all is well.
     QString Fehlerhaft() const;
 
 private:
+    std::optional<QString> Einzeilig(std::optional<QString> wert);
+
     QStringList m_rest;
     QString m_fehler;
 };

@@ -381,6 +381,42 @@ Ganzzahleingabe GanzzahlLesen(const QString& text, qint64 minimum, qint64 maximu
     return e;
 }
 
+bool IstZeilenwechselOderTab(QChar zeichen)
+{
+    switch (zeichen.unicode()) {
+    case '\t':
+    case '\n':
+    case '\v':
+    case '\f':
+    case '\r':
+    case 0x85:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool NameEinzeilig(const QString& name, QString* meldung)
+{
+    QString sichtbar;
+    bool einzeilig = true;
+    for (const QChar c : name) {
+        if (!IstZeilenwechselOderTab(c)) {
+            sichtbar += c;
+            continue;
+        }
+        einzeilig = false;
+        sichtbar += c == QLatin1Char('\t') ? QStringLiteral("⇥") : QStringLiteral("⏎");
+    }
+    if (!einzeilig && meldung)
+        *meldung = QStringLiteral("Der Name „%1“ enthält einen Zeilenumbruch oder einen Tabulator (⏎, ⇥); ein Name muss "
+                                  "in einer Zeile stehen.")
+                       .arg(sichtbar);
+    return einzeilig;
+}
+
 QString Tausender(qint64 zahl)
 {
     const QString ziffern = QString::number(zahl < 0 ? -(zahl + 1) + quint64(1) : quint64(zahl));

@@ -55,6 +55,13 @@ Ganzzahleingabe GanzzahlLesen(const QString& text, qint64 minimum, qint64 maximu
 // "12.000": a whole number with German thousands separators.
 QString Tausender(qint64 zahl);
 
+// A name the user typed (a good, a creature, a weapon, a city, a kind of shop, a category, a link) is one
+// line of its file and of every list: a line break or a tab in it is refused. False with a German message
+// that shows where they stand.
+bool NameEinzeilig(const QString& name, QString* meldung = nullptr);
+// Line breaks (CR, LF, vertical tab, form feed, NEL, line and paragraph separators) and tabs.
+bool IstZeilenwechselOderTab(QChar zeichen);
+
 // Reads a number where decimals are allowed: blanks around it, an optional sign, a decimal comma or point.
 // Anything else gives 0 and *ok false.
 double Zahl(const QString& text, bool* ok = nullptr);

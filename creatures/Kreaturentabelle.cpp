@@ -82,6 +82,9 @@ Ladeergebnis Laden(Kreaturentabelle& tabelle)
         tabelle.SicherungNoetig = e.Status != Zeilendatei::Lesestatus::Fehlt;
         ergebnis.Status = e.Status == Zeilendatei::Lesestatus::Fehlt ? Ladestatus::Fehlt : Ladestatus::Unlesbar;
         ergebnis.Grund = e.Grund;
+        // A file too large to read is still copied aside; a folder or device is neither copied nor replaced,
+        // and a file without permission cannot be copied.
+        ergebnis.Sicherung = e.Status == Zeilendatei::Lesestatus::ZuGross;
     }
     ergebnis.Pfad = pfad;
     return ergebnis;
@@ -117,14 +120,20 @@ Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen)
         ergebnis.Restzeilen = int(rest % Feldanzahl);
     }
     tabelle.SicherungNoetig = ergebnis.Status != Ladestatus::Gelesen;
+    ergebnis.Sicherung = tabelle.SicherungNoetig;
+    ergebnis.Gelesen = tabelle.Anzahl();
     return ergebnis;
 }
 
 QString Lademeldung(const Ladeergebnis& ergebnis)
 {
     const QString name = Dateien::Anzeigename(ergebnis.Pfad);
-    const QString sicherung = QStringLiteral("Vor dem nächsten Speichern wird die Originaldatei als Sicherung (.bak) "
-                                             "neben ihr aufbewahrt.");
+    const QString sicherung = ergebnis.Sicherung ? QStringLiteral("Vor dem nächsten Speichern wird die Originaldatei als "
+                                                                  "Sicherung (.bak) neben ihr aufbewahrt.")
+                                                 : QString();
+    const QString gelesen = ergebnis.Gelesen == 1
+        ? QStringLiteral("Gelesen wurde 1 Kreatur")
+        : QStringLiteral("Gelesen wurden %1 Kreaturen").arg(ergebnis.Gelesen);
     switch (ergebnis.Status) {
     case Ladestatus::Gelesen:
         return QString();
@@ -133,18 +142,18 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
                               "ersten Speichern neu angelegt.")
             .arg(name);
     case Ladestatus::Unvollstaendig:
-        return QStringLiteral("Die Datenbank %1 endet mitten in einem Eintrag. Geladen wurden nur die vollständigen "
-                              "Einträge; die letzten %2 Zeilen fehlen. %3")
-            .arg(name)
-            .arg(ergebnis.Restzeilen)
-            .arg(sicherung);
+        return QStringLiteral("Die Datenbank %1 endet mitten in einem Eintrag. %2; der Rest der Datei ist beschädigt. %3")
+            .arg(name, gelesen, sicherung)
+            .trimmed();
     case Ladestatus::OhneVersion:
         return QStringLiteral("Die Datenbank %1 beginnt nicht mit einer Versionszeile wie „3.00“ und ist vielleicht "
-                              "beschädigt. Geladen wurden nur die vollständigen Einträge. %2")
-            .arg(name, sicherung);
+                              "beschädigt. %2, nur vollständige Einträge. %3")
+            .arg(name, gelesen, sicherung)
+            .trimmed();
     case Ladestatus::Unlesbar:
         return QStringLiteral("Die Datenbank %1 konnte nicht gelesen werden: %2. Die Liste bleibt leer. %3")
-            .arg(name, ergebnis.Grund, sicherung);
+            .arg(name, ergebnis.Grund,
+                 ergebnis.Sicherung ? sicherung : QStringLiteral("Die Datei wird nicht überschrieben."));
     }
     return QString();
 }

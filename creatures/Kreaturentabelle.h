@@ -61,8 +61,10 @@ enum class Ladestatus {
 
 struct Ladeergebnis {
     Ladestatus Status = Ladestatus::Gelesen;
-    int Restzeilen = 0; // lines of an incomplete last block
-    QString Grund;      // why an unreadable file could not be read
+    int Gelesen = 0;         // creatures read
+    int Restzeilen = 0;      // lines of an incomplete last block
+    bool Sicherung = false;  // the next save keeps the original as ".bak" first (only a regular file is copied)
+    QString Grund;           // why an unreadable file could not be read
     QString Pfad;
 };
 

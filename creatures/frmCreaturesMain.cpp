@@ -11,6 +11,7 @@
 #include "Dialoge.h"
 #include "Fenster.h"
 #include "Gewinnchancen.h"
+#include "Namensfeld.h"
 #include "Shell.h"
 #include "Subs.h"
 #include "Variablen.h"
@@ -313,6 +314,8 @@ QWidget* frmCreaturesMain::Textbox(int index, bool mehrzeilig)
         connect(zeile, &QLineEdit::textChanged, this, &frmCreaturesMain::Text_Change);
         if (Zahlenboxen().contains(index))
             ZifferntastenFilter::Anbringen(zeile);
+        if (index == 0)
+            Namensfeld::Anbringen(zeile);
         // Values are short; names, descriptions and the like take the whole width.
         static const QList<int> kurz = {4, 5, 6, 7, 26, 30};
         if (Zahlenboxen().contains(index) || kurz.contains(index))
@@ -335,6 +338,7 @@ QWidget* frmCreaturesMain::TabsBauen()
     }
     m_combo[0] = Kombo(Fenster::ArrayName(QStringLiteral("Combo"), 0), true);
     m_combo[1] = Kombo(Fenster::ArrayName(QStringLiteral("Combo"), 1), false);
+    Namensfeld::Anbringen(m_combo[0]);
     KomboZuruecksetzen(m_combo[1], Haeufigkeiten());
     connect(m_combo[0], &QComboBox::currentTextChanged, this, &frmCreaturesMain::Text_Change);
 

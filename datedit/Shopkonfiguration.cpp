@@ -4,6 +4,7 @@
 #include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"
+#include "Warenkategorien.h"
 #include "Zeilendatei.h"
 
 #include <limits>
@@ -87,11 +88,8 @@ bool Shopkonfiguration::Laden(QString* meldung)
     if (!kategorien.Gelesen())
         return Ablehnen(meldung, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2. %3")
                                      .arg(Dateien::Anzeigename(kategorienPfad), kategorien.Grund, kOhneKategorien));
-    // The first line holds the count.
-    QStringList gefunden;
-    for (qsizetype i = 1; i < kategorien.Zeilen.size(); ++i)
-        if (!kategorien.Zeilen[i].trimmed().isEmpty())
-            gefunden.append(kategorien.Zeilen[i]);
+    // The categories as the warehouse reads them, so both tools agree on every name.
+    const QStringList gefunden = Warenkategorien::AusZeilen(kategorien.Zeilen).Namen;
     if (gefunden.isEmpty())
         return Ablehnen(meldung, QStringLiteral("Die Datei %1 enthält keine Kategorien. %2")
                                      .arg(Dateien::Anzeigename(kategorienPfad), kOhneKategorien));
@@ -124,7 +122,13 @@ void Shopkonfiguration::ShopWaehlen(const QString& shop)
     const int n = Warenzahl(Subs::IniLesen(konfig, shop, QStringLiteral("WareCount")));
     for (int k = 1; k <= n && !m_regionen.isEmpty(); ++k) {
         const QString ware = Subs::IniLesen(konfig, shop, QStringLiteral("Ware") + QString::number(k));
-        const qsizetype zeile = m_regionen.indexOf(ware);
+        if (ware.isEmpty())
+            continue;
+        // The warehouse finds a goods file without regard to letter case; so does this list.
+        qsizetype zeile = m_regionen.indexOf(ware);
+        for (qsizetype i = 0; zeile < 0 && i < m_regionen.size(); ++i)
+            if (m_regionen[i].compare(ware, Qt::CaseInsensitive) == 0)
+                zeile = i;
         if (zeile >= 0)
             m_verfuegbar.append(m_regionen.takeAt(zeile));
     }

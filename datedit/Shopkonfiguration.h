@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Shop mode of the data file editor: which categories of the warehouse each kind of shop of the shop
-// generator sells. The categories come from "ItemKategorien.dat" (every line after the count line), the
+// generator sells. The categories come from "ItemKategorien.dat" (read as the warehouse reads it), the
 // kinds of shop from "ShopgeneratorShops.dat", the assignment from the kind's section of
 // "ShopgeneratorConfig.dat" ("WareCount", "Ware1" ...).
 namespace DatEditorEngine {

@@ -190,6 +190,8 @@ void frmDatEditorMain::OhneDatei()
         knopf->setEnabled(false);
     cmdShopDelete->setEnabled(false);
     ShopFramesZeigen(false);
+    // "… ist gespeichert." belongs to the file that is no longer shown.
+    statusBar()->clearMessage();
 }
 
 bool frmDatEditorMain::AenderungenSichern()

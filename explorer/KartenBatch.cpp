@@ -42,7 +42,16 @@ std::optional<ExplorerEngine::Kartenstadt> StadtSuchen(const KartenEngine::Staed
         return std::nullopt;
     }
     if (!liste.Namen.contains(name)) {
-        *fehler = Fehler(QStringLiteral("Die Stadt „%1“ steht nicht in der Städteliste.").arg(name));
+        *fehler = Fehler(liste.Namen.isEmpty()
+                             ? QStringLiteral("Die Stadt „%1“ steht nicht in der Städteliste; die Liste ist leer.").arg(name)
+                             : QStringLiteral("Die Stadt „%1“ steht nicht in der Städteliste; bekannt sind: %2.")
+                                   .arg(name, liste.Namen.join(QStringLiteral(", "))));
+        return std::nullopt;
+    }
+    // A register that cannot be read would show the city empty.
+    const QString registerMeldung = KartenEngine::RegisterMeldung();
+    if (!registerMeldung.isEmpty()) {
+        *fehler = Fehler(registerMeldung);
         return std::nullopt;
     }
     return ExplorerEngine::StadtLesen(name);

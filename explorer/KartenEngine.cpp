@@ -79,6 +79,20 @@ Staedte ListeLaden()
     return staedte;
 }
 
+QString RegisterMeldung()
+{
+    const QString pfad = Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\Städte.dat"));
+    // The checks come before the first line: nothing more of the file is read here.
+    Zeilendatei::Leseoptionen optionen;
+    optionen.Kopfzeile = [](const QString&) { return false; };
+    const Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad, optionen);
+    if (e.Status == Zeilendatei::Lesestatus::Fehlt || e.Status == Zeilendatei::Lesestatus::FalscheKopfzeile)
+        return QString();
+    return QStringLiteral("Das Kartenregister %1 konnte nicht gelesen werden: %2. Die Städte lassen sich deshalb weder "
+                          "markieren noch anzeigen.")
+        .arg(Dateien::Anzeigename(pfad), e.Grund);
+}
+
 void RegisterVorlesen()
 {
     Subs::IniAbschnitte(Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\Städte.dat")));
@@ -121,6 +135,15 @@ Markierung MarkierungBerechnen(const Kartenstadt& stadt, Karte karte)
     return m;
 }
 
+int Bildlauf(qint64 pixel, int wert, int rahmen, int maximum)
+{
+    // A point right at the frame's edge is hard to see: a tenth of the frame counts as outside.
+    const int rand = rahmen / 10;
+    if (pixel >= qint64(wert) + rand && pixel < qint64(wert) + rahmen - rand)
+        return qBound(0, wert, qMax(0, maximum));
+    return int(qBound(qint64(0), pixel - rahmen / 2, qint64(qMax(0, maximum))));
+}
+
 QString Positionszeile(const Kartenstadt& stadt)
 {
     if (!stadt.HatPosition)
@@ -137,7 +160,11 @@ Tafel TafelTexte(const Kartenstadt& stadt)
     Tafel t;
     t.Name = stadt.Name;
     t.Einwohner = QStringLiteral("ca. ") + stadt.Einwohner + QStringLiteral(" Einwohner");
-    t.Tempel = QStringLiteral("Tempel: ") + stadt.Tempel;
+    // The register writes ", " after every deity; the panel lists them without the last one.
+    QString tempel = stadt.Tempel.trimmed();
+    if (tempel.endsWith(QLatin1Char(',')))
+        tempel.chop(1);
+    t.Tempel = QStringLiteral("Tempel: ") + tempel.trimmed();
     if (!stadt.Pic.isEmpty())
         t.Bild = Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\") + stadt.Pic);
     return t;

@@ -33,6 +33,10 @@ struct Staedte {
 // file is an empty list without a message.
 Staedte ListeLaden();
 
+// Why the register Städte.dat cannot be read (too large, no regular file, no permission): a city would show
+// as empty. Empty when it can be read, and when it is missing (no city has been placed yet).
+QString RegisterMeldung();
+
 // Reads Städte.dat ahead, at start: the settings reader keeps it until the file changes, so the first
 // choice of a city is as quick as every later one and still sees what the city tool writes meanwhile.
 void RegisterVorlesen();
@@ -58,6 +62,11 @@ struct Markierung {
 };
 Markierung MarkierungBerechnen(const ExplorerEngine::Kartenstadt& stadt, Karte karte);
 
+// The scroll bar value that shows a map pixel: the value kept while the pixel lies well inside the frame
+// (not in the outer tenth on either side), else the one that brings it to the frame's middle, within
+// 0 ... maximum.
+int Bildlauf(qint64 pixel, int wert, int rahmen, int maximum);
+
 // "X", "Y", small X and small Y separated by tabs; empty for a city without a position.
 QString Positionszeile(const ExplorerEngine::Kartenstadt& stadt);
 
@@ -66,7 +75,7 @@ QString Positionszeile(const ExplorerEngine::Kartenstadt& stadt);
 struct Tafel {
     QString Name;      // lblName
     QString Einwohner; // lblEinwohner: "ca. " + Einwohner + " Einwohner"
-    QString Tempel;    // lblTempel: "Tempel: " + Tempel
+    QString Tempel;    // lblTempel: "Tempel: " + Tempel, without the comma after the last deity
     QString Bild;      // full path of the city's picture; empty without "Pic"
 };
 Tafel TafelTexte(const ExplorerEngine::Kartenstadt& stadt);

@@ -174,6 +174,9 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     QStringList meldungen;
     if (!staedte.Meldung.isEmpty())
         meldungen.append(staedte.Meldung);
+    const QString registerMeldung = KartenEngine::RegisterMeldung();
+    if (!registerMeldung.isEmpty())
+        meldungen.append(registerMeldung);
     const auto laden = [&](Karte karte, QImage& halter, QToolButton* knopf) {
         QString grund;
         const QString pfad = KartenEngine::Bildpfad(karte);
@@ -212,6 +215,9 @@ void frmExplorerMain::KarteZeigen(Karte karte)
     const QImage& unmarkiert = karte == Karte::Gross ? imgTempAventurienGross : imgTempAventurienKlein;
     if (unmarkiert.isNull())
         return;
+    // A distance measured on the other map means nothing on this one.
+    if (karte != m_modus)
+        lblEntfernung->setText(KartenEngine::EntfernungLeer);
     m_modus = karte;
     // A copy of its own now, not at the first marker: choosing a city stays quick.
     m_bild = unmarkiert.copy();
@@ -256,6 +262,14 @@ void frmExplorerMain::StadtMarkieren()
     const QRect bereich = Kartenzeichnung::Markieren(m_bild, stadt, m_modus);
     if (!bereich.isEmpty())
         picInnen->update(bereich);
+    // The map scrolls to the city when it lies outside the frame.
+    const KartenEngine::Markierung m = KartenEngine::MarkierungBerechnen(stadt, m_modus);
+    if (m.Sichtbar) {
+        const qint64 x = m.X / ExplorerEngine::Kartenmassstab;
+        const qint64 y = m.Y / ExplorerEngine::Kartenmassstab;
+        hscKarte->setValue(KartenEngine::Bildlauf(x, hscKarte->value(), picKarten->width(), hscKarte->maximum()));
+        vscKarte->setValue(KartenEngine::Bildlauf(y, vscKarte->value(), picKarten->height(), vscKarte->maximum()));
+    }
     if (m_modus == Karte::Klein)
         TafelFuellen(stadt);
 }

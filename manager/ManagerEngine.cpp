@@ -11,6 +11,7 @@
 #include "Subs.h"
 #include "Variablen.h"
 #include "VarlSuite.h"
+#include "Warenkategorien.h"
 #include "Zeilendatei.h"
 
 #include <QCoreApplication>
@@ -254,15 +255,14 @@ void BackupAnlegen()
 
     bool vorhanden = false;
     const QString kategorienDatei = Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Warehouse\\ItemKategorien.dat"));
-    // Line 1 holds the number of categories, the names follow.
-    const QStringList kategorien = Zeilendatei::Lesen(kategorienDatei, &vorhanden).mid(1);
+    // The names as the warehouse reads them: after the count line, blanks around them dropped.
+    const QStringList kategorien = Warenkategorien::Namenszeilen(Zeilendatei::Lesen(kategorienDatei, &vorhanden));
     if (!vorhanden)
         fehlend.append(Anzeige(kategorienDatei));
     static const QStringList eigeneDateien{QStringLiteral("Nahkampfwaffen"), QStringLiteral("Fernwaffen"),
                                            QStringLiteral("Rüstungen")};
-    for (const QString& kategorie : kategorien) {
-        if (kategorie.isEmpty())
-            continue;
+    for (const QString& zeile : kategorien) {
+        const QString kategorie = zeile.trimmed();
         // A category line becomes part of a file name: it must not reach out of the backup folder.
         if (!Dateien::NameFuerDatei(kategorie)) {
             fehler.append(kategorie + QStringLiteral(" (kein gültiger Dateiname)"));

@@ -7,6 +7,7 @@
 #include "Subs.h"
 #include "Variablen.h"
 #include "Waffentabelle.h"
+#include "Warenkategorien.h"
 #include "Zeilendatei.h"
 
 #include <QDir>
@@ -53,22 +54,32 @@ QStringList Codes(const QString& feld4)
     return feld4.split(QLatin1Char('|'), Qt::SkipEmptyParts);
 }
 
+QString Unlesbarmeldung(const QString& kategorie)
+{
+    return QStringLiteral("In die Kategorie %1 kann nichts gespeichert werden: ihre Warendatei %2 konnte nicht gelesen "
+                          "werden und wird nicht überschrieben.")
+        .arg(Anfuehrung(kategorie), Anzeige(Warendatei(kategorie)));
+}
+
 // A file the user was told about once per run; a damaged one is remembered for its backup.
 void Vermerken(const Warenergebnis& e, QStringList* meldungen)
 {
     const QString meldung = Warenmeldung(e);
     if (meldung.isEmpty())
         return;
-    Lagerhof3Variablen::BeschaedigteDateien.insert(e.Pfad);
+    // A file read in part is kept before its first rewrite; one not read at all is never rewritten.
+    if (e.Unvollstaendig)
+        Lagerhof3Variablen::BeschaedigteDateien.insert(e.Pfad);
     if (meldungen && !Lagerhof3Variablen::GemeldeteDateien.contains(e.Pfad)) {
         Lagerhof3Variablen::GemeldeteDateien.insert(e.Pfad);
         meldungen->append(meldung);
     }
 }
 
-// The category list file's name lines as they stand (line 1 and empty lines left out).
+// The category list file's name lines as they stand (the count line and empty lines left out).
 struct Listendatei {
-    QStringList Zeilen;
+    QStringList Datei;  // every line of the file
+    QStringList Zeilen; // its name lines
     bool Vorhanden = true;
     bool Gelesen = true;
     QString Grund;
@@ -84,9 +95,8 @@ Listendatei ListeLesen()
         l.Grund = e.Grund;
         return l;
     }
-    for (qsizetype i = 1; i < e.Zeilen.size(); ++i)
-        if (!e.Zeilen[i].trimmed().isEmpty())
-            l.Zeilen.append(e.Zeilen[i]);
+    l.Datei = e.Zeilen;
+    l.Zeilen = Warenkategorien::Namenszeilen(e.Zeilen);
     return l;
 }
 
@@ -267,15 +277,12 @@ bool KategorieSicher(const QString& kategorie)
 
 bool Werkzeugdatei(const QString& kategorie)
 {
-    return kategorie.compare(QStringLiteral("ItemKategorien"), Qt::CaseInsensitive) == 0
-        || kategorie.startsWith(QStringLiteral("Shopgenerator"), Qt::CaseInsensitive)
-        || kategorie.startsWith(QStringLiteral("Warehouse"), Qt::CaseInsensitive);
+    return Warenkategorien::Werkzeugdatei(kategorie);
 }
 
 bool KategorieVerwendbar(const QString& kategorie)
 {
-    return !kategorie.trimmed().isEmpty() && KategorieSicher(kategorie) && !Werkzeugdatei(kategorie)
-        && kategorie.compare(Alles(), Qt::CaseInsensitive) != 0;
+    return Warenkategorien::Verwendbar(kategorie);
 }
 
 Kategorienliste KategorienLesen()
@@ -285,14 +292,9 @@ Kategorienliste KategorienLesen()
     liste.Vorhanden = datei.Vorhanden;
     liste.Gelesen = datei.Gelesen;
     liste.Grund = datei.Grund;
-    for (const QString& zeile : datei.Zeilen) {
-        const QString name = zeile.trimmed();
-        // A name listed twice (also in another letter case) would load and save its goods twice.
-        if (!KategorieVerwendbar(name) || Enthaelt(liste.Namen, name))
-            liste.Uebergangen.append(zeile);
-        else
-            liste.Namen.append(name);
-    }
+    const Warenkategorien::Liste namen = Warenkategorien::AusZeilen(datei.Datei);
+    liste.Namen = namen.Namen;
+    liste.Uebergangen = namen.Uebergangen;
     return liste;
 }
 
@@ -488,15 +490,16 @@ QString Warenmeldung(const Warenergebnis& e)
                               "gespeichert.")
             .arg(Anzeige(e.Pfad));
     if (e.Abgelehnt)
-        return QStringLiteral("Die Warendatei %1 konnte nicht gelesen werden (%2). Die Kategorie bleibt leer; vor dem "
-                              "nächsten Speichern wird die Datei als Sicherung (.bak) neben ihr aufbewahrt.")
+        return QStringLiteral("Die Warendatei %1 konnte nicht gelesen werden (%2). Die Kategorie bleibt leer, und an "
+                              "ihrer Stelle wird nichts gespeichert.")
             .arg(Anzeige(e.Pfad), e.Grund);
     if (e.Unvollstaendig)
-        return QStringLiteral("Die Warendatei %1 endet mitten in einem Gegenstand. Geladen wurden nur die vollständigen "
-                              "Gegenstände; die letzten %2 Zeilen fehlen. Vor dem nächsten Speichern wird die "
-                              "Originaldatei als Sicherung (.bak) neben ihr aufbewahrt.")
-            .arg(Anzeige(e.Pfad))
-            .arg(e.Restzeilen);
+        return QStringLiteral("Die Warendatei %1 endet mitten in einem Gegenstand. %2; der Rest der Datei ist "
+                              "beschädigt. Bevor die Kategorie neu gespeichert wird, wird die Originaldatei als "
+                              "Sicherung (.bak) neben ihr aufbewahrt.")
+            .arg(Anzeige(e.Pfad),
+                 e.Waren.size() == 1 ? QStringLiteral("Gelesen wurde 1 Gegenstand")
+                                     : QStringLiteral("Gelesen wurden %1 Gegenstände").arg(e.Waren.size()));
     return QString();
 }
 
@@ -528,6 +531,11 @@ bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QS
     const QString pfad = Warendatei(kategorie);
     Warenergebnis e = WarenLesen(pfad);
     Vermerken(e, meldungen);
+    if (e.Abgelehnt) {
+        if (fehler)
+            *fehler = Unlesbarmeldung(kategorie);
+        return false;
+    }
     QStringList ware = felder;
     Anpassen(ware);
     e.Waren.append(ware);
@@ -545,8 +553,11 @@ QStringList KategorieDazuladen(Gegenstandstabelle& tabelle, const QString& name)
     Warenergebnis e = WarenLesen(Warendatei(name));
     Vermerken(e, &meldungen);
     tabelle.Geladen.append(name);
-    // What the file holds, unless it could not be read whole (then it is rewritten at the next save).
-    if (!e.Unvollstaendig && !e.Abgelehnt)
+    // The goods read decide whether a save changed the category; a file that could not be read at all is
+    // never written.
+    if (e.Abgelehnt)
+        tabelle.Unlesbar.append(name);
+    else
         tabelle.Gespeichert.insert(name, e.Waren);
     tabelle.Zeilen.reserve(tabelle.Zeilen.size() + e.Waren.size());
     for (QStringList& ware : e.Waren)
@@ -563,6 +574,7 @@ QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie
     tabelle.Zeilen.clear();
     tabelle.Geladen.clear();
     tabelle.Gespeichert.clear();
+    tabelle.Unlesbar.clear();
     const QStringList namen = kategorie == Alles() ? kategorien : QStringList{kategorie};
     for (const QString& name : namen)
         meldungen += KategorieDazuladen(tabelle, name);
@@ -572,7 +584,8 @@ QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie
 bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler)
 {
     // Each loaded category's file holds exactly its rows afterwards, an emptied category included. A file
-    // whose goods did not change is left as it is (and keeps what another program may have written since).
+    // whose goods did not change is left as it is (and keeps what another program may have written since);
+    // so is one that could not be read, whose goods nobody has seen.
     QStringList reihenfolge = tabelle.Kategorie == Alles() ? tabelle.Geladen : QStringList{tabelle.Kategorie};
     QHash<QString, QList<QStringList>> jeKategorie;
     for (const Gegenstand& g : tabelle.Zeilen) {
@@ -587,9 +600,13 @@ bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler)
             continue;
         const QString pfad = Warendatei(name);
         const QList<QStringList> waren = jeKategorie.value(name);
+        if (tabelle.Unlesbar.contains(name)) {
+            if (!waren.isEmpty())
+                fehlerliste.append(Unlesbarmeldung(name));
+            continue;
+        }
         const auto gespeichert = tabelle.Gespeichert.constFind(name);
-        if (gespeichert != tabelle.Gespeichert.constEnd() && *gespeichert == waren
-            && !Lagerhof3Variablen::BeschaedigteDateien.contains(pfad))
+        if (gespeichert != tabelle.Gespeichert.constEnd() && *gespeichert == waren)
             continue;
         QString grund;
         if (WarenSchreiben(pfad, waren, &grund))
@@ -644,6 +661,9 @@ QString Eingabefehler(const QStringList& felder)
 {
     if (Name(Feld(felder, 0)).isEmpty() || WertklasseIndex(Feld(felder, 0)) < 0)
         return QStringLiteral("Ein Gegenstand braucht einen Namen und eine Wertklasse.");
+    QString meldung;
+    if (!Subs::NameEinzeilig(Name(Feld(felder, 0)), &meldung))
+        return meldung;
     if (Betrag(Feld(felder, 2)).isEmpty())
         return QStringLiteral("Ein Gegenstand braucht einen Preis.");
     if (WaehrungsIndex(Feld(felder, 2)) < 0)
@@ -664,7 +684,24 @@ Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeite
         return e;
     }
     const bool alles = tabelle.Kategorie == Alles();
-    const bool zielGueltig = !ziel.isEmpty() && ziel != Alles() && KategorieVerwendbar(ziel);
+    const bool zielAlles = ziel.trimmed().compare(Alles(), Qt::CaseInsensitive) == 0;
+    const bool zielGueltig = !ziel.isEmpty() && !zielAlles && KategorieVerwendbar(ziel);
+    const auto ablehnen = [&e](const QString& meldung) {
+        e.Aktion = Speicheraktion::Abgelehnt;
+        e.Meldungen.append(meldung);
+        return e;
+    };
+    if (zielAlles && (bearbeiten || !alles))
+        return ablehnen(bearbeiten ? QStringLiteral("„Alles“ ist keine Kategorie, in die ein Gegenstand verschoben werden "
+                                                    "kann. Wählt im Feld „Kategorie“ die Kategorie, zu der er gehören "
+                                                    "soll.")
+                                   : QStringLiteral("„Alles“ ist keine Kategorie. Wählt im Feld „Kategorie“, zu welcher "
+                                                    "Kategorie der neue Gegenstand gehört."));
+    // Nothing goes into a category whose file could not be read: its goods would be lost.
+    if (!alles && tabelle.Unlesbar.contains(tabelle.Kategorie))
+        return ablehnen(Unlesbarmeldung(tabelle.Kategorie));
+    if (zielGueltig && tabelle.Unlesbar.contains(ziel))
+        return ablehnen(Unlesbarmeldung(ziel));
     QString fehler;
     // A target under "Alles" whose file was not loaded (made after loading) joins the table first, so its
     // goods are written back with it.
@@ -673,6 +710,12 @@ Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeite
             return QStringList();
         e.Nachgeladen = true;
         return KategorieDazuladen(tabelle, ziel);
+    };
+    const auto unlesbarNachgeladen = [&] {
+        if (!tabelle.Unlesbar.contains(ziel))
+            return false;
+        ablehnen(Unlesbarmeldung(ziel));
+        return true;
     };
     const auto speichern = [&] {
         if (!KategorieSpeichern(tabelle, &fehler)) {
@@ -695,6 +738,10 @@ Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeite
             e.Geloescht = zeile;
             if (alles) {
                 e.Meldungen += nachladen();
+                if (unlesbarNachgeladen()) {
+                    e.Geloescht = -1;
+                    return e;
+                }
                 // Under "Alles" the good stays in the table, now at the end of its new category.
                 GegenstandLoeschen(tabelle, zeile);
                 e.Zeile = GegenstandHinzufuegen(tabelle, felder, ziel);
@@ -724,6 +771,8 @@ Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeite
             return e;
         }
         e.Meldungen += nachladen();
+        if (unlesbarNachgeladen())
+            return e;
         e.Aktion = Speicheraktion::Hinzugefuegt;
         e.Zeile = GegenstandHinzufuegen(tabelle, felder, ziel);
         speichern();
@@ -808,6 +857,9 @@ QStringList WaffenUebernehmen(int* neu)
         // The goods before this run decide what is known.
         Warenergebnis waren = WarenLesen(pfad);
         Vermerken(waren, &meldungen);
+        // Goods nobody could read are not replaced by the armory's records.
+        if (waren.Abgelehnt)
+            continue;
         const QList<QStringList> neue = NeueWaren(waren.Waren, art, armory.Zeilen);
         if (neue.isEmpty())
             continue;

@@ -26,9 +26,11 @@ struct Gegenstandstabelle {
     // The categories whose files the rows came from: only these are rewritten, so a category that was not
     // loaded never loses its goods to a save.
     QStringList Geladen;
-    // Each category's goods as its file holds them (after loading or saving): an unchanged file is not
-    // rewritten.
+    // Each category's goods as they were read or last saved: an unchanged file is not rewritten.
     QHash<QString, QList<QStringList>> Gespeichert;
+    // Loaded categories whose file could not be read at all (too large, no regular file, no permission):
+    // nothing is ever saved in their place.
+    QStringList Unlesbar;
     int Anzahl() const { return int(Zeilen.size()); }
 };
 
@@ -69,8 +71,9 @@ QStringList Details(const QStringList& felder);
 QString KategorienDatei();
 QString Warendatei(const QString& kategorie);
 
-// The category list: line 1 is the count, then one name a line. Empty lines are skipped, and so are lines
-// that could not serve as a category (unsafe or tool file names, "Alles", a name listed twice).
+// The category list: a count line (when the first line is a whole number), then one name a line, read
+// trimmed. Empty lines are skipped, and so are lines that could not serve as a category (unsafe or tool
+// file names, "Alles", a name listed twice).
 struct Kategorienliste {
     QStringList Namen;
     QStringList Uebergangen;
@@ -125,14 +128,15 @@ QString Warenmeldung(const Warenergebnis& ergebnis);
 // Rewrites the file atomically; a damaged original is first kept as ".bak" (".bak2" ...).
 bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QString* fehler);
 // Adds a good at the end of a category's file. A damaged file is not continued: its whole goods are
-// written again, with the good after them, once the original is kept.
+// written again, with the good after them, once the original is kept. A file that cannot be read is refused.
 bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QStringList* meldungen,
                          QString* fehler);
 
 // Loads the category (or every category for "Alles") into the table. Returns the messages for the user
 // (each damaged file is told once a run).
 QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie, const QStringList& kategorien);
-// Rewrites the goods file of the shown category, or for "Alles" every loaded category's file with its rows.
+// Rewrites the goods file of each loaded category whose rows changed (for "Alles" each with its own rows).
+// A category that could not be read is left alone; only rows that would have to go into it make this fail.
 bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler);
 
 // Row operations; the row's category is the shown one unless given.
@@ -158,6 +162,8 @@ struct Speicherergebnis {
 // Whether a good can be saved at all: name, amount, class and currency are needed.
 QString Eingabefehler(const QStringList& felder);
 // `verschieben` is asked when an existing good is to change its category (the window asks the user).
+// "Alles" is no category a good can be saved or moved to, and a category whose file could not be read
+// takes no good; both are refused with a message.
 Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeiten,
                                      int zeile, const QStringList& felder, const QString& ziel,
                                      const std::function<bool()>& verschieben);

@@ -120,7 +120,7 @@ Ergebnis Kategorien(Batch::Befehlszeile& b)
 
 Ergebnis KategorieNeu(Batch::Befehlszeile& b)
 {
-    const auto name = b.Position();
+    const auto name = b.NamePosition();
     if (!name || !b.Fehlerhaft().isEmpty())
         return Aufruffehler(b, QStringLiteral("Aufruf: --kategorie-neu NAME"));
     Starten();
@@ -179,7 +179,7 @@ Ergebnis Speichern(Batch::Befehlszeile& b)
 {
     const auto aendern = b.Wert(QStringLiteral("--aendern"));
     const auto nach = b.Wert(QStringLiteral("--nach"));
-    const auto name = b.Wert(QStringLiteral("--name"));
+    const auto name = b.Name(QStringLiteral("--name"));
     const auto wert = b.Wert(QStringLiteral("--wert"));
     const auto gewicht = b.Wert(QStringLiteral("--gewicht"));
     const auto preis = b.Wert(QStringLiteral("--preis"));
@@ -353,6 +353,12 @@ Ergebnis ShopBauen(const QStringList& argumente)
         } else if (mitWert.contains(option)) {
             if (i + 1 >= argumente.size() || argumente[i + 1].startsWith(QLatin1String("--")))
                 return Aufruffehler(QStringLiteral("Zur Option %1 fehlt der Wert.").arg(option));
+            // The shop's name, kind and owner are names like any other: one line each.
+            QString meldung;
+            if ((option == QLatin1String("--name") || option == QLatin1String("--shopart")
+                 || option == QLatin1String("--besitzer"))
+                && !Subs::NameEinzeilig(argumente[i + 1], &meldung))
+                return Aufruffehler(meldung);
             schritte.append({option, argumente[i + 1]});
             ++i;
         } else {
@@ -435,8 +441,8 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
     const auto qualitaet = b.Wert(QStringLiteral("--qualitaet"));
     const auto preise = b.Wert(QStringLiteral("--preise"));
     const auto region = b.Wert(QStringLiteral("--region"));
-    const auto name = b.Wert(QStringLiteral("--name"));
-    const auto besitzer = b.Wert(QStringLiteral("--besitzer"));
+    const auto name = b.Name(QStringLiteral("--name"));
+    const auto besitzer = b.Name(QStringLiteral("--besitzer"));
     const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
     const auto druckseite = b.Wert(QStringLiteral("--druckseite"));
     if (!shopart || !qualitaet || !preise || !b.Fehlerhaft().isEmpty())

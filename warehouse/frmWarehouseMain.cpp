@@ -9,6 +9,7 @@
 #include "GenNameSub.h"
 #include "Gegenstandstabelle.h"
 #include "Lagerhof3Variablen.h"
+#include "Namensfeld.h"
 #include "Shell.h"
 #include "Shopwaren.h"
 #include "Subs.h"
@@ -226,6 +227,7 @@ QWidget* frmWarehouseMain::ItemEditorBauen()
     txtBeschreibung->setTabChangesFocus(true);
     ZifferntastenFilter::Anbringen(txtGewicht);
     ZifferntastenFilter::Anbringen(txtPreis);
+    Namensfeld::Anbringen(txtName);
     cmbItemKategorien = Kombo(QStringLiteral("cmbItemKategorien"));
     Schmal(cmbItemKategorien);
     cmbItemWert = Kombo(QStringLiteral("cmbItemWert"), Katalog::Wertklassen());
@@ -321,6 +323,8 @@ QWidget* frmWarehouseMain::ShopEditorBauen()
     txtShopart->setObjectName(QStringLiteral("txtShopart"));
     txtBesitzerName = new QLineEdit;
     txtBesitzerName->setObjectName(QStringLiteral("txtBesitzerName"));
+    for (QLineEdit* box : {txtShopName, txtShopart, txtBesitzerName})
+        Namensfeld::Anbringen(box);
     cmbRasse = Kombo(QStringLiteral("cmbRasse"), Shop::Rassen());
     cmdGenName = new QPushButton(QStringLiteral("Zufallsname"));
     cmdGenName->setObjectName(QStringLiteral("cmdGenName"));
@@ -393,8 +397,12 @@ void frmWarehouseMain::KategorienboxenFuellen()
 void frmWarehouseMain::ModusSetzen(bool artikel)
 {
     m_artikelmodus = artikel;
-    m_itemSeite->setVisible(artikel);
-    m_shopSeite->setVisible(!artikel);
+    // The page that goes is hidden first: for a moment both visible would make the layout demand room for
+    // both, and the window would grow by the height of one.
+    QWidget* neu = artikel ? m_itemSeite : m_shopSeite;
+    QWidget* alt = artikel ? m_shopSeite : m_itemSeite;
+    alt->hide();
+    neu->show();
     cmdItemHin->setVisible(!artikel);
     update();
 }

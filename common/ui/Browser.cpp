@@ -30,6 +30,10 @@ void Browser::Oeffnen(const QString& pfad)
     // Web browsers read "</BR>" as a line break, Qt's rich text ignores it; only the shown document changes.
     static const QRegularExpression umbruch(QStringLiteral("</br\\s*>"), QRegularExpression::CaseInsensitiveOption);
     html.replace(umbruch, QStringLiteral("<br>"));
+    // The pages end their lines with CR LF. Qt's rich text takes the CR after a heading for text and runs
+    // the next line into the heading's line ("Shopart:" beside the shop's name); a web browser does not.
+    html.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    html.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // The pages carry no charset; they are read as the Windows-1252 they were written in.
     document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(pfad).absolutePath() + QLatin1Char('/')));
     setHtml(html);

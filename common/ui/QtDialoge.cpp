@@ -1,6 +1,7 @@
 #include "QtDialoge.h"
 
 #include "Fenster.h"
+#include "Namensfeld.h"
 #include "Pfad.h"
 #include "Variablen.h"
 
@@ -8,6 +9,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,10 +55,13 @@ Dialoge::Antwort QtDialoge::Meldung(const QString& text, Dialoge::Knoepfe knoepf
 
 QString QtDialoge::Eingabe(const QString& aufforderung, const QString& titel)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), titel, aufforderung, QLineEdit::Normal,
-                                               QString(), &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(titel);
+    dialog.setLabelText(aufforderung);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // Every answer asked for is one line: a name, a number, an address.
+    Namensfeld::Anbringen(dialog.findChild<QLineEdit*>());
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtDialoge::FilterUmwandeln(const QString& filter, QString* ersteEndung)

@@ -24,6 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     const Ladeergebnis erstes = Laden(tabelle);
     if (erstes.Status == Ladestatus::Fehlt || erstes.Status == Ladestatus::Unlesbar)
         std::abort();
+    // The message counts the creatures read, and promises a backup exactly when the save will make one.
+    const QString meldung = Lademeldung(erstes);
+    if (erstes.Gelesen != tabelle.Anzahl() || erstes.Sicherung != tabelle.SicherungNoetig
+        || meldung.isEmpty() != (erstes.Status == Ladestatus::Gelesen)
+        || meldung.contains(QStringLiteral(".bak")) != erstes.Sicherung)
+        std::abort();
     for (int i = 0; i < tabelle.Anzahl(); ++i) {
         const QStringList& zeile = tabelle.Zeilen[i];
         if (zeile.size() != Feldanzahl || zeile[0] != QString::number(i))
@@ -37,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         if (kaempfer && (kaempfer->LE < -32768 || kaempfer->LE > 32767 || kaempfer->Wuerfel.isEmpty()))
             std::abort();
     }
+    const bool sicherung = tabelle.SicherungNoetig;
     if (!Speichern(tabelle))
+        std::abort();
+    if (sicherung != QFile::exists(pfad + QStringLiteral(".bak")))
         std::abort();
     Kreaturentabelle wieder;
     const Ladeergebnis zweites = Laden(wieder);

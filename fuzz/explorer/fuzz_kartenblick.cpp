@@ -41,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 
     const Staedte s = ListeLaden();
     Pruefen(s.Meldung.isEmpty());
+    // A regular file within the size limit is a readable register, whatever it holds.
+    Pruefen(RegisterMeldung().isEmpty());
     Punkt vorher;
     for (const QString& name : s.Namen.mid(0, 16)) {
         Pruefen(!name.trimmed().isEmpty());
@@ -48,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         const Tafel tafel = TafelTexte(stadt);
         Pruefen(tafel.Name == name && tafel.Einwohner.startsWith(QStringLiteral("ca. ")));
         Pruefen(tafel.Bild.isEmpty() == stadt.Pic.isEmpty());
+        Pruefen(tafel.Tempel.startsWith(QStringLiteral("Tempel: ")) && !tafel.Tempel.endsWith(QLatin1Char(',')));
         const QString zeile = Positionszeile(stadt);
         Pruefen(zeile.isEmpty() != stadt.HatPosition);
         for (Karte karte : {Karte::Gross, Karte::Klein}) {

@@ -28,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     const Katalog::Warenergebnis gelesen = Katalog::WarenLesen(pfad);
     if (gelesen.Abgelehnt || tabelle.Anzahl() != gelesen.Waren.size())
         std::abort();
+    if (Katalog::Warenmeldung(gelesen).isEmpty() == gelesen.Unvollstaendig)
+        std::abort();
     Shop::Shopwaren shop;
     for (const Katalog::Gegenstand& g : tabelle.Zeilen) {
         if (g.Felder.size() != Katalog::Feldanzahl)
@@ -56,6 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     if (!Katalog::NeueWaren(waren, 0, datensaetze).isEmpty())
         std::abort();
 
+    // Unchanged, the file is left as it is, a damaged end included.
+    const QByteArray vorher = FuzzHilfe::Bytes(daten, groesse);
+    if (!Katalog::KategorieSpeichern(tabelle, nullptr))
+        std::abort();
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly) || datei.readAll() != vorher)
+        std::abort();
+    datei.close();
+    // Rewritten as if every good had changed: the goods come back as they were loaded.
+    tabelle.Gespeichert.clear();
     if (!Katalog::KategorieSpeichern(tabelle, nullptr))
         std::abort();
     const Katalog::Warenergebnis wieder = Katalog::WarenLesen(pfad);

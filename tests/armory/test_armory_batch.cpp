@@ -221,6 +221,7 @@ void TestArmoryBatch::schmiedenWirdAbgelehnt_data()
     QTest::newRow("unbekannter Stahl") << "--schmied 12 --stahl Blech" << 2;
     QTest::newRow("unbekannte Währung") << "--schmied 12 --waehrung Kronen" << 2;
     QTest::newRow("ohne Ausgabe") << "--schmied 12 --keine-ausgabe" << 2;
+    QTest::newRow("Name zweizeilig") << "--schmied 12 --name \"Zwei\nZeilen\"" << 2;
     QTest::newRow("unbekannte Waffe") << "--schmied 12 --ausgabe" << 1;
 }
 

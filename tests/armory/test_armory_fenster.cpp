@@ -407,6 +407,12 @@ void TestArmoryFenster::zifferntastenfilter()
     auto* name = Kind<QLineEdit>(fenster, QStringLiteral("txtNWaffe(0)"));
     QTest::keyClicks(name, QStringLiteral("a1,b"));
     QCOMPARE(name->text(), QStringLiteral("a1,b"));
+    // Every table's name box keeps to one line.
+    for (const char* box : {"txtNWaffe(0)", "txtFWaffe(0)", "txtArmor(0)"}) {
+        Kind<QLineEdit>(fenster, QString::fromUtf8(box))->setText(QStringLiteral("Zwei\nZeilen"));
+        QCOMPARE(Kind<QLineEdit>(fenster, QString::fromUtf8(box))->text(), QStringLiteral("Zwei Zeilen"));
+    }
+    name->setText(QStringLiteral("a1,b"));
     Klick(fenster, QStringLiteral("cmdView"));
 
     Klick(fenster, QStringLiteral("Option1(1)"));

@@ -209,6 +209,7 @@ void TestCityFenster::neueStadtPrueftEingaben()
     frmCityMain fenster;
     QStringList zustaende;
     QString beschriftung;
+    QString einzeilig;
     Fenster::ModalHandlerSetzen([&](QDialog& d) {
         auto* start = Knopf(&d, QStringLiteral("cmdStart"));
         beschriftung = start->text();
@@ -226,6 +227,9 @@ void TestCityFenster::neueStadtPrueftEingaben()
         notiere();
         Text(&d, QStringLiteral("txtName"))->clear();
         notiere();
+        // The city's name keeps to one line.
+        Text(&d, QStringLiteral("txtName"))->setText(QStringLiteral("Eschen\ntal"));
+        einzeilig = Text(&d, QStringLiteral("txtName"))->text();
         Text(&d, QStringLiteral("txtName"))->setText(QStringLiteral("Eschental"));
         start->click();
         return d.result();
@@ -234,6 +238,7 @@ void TestCityFenster::neueStadtPrueftEingaben()
     QCOMPARE(beschriftung, QStringLiteral("Eine neue Stadt anlegen"));
     QCOMPARE(zustaende, (QStringList{QStringLiteral("aus"), QStringLiteral("aus"), QStringLiteral("aus"), QStringLiteral("aus"),
                                      QStringLiteral("aus"), QStringLiteral("an"), QStringLiteral("aus")}));
+    QCOMPARE(einzeilig, QStringLiteral("Eschen tal"));
     QCOMPARE(Text(&fenster, QStringLiteral("txtName"))->text(), QStringLiteral("Eschental"));
     QCOMPARE(Text(&fenster, QStringLiteral("txtEinwohnerzahl"))->text(), QStringLiteral("350"));
     QCOMPARE(Combo(&fenster, QStringLiteral("cmbRasse"))->currentText(), QStringLiteral("Zwerge"));

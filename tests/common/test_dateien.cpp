@@ -1,6 +1,7 @@
 #include "Dateien.h"
 #include "Subs.h"
 #include "TestInstallation.h"
+#include "Warenkategorien.h"
 #include "Zeilendatei.h"
 #include "Zufall.h"
 
@@ -285,6 +286,46 @@ private Q_SLOTS:
         QString grund;
         QCOMPARE(Dateien::NameFuerDatei(name, &grund), erlaubt);
         QCOMPARE(grund.isEmpty(), erlaubt);
+    }
+
+    void nameEinzeilig_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("gezeigt"); // as the message shows it; empty when the name is fine
+        QTest::newRow("einfach") << QStringLiteral("Laterne mit Hornscheiben") << QString();
+        QTest::newRow("Windows-Zeilenende") << QStringLiteral("Zwei\r\nZeilen") << QStringLiteral("„Zwei⏎⏎Zeilen“");
+        QTest::newRow("Tabulator") << QStringLiteral("Zwei\tSpalten") << QStringLiteral("„Zwei⇥Spalten“");
+        QTest::newRow("Absatztrenner") << QStringLiteral("A\u2029B") << QStringLiteral("„A⏎B“");
+    }
+
+    void nameEinzeilig()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, gezeigt);
+        QString meldung;
+        QCOMPARE(Subs::NameEinzeilig(name, &meldung), gezeigt.isEmpty());
+        QVERIFY2(meldung.contains(gezeigt), qPrintable(meldung));
+        QCOMPARE(meldung.isEmpty(), gezeigt.isEmpty());
+    }
+
+    void warenkategorien_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<QStringList>("uebergangen");
+        const QStringList beide = {"Kleidung", "Schmuck"};
+        QTest::newRow("mit Zählzeile") << QStringList{" 2 ", "Kleidung", "Schmuck"} << beide << QStringList{};
+        QTest::newRow("ohne Zählzeile, Blanks") << QStringList{"Kleidung ", "", "  Schmuck"} << beide << QStringList{};
+        QTest::newRow("falsche Zahl") << QStringList{"7", "Kleidung", "Schmuck"} << beide << QStringList{};
+        QTest::newRow("doppelt") << QStringList{"Kleidung", "KLEIDUNG ", "Schmuck"} << beide << QStringList{"KLEIDUNG "};
+    }
+
+    void warenkategorien()
+    {
+        QFETCH(QStringList, zeilen);
+        const Warenkategorien::Liste liste = Warenkategorien::AusZeilen(zeilen);
+        QTEST(liste.Namen, "namen");
+        QTEST(liste.Uebergangen, "uebergangen");
     }
 
     void zeilenSchreibenUndAnhaengen()

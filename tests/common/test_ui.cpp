@@ -2,6 +2,7 @@
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "Fenster.h"
+#include "Namensfeld.h"
 #include "QtDialoge.h"
 #include "Shell.h"
 #include "TestInstallation.h"
@@ -89,6 +90,39 @@ private Q_SLOTS:
         QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(box.text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("7"));
+    }
+
+    void namensfeldRegel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::addColumn<int>("neuerCursor");
+        QTest::newRow("ohne") << "Seil" << 2 << "Seil" << 2;
+        QTest::newRow("Umbruch zwischen Wörtern") << "Zwei\nZeilen" << 11 << "Zwei Zeilen" << 11;
+        QTest::newRow("CR LF wird ein Blank") << "Zwei\r\nZeilen" << 12 << "Zwei Zeilen" << 11;
+        QTest::newRow("Cursor davor") << "Zwei\nZeilen" << 2 << "Zwei Zeilen" << 2;
+        QTest::newRow("an den Enden weg") << "\tSeil\n" << 6 << "Seil" << 4;
+        QTest::newRow("zwei Tabulatoren") << "a\t\tb" << 4 << "a b" << 3;
+        QTest::newRow("Zeilentrenner") << "a\u2028b" << 3 << "a b" << 3;
+    }
+
+    void namensfeldRegel()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cursor);
+        QTEST(Namensfeld::Einzeilig(text, &cursor), "ergebnis");
+        QTEST(cursor, "neuerCursor");
+    }
+
+    void namensfeldAmTextfeld()
+    {
+        QLineEdit box;
+        Namensfeld::Anbringen(&box);
+        // A copied line brings its line end along: it is dropped; a break inside becomes a blank.
+        QApplication::clipboard()->setText(QStringLiteral("Langschwert aus\r\nZwergenstahl\n"));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), QStringLiteral("Langschwert aus Zwergenstahl"));
     }
 
     void datensatzliste()
@@ -273,7 +307,7 @@ private Q_SLOTS:
     void browserDrucktAlsPdf()
     {
         TestInstallation inst(false);
-        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\nEins</BR>\r\nZwei</BR>\r\n");
+        inst.Schreiben(QStringLiteral("Temp/Temp.html"), "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<H1>Gr\xFC\xDF" "e</H1>\r\n<B>Eins</B></BR>\r\nZwei</BR>\r\n");
         Browser browser;
         QSignalSpy geladen(&browser, &Browser::DokumentGeladen);
         browser.Oeffnen(inst.Pfad(QStringLiteral("Temp/Temp.html")));
@@ -282,6 +316,8 @@ private Q_SLOTS:
         QVERIFY(browser.toPlainText().contains(QStringLiteral("Grüße")));
         // "</BR>" breaks the line in the pane as it does in a web browser.
         QVERIFY(browser.toPlainText().contains(QStringLiteral("Eins\nZwei")));
+        // Written with CR LF, the heading still is a line of its own, as in a web browser.
+        QVERIFY2(browser.toPlainText().startsWith(QStringLiteral("Grüße\nEins\n")), qPrintable(browser.toPlainText()));
 
         const QString pdf = inst.Pfad(QStringLiteral("Temp/seite.pdf"));
         Dialoge::Skript dlg;

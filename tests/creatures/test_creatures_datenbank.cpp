@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace Kreaturentabellen;
 using CreaturesTest::Datei;
 using CreaturesTest::Kreatur;
@@ -227,7 +229,9 @@ void TestCreaturesDatenbank::abgeschnitteneDatei()
     QCOMPARE(Namen(tabelle), QStringList{QStringLiteral("Ganz")});
     const QString meldung = Lademeldung(e);
     QVERIFY(meldung.contains(QStringLiteral("mitten in einem Eintrag")));
-    QVERIFY(meldung.contains(QStringLiteral("20 Zeilen")));
+    // How many creatures were read, not how many lines the damaged block kept.
+    QVERIFY(meldung.contains(QStringLiteral("Gelesen wurde 1 Kreatur; der Rest der Datei ist beschädigt.")));
+    QVERIFY(meldung.contains(QStringLiteral(".bak")));
     QVERIFY(meldung.contains(QStringLiteral("Kreaturen.dat")));
     // The first rewrite keeps the original aside; the next one does not copy again.
     QVERIFY(Speichern(tabelle));
@@ -299,6 +303,7 @@ void TestCreaturesDatenbank::keineGewoehnlicheDatei_data()
     QTest::addColumn<QString>("art");
     QTest::newRow("Ordner") << "ordner";
     QTest::newRow("/dev/zero") << "geraet";
+    QTest::newRow("FIFO") << "fifo";
     QTest::newRow("zu groß") << "gross";
 }
 
@@ -312,6 +317,8 @@ void TestCreaturesDatenbank::keineGewoehnlicheDatei()
         QVERIFY(QDir().mkpath(pfad));
     } else if (art == QLatin1String("geraet")) {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), pfad));
+    } else if (art == QLatin1String("fifo")) {
+        QVERIFY(::mkfifo(QFile::encodeName(pfad).constData(), 0600) == 0);
     } else {
         QFile datei(pfad);
         QVERIFY(datei.open(QIODevice::WriteOnly));
@@ -323,6 +330,8 @@ void TestCreaturesDatenbank::keineGewoehnlicheDatei()
     QCOMPARE(tabelle.Anzahl(), 0);
     QVERIFY(tabelle.SicherungNoetig);
     QVERIFY(Lademeldung(e).contains(QStringLiteral("konnte nicht gelesen werden")));
+    // A backup is promised only where the save will make one.
+    QCOMPARE(Lademeldung(e).contains(QStringLiteral(".bak")), art == QLatin1String("gross"));
     ZeileAnhaengen(tabelle, Kreatur(QStringLiteral("Neu")));
     QString fehler;
     const bool gespeichert = Speichern(tabelle, &fehler);

@@ -498,6 +498,13 @@ void TestCreaturesFenster::filterNurAufDenZahlenboxen()
         QCOMPARE(box->text(), Zahlenboxen().contains(i) ? QStringLiteral("7") : QStringLiteral("x7"));
     }
     QVERIFY(!fenster.findChild<QLineEdit*>(QStringLiteral("Text(1)")));
+    // The name and the category keep to one line.
+    auto* name = fenster.findChild<QLineEdit*>(QStringLiteral("Text(0)"));
+    name->setText(QStringLiteral("Zwei\nZeilen"));
+    QCOMPARE(name->text(), QStringLiteral("Zwei Zeilen"));
+    auto* kategorie = fenster.findChild<QComboBox*>(QStringLiteral("Combo(0)"));
+    kategorie->setEditText(QStringLiteral("Wilde\tTiere"));
+    QCOMPARE(kategorie->currentText(), QStringLiteral("Wilde Tiere"));
 }
 
 void TestCreaturesFenster::intelligenzwurf()

@@ -255,6 +255,10 @@ private Q_SLOTS:
         QCOMPARE(m_inst->Zeilen(QStringLiteral("Data/City/Heiler.dat")).mid(vorher.count('\n')),
                  L({"Wundärztin", "Kräuterfrau"}));
         QVERIFY(m_skript->aufrufe.isEmpty());
+        // "… ist gespeichert." goes with the file: another tool shows no such line.
+        QVERIFY(!fenster.statusBar()->currentMessage().isEmpty());
+        b.tool->setCurrentText(QStringLiteral("Tageslauf 3"));
+        QCOMPARE(fenster.statusBar()->currentMessage(), QString());
     }
 
     void besondereZeichenImTextfeld()

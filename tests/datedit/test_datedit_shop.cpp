@@ -192,12 +192,31 @@ private Q_SLOTS:
 
     void doppelteUndFremdeNamen()
     {
-        // A category named twice is moved once; names compare exactly, also in letter case.
-        Eigene(kKategorien, "A\n", "[A]\nWareCount=4\nWare1=Holz\nWare2=Holz\nWare3=eisen\nWare4=Wein\n");
+        // A category named twice is moved once; letter case does not count, as the warehouse finds the goods
+        // file "Eisen.dat" for "eisen".
+        Eigene(kKategorien, "A\n", "[A]\nWareCount=5\nWare1=Holz\nWare2=Holz\nWare3=eisen\nWare4=Wein\nWare5=Stein\n");
         Shopkonfiguration s;
         QVERIFY(s.Laden());
         s.ShopWaehlen(QStringLiteral("A"));
-        QCOMPARE(s.Verfuegbar(), L({"Holz", "Wein"}));
+        QCOMPARE(s.Verfuegbar(), L({"Holz", "Eisen", "Wein"}));
+    }
+
+    void kategorienWieImLagerhof()
+    {
+        // A hand-written category file: no count line, blanks after a name. The editor reads it as the
+        // warehouse does, so a category it saves is shown as sold again.
+        Eigene("Kleidung \nSchmuck\n", "A\n", "[A]\nWareCount=0\n");
+        Shopkonfiguration s;
+        QVERIFY(s.Laden());
+        QCOMPARE(s.Regionen(), L({"Kleidung", "Schmuck"}));
+        s.ShopWaehlen(QStringLiteral("A"));
+        QVERIFY(s.Hin(0));
+        QVERIFY(s.Speichern());
+        QCOMPARE(Subs::IniLesen(KonfigPfad(), QStringLiteral("A"), QStringLiteral("Ware1")), QStringLiteral("Kleidung"));
+        Shopkonfiguration wieder;
+        QVERIFY(wieder.Laden());
+        wieder.ShopWaehlen(QStringLiteral("A"));
+        QCOMPARE(wieder.Verfuegbar(), L({"Kleidung"}));
     }
 
     void abschnittOhneRuecksichtAufGrossschreibung()

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -103,6 +104,7 @@ private Q_SLOTS:
     void bildlaufleisten();
     void fehlendeKarte();
     void fehlendeDateienOhneMeldung();
+    void unlesbaresRegisterGemeldet();
     void langerNameVerbreitertNichts();
     void hilfe();
 };
@@ -189,7 +191,7 @@ void TestExplorerFenster::markierenUndTafel()
     QCOMPARE(fenster.Kartenbild().pixel(Pixel(3825, 8775, Karte::Klein)), Gruen);
     QCOMPARE(Text(&fenster, QStringLiteral("lblName")), QStringLiteral("Möwenhafen"));
     QCOMPARE(Text(&fenster, QStringLiteral("lblEinwohner")), QStringLiteral("ca. 5400 Einwohner"));
-    QCOMPARE(Text(&fenster, QStringLiteral("lblTempel")), QStringLiteral("Tempel: Efferd, Travia, Phex,"));
+    QCOMPARE(Text(&fenster, QStringLiteral("lblTempel")), QStringLiteral("Tempel: Efferd, Travia, Phex"));
     auto* bild = Kind<QLabel>(&fenster, QStringLiteral("imgCityPic"));
     QVERIFY(!bild->pixmap().isNull());
     QVERIFY(bild->pixmap().width() <= Kind<QGroupBox>(&fenster, QStringLiteral("frmInfos"))->width());
@@ -199,7 +201,7 @@ void TestExplorerFenster::markierenUndTafel()
     QCOMPARE(fenster.Kartenbild().pixel(Pixel(8175, 4095, Karte::Klein)), Gruen);
     QCOMPARE(fenster.Kartenbild().pixel(Pixel(3825, 8775, Karte::Klein)), Gruen);
     QCOMPARE(Text(&fenster, QStringLiteral("lblName")), QStringLiteral("Reifwacht"));
-    QCOMPARE(Text(&fenster, QStringLiteral("lblTempel")), QStringLiteral("Tempel: Firun,"));
+    QCOMPARE(Text(&fenster, QStringLiteral("lblTempel")), QStringLiteral("Tempel: Firun"));
     QVERIFY(bild->pixmap().isNull());
 
     // What the window shows is what the drawing gives for the same choices.
@@ -354,6 +356,11 @@ void TestExplorerFenster::kartenwechselBeendetMessung()
     QCOMPARE(Text(&fenster, QStringLiteral("lblEntfernung")), QStringLiteral("Entfernung:"));
     QTest::mouseClick(Innen(&fenster), Qt::LeftButton, {}, QPoint(145, 10));
     QCOMPARE(Text(&fenster, QStringLiteral("lblEntfernung")), QStringLiteral("Entfernung: 320 Meilen"));
+    // The same map again keeps the distance; the other map clears it.
+    Klein(&fenster);
+    QCOMPARE(Text(&fenster, QStringLiteral("lblEntfernung")), QStringLiteral("Entfernung: 320 Meilen"));
+    Gross(&fenster);
+    QCOMPARE(Text(&fenster, QStringLiteral("lblEntfernung")), QStringLiteral("Entfernung:"));
 }
 
 void TestExplorerFenster::doppelklickZaehltEinmal()
@@ -451,6 +458,14 @@ void TestExplorerFenster::bildlaufleisten()
     QTRY_VERIFY(!v->isVisible());
     QVERIFY(!h->isVisible());
     QCOMPARE(innen->pos(), QPoint(0, 0));
+
+    // A chosen city outside the frame is scrolled into view (Möwenhafen lies at pixel 255, 585).
+    Gross(&fenster);
+    v->setValue(0);
+    QVERIFY(Waehlen(&fenster, QStringLiteral("Möwenhafen")));
+    QVERIFY(v->value() > 0);
+    QVERIFY(v->value() < 585 && 585 < v->value() + rahmen->height());
+    QCOMPARE(innen->y(), -v->value());
 }
 
 void TestExplorerFenster::fehlendeKarte()
@@ -513,6 +528,18 @@ void TestExplorerFenster::fehlendeDateienOhneMeldung()
     QCOMPARE(Text(&fenster, QStringLiteral("lblName")), QStringLiteral("Möwenhafen"));
     QVERIFY(Kind<QLabel>(&fenster, QStringLiteral("imgCityPic"))->pixmap().isNull());
     QCOMPARE(dialoge.aufrufe.size(), 0);
+}
+
+void TestExplorerFenster::unlesbaresRegisterGemeldet()
+{
+    TestInstallation inst;
+    const QString pfad = inst.Pfad(QStringLiteral("Data/Explorer/Städte.dat"));
+    QVERIFY(QFile::remove(pfad));
+    QVERIFY(QDir().mkpath(pfad));
+    Dialoge::Skript dialoge;
+    frmExplorerMain fenster;
+    QCOMPARE(dialoge.Texte().size(), 1);
+    QVERIFY2(dialoge.Texte().first().contains(QStringLiteral("Städte.dat")), qPrintable(dialoge.Texte().first()));
 }
 
 void TestExplorerFenster::langerNameVerbreitertNichts()

@@ -65,6 +65,8 @@ private Q_SLOTS:
     // frame and scroll bars
     void rahmen_data();
     void rahmen();
+    void bildlauf_data();
+    void bildlauf();
 };
 
 void TestExplorerKarte::listeInDateireihenfolge()
@@ -248,7 +250,7 @@ void TestExplorerKarte::tafel()
     Tafel t = TafelTexte(s);
     QCOMPARE(t.Name, QStringLiteral("Möwenhafen"));
     QCOMPARE(t.Einwohner, QStringLiteral("ca. 5400 Einwohner"));
-    QCOMPARE(t.Tempel, QStringLiteral("Tempel: Efferd, Travia,"));
+    QCOMPARE(t.Tempel, QStringLiteral("Tempel: Efferd, Travia"));
     QCOMPARE(t.Bild, inst.Pfad(QStringLiteral("Data/Explorer/Hafenstadt.jpg")));
 
     // An empty record still gives the fixed words; no "Pic" gives no picture.
@@ -418,6 +420,27 @@ void TestExplorerKarte::rahmen()
     QCOMPARE(r.Waagrecht.Seite, karte.width() / 10);
     QCOMPARE(r.Senkrecht.Schritt, karte.height() / 100);
     QCOMPARE(r.Senkrecht.Seite, karte.height() / 10);
+}
+
+void TestExplorerKarte::bildlauf_data()
+{
+    QTest::addColumn<qint64>("pixel");
+    QTest::addColumn<int>("wert");
+    QTest::addColumn<int>("erwartet");
+    // A frame of 400 pixels over a map that scrolls from 0 to 1000.
+    QTest::newRow("sichtbar bleibt") << qint64(300) << 100 << 100;
+    QTest::newRow("am Rand: in die Mitte") << qint64(105) << 100 << 0;
+    QTest::newRow("rechts außerhalb") << qint64(900) << 0 << 700;
+    QTest::newRow("links außerhalb") << qint64(250) << 600 << 50;
+    QTest::newRow("am Ende") << qint64(1390) << 0 << 1000;
+    QTest::newRow("außerhalb des Bildes") << qint64(-50) << 300 << 0;
+}
+
+void TestExplorerKarte::bildlauf()
+{
+    QFETCH(qint64, pixel);
+    QFETCH(int, wert);
+    QTEST(Bildlauf(pixel, wert, 400, 1000), "erwartet");
 }
 
 QTEST_GUILESS_MAIN(TestExplorerKarte)

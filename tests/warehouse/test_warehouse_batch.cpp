@@ -99,6 +99,12 @@ void TestWarehouseBatch::aufrufFehler_data()
     QTest::newRow("Generieren ohne Qualität") << "--generieren --shopart Krämer --preise 3";
     QTest::newRow("Shop unbekannt") << "--shop --ware";
     QTest::newRow("Shop fremde Option") << "--shop --farbe rot";
+    // A name is one line of its file and of every list.
+    QTest::newRow("Kategorie zweizeilig") << "--kategorie-neu \"Zwei\nZeilen\"";
+    QTest::newRow("Name mit Tabulator") << "--speichern Kerzen --name \"Zwei\tSpalten\" --wert 1 --preis 2 --waehrung D";
+    QTest::newRow("Name zweizeilig") << "--speichern Kerzen --name \"Zwei\r\nZeilen\" --wert 1 --preis 2 --waehrung D";
+    QTest::newRow("Shopart zweizeilig") << "--shop --shopart \"Zwei\nZeilen\" --ware Seil";
+    QTest::newRow("Besitzer mit Tabulator") << "--generieren --shopart Krämer --qualitaet 3 --preise 3 --besitzer \"A\tB\"";
 }
 
 void TestWarehouseBatch::aufrufFehler()
@@ -192,6 +198,9 @@ void TestWarehouseBatch::speichernAbgelehnt_data()
     QTest::newRow("Name nur Leerzeichen") << "Kerzen --name \"  \" --wert 1 --preis 2 --waehrung D" << 1;
     QTest::newRow("Alles ohne Ziel") << QStringLiteral("Alles") + gut << 1;
     QTest::newRow("Ziel Alles") << QStringLiteral("Alles --nach Alles") + gut << 1;
+    QTest::newRow("Verschieben nach Alles") << "Kerzen --aendern Talglicht --nach alles" << 1;
+    QTest::newRow("Verschieben nach Alles unter Alles") << "Alles --aendern Seil --nach Alles --preis 5" << 1;
+    QTest::newRow("Neu nach Alles") << QStringLiteral("Kerzen --nach Alles") + gut << 1;
     QTest::newRow("Ziel unbekannt") << QStringLiteral("Kerzen --nach Nirgends") + gut << 1;
     QTest::newRow("Name unbekannt") << "Kerzen --aendern Fackel --preis 3" << 1;
     QTest::newRow("Kategorie unbekannt") << QStringLiteral("Lampen") + gut << 1;

@@ -189,6 +189,17 @@ void TestWarehouseFenster::modiWechseln()
     Klick(fenster, QStringLiteral("cmdItemEditor"));
     QVERIFY(Sichtbar(fenster, QStringLiteral("ItemTab")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("txtShopart")));
+    // Shown on screen, the window keeps its size however often the mode changes.
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    const QSize groesse = fenster.size();
+    for (int i = 0; i < 3; ++i) {
+        Klick(fenster, QStringLiteral("cmdShopEditor"));
+        QCoreApplication::processEvents();
+        Klick(fenster, QStringLiteral("cmdItemEditor"));
+        QCoreApplication::processEvents();
+        QCOMPARE(fenster.size(), groesse);
+    }
 }
 
 void TestWarehouseFenster::langeKategorieVerbreitertNichts()
@@ -287,6 +298,14 @@ void TestWarehouseFenster::zifferntastenfilter()
     auto* beschreibung = Kind<QPlainTextEdit>(fenster, QStringLiteral("txtItem(3)"));
     QTest::keyClicks(beschreibung, QStringLiteral("a,b"));
     QCOMPARE(beschreibung->toPlainText(), QStringLiteral("a,b"));
+    // The name boxes of the good and of the shop keep to one line; the description does not.
+    for (const char* name : {"txtItem(0)", "txtName", "txtShopart", "txtBesitzerName"}) {
+        auto* box = Kind<QLineEdit>(fenster, QString::fromUtf8(name));
+        box->setText(QStringLiteral("Zwei\nZeilen\t"));
+        QCOMPARE(box->text(), QStringLiteral("Zwei Zeilen"));
+    }
+    beschreibung->setPlainText(QStringLiteral("Zwei\nZeilen"));
+    QCOMPARE(beschreibung->toPlainText(), QStringLiteral("Zwei\nZeilen"));
 }
 
 void TestWarehouseFenster::gegenstandBearbeiten()

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace Katalog;
 using namespace WarehouseTest;
 
@@ -58,7 +60,8 @@ private Q_SLOTS:
     void allesLadenUndSpeichern();
     void fehlendeKategoriedateiIstLeer();
     void beschaedigteDateiEinmalGemeldetUndGesichert();
-    void ordnerStattDateiWirdNichtUeberschrieben();
+    void unlesbareDateiWirdNichtUeberschrieben_data();
+    void unlesbareDateiWirdNichtUeberschrieben();
     void anhaengenSetztKaputteDateiNichtFort();
 
     void speichernBrauchtAlleAngaben_data();
@@ -223,9 +226,9 @@ void TestWarehouseKatalog::kategorienlisteLesen()
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.first().contains(QStringLiteral("„../../etc“")));
 
-    // The first line is the count, whatever it says; a missing list is told.
-    installation.ZeilenSchreiben(kListe, {QStringLiteral("Kleidung"), QStringLiteral("Schmuck")});
-    QCOMPARE(KategorienLesen().Namen, QStringList{QStringLiteral("Schmuck")});
+    // A hand-written list without its count line keeps its first category; a missing list is told.
+    installation.ZeilenSchreiben(kListe, {QStringLiteral("Kleidung "), QStringLiteral("Schmuck")});
+    QCOMPARE(KategorienLesen().Namen, (QStringList{"Kleidung", "Schmuck"}));
     QVERIFY(QFile::remove(installation.Pfad(kListe)));
     const Kategorienliste fehlt = KategorienLesen();
     QVERIFY(!fehlt.Vorhanden);
@@ -405,39 +408,77 @@ void TestWarehouseKatalog::beschaedigteDateiEinmalGemeldetUndGesichert()
     const QStringList meldungen = KategorieLaden(t, QStringLiteral("Kerzen"), Lagerhof3Variablen::Kategorien);
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.first().contains(QStringLiteral("mitten in einem Gegenstand")));
-    QVERIFY(meldungen.first().contains(QStringLiteral("2 Zeilen")));
+    QVERIFY(meldungen.first().contains(QStringLiteral("Gelesen wurden 2 Gegenstände; der Rest der Datei ist beschädigt")));
     QCOMPARE(t.Anzahl(), 2);
     // Told once a run, also under "Alles".
     QVERIFY(KategorieLaden(t, QStringLiteral("Kerzen"), Lagerhof3Variablen::Kategorien).isEmpty());
     QVERIFY(KategorieLaden(t, Alles(), Lagerhof3Variablen::Kategorien).isEmpty());
     KategorieLaden(t, QStringLiteral("Kerzen"), Lagerhof3Variablen::Kategorien);
 
+    // Unchanged, the file stays as it is, its damaged end included.
+    QVERIFY(KategorieSpeichern(t, nullptr));
+    QCOMPARE(installation.Bytes(Warenpfad(QStringLiteral("Kerzen"))), original);
+    QVERIFY(!QFile::exists(installation.Pfad(Warenpfad(QStringLiteral("Kerzen")) + QStringLiteral(".bak"))));
+    GegenstandAendern(t, 1, Ware(QStringLiteral("Wachskerze"), QStringLiteral("2")));
     QVERIFY(KategorieSpeichern(t, nullptr));
     QCOMPARE(installation.Bytes(Warenpfad(QStringLiteral("Kerzen")) + QStringLiteral(".bak")), original);
     QCOMPARE(installation.Zeilen(Warenpfad(QStringLiteral("Kerzen"))).size(), 10);
     // Only the first rewrite keeps a copy.
+    GegenstandLoeschen(t, 1);
     QVERIFY(KategorieSpeichern(t, nullptr));
     QVERIFY(!QFile::exists(installation.Pfad(Warenpfad(QStringLiteral("Kerzen")) + QStringLiteral(".bak2"))));
 }
 
-void TestWarehouseKatalog::ordnerStattDateiWirdNichtUeberschrieben()
+void TestWarehouseKatalog::unlesbareDateiWirdNichtUeberschrieben_data()
 {
+    QTest::addColumn<QString>("art");
+    QTest::newRow("Ordner") << "ordner";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("Gerät") << "geraet";
+    QTest::newRow("65 MiB") << "gross";
+}
+
+void TestWarehouseKatalog::unlesbareDateiWirdNichtUeberschrieben()
+{
+    QFETCH(QString, art);
     TestInstallation installation;
     KleinerKatalog(installation);
-    QVERIFY(QFile::remove(installation.Pfad(Warenpfad(QStringLiteral("Kerzen")))));
-    QVERIFY(QDir().mkpath(installation.Pfad(Warenpfad(QStringLiteral("Kerzen")))));
+    const QString kerzen = installation.Pfad(Warenpfad(QStringLiteral("Kerzen")));
+    QVERIFY(QFile::remove(kerzen));
+    if (art == QLatin1String("ordner"))
+        QVERIFY(QDir().mkpath(kerzen));
+    else if (art == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(QFile::encodeName(kerzen).constData(), 0600) == 0);
+    else if (art == QLatin1String("geraet"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), kerzen));
+    else
+        QVERIFY(QFile(kerzen).open(QIODevice::WriteOnly) && QFile::resize(kerzen, qint64(65) * 1024 * 1024));
+    const QFileInfo vorher(kerzen);
     Start();
     Gegenstandstabelle t;
-    const QStringList meldungen = KategorieLaden(t, QStringLiteral("Kerzen"), Lagerhof3Variablen::Kategorien);
+    // Told once, as a warning that promises no backup.
+    const QStringList meldungen = KategorieLaden(t, Alles(), Lagerhof3Variablen::Kategorien);
     QCOMPARE(meldungen.size(), 1);
-    QVERIFY(meldungen.first().contains(QStringLiteral("keine gewöhnliche Datei")));
-    QVERIFY(!meldungen.first().contains(QStringLiteral(".bak")));
-    QCOMPARE(t.Anzahl(), 0);
+    QVERIFY(meldungen.first().contains(QStringLiteral("Kerzen.dat")) && !meldungen.first().contains(QStringLiteral(".bak")));
+    // A good saved in another category is stored, and the save counts as done.
+    Speicherergebnis e = GegenstandSpeichern(t, false, -1, Ware(QStringLiteral("Hanf")), QStringLiteral("Seilerei"), nullptr);
+    QVERIFY(e.Aktion == Speicheraktion::Hinzugefuegt && e.Geschrieben && e.Meldungen.isEmpty());
+    QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Seilerei")).size(), 3);
+    // Nothing goes into the category: not new, not moved, not from its own view.
+    e = GegenstandSpeichern(t, false, -1, Ware(QStringLiteral("Docht")), QStringLiteral("Kerzen"), nullptr);
+    QCOMPARE(e.Aktion, Speicheraktion::Abgelehnt);
+    QVERIFY(e.Meldungen.last().contains(QStringLiteral("nicht überschrieben")));
+    const int seil = GegenstandSuchen(t, QStringLiteral("Seil"));
+    e = GegenstandSpeichern(t, true, seil, t.Zeilen[seil].Felder, QStringLiteral("Kerzen"), [] { return true; });
+    QVERIFY(e.Aktion == Speicheraktion::Abgelehnt && t.Zeilen[seil].Kategorie == QStringLiteral("Seilerei"));
+    KategorieLaden(t, QStringLiteral("Kerzen"), Lagerhof3Variablen::Kategorien);
+    QCOMPARE(GegenstandSpeichern(t, false, -1, Ware(QStringLiteral("Docht")), QStringLiteral("Kerzen"), nullptr).Aktion,
+             Speicheraktion::Abgelehnt);
     GegenstandHinzufuegen(t, Ware(QStringLiteral("Neu")));
-    QString fehler;
-    QVERIFY(!KategorieSpeichern(t, &fehler));
-    QVERIFY(fehler.contains(QStringLiteral("keine gewöhnliche Datei")));
-    QVERIFY(QFileInfo(installation.Pfad(Warenpfad(QStringLiteral("Kerzen")))).isDir());
+    QVERIFY(!KategorieSpeichern(t, nullptr));
+    const QFileInfo nachher(kerzen);
+    QVERIFY(nachher.isDir() == vorher.isDir() && nachher.isFile() == vorher.isFile() && nachher.size() == vorher.size());
+    QVERIFY(!QFileInfo::exists(kerzen + QStringLiteral(".bak")));
 }
 
 void TestWarehouseKatalog::anhaengenSetztKaputteDateiNichtFort()
@@ -501,13 +542,19 @@ void TestWarehouseKatalog::aendernUndLoeschen()
     QCOMPARE(e.Aktion, Speicheraktion::Geaendert);
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Kerzen")),
              (QList<QStringList>{Ware(QStringLiteral("A")), neu, Ware(QStringLiteral("C"))}));
-    // Saved with "Alles" in the category box, the good stays where it is.
-    e = GegenstandSpeichern(t, true, 0, Ware(QStringLiteral("A2")), Alles(), nullptr);
-    QCOMPARE(e.Aktion, Speicheraktion::Geaendert);
+    // "Alles" is no category to move a good to, nor to put a new one in: refused, nothing written.
+    const QByteArray vorher = installation.Bytes(Warenpfad(QStringLiteral("Kerzen")));
+    for (const bool bearbeiten : {true, false}) {
+        e = GegenstandSpeichern(t, bearbeiten, 0, Ware(QStringLiteral("A2")), QStringLiteral("alles"), nullptr);
+        QCOMPARE(e.Aktion, Speicheraktion::Abgelehnt);
+        QVERIFY(e.Meldungen.first().startsWith(QStringLiteral("„Alles“ ist keine Kategorie")));
+    }
+    QCOMPARE(installation.Bytes(Warenpfad(QStringLiteral("Kerzen"))), vorher);
+    QCOMPARE(t.Anzahl(), 3);
     QVERIFY(GegenstandLoeschen(t, 1));
     QVERIFY(KategorieSpeichern(t, nullptr));
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Kerzen")),
-             (QList<QStringList>{Ware(QStringLiteral("A2")), Ware(QStringLiteral("C"))}));
+             (QList<QStringList>{Ware(QStringLiteral("A")), Ware(QStringLiteral("C"))}));
     QVERIFY(!GegenstandLoeschen(t, 2));
 }
 

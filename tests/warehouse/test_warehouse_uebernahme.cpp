@@ -6,6 +6,7 @@
 #include "WarehouseTestHilfe.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 using namespace WarehouseTest;
@@ -206,6 +207,16 @@ void TestWarehouseUebernahme::kaputteWarendateiWirdNichtFortgesetzt()
     QCOMPARE(installation.Zeilen(Warenpfad(QStringLiteral("Nahkampfwaffen"))).size(), 10);
     QCOMPARE(waren[0], Ware(QStringLiteral("Alt")));
     QCOMPARE(waren[1][0], QStringLiteral("Neu1"));
+
+    // A file that cannot be read at all is neither continued nor replaced by the armory's records.
+    const QString pfad = installation.Pfad(Warenpfad(QStringLiteral("Nahkampfwaffen")));
+    QVERIFY(QFile::remove(pfad + QStringLiteral(".bak")));
+    QFile gross(pfad);
+    QVERIFY(gross.open(QIODevice::WriteOnly) && gross.resize(qint64(65) * 1024 * 1024));
+    gross.close();
+    QCOMPARE(Start().size(), 1);
+    QCOMPARE(QFileInfo(pfad).size(), qint64(65) * 1024 * 1024);
+    QVERIFY(!QFile::exists(pfad + QStringLiteral(".bak")));
 }
 
 QTEST_GUILESS_MAIN(TestWarehouseUebernahme)
