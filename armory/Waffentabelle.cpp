@@ -220,6 +220,7 @@ Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen)
         felder[0] = QString::number(b);
         tabelle.Zeilen.append(std::move(felder));
     }
+    ergebnis.Gelesen = int(tabelle.Zeilen.size());
     const qsizetype rest = zeilen.size() > 1 ? (zeilen.size() - 1) % n : 0;
     if (rest > 0) {
         ergebnis.Unvollstaendig = true;
@@ -232,20 +233,23 @@ Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen)
 QString Lademeldung(const Ladeergebnis& ergebnis)
 {
     const QString name = Anfuehrung(QDir::toNativeSeparators(ergebnis.Pfad));
+    // Only a regular file is copied aside; a folder or device in its place is never replaced at all.
+    const QString sicherung = QFileInfo(ergebnis.Pfad).isFile()
+        ? QStringLiteral("Vor dem nächsten Speichern wird die Originaldatei als Sicherung (.bak) neben ihr aufbewahrt.")
+        : QStringLiteral("Die Datei wird nicht überschrieben.");
     if (!ergebnis.Unlesbar.isEmpty())
-        return QStringLiteral("Die Datenbank %1 konnte nicht gelesen werden: %2. Die Tabelle bleibt leer. Vor dem "
-                              "nächsten Speichern wird die Originaldatei als Sicherung (.bak) neben ihr aufbewahrt.")
-            .arg(name, ergebnis.Unlesbar);
+        return QStringLiteral("Die Datenbank %1 konnte nicht gelesen werden: %2. Die Tabelle bleibt leer. %3")
+            .arg(name, ergebnis.Unlesbar, sicherung);
     if (!ergebnis.Vorhanden)
         return QStringLiteral("Die Datenbank %1 wurde nicht gefunden. Die Tabelle bleibt leer; die Datei wird beim "
                               "ersten Speichern neu angelegt.")
             .arg(name);
     if (ergebnis.Unvollstaendig)
-        return QStringLiteral("Die Datenbank %1 endet mitten in einem Eintrag. Geladen wurden nur die vollständigen "
-                              "Einträge; die letzten %2 Zeilen fehlen. Vor dem nächsten Speichern wird die "
-                              "Originaldatei als Sicherung (.bak) neben ihr aufbewahrt.")
-            .arg(name)
-            .arg(ergebnis.Restzeilen);
+        return QStringLiteral("Die Datenbank %1 endet mitten in einem Eintrag. %2; der Rest der Datei ist beschädigt. %3")
+            .arg(name,
+                 ergebnis.Gelesen == 1 ? QStringLiteral("Gelesen wurde 1 Eintrag")
+                                       : QStringLiteral("Gelesen wurden %1 Einträge").arg(ergebnis.Gelesen),
+                 sicherung);
     return QString();
 }
 

@@ -60,6 +60,7 @@ struct Ladeergebnis {
     bool Vorhanden = true;        // false: no file, the table starts empty
     bool Unvollstaendig = false;  // the file ends inside a block; the whole blocks were loaded
     int Restzeilen = 0;           // lines of the incomplete last block
+    int Gelesen = 0;              // whole records read
     QString Unlesbar;             // why the file could not be read at all (no version line, too large ...)
     QString Pfad;
 };
