@@ -84,7 +84,20 @@ QRect Markieren(QImage& bild, const ExplorerEngine::Kartenstadt& stadt, Karte ka
     const QFont schrift = Schrift();
     const QPointF ursprung(m.NameX / Massstab, double(m.NameY) / Massstab);
     const QFontMetricsF metrik(schrift);
-    const QRectF text(ursprung, QSizeF(metrik.horizontalAdvance(stadt.Name) + 2, metrik.height() + 2));
+    QRectF text(ursprung, QSizeF(metrik.horizontalAdvance(stadt.Name) + 2, metrik.height() + 2));
+    // A name that would run off the map's right edge goes on the dot's left side instead, and none leaves the
+    // map at the top or bottom: a city near the edge keeps a readable name.
+    if (text.right() > bild.width() && punkt.center().x() < bild.width()) {
+        text.moveRight(punkt.left() - (ursprung.x() - punkt.right()));
+        if (text.left() < 0)
+            text.moveLeft(0);
+    }
+    if (punkt.intersects(QRectF(bild.rect()))) {
+        if (text.bottom() > bild.height())
+            text.moveBottom(bild.height());
+        if (text.top() < 0)
+            text.moveTop(0);
+    }
 
     QRect beruehrt;
     if (Nahe(punkt, bild)) {

@@ -58,6 +58,8 @@ private Q_SLOTS:
     void ohnePositionNichts();
     void amRandUndWeitDraussen_data();
     void amRandUndWeitDraussen();
+    void nameBleibtAufDerKarte_data();
+    void nameBleibtAufDerKarte();
     void graustufenbildWirdFarbig();
     void bildLaden();
     void ausgelieferteKarten();
@@ -165,6 +167,34 @@ void TestExplorerZeichnung::amRandUndWeitDraussen()
         QCOMPARE(!bereich.isEmpty(), sichtbar);
         QVERIFY(QRect(0, 0, 200, 200).contains(bereich) || bereich.isEmpty());
     }
+}
+
+void TestExplorerZeichnung::nameBleibtAufDerKarte_data()
+{
+    QTest::addColumn<int>("karte");
+    QTest::addColumn<qint64>("x");
+    QTest::addColumn<qint64>("y");
+    for (const Karte k : {Karte::Gross, Karte::Klein}) {
+        const qint64 m = k == Karte::Gross ? 15 : 48; // map units per pixel of that picture
+        QTest::addRow("%s, rechter Rand", k == Karte::Gross ? "groß" : "klein") << int(k) << 190 * m << 100 * m;
+        QTest::addRow("%s, rechts unten", k == Karte::Gross ? "groß" : "klein") << int(k) << 195 * m << 198 * m;
+    }
+}
+
+void TestExplorerZeichnung::nameBleibtAufDerKarte()
+{
+    QFETCH(int, karte);
+    QFETCH(qint64, x);
+    QFETCH(qint64, y);
+    QImage bild = Weiss(200, 200);
+    Kartenzeichnung::Markieren(bild, Stadt(QStringLiteral("Nordmarkfeste"), x, y), Karte(karte));
+    const QRect punkt = Umriss(bild, IstGruen);
+    const QRect name = Umriss(bild, IstDunkel);
+    QVERIFY(!punkt.isEmpty());
+    QVERIFY(name.width() > 30);
+    // Whole, and on the dot's left where the right edge leaves no room.
+    QVERIFY(QRect(0, 0, 200, 200).contains(name));
+    QVERIFY(name.right() < punkt.left());
 }
 
 void TestExplorerZeichnung::graustufenbildWirdFarbig()
