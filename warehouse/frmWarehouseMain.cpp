@@ -554,9 +554,23 @@ void frmWarehouseMain::GegenstandWaehlen(QTreeWidgetItem* eintrag, QTreeWidgetIt
         return;
     const int fuellungen = m_listenFuellungen;
     if (!m_editor->Verlassen(EditorName(), [this] { return GegenstandSpeichern(); })) {
-        // The highlight goes back to the good whose edits were kept.
-        const QSignalBlocker sperre(lvGegenstaende);
-        lvGegenstaende->setCurrentItem(V::Bearbeitungsmodus ? GegenstandEintrag(V::AktuellerGegenstand) : vorher);
+        // The highlight goes back to the good whose edits were kept: at once, and again once a mouse click
+        // that started this has finished selecting its own line.
+        const auto zurueck = [this, vorher] {
+            const QSignalBlocker sperre(lvGegenstaende);
+            QTreeWidgetItem* gezeigt = V::Bearbeitungsmodus ? GegenstandEintrag(V::AktuellerGegenstand) : nullptr;
+            if (!gezeigt && lvGegenstaende->indexOfTopLevelItem(vorher) >= 0)
+                gezeigt = vorher;
+            lvGegenstaende->setCurrentItem(gezeigt);
+            if (!gezeigt)
+                lvGegenstaende->clearSelection();
+        };
+        zurueck();
+        const int fuellungenJetzt = m_listenFuellungen;
+        QMetaObject::invokeMethod(this, [this, zurueck, fuellungenJetzt] {
+            if (m_listenFuellungen == fuellungenJetzt)
+                zurueck();
+        }, Qt::QueuedConnection);
         return;
     }
     // A save may have refilled the list; the chosen line is shown only if it is still the same line.
