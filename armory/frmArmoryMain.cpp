@@ -634,6 +634,8 @@ void frmArmoryMain::cmdNeu_Click()
     KnoepfeAktualisieren(Waffentabellen::Schluessel(Aktuell().Art));
     Aktuell().Tab->show();
     m_editor->Geladen();
+    // Typing starts with the name, as it does after a new good in the warehouse.
+    Aktuell().Text[0]->setFocus();
 }
 
 void frmArmoryMain::EintragBearbeiten()

@@ -711,6 +711,7 @@ void frmCreaturesMain::cmdNeu_Click()
     m_bearbeitungszeile = -1;
     KnoepfeAktualisieren();
     m_editor->Geladen();
+    m_text[0]->setFocus();
 }
 
 void frmCreaturesMain::cmdBearbeiten_Click()
