@@ -61,4 +61,24 @@ inline BattleEngine::Kaempfer Figur(const QString& name, qint64 mu, qint64 at, q
     return k;
 }
 
+// A line-up of shipped creatures by their rows; -1 is a fortress that parries everything.
+inline BattleEngine::Kampfstand Aufstellen(const QList<int>& helden, const QList<int>& gegner)
+{
+    static const Kreaturentabellen::Kreaturentabelle tabelle = [] {
+        TestInstallation installation;
+        Kreaturentabellen::Kreaturentabelle t;
+        Kreaturentabellen::Laden(t);
+        return t;
+    }();
+    const auto mitglied = [](int zeile) {
+        return zeile < 0 ? Figur(QStringLiteral("Festung"), 5, 20, 40, 30) : *BattleEngine::KaempferAus(tabelle.Zeilen[zeile]);
+    };
+    BattleEngine::Kampfstand stand;
+    for (int z : helden)
+        BattleEngine::Aufnehmen(stand, BattleEngine::Gruppe::Helden, mitglied(z));
+    for (int z : gegner)
+        BattleEngine::Aufnehmen(stand, BattleEngine::Gruppe::Gegner, mitglied(z));
+    return stand;
+}
+
 } // namespace CreaturesTest

@@ -14,31 +14,13 @@
 #include <QtTest>
 
 using namespace BattleEngine;
+using CreaturesTest::Aufstellen;
 using CreaturesTest::Figur;
 
 namespace {
 
 constexpr quint64 kMax = Zufall::HoechsteSaat;
 
-// The line-up of shipped creatures by row; -1 is a fortress that parries everything.
-Kampfstand Aufstellen(const QList<int>& helden, const QList<int>& gegner)
-{
-    static const Kreaturentabellen::Kreaturentabelle tabelle = [] {
-        TestInstallation installation;
-        Kreaturentabellen::Kreaturentabelle t;
-        Kreaturentabellen::Laden(t);
-        return t;
-    }();
-    const auto mitglied = [&](int zeile) {
-        return zeile < 0 ? Figur(QStringLiteral("Festung"), 5, 20, 40, 30) : *KaempferAus(tabelle.Zeilen[zeile]);
-    };
-    Kampfstand stand;
-    for (int z : helden)
-        Aufnehmen(stand, Gruppe::Helden, mitglied(z));
-    for (int z : gegner)
-        Aufnehmen(stand, Gruppe::Gegner, mitglied(z));
-    return stand;
-}
 
 } // namespace
 

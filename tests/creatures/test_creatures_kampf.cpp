@@ -698,20 +698,7 @@ void TestCreaturesKampf::mitUndOhneBerichtGleich()
     QFETCH(QList<int>, helden);
     QFETCH(QList<int>, gegner);
     QFETCH(int, saaten);
-    static const Kreaturentabellen::Kreaturentabelle tabelle = [] {
-        TestInstallation installation;
-        Kreaturentabellen::Kreaturentabelle t;
-        Kreaturentabellen::Laden(t);
-        return t;
-    }();
-    const auto mitglied = [&](int zeile) {
-        return zeile < 0 ? Figur(QStringLiteral("Festung"), 5, 20, 40, 30) : *KaempferAus(tabelle.Zeilen[zeile]);
-    };
-    Kampfstand vorlage;
-    for (int z : helden)
-        Aufnehmen(vorlage, Gruppe::Helden, mitglied(z));
-    for (int z : gegner)
-        Aufnehmen(vorlage, Gruppe::Gegner, mitglied(z));
+    const Kampfstand vorlage = CreaturesTest::Aufstellen(helden, gegner);
     const auto werte = [](const Kampfstand& stand) {
         QList<qint64> le;
         for (const auto& k : stand.Helden + stand.Gegner)
