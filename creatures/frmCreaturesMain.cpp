@@ -281,6 +281,12 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     ListeAnzeigen();
     KampfknoepfeAktualisieren();
 
+    // Tab follows the toolbar from left to right: the group buttons stand before the help button.
+    setTabOrder(cmdWBDImport, cmdBattleHeldengruppe);
+    setTabOrder(cmdBattleHeldengruppe, cmdBattleGegnergruppe);
+    setTabOrder(cmdBattleGegnergruppe, cmdAufstellungLaden);
+    setTabOrder(cmdAufstellungLaden, cmdHelp);
+
     // Keys as on any desktop; each button's tooltip names its key.
     Fenster::Taste(this, QKeySequence::New, {cmdNeu});
     Fenster::Taste(this, QKeySequence::Open, {cmdWBDImport});
