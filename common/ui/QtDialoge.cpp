@@ -96,7 +96,7 @@ int Zeigen(QFileDialog& dialog)
     const QString schluessel = Fenster::Programmname() + QStringLiteral(".Dateidialog");
     dialog.resize(900, 540);
     if (auto* ansicht = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
-        const int breiten[] = {380, 110, 150, 170};
+        const int breiten[] = {330, 100, 140, 170};
         for (int i = 0; i < 4 && i < ansicht->header()->count(); ++i)
             ansicht->header()->resizeSection(i, breiten[i]);
     }
