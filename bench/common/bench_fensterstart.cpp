@@ -52,7 +52,11 @@ int main(int argc, char** argv)
     const QString leer = QStringLiteral(WERKBUND_BIN_DIR "/bench/werkbund_leerfenster");
     constexpr int laeufe = 9;
     bool ok = true;
+    // Program names on the command line measure only those.
+    const QStringList nur = app.arguments().mid(1);
     for (const Programm& p : kProgramme) {
+        if (!nur.isEmpty() && !nur.contains(QLatin1String(p.name)))
+            continue;
         const QString programm = ordner.filePath(QLatin1String(p.name));
         std::vector<double> verhaeltnisse;
         double programmMs = 0;

@@ -46,16 +46,35 @@ double MedianMs(int laeufe, const std::function<void()>& lauf)
 double StartzeitMs(const QString& programm, const QStringList& argumente, int laeufe)
 {
     bool fehler = false;
-    const double ms = MedianMs(laeufe, [&] {
+    std::vector<double> zeiten;
+    for (int i = 0; i < laeufe && !fehler; ++i) {
         QProcess prozess;
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("WERKBUND_STARTMESSUNG"), QStringLiteral("1"));
         prozess.setProcessEnvironment(umgebung);
+        QElapsedTimer uhr;
+        uhr.start();
         prozess.start(programm, argumente);
-        if (!prozess.waitForFinished(30000) || prozess.exitCode() != 0)
+        // Timed until the line arrives; the program's end after it is not part of the start.
+        double ms = -1;
+        while (ms < 0 && prozess.waitForReadyRead(30000)) {
+            while (prozess.canReadLine()) {
+                if (prozess.readLine().trimmed() == "Fenster gezeigt") {
+                    ms = double(uhr.nsecsElapsed()) / 1e6;
+                    break;
+                }
+            }
+        }
+        if (!prozess.waitForFinished(30000) || prozess.exitStatus() != QProcess::NormalExit || prozess.exitCode() != 0)
             fehler = true;
-    });
-    return fehler ? -1 : ms;
+        if (ms < 0)
+            fehler = true;
+        zeiten.push_back(ms);
+    }
+    if (fehler)
+        return -1;
+    std::sort(zeiten.begin(), zeiten.end());
+    return zeiten[zeiten.size() / 2];
 }
 
 bool Melden(const QString& name, double wert, const QString& einheit, double budget, bool hoeherIstBesser)

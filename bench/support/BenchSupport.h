@@ -15,8 +15,9 @@ void InstallationAnlegen(const QString& ordner);
 // Milliseconds per run: the median of `laeufe` runs of the function.
 double MedianMs(int laeufe, const std::function<void()>& lauf);
 
-// Milliseconds from starting the program (with WERKBUND_STARTMESSUNG set, so it ends once its window is
-// shown) to its end; the median of `laeufe` starts. -1 when it could not be started.
+// Milliseconds from starting the program (with WERKBUND_STARTMESSUNG set) until it reports on standard
+// output that its window has been shown; the median of `laeufe` starts. -1 when it could not be started,
+// never reported, or did not end cleanly afterwards.
 double StartzeitMs(const QString& programm, const QStringList& argumente, int laeufe);
 
 // Prints "name: value unit" and, with a budget, " (Budget b unit)"; returns false when the budget is missed.

@@ -17,8 +17,14 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
+
+#include <cstdio>
+#include <future>
+#include <mutex>
 
 namespace Fenster {
 
@@ -33,34 +39,109 @@ std::function<int(QDialog&)>& Handler()
 // Paints a background picture behind the children of the widget it is installed on.
 class Hintergrund : public QObject {
 public:
-    Hintergrund(QWidget* widget, const QPixmap& bild) : QObject(widget), m_bild(bild) {}
+    Hintergrund(QWidget* widget, const Bildanfrage& anfrage) : QObject(widget), m_anfrage(anfrage) {}
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
         if (ereignis->type() == QEvent::Paint) {
-            auto* widget = static_cast<QWidget*>(objekt);
-            // Scaled once per size, not on every repaint.
-            if (m_skaliert.isNull() || m_groesse != widget->size()) {
-                m_groesse = widget->size();
-                m_skaliert = m_bild.scaled(m_groesse, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+            if (m_bild.isNull() && !m_gelesen) {
+                m_bild = m_anfrage.Ergebnis();
+                m_gelesen = true;
             }
+            if (m_bild.isNull())
+                return false;
+            // Drawn scaled into the area being painted only: a window-sized copy of the scaled picture
+            // would cost more memory and time than the few pixels around the controls that show it.
+            auto* widget = static_cast<QWidget*>(objekt);
             QPainter maler(widget);
-            maler.drawPixmap(0, 0, m_skaliert);
+            maler.setRenderHint(QPainter::SmoothPixmapTransform);
+            maler.drawImage(QRect(QPoint(0, 0), m_bild.size().scaled(widget->size(), Qt::KeepAspectRatioByExpanding)),
+                            m_bild);
         }
         return false;
     }
 
 private:
-    QPixmap m_bild;
-    QPixmap m_skaliert;
-    QSize m_groesse;
+    Bildanfrage m_anfrage;
+    bool m_gelesen = false;
+    QImage m_bild;
+};
+
+struct Aufschub {
+    QPointer<QObject> besitzer;
+    std::function<void()> arbeit;
+};
+
+bool& StartLaeuft()
+{
+    static bool laeuft = false;
+    return laeuft;
+}
+
+QList<Aufschub>& Aufschuebe()
+{
+    static QList<Aufschub> liste;
+    return liste;
+}
+
+// Runs the waiting work of one owner, or of all; each piece is taken off the list before it runs.
+void AufschuebeAusfuehren(const QObject* nur)
+{
+    for (qsizetype i = 0; i < Aufschuebe().size();) {
+        const Aufschub& a = Aufschuebe()[i];
+        if (nur && a.besitzer != nur) {
+            ++i;
+            continue;
+        }
+        const QPointer<QObject> besitzer = a.besitzer;
+        const std::function<void()> arbeit = a.arbeit;
+        Aufschuebe().removeAt(i);
+        if (besitzer)
+            arbeit();
+    }
+}
+
+// Once the main window has painted itself for the first time, the work that waited for it runs. For the
+// start benchmarks (WERKBUND_STARTMESSUNG set) one line on standard output marks that moment first, and the
+// program ends afterwards; the benchmark's bare Qt window marks its first paint the same way.
+class ErstesBild : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint && !m_gemalt) {
+            m_gemalt = true;
+            QTimer::singleShot(0, qApp, [] {
+                const bool messung = qEnvironmentVariableIsSet("WERKBUND_STARTMESSUNG");
+                if (messung) {
+                    std::fputs("Fenster gezeigt\n", stdout);
+                    std::fflush(stdout);
+                }
+                StartLaeuft() = false;
+                AufschuebeAusfuehren(nullptr);
+                if (messung)
+                    QCoreApplication::quit();
+            });
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+private:
+    bool m_gemalt = false;
 };
 
 } // namespace
 
 void UiEinrichten()
 {
+    // The suite's texts are German, Latin script: the full text shaper changes nothing for them and costs
+    // more than the rest of painting a list. One font for all widgets also keeps one glyph cache.
+    QFont schrift = QApplication::font();
+    schrift.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(schrift);
     static QtDialoge dialoge;
     static QtShell shell;
     Dialoge::Setzen(&dialoge);
@@ -76,6 +157,30 @@ void UiEinrichten()
 QPixmap Bild(const QString& name)
 {
     return QPixmap(Pfad::Verbinden(Variablen::GfxPfad, name));
+}
+
+struct Bildanfrage::Zustand {
+    std::future<QImage> lesen;
+    QImage bild;
+    std::once_flag einmal;
+};
+
+Bildanfrage Bildanfrage::Starten(const QString& name)
+{
+    Bildanfrage anfrage;
+    anfrage.m_zustand = std::make_shared<Zustand>();
+    // The path is found here; only the decoding runs on the worker.
+    const QString pfad = Pfad::Verbinden(Variablen::GfxPfad, name);
+    anfrage.m_zustand->lesen = std::async(std::launch::async, [pfad] { return QImage(pfad); });
+    return anfrage;
+}
+
+QImage Bildanfrage::Ergebnis() const
+{
+    if (!m_zustand)
+        return QImage();
+    std::call_once(m_zustand->einmal, [this] { m_zustand->bild = m_zustand->lesen.get(); });
+    return m_zustand->bild;
 }
 
 QIcon Symbol(const QString& name)
@@ -116,10 +221,7 @@ void AuswahlBegrenzen(QComboBox* box, int zeichen)
 
 void HintergrundSetzen(QWidget* widget, const QString& bild)
 {
-    const QPixmap pixmap = Bild(bild);
-    if (pixmap.isNull())
-        return;
-    widget->installEventFilter(new Hintergrund(widget, pixmap));
+    widget->installEventFilter(new Hintergrund(widget, Bildanfrage::Starten(bild)));
     widget->update();
 }
 
@@ -148,14 +250,31 @@ int Ausfuehren(QWidget& hauptfenster)
 {
     Kurztasten(&hauptfenster);
     LageLaden(hauptfenster, Programmname());
+    hauptfenster.installEventFilter(new ErstesBild(&hauptfenster));
     hauptfenster.show();
-    if (qEnvironmentVariableIsSet("WERKBUND_STARTMESSUNG")) {
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return QApplication::exec();
-    }
     const int ergebnis = QApplication::exec();
-    LageSichern(hauptfenster, Programmname());
+    if (!qEnvironmentVariableIsSet("WERKBUND_STARTMESSUNG"))
+        LageSichern(hauptfenster, Programmname());
     return ergebnis;
+}
+
+void StartBeginnen()
+{
+    StartLaeuft() = true;
+}
+
+void Spaeter(QObject* besitzer, std::function<void()> arbeit)
+{
+    if (!StartLaeuft()) {
+        arbeit();
+        return;
+    }
+    Aufschuebe().append({besitzer, std::move(arbeit)});
+}
+
+void Nachholen(const QObject* besitzer)
+{
+    AufschuebeAusfuehren(besitzer);
 }
 
 QString ArrayName(const QString& name, int index)

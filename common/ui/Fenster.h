@@ -7,10 +7,12 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QComboBox;
 class QDialog;
+class QObject;
 class QToolButton;
 class QWidget;
 
@@ -25,6 +27,22 @@ void UiEinrichten();
 QPixmap Bild(const QString& name);
 QIcon Symbol(const QString& name);
 bool BildVorhanden(const QString& name);
+
+// A large picture from GfxPfad read on a worker thread: a window asks for it while it is built and takes
+// it at its first paint, so reading the picture overlaps with building the window. An empty request, or a
+// missing picture, gives a null image.
+class Bildanfrage {
+public:
+    Bildanfrage() = default;
+    static Bildanfrage Starten(const QString& name);
+    bool Gestartet() const { return bool(m_zustand); }
+    // Waits for the reading once; afterwards returns the picture at once.
+    QImage Ergebnis() const;
+
+private:
+    struct Zustand;
+    std::shared_ptr<Zustand> m_zustand;
+};
 
 // A toolbar button with its picture from GfxPfad and a tooltip; without the picture it shows the tooltip text.
 QToolButton* Werkzeugknopf(const QString& name, const QString& bild, const QString& tipp, int groesse = 24,
@@ -45,8 +63,18 @@ void HintergrundSetzen(QWidget* widget, const QString& bild);
 int ModalAusfuehren(QDialog& dialog);
 void ModalHandlerSetzen(std::function<int(QDialog&)> handler);
 
+// Start-up work the first view does not need. Once StartBeginnen has been called (a program's main, before
+// it builds its main window) the work waits until just after the main window's first paint; otherwise, as
+// for any window built later or in a test, it runs at once. Nachholen runs the owner's waiting work now,
+// for an action that needs it before that. Work that waits must not add buttons with a text: the window's
+// Alt keys are given out before it shows.
+void StartBeginnen();
+void Spaeter(QObject* besitzer, std::function<void()> arbeit);
+void Nachholen(const QObject* besitzer);
+
 // Shows the main window and runs the program. With WERKBUND_STARTMESSUNG set in the environment the
-// program ends as soon as the window is shown (the start-up benchmarks time exactly that).
+// program writes "Fenster gezeigt" to standard output as soon as the window has painted itself and ends
+// (the start-up benchmarks time the start until that line).
 int Ausfuehren(QWidget& hauptfenster);
 
 // Keys as on any desktop. The standard key of an action clicks the first of `knoepfe` that is shown and
