@@ -200,7 +200,7 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
 
     using Z = Datensatzeditor::Zustand;
     m_editor = std::make_unique<Datensatzeditor>(Armory3Variablen::Bearbeitungsmodus, Armory3Variablen::Bearbeitungszeile,
-                                                 [this] { return FelderAusEingaben(Aktuell()); });
+                                                 [this] { return FelderAusEingaben(Eingaben(Aktuell())); });
     for (QToolButton* knopf : {cmdNeu, cmdWBDImport, cmdGenerator})
         m_editor->Steuern(knopf, {Z::Liste});
     for (QToolButton* knopf : {cmdBearbeiten, cmdWBDExport, cmdExport, cmdHTML, cmdDelete, cmdPrintListe})
@@ -333,12 +333,25 @@ QWidget* frmArmoryMain::RegionenBauen(Seite& s, const QString& kuerzel)
 QWidget* frmArmoryMain::SeiteBauen(Tabelle t)
 {
     Seite& s = SeiteVon(t);
-    const QString kuerzel = Kuerzel(t);
     s.Tab = new QTabWidget(this);
     static const char* const tabs[] = {"NWaffenTab", "FWaffenTab", "ArmorTab"};
     s.Tab->setObjectName(QLatin1String(tabs[int(t)]));
     s.Tab->hide();
+    return s.Tab;
+}
 
+frmArmoryMain::Seite& frmArmoryMain::Eingaben(Seite& s)
+{
+    // The edit pages are filled when a record is first edited: the list view at start needs none of them.
+    if (s.Text.isEmpty())
+        EingabenBauen(s);
+    return s;
+}
+
+void frmArmoryMain::EingabenBauen(Seite& s)
+{
+    const Tabelle t = s.Art;
+    const QString kuerzel = Kuerzel(t);
     for (int i = 0; i < Waffentabellen::Textfelder(t); ++i) {
         QWidget* box = nullptr;
         if (i == Beschreibungsbox(t)) {
@@ -440,7 +453,6 @@ QWidget* frmArmoryMain::SeiteBauen(Tabelle t)
     if (s.Schaden)
         KomboZuruecksetzen(s.Schaden, Waffentabellen::Schadensarten());
     KomboZuruecksetzen(s.Waehrung, Waffentabellen::Waehrungen());
-    return s.Tab;
 }
 
 frmArmoryMain::Seite& frmArmoryMain::Aktuell()
@@ -511,6 +523,9 @@ void frmArmoryMain::EingabenLeeren()
 {
     for (Seite& s : m_seiten) {
         s.Liste->hide();
+        // A page not built yet will be built empty.
+        if (s.Text.isEmpty())
+            continue;
         s.Tab->setCurrentIndex(0);
         for (QWidget* box : s.Text)
             BoxSetzen(box, QString());
@@ -632,7 +647,7 @@ void frmArmoryMain::cmdNeu_Click()
     EingabenLeeren();
     m_editor->Neu();
     KnoepfeAktualisieren(Waffentabellen::Schluessel(Aktuell().Art));
-    Aktuell().Tab->show();
+    Eingaben(Aktuell()).Tab->show();
     m_editor->Geladen();
     // Typing starts with the name, as it does after a new good in the warehouse.
     Aktuell().Text[0]->setFocus();
@@ -644,7 +659,7 @@ void frmArmoryMain::EintragBearbeiten()
     if (zeile < 0)
         return;
     EingabenLeeren();
-    Seite& s = Aktuell();
+    Seite& s = Eingaben(Aktuell());
     EingabenAusFeldern(s, Armory3Variablen::Tabelle(s.Art).Zeilen[zeile]);
     m_editor->Bearbeiten(zeile);
     KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
@@ -664,7 +679,7 @@ void frmArmoryMain::cmdSave_Click()
 
 bool frmArmoryMain::EintragSpeichern()
 {
-    Seite& s = Aktuell();
+    Seite& s = Eingaben(Aktuell());
     for (int i : Waffentabellen::NullBoxen(s.Art))
         if (BoxText(s.Text[i]).isEmpty())
             BoxSetzen(s.Text[i], QStringLiteral("0"));
@@ -695,7 +710,7 @@ bool frmArmoryMain::EintragSpeichern()
 QString frmArmoryMain::EditorName()
 {
     Seite& s = Aktuell();
-    QString name = BoxText(s.Text[0]).trimmed();
+    QString name = s.Text.isEmpty() ? QString() : BoxText(s.Text[0]).trimmed();
     const Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(s.Art);
     const int zeile = Armory3Variablen::Bearbeitungszeile;
     if (name.isEmpty() && Armory3Variablen::Bearbeitungsmodus && zeile >= 0 && zeile < tabelle.Anzahl())

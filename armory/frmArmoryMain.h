@@ -91,6 +91,9 @@ private:
     Seite& SeiteVon(Waffentabellen::Tabelle t) { return m_seiten[int(t)]; }
     QToolButton* Knopf(const QString& name, const QString& bild, const QString& beschriftung);
     QWidget* SeiteBauen(Waffentabellen::Tabelle t);
+    // The page's inputs, built on first use.
+    Seite& Eingaben(Seite& s);
+    void EingabenBauen(Seite& s);
     QWidget* RegionenBauen(Seite& s, const QString& kuerzel);
     void ListeBauen(Seite& s, const QString& name);
 
