@@ -27,6 +27,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -57,35 +58,45 @@ const QString kAufstellungFilter = QStringLiteral("Aufstellungen (*.txt)|*.txt")
 // slowing it down.
 constexpr qint64 kEreignisAbstandMs = 30;
 
-// The picture behind the list and the battle panel, scaled to cover the area.
+// The picture behind the list and the battle panel, scaled to cover the area. Each picture is read once,
+// on a worker thread, when it is first set; the paint takes it.
 class Bildflaeche : public QWidget {
 public:
     using QWidget::QWidget;
 
-    void BildSetzen(const QPixmap& bild, const QString& name)
+    void BildSetzen(const QString& datei)
     {
-        m_bild = bild;
-        m_skaliert = QPixmap();
-        setProperty("bild", name);
+        Fenster::Bildanfrage& anfrage = m_anfragen[datei];
+        if (!anfrage.Gestartet())
+            anfrage = Fenster::Bildanfrage::Starten(QStringLiteral("\\") + datei);
+        m_anfrage = anfrage;
+        m_bild = QImage();
+        m_gelesen = false;
+        setProperty("bild", datei);
         update();
     }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (m_bild.isNull())
-            return;
-        if (m_skaliert.size() != size() && !size().isEmpty()) {
-            const QPixmap gross = m_bild.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-            m_skaliert = gross.copy((gross.width() - width()) / 2, (gross.height() - height()) / 2, width(), height());
+        if (!m_gelesen) {
+            m_bild = m_anfrage.Ergebnis();
+            m_gelesen = true;
         }
+        if (m_bild.isNull() || size().isEmpty())
+            return;
+        // Centred and scaled straight into the area being painted, without a window-sized copy.
+        const QSize gross = m_bild.size().scaled(size(), Qt::KeepAspectRatioByExpanding);
         QPainter maler(this);
-        maler.drawPixmap(0, 0, m_skaliert);
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        maler.drawImage(QRect(QPoint((width() - gross.width()) / 2, (height() - gross.height()) / 2), gross), m_bild);
     }
 
 private:
-    QPixmap m_bild;
-    QPixmap m_skaliert;
+    QHash<QString, Fenster::Bildanfrage> m_anfragen;
+    Fenster::Bildanfrage m_anfrage;
+    bool m_gelesen = true;
+    QImage m_bild;
 };
 
 void KomboZuruecksetzen(QComboBox* kombo, const QStringList& eintraege)
@@ -183,11 +194,11 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     leiste->addWidget(cmdHelp);
     haupt->addLayout(leiste);
 
-    // The pictures are loaded once; imgGFX shows one of them behind the list and the battle panel.
-    m_bildKreaturen = Fenster::Bild(QStringLiteral("\\Bestiar3.jpg"));
-    m_bildKampf = Fenster::Bild(QStringLiteral("\\VarlBattle3.jpg"));
+    // imgGFX shows a picture behind the list and the battle panel; the battle picture is read when the
+    // panel first opens.
     imgGFX = new Bildflaeche(this);
     imgGFX->setObjectName(QStringLiteral("imgGFX"));
+    static_cast<Bildflaeche*>(imgGFX)->BildSetzen(QStringLiteral("Bestiar3.jpg"));
     haupt->addWidget(imgGFX, 1);
     auto* flaeche = new QVBoxLayout(imgGFX);
     flaeche->setContentsMargins(10, 10, 10, 10);
@@ -206,7 +217,8 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
 
     KrTab = new QTabWidget(imgGFX);
     KrTab->setObjectName(QStringLiteral("KrTab"));
-    TabsBauen();
+    // The edit pages are hidden until a creature is edited.
+    Fenster::Spaeter(this, [this] { TabsBauen(); });
     flaeche->addWidget(KrTab, 1);
 
     m_browser = new Browser(imgGFX);
@@ -673,6 +685,7 @@ void frmCreaturesMain::FelderLeeren()
 
 void frmCreaturesMain::EingabeBeginnen()
 {
+    Fenster::Nachholen(this);
     lvKreaturen->hide();
     m_browser->hide();
     KrTab->setCurrentIndex(0);
@@ -774,7 +787,8 @@ bool frmCreaturesMain::DatenbankSpeichern()
     if (!geschrieben)
         Dialoge::Warnung(fehler + QStringLiteral(" Die Änderung ist nur im Programm vorhanden und wird mit dem "
                                                  "nächsten erfolgreichen Speichern in die Datei geschrieben."));
-    if (!KategorieHinzufuegen(m_combo[0]->currentText(), &fehler))
+    // Before the edit pages exist no category has been typed.
+    if (m_combo[0] && !KategorieHinzufuegen(m_combo[0]->currentText(), &fehler))
         Dialoge::Warnung(fehler);
     return geschrieben;
 }
@@ -914,8 +928,7 @@ void frmCreaturesMain::Browser_DokumentGeladen()
 
 void frmCreaturesMain::BildZeigen(bool kampf)
 {
-    static_cast<Bildflaeche*>(imgGFX)->BildSetzen(kampf ? m_bildKampf : m_bildKreaturen,
-                                                   kampf ? QStringLiteral("VarlBattle3.jpg") : QStringLiteral("Bestiar3.jpg"));
+    static_cast<Bildflaeche*>(imgGFX)->BildSetzen(kampf ? QStringLiteral("VarlBattle3.jpg") : QStringLiteral("Bestiar3.jpg"));
 }
 
 void frmCreaturesMain::KampfpanelZeigen(bool zeigen)

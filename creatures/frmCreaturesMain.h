@@ -163,8 +163,6 @@ private:
     QComboBox* m_schaden[4] = {nullptr, nullptr, nullptr, nullptr};
     QRadioButton* m_ob[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
 
-    QPixmap m_bildKreaturen;
-    QPixmap m_bildKampf;
     int m_bearbeitungszeile = -1;
     std::unique_ptr<Datensatzeditor> m_editor;
     bool m_sortiert = false;
