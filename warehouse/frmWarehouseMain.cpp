@@ -84,8 +84,8 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     Variablen::Programmtitel = V::Programmtitel;
     setWindowTitle(Fenster::Titel(QStringLiteral(" - Die Werkbund3 Markthalle")));
     setWindowIcon(Fenster::Symbol(QStringLiteral("\\Lagerhof3.ico")));
-    m_bildItem = Fenster::Bild(QStringLiteral("\\Lagerhof3ItemEditor.jpg"));
-    m_bildShop = Fenster::Bild(QStringLiteral("\\Lagerhof3ShopEditor.jpg"));
+    // The item editor's picture is read while the window is built, the shop editor's when it is first shown.
+    m_anfrageItem = Fenster::Bildanfrage::Starten(QStringLiteral("\\Lagerhof3ItemEditor.jpg"));
     resize(1100, 720);
 
     auto* haupt = new QVBoxLayout(this);
@@ -409,10 +409,20 @@ void frmWarehouseMain::ModusSetzen(bool artikel)
 
 void frmWarehouseMain::paintEvent(QPaintEvent* ereignis)
 {
-    const QPixmap& bild = m_artikelmodus ? m_bildItem : m_bildShop;
+    if (m_artikelmodus && !m_bildItemGelesen) {
+        m_bildItem = m_anfrageItem.Ergebnis();
+        m_bildItemGelesen = true;
+    }
+    if (!m_artikelmodus && !m_bildShopGelesen) {
+        m_bildShop = Fenster::Bildanfrage::Starten(QStringLiteral("\\Lagerhof3ShopEditor.jpg")).Ergebnis();
+        m_bildShopGelesen = true;
+    }
+    const QImage& bild = m_artikelmodus ? m_bildItem : m_bildShop;
     if (!bild.isNull()) {
+        // Scaled straight into the area being painted, without a window-sized copy.
         QPainter maler(this);
-        maler.drawPixmap(0, 0, bild.scaled(size(), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        maler.drawImage(QRect(QPoint(0, 0), bild.size().scaled(size(), Qt::KeepAspectRatioByExpanding)), bild);
     }
     QWidget::paintEvent(ereignis);
 }

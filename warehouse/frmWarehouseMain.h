@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Fenster.h"
 #include "WarehouseHTML.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -149,8 +150,11 @@ private:
     QToolButton* cmdShopExport = nullptr;
 
     Browser* m_browser = nullptr;
-    QPixmap m_bildItem;
-    QPixmap m_bildShop;
+    Fenster::Bildanfrage m_anfrageItem;
+    QImage m_bildItem;
+    bool m_bildItemGelesen = false;
+    QImage m_bildShop;
+    bool m_bildShopGelesen = false;
     bool m_artikelmodus = true;
     bool m_seiteGeladen = false;
     bool m_fuellen = false;
