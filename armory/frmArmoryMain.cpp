@@ -342,9 +342,11 @@ QWidget* frmArmoryMain::SeiteBauen(Tabelle t)
 
 frmArmoryMain::Seite& frmArmoryMain::Eingaben(Seite& s)
 {
-    // The edit pages are filled when a record is first edited: the list view at start needs none of them.
-    if (s.Text.isEmpty())
-        EingabenBauen(s);
+    // The edit pages are filled when a record is first edited, all three at once: the list view at start
+    // needs none of them.
+    for (Seite& seite : m_seiten)
+        if (seite.Text.isEmpty())
+            EingabenBauen(seite);
     return s;
 }
 

@@ -91,7 +91,7 @@ private:
     Seite& SeiteVon(Waffentabellen::Tabelle t) { return m_seiten[int(t)]; }
     QToolButton* Knopf(const QString& name, const QString& bild, const QString& beschriftung);
     QWidget* SeiteBauen(Waffentabellen::Tabelle t);
-    // The page's inputs, built on first use.
+    // The page's inputs; the first use builds the pages of all three tables.
     Seite& Eingaben(Seite& s);
     void EingabenBauen(Seite& s);
     QWidget* RegionenBauen(Seite& s, const QString& kuerzel);
