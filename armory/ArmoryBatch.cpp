@@ -74,13 +74,16 @@ Ergebnis Liste(Batch::Befehlszeile& b)
     if (!t || !b.Fehlerhaft().isEmpty())
         return Aufruffehler(b.Fehlerhaft().isEmpty() ? QStringLiteral("--liste erwartet nahkampf, fernkampf oder ruestung.")
                                                     : b.Fehlerhaft());
-    Waffentabelle& tabelle = Armory3Variablen::Tabelle(*t);
-    QString grund;
-    if (!Laden(tabelle, false, &grund))
-        return Fehler(grund);
+    // Listed record by record: the table is not kept, and only the listed fields are read.
     Ergebnis e;
-    for (const QStringList& zeile : tabelle.Zeilen)
-        e.Ausgabe.append(Waffentabellen::Listenzeile(*t, zeile));
+    const Waffentabellen::Ladeergebnis ergebnis = Waffentabellen::Durchlaufen(
+        *t, Waffentabellen::Listenfelder(*t),
+        [&](const QStringList& zeile) { e.Ausgabe.append(Waffentabellen::Listenzeile(*t, zeile)); });
+    if (!ergebnis.Vorhanden)
+        return Fehler(QStringLiteral("Die Datenbank „%1“ wurde nicht gefunden.").arg(QDir::toNativeSeparators(ergebnis.Pfad)));
+    const QString meldung = Waffentabellen::Lademeldung(ergebnis);
+    if (!meldung.isEmpty())
+        Dialoge::Warnung(meldung);
     return e;
 }
 

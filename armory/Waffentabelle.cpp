@@ -1,5 +1,9 @@
 #include "Waffentabelle.h"
 
+#include <functional>
+
+#include <array>
+
 #include "Dateien.h"
 #include "Pfad.h"
 #include "Subs.h"
@@ -10,6 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <array>
+#include <functional>
 
 namespace Waffentabellen {
 
@@ -187,13 +194,115 @@ bool IstVersionszeile(const QString& zeile)
     return version.match(zeile).hasMatch();
 }
 
-Ladeergebnis TabelleLaden(Waffentabelle& tabelle)
+namespace {
+
+// The lines of a list, one at a time, as a Zeilenleser gives those of a file.
+struct Listenquelle {
+    const QStringList& zeilen;
+    qsizetype naechste = 0;
+
+    bool Naechste(QString& zeile)
+    {
+        if (naechste >= zeilen.size())
+            return false;
+        zeile = zeilen[naechste++];
+        return true;
+    }
+
+    bool Ueberspringen() { return Ueberspringen(1) == 1; }
+
+    qsizetype Ueberspringen(qsizetype anzahl)
+    {
+        const qsizetype n = qMin(anzahl, zeilen.size() - naechste);
+        naechste += n;
+        return n;
+    }
+};
+
+// After the version line, blocks of `n` lines, each starting with its number line; a block cut short is left
+// out and counted. Each whole record goes to `nimm`, which may take its fields away; fields not marked in
+// `nurFelder` stay empty.
+template <typename Quelle, typename Ziel>
+Ladeergebnis Einlesen(Quelle& quelle, int n, const QList<bool>* nurFelder, Ziel&& nimm)
 {
-    const QString pfad = Dateipfad(tabelle.Art);
+    Ladeergebnis ergebnis;
+    QString zeile;
+    QStringList felder;
+    int anzahl = 0;
+    if (quelle.Ueberspringen()) {
+        for (;;) {
+            // The number line is not kept: the row number is the record's place in the table, whatever the
+            // file said.
+            if (!quelle.Ueberspringen())
+                break;
+            felder.clear();
+            felder.reserve(n);
+            felder.append(QString::number(anzahl));
+            while (felder.size() < n) {
+                if (nurFelder && !(*nurFelder)[felder.size()]) {
+                    // A run of fields left out is passed over in one go.
+                    qsizetype lauf = 1;
+                    while (felder.size() + lauf < n && !(*nurFelder)[felder.size() + lauf])
+                        ++lauf;
+                    const qsizetype uebersprungen = quelle.Ueberspringen(lauf);
+                    for (qsizetype k = 0; k < uebersprungen; ++k)
+                        felder.append(QString());
+                    if (uebersprungen < lauf)
+                        break;
+                    continue;
+                }
+                if (!quelle.Naechste(zeile))
+                    break;
+                felder.append(std::move(zeile));
+            }
+            if (felder.size() < n) {
+                ergebnis.Unvollstaendig = true;
+                ergebnis.Restzeilen = int(felder.size());
+                break;
+            }
+            nimm(felder);
+            ++anzahl;
+        }
+    }
+    ergebnis.Gelesen = anzahl;
+    return ergebnis;
+}
+
+template <typename Quelle>
+Ladeergebnis Einlesen(Waffentabelle& tabelle, Quelle& quelle)
+{
+    tabelle.Zeilen.clear();
+    const Ladeergebnis ergebnis = Einlesen(quelle, Feldanzahl(tabelle.Art), nullptr, [&](QStringList& felder) {
+        tabelle.Zeilen.append(std::move(felder));
+        felder = QStringList();
+    });
+    tabelle.SicherungNoetig = ergebnis.Unvollstaendig;
+    return ergebnis;
+}
+
+} // namespace
+
+namespace {
+
+// Opens the table's file and hands its reader to `einlesen`; a file that cannot be read, or not to its end,
+// gives no records.
+template <typename Lesen>
+Ladeergebnis DateiLesen(Tabelle t, Lesen&& einlesen)
+{
+    const QString pfad = Dateipfad(t);
     Zeilendatei::Leseoptionen optionen;
     optionen.Kopfzeile = IstVersionszeile;
-    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad, optionen);
-    Ladeergebnis ergebnis = ZeilenEinlesen(tabelle, gelesen.Zeilen);
+    // The records are built straight from the file's lines, read piece by piece.
+    Zeilendatei::Zeilenleser leser;
+    Zeilendatei::Leseergebnis gelesen = leser.Oeffnen(pfad, optionen);
+    Ladeergebnis ergebnis;
+    if (gelesen.Gelesen()) {
+        ergebnis = einlesen(leser);
+        if (!leser.Ende().Gelesen()) {
+            gelesen = leser.Ende();
+            ergebnis = Ladeergebnis();
+        }
+    }
     ergebnis.Pfad = pfad;
     if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt) {
         ergebnis.Vorhanden = false;
@@ -201,33 +310,35 @@ Ladeergebnis TabelleLaden(Waffentabelle& tabelle)
         ergebnis.Unlesbar = gelesen.Status == Zeilendatei::Lesestatus::FalscheKopfzeile
                                 ? QStringLiteral("ihre erste Zeile ist keine Versionsnummer wie „3.00“")
                                 : gelesen.Grund;
-        tabelle.SicherungNoetig = true;
     }
     return ergebnis;
 }
 
-Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen)
+} // namespace
+
+Ladeergebnis TabelleLaden(Waffentabelle& tabelle)
 {
-    Ladeergebnis ergebnis;
-    const int n = Feldanzahl(tabelle.Art);
-    tabelle.Zeilen.clear();
-    tabelle.SicherungNoetig = false;
-    const qsizetype bloecke = zeilen.size() > 1 ? (zeilen.size() - 1) / n : 0;
-    tabelle.Zeilen.reserve(bloecke);
-    for (qsizetype b = 0; b < bloecke; ++b) {
-        QStringList felder = zeilen.mid(1 + b * n, n);
-        // The row number is the record's place in the table, whatever the file said.
-        felder[0] = QString::number(b);
-        tabelle.Zeilen.append(std::move(felder));
-    }
-    ergebnis.Gelesen = int(tabelle.Zeilen.size());
-    const qsizetype rest = zeilen.size() > 1 ? (zeilen.size() - 1) % n : 0;
-    if (rest > 0) {
-        ergebnis.Unvollstaendig = true;
-        ergebnis.Restzeilen = int(rest);
-        tabelle.SicherungNoetig = true;
+    const Ladeergebnis ergebnis = DateiLesen(tabelle.Art, [&](Zeilendatei::Zeilenleser& leser) { return Einlesen(tabelle, leser); });
+    if (!ergebnis.Vorhanden || !ergebnis.Unlesbar.isEmpty()) {
+        tabelle.Zeilen.clear();
+        // A file that is there but could not be read must not be replaced unseen by the next save.
+        tabelle.SicherungNoetig = ergebnis.Vorhanden;
     }
     return ergebnis;
+}
+
+Ladeergebnis Durchlaufen(Tabelle t, const QList<bool>& felder, const std::function<void(const QStringList&)>& nimm)
+{
+    const int n = Feldanzahl(t);
+    return DateiLesen(t, [&](Zeilendatei::Zeilenleser& leser) {
+        return Einlesen(leser, n, felder.size() == n ? &felder : nullptr, [&](QStringList& f) { nimm(f); });
+    });
+}
+
+Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen)
+{
+    Listenquelle quelle{zeilen};
+    return Einlesen(tabelle, quelle);
 }
 
 QString Lademeldung(const Ladeergebnis& ergebnis)
@@ -269,7 +380,7 @@ bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
     }
     QDir().mkpath(QFileInfo(pfad).absolutePath());
     QString grund;
-    if (!Zeilendatei::Schreiben(pfad, Dateizeilen(tabelle), &grund)) {
+    if (!Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl(tabelle.Art), &grund)) {
         if (fehler)
             *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
                           .arg(Anfuehrung(QDir::toNativeSeparators(pfad)), grund);
@@ -335,30 +446,115 @@ QStringList Spaltenueberschriften(Tabelle t)
     return {};
 }
 
-QStringList Listenspalten(Tabelle t, const QStringList& z)
+namespace {
+
+// Builds the list columns of a record, either as a list or as one line with a tab after each column.
+class Spalten {
+public:
+    Spalten(const QStringList& felder, QString* zeile, QStringList* liste) : m_felder(felder), m_zeile(zeile), m_liste(liste) {}
+
+    QStringView F(int i) const { return i >= 0 && i < m_felder.size() ? QStringView(m_felder[i]) : QStringView(); }
+
+    void operator()(std::initializer_list<QStringView> teile)
+    {
+        if (m_liste) {
+            QString spalte;
+            for (QStringView teil : teile)
+                spalte += teil;
+            m_liste->append(spalte);
+            return;
+        }
+        for (QStringView teil : teile)
+            m_zeile->append(teil);
+        m_zeile->append(QLatin1Char('\t'));
+    }
+
+private:
+    const QStringList& m_felder;
+    QString* m_zeile;
+    QStringList* m_liste;
+};
+
+void SpaltenBauen(Tabelle t, Spalten& s)
 {
-    const auto f = [&z](int i) { return Feld(z, i); };
-    const QString unzen = QStringLiteral(" Unzen");
-    const QString plus = QStringLiteral("+");
-    const QString teiler = QStringLiteral(" / ");
-    const QString blank = QStringLiteral(" ");
+    const QStringView unzen = u" Unzen";
+    const QStringView plus = u"+";
+    const QStringView teiler = u" / ";
+    const QStringView blank = u" ";
     switch (t) {
     case Tabelle::NWaffen:
-        return {f(1), f(25), f(5) + f(26) + plus + f(6), f(7), f(2) + unzen, f(3), f(10), f(8) + teiler + f(9),
-                f(11) + blank + f(27)};
+        s({s.F(1)});
+        s({s.F(25)});
+        s({s.F(5), s.F(26), plus, s.F(6)});
+        s({s.F(7)});
+        s({s.F(2), unzen});
+        s({s.F(3)});
+        s({s.F(10)});
+        s({s.F(8), teiler, s.F(9)});
+        s({s.F(11), blank, s.F(27)});
+        return;
     case Tabelle::FWaffen:
-        return {f(1), f(19), f(5) + f(20) + plus + f(6), f(8), f(7), f(2) + unzen, f(9) + blank + f(21)};
+        s({s.F(1)});
+        s({s.F(19)});
+        s({s.F(5), s.F(20), plus, s.F(6)});
+        s({s.F(8)});
+        s({s.F(7)});
+        s({s.F(2), unzen});
+        s({s.F(9), blank, s.F(21)});
+        return;
     case Tabelle::Armor:
-        return {f(1), f(17), f(4), f(5), f(6) + teiler + f(7), f(8), f(2) + unzen, f(9) + blank + f(18)};
+        s({s.F(1)});
+        s({s.F(17)});
+        s({s.F(4)});
+        s({s.F(5)});
+        s({s.F(6), teiler, s.F(7)});
+        s({s.F(8)});
+        s({s.F(2), unzen});
+        s({s.F(9), blank, s.F(18)});
+        return;
     }
-    return {};
+}
+
+} // namespace
+
+QStringList Listenspalten(Tabelle t, const QStringList& z)
+{
+    QStringList liste;
+    Spalten s(z, nullptr, &liste);
+    SpaltenBauen(t, s);
+    return liste;
 }
 
 QString Listenzeile(Tabelle t, const QStringList& zeile)
 {
-    QStringList spalten = Listenspalten(t, zeile);
-    spalten.append(Feld(zeile, 0));
-    return spalten.join(QLatin1Char('\t'));
+    // Built in one string: a listing makes ten thousand of these.
+    qsizetype laenge = 48;
+    for (const QString& feld : zeile)
+        laenge += feld.size();
+    QString text;
+    text.reserve(laenge);
+    Spalten s(zeile, &text, nullptr);
+    SpaltenBauen(t, s);
+    text += Feld(zeile, 0);
+    return text;
+}
+
+const QList<bool>& Listenfelder(Tabelle t)
+{
+    // The fields SpaltenBauen reads, and the row number.
+    static const std::array<QList<bool>, 3> felder = [] {
+        const QList<int> genutzt[3] = {{0, 1, 25, 5, 26, 6, 7, 2, 3, 10, 8, 9, 11, 27},
+                                       {0, 1, 19, 5, 20, 6, 8, 7, 2, 9, 21},
+                                       {0, 1, 17, 4, 5, 6, 7, 8, 2, 9, 18}};
+        std::array<QList<bool>, 3> f;
+        for (int k = 0; k < 3; ++k) {
+            f[k] = QList<bool>(Feldanzahl(Tabelle(k)), false);
+            for (int feld : genutzt[k])
+                f[k][feld] = true;
+        }
+        return f;
+    }();
+    return felder[int(t)];
 }
 
 const QStringList& Regionsliste()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <optional>
 
 // The armory's three record tables (melee weapons, ranged weapons, armour), their database files, the
@@ -72,6 +74,9 @@ bool IstVersionszeile(const QString& zeile);
 // index. A file that cannot be read (first line no version, not a regular file, above 64 MiB) leaves the
 // table empty; it is copied aside before the first rewrite, like one that ends inside a block.
 Ladeergebnis TabelleLaden(Waffentabelle& tabelle);
+// Reads a table's file record by record without keeping it, as TabelleLaden does, but only the fields
+// marked in `felder` (Feldanzahl(t) entries; the others stay empty); `nimm` gets each whole record.
+Ladeergebnis Durchlaufen(Tabelle t, const QList<bool>& felder, const std::function<void(const QStringList&)>& nimm);
 // Reads the blocks of lines that follow the version line (also used on their own by tests and benchmarks).
 Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen);
 // The message the user gets once for such a load; empty when the file was read whole.
@@ -100,6 +105,8 @@ QStringList Spaltenueberschriften(Tabelle t);
 QStringList Listenspalten(Tabelle t, const QStringList& zeile);
 // The batch list line: the columns, then the row number, separated by tabs.
 QString Listenzeile(Tabelle t, const QStringList& zeile);
+// The fields the list columns (Listenspalten, Listenzeile) are made of.
+const QList<bool>& Listenfelder(Tabelle t);
 
 // The twenty region codes in the order the region lists start with (alphabetical).
 const QStringList& Regionsliste();

@@ -7,6 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +20,20 @@
 namespace Zeilendatei {
 
 namespace {
+
+Leseergebnis Abgelehnt(Lesestatus status, const QString& grund)
+{
+    Leseergebnis e;
+    e.Status = status;
+    e.Grund = grund;
+    return e;
+}
+
+QString ZuGrossText()
+{
+    return QStringLiteral("die Datei ist größer als %1 MiB").arg(Dateien::Hoechstgroesse / (1024 * 1024));
+}
+
 
 // Code points of the bytes 0x80..0x9F; the five undefined bytes map to the C1 controls of the same value.
 constexpr char16_t kBereich80[32] = {
@@ -222,34 +242,237 @@ bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile)
 
 namespace {
 
-// Plain ASCII without "&" needs neither the code page table nor references.
-QString ZeileDekodieren(const char* daten, qsizetype laenge)
-{
-    for (qsizetype i = 0; i < laenge; ++i) {
-        const uchar b = uchar(daten[i]);
-        if (b >= 0x80 || b == '&')
-            return Dekodieren(QByteArray::fromRawData(daten, laenge));
+// What each byte means to the line reader: 0 plain, 1 a line end, 2 a byte that needs more than Latin-1
+// (0x80..0x9F differ from Latin-1 in the code page, and only a line with "&" can hold a reference).
+struct Byteklassen {
+    uchar klasse[256] = {};
+    constexpr Byteklassen()
+    {
+        klasse[uchar('\n')] = 1;
+        klasse[uchar('\r')] = 1;
+        klasse[uchar('&')] = 2;
+        for (int b = 0x80; b < 0xA0; ++b)
+            klasse[b] = 2;
     }
-    return QString::fromLatin1(daten, laenge);
+};
+constexpr Byteklassen kKlassen;
+
+// Where the line starting at `anfang` ends, and whether it needs more than Latin-1. Sixteen bytes at a
+// time where the processor allows: most lines of a database are shorter than that.
+qsizetype Zeilenende(const char* daten, qsizetype anfang, qsizetype n, bool& besonders)
+{
+    besonders = false;
+    qsizetype ende = anfang;
+#if defined(__SSE2__)
+    const __m128i zeilenende = _mm_set1_epi8('\n');
+    const __m128i wagenruecklauf = _mm_set1_epi8('\r');
+    const __m128i und = _mm_set1_epi8('&');
+    const __m128i obereDrei = _mm_set1_epi8(char(0xE0));
+    const __m128i bereich80 = _mm_set1_epi8(char(0x80));
+    while (ende + 16 <= n) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(daten + ende));
+        const unsigned enden = unsigned(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, zeilenende), _mm_cmpeq_epi8(b, wagenruecklauf))));
+        const unsigned sonder = unsigned(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(b, und), _mm_cmpeq_epi8(_mm_and_si128(b, obereDrei), bereich80))));
+        if (enden) {
+            const int i = __builtin_ctz(enden);
+            if (sonder & ((1u << i) - 1))
+                besonders = true;
+            return ende + i;
+        }
+        if (sonder)
+            besonders = true;
+        ende += 16;
+    }
+#endif
+    for (; ende < n; ++ende) {
+        const uchar k = kKlassen.klasse[uchar(daten[ende])];
+        if (k == 0)
+            continue;
+        if (k == 1)
+            break;
+        besonders = true;
+    }
+    return ende;
+}
+
+// After the line that ends at `ende`: CR LF counts as one line end.
+qsizetype NaechsterAnfang(const char* daten, qsizetype ende, qsizetype n)
+{
+    if (ende < n && daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n')
+        ++ende;
+    return ende + 1;
 }
 
 } // namespace
 
+Zeilenleser::Zeilenleser(const QByteArray& bytes) : m_daten(bytes.constData()), m_groesse(bytes.size())
+{
+    TabelleAnlegen(m_groesse);
+}
+
+Zeilenleser::Zeilenleser() = default;
+
+Zeilenleser::~Zeilenleser() = default;
+
+void Zeilenleser::TabelleAnlegen(qsizetype groesse)
+{
+    // A table for the values that come again, sized to the file but small enough to stay in the cache.
+    qsizetype plaetze = 64;
+    while (plaetze < 512 && plaetze * 256 < groesse)
+        plaetze *= 2;
+    m_gleiche.resize(plaetze);
+}
+
+QString Zeilenleser::Kurz(const char* daten, qsizetype laenge)
+{
+    // The bytes themselves, zero-padded to two words, are the key: equal keys and lengths mean equal values.
+    // Whole words are read where the buffer goes on far enough, and masked to the value's length.
+    quint64 vorn = 0;
+    quint64 hinten = 0;
+    if (daten + 16 <= m_daten + m_groesse) {
+        std::memcpy(&vorn, daten, 8);
+        std::memcpy(&hinten, daten + 8, 8);
+        if (laenge < 8) {
+            vorn &= (quint64(1) << (8 * laenge)) - 1;
+            hinten = 0;
+        } else if (laenge < 16) {
+            hinten &= (quint64(1) << (8 * (laenge - 8))) - 1;
+        }
+    } else {
+        std::memcpy(&vorn, daten, size_t(qMin<qsizetype>(laenge, 8)));
+        if (laenge > 8)
+            std::memcpy(&hinten, daten + 8, size_t(laenge - 8));
+    }
+    quint64 h = (vorn ^ (hinten * 0xC2B2AE3D27D4EB4Full) ^ quint64(laenge)) * 0x9E3779B97F4A7C15ull;
+    Platz& platz = m_gleiche[qsizetype((h >> 40) & quint64(m_gleiche.size() - 1))];
+    if (platz.vorn != vorn || platz.hinten != hinten || platz.laenge != laenge) {
+        platz.wert = QString::fromLatin1(daten, laenge);
+        platz.vorn = vorn;
+        platz.hinten = hinten;
+        platz.laenge = laenge;
+    }
+    return platz.wert;
+}
+
+namespace {
+
+// A file is read in pieces of this size; a longer line makes the piece grow.
+constexpr qsizetype kStueck = 256 * 1024;
+
+} // namespace
+
+bool Zeilenleser::Nachladen()
+{
+    if (m_fertig)
+        return false;
+    const qsizetype rest = m_groesse - m_position;
+    if (m_position > 0 && rest > 0)
+        std::memmove(m_puffer.data(), m_puffer.constData() + m_position, size_t(rest));
+    m_position = 0;
+    if (m_puffer.size() < rest + kStueck)
+        m_puffer.resize(rest + kStueck);
+    // Never more than one byte past the limit, in case the file grew since it was checked.
+    const qint64 wunsch = qMin<qint64>(m_puffer.size() - rest, Dateien::Hoechstgroesse + 1 - m_gelesenBytes);
+    const qint64 gelesen = wunsch > 0 ? m_datei->read(m_puffer.data() + rest, wunsch) : 0;
+    if (gelesen < 0)
+        m_ende = Abgelehnt(Lesestatus::Unlesbar, Dateien::Fehlertext(*m_datei));
+    m_gelesenBytes += qMax<qint64>(gelesen, 0);
+    if (m_gelesenBytes > Dateien::Hoechstgroesse)
+        m_ende = Abgelehnt(Lesestatus::ZuGross, ZuGrossText());
+    m_daten = m_puffer.constData();
+    m_groesse = rest + qMax<qint64>(gelesen, 0);
+    if (gelesen <= 0 || !m_ende.Gelesen()) {
+        m_fertig = true;
+        if (!m_ende.Gelesen())
+            m_groesse = rest;
+    }
+    return gelesen > 0 && m_ende.Gelesen();
+}
+
+qsizetype Zeilenleser::ZeileFinden(bool& besonders)
+{
+    for (;;) {
+        const qsizetype ende = Zeilenende(m_daten, m_position, m_groesse, besonders);
+        // A line end found, unless it is a CR whose LF may be in the next piece.
+        if (ende < m_groesse && !(m_daten[ende] == '\r' && ende + 1 == m_groesse && !m_fertig))
+            return ende;
+        if (!Nachladen())
+            return Zeilenende(m_daten, m_position, m_groesse, besonders);
+    }
+}
+
+bool Zeilenleser::Naechste(QString& zeile)
+{
+    if (m_position >= m_groesse && !Nachladen())
+        return false;
+    bool besonders = false;
+    const qsizetype ende = ZeileFinden(besonders);
+    const qsizetype laenge = ende - m_position;
+    if (besonders)
+        zeile = Dekodieren(QByteArray::fromRawData(m_daten + m_position, laenge));
+    else if (laenge == 0)
+        zeile = QString::fromLatin1(m_daten + m_position, 0);
+    else if (laenge <= KurzGrenze)
+        zeile = Kurz(m_daten + m_position, laenge);
+    else
+        zeile = QString::fromLatin1(m_daten + m_position, laenge);
+    m_position = NaechsterAnfang(m_daten, ende, m_groesse);
+    return true;
+}
+
+bool Zeilenleser::Ueberspringen()
+{
+    return Ueberspringen(1) == 1;
+}
+
+qsizetype Zeilenleser::Ueberspringen(qsizetype anzahl)
+{
+    qsizetype uebersprungen = 0;
+    while (uebersprungen < anzahl) {
+#if defined(__SSE2__)
+        // Sixteen bytes at a time: a line ends at each LF and at each CR not followed by LF, so CR LF
+        // counts once.
+        const __m128i zeilenende = _mm_set1_epi8('\n');
+        const __m128i wagenruecklauf = _mm_set1_epi8('\r');
+        while (uebersprungen < anzahl && m_position + 16 < m_groesse) {
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_daten + m_position));
+            const unsigned lf = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, zeilenende)));
+            const unsigned cr = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, wagenruecklauf)));
+            const unsigned lfDanach = (lf >> 1) | (m_daten[m_position + 16] == '\n' ? 0x8000u : 0u);
+            unsigned enden = lf | (cr & ~lfDanach);
+            const qsizetype hier = __builtin_popcount(enden);
+            if (uebersprungen + hier < anzahl) {
+                uebersprungen += hier;
+                m_position += 16;
+                continue;
+            }
+            for (qsizetype k = anzahl - uebersprungen; k > 1; --k)
+                enden &= enden - 1;
+            m_position += __builtin_ctz(enden) + 1;
+            uebersprungen = anzahl;
+        }
+        if (uebersprungen == anzahl)
+            break;
+#endif
+        // Near the end of the piece in memory: one line the careful way, reading on where needed.
+        if (m_position >= m_groesse && !Nachladen())
+            break;
+        bool besonders = false;
+        m_position = NaechsterAnfang(m_daten, ZeileFinden(besonders), m_groesse);
+        ++uebersprungen;
+    }
+    return uebersprungen;
+}
+
 QStringList Zerlegen(const QByteArray& bytes)
 {
+    Zeilenleser leser(bytes);
     QStringList zeilen;
-    const char* daten = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype anfang = 0;
-    while (anfang < n) {
-        qsizetype ende = anfang;
-        while (ende < n && daten[ende] != '\n' && daten[ende] != '\r')
-            ++ende;
-        zeilen.append(ZeileDekodieren(daten + anfang, ende - anfang));
-        if (ende < n && daten[ende] == '\r' && ende + 1 < n && daten[ende + 1] == '\n')
-            ++ende;
-        anfang = ende + 1;
-    }
+    QString zeile;
+    while (leser.Naechste(zeile))
+        zeilen.append(std::move(zeile));
     return zeilen;
 }
 
@@ -334,21 +557,13 @@ QString ErsteZeile(const QByteArray& bytes, bool utf8)
     return Dekodieren(zeile);
 }
 
-Leseergebnis Abgelehnt(Lesestatus status, const QString& grund)
-{
-    Leseergebnis e;
-    e.Status = status;
-    e.Grund = grund;
-    return e;
-}
-
 } // namespace
 
 namespace {
 
-// The bytes of a regular file within the size limit; with a check, the first line is judged before the
-// rest is read.
-Leseergebnis Roh(const QString& pfad, const Leseoptionen& optionen, QByteArray& bytes)
+// Opens a regular file within the size limit; with a check, the first line is judged on the first bytes,
+// which are left in `anfang`.
+Leseergebnis Oeffnen(const QString& pfad, const Leseoptionen& optionen, QFile& datei, QByteArray& anfang, qint64& groesse)
 {
     const QFileInfo info(pfad);
     if (!info.exists())
@@ -366,35 +581,51 @@ Leseergebnis Roh(const QString& pfad, const Leseoptionen& optionen, QByteArray& 
         ::close(fd);
         return Abgelehnt(Lesestatus::KeineDatei, QStringLiteral("das ist keine gewöhnliche Datei"));
     }
-    const QString zuGross = QStringLiteral("die Datei ist größer als %1 MiB").arg(Dateien::Hoechstgroesse / (1024 * 1024));
     if (st.st_size > Dateien::Hoechstgroesse) {
         ::close(fd);
-        return Abgelehnt(Lesestatus::ZuGross, zuGross);
+        return Abgelehnt(Lesestatus::ZuGross, ZuGrossText());
     }
-    QFile datei;
     if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return Abgelehnt(Lesestatus::Unlesbar, QStringLiteral("die Datei konnte nicht geöffnet werden"));
     }
+    groesse = st.st_size;
+    anfang.clear();
     if (optionen.Kopfzeile) {
         // Enough for any first line the suite writes; a longer one fails every check anyway.
-        bytes = datei.read(64 * 1024);
-        if (!optionen.Kopfzeile(ErsteZeile(bytes, optionen.Utf8Erkennen)))
+        anfang = datei.read(64 * 1024);
+        if (!optionen.Kopfzeile(ErsteZeile(anfang, optionen.Utf8Erkennen)))
             return Abgelehnt(Lesestatus::FalscheKopfzeile, QStringLiteral("die erste Zeile ist nicht die erwartete"));
     }
+    return Leseergebnis();
+}
+
+// The bytes of a regular file within the size limit; with a check, the first line is judged before the
+// rest is read.
+Leseergebnis Roh(const QString& pfad, const Leseoptionen& optionen, QByteArray& bytes)
+{
+    QFile datei;
+    qint64 groesse = 0;
+    const Leseergebnis offen = Oeffnen(pfad, optionen, datei, bytes, groesse);
+    if (!offen.Gelesen())
+        return offen;
     // Read to the end, but never more than one byte past the limit, in case the file grew since it was checked.
-    bytes.reserve(qsizetype(st.st_size) + 1);
+    // Read straight into the buffer: a copy of a large file per read would cost as much as the reading.
+    bytes.reserve(qsizetype(groesse) + 1);
     while (bytes.size() <= Dateien::Hoechstgroesse) {
-        const QByteArray stueck = datei.read(qMin<qint64>(qMax<qint64>(st.st_size - bytes.size() + 1, 4096),
-                                                          Dateien::Hoechstgroesse + 1 - bytes.size()));
-        if (stueck.isEmpty())
+        const qint64 wunsch = qMin<qint64>(qMax<qint64>(groesse - bytes.size() + 1, 4096),
+                                           Dateien::Hoechstgroesse + 1 - bytes.size());
+        const qsizetype alt = bytes.size();
+        bytes.resize(alt + qsizetype(wunsch));
+        const qint64 gelesen = datei.read(bytes.data() + alt, wunsch);
+        bytes.resize(alt + qsizetype(qMax<qint64>(gelesen, 0)));
+        if (gelesen <= 0)
             break;
-        bytes += stueck;
     }
     if (datei.error() != QFileDevice::NoError)
         return Abgelehnt(Lesestatus::Unlesbar, Dateien::Fehlertext(datei));
     if (bytes.size() > Dateien::Hoechstgroesse)
-        return Abgelehnt(Lesestatus::ZuGross, zuGross);
+        return Abgelehnt(Lesestatus::ZuGross, ZuGrossText());
     return Leseergebnis();
 }
 
@@ -413,10 +644,10 @@ Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen)
     return e;
 }
 
-Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes)
+Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes, const Leseoptionen& optionen)
 {
     bytes.clear();
-    return Roh(pfad, {}, bytes);
+    return Roh(pfad, optionen, bytes);
 }
 
 QStringList Lesen(const QString& pfad, bool* vorhanden)
@@ -427,18 +658,95 @@ QStringList Lesen(const QString& pfad, bool* vorhanden)
     return std::move(e.Zeilen);
 }
 
+
+namespace {
+
+// Bytes written straight into a buffer that grows by doubling: a database of ten thousand records is
+// half a million short values, and an append through QByteArray per value costs more than the copying.
+class Puffer {
+public:
+    explicit Puffer(qsizetype groesse) { m_bytes.resize(qMax<qsizetype>(groesse, 64)); }
+
+    void Text(const char* text, qsizetype n) { std::memcpy(Platz(n), text, size_t(n)); }
+
+    void Wert(const QString& wert)
+    {
+        const qsizetype n = wert.size();
+        char* ziel = Platz(n);
+        const QChar* quelle = wert.constData();
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = quelle[i].unicode();
+            if ((c >= 0x20 && c < 0x7F && c != u'&') || (c >= 0xA0 && c <= 0xFF)) {
+                ziel[i] = char(c);
+                continue;
+            }
+            m_position -= n;
+            QByteArray langsam;
+            KodierenLangsam(langsam, wert);
+            Text(langsam.constData(), langsam.size());
+            return;
+        }
+    }
+
+    QByteArray Ergebnis()
+    {
+        m_bytes.resize(m_position);
+        return std::move(m_bytes);
+    }
+
+private:
+    char* Platz(qsizetype n)
+    {
+        if (m_position + n > m_bytes.size())
+            m_bytes.resize(qMax(m_bytes.size() * 2, m_position + n));
+        char* ziel = m_bytes.data() + m_position;
+        m_position += n;
+        return ziel;
+    }
+
+    QByteArray m_bytes;
+    qsizetype m_position = 0;
+};
+
+} // namespace
+
 bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
 {
     qsizetype groesse = 0;
     for (const QString& zeile : zeilen)
         groesse += zeile.size() + 2;
-    QByteArray bytes;
-    bytes.reserve(groesse);
+    Puffer puffer(groesse);
     for (const QString& zeile : zeilen) {
-        KodierenAnhaengen(bytes, zeile);
-        bytes += "\r\n";
+        puffer.Wert(zeile);
+        puffer.Text("\r\n", 2);
     }
-    return Dateien::Schreiben(pfad, bytes, fehler);
+    return Dateien::Schreiben(pfad, puffer.Ergebnis(), fehler);
+}
+
+bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensaetze, int feldanzahl, QString* fehler)
+{
+    qsizetype groesse = Variablen::Programmversion.size() + 2;
+    for (const QStringList& felder : datensaetze) {
+        groesse += 16 + 2 * qsizetype(feldanzahl);
+        for (int f = 1; f < feldanzahl && f < felder.size(); ++f)
+            groesse += felder[f].size();
+    }
+    Puffer puffer(groesse);
+    puffer.Wert(Variablen::Programmversion);
+    puffer.Text("\r\n", 2);
+    for (qsizetype i = 0; i < datensaetze.size(); ++i) {
+        // The number line as Druckzahl writes it: " 12 ".
+        char zeile[32];
+        const int n = std::snprintf(zeile, sizeof zeile, " %lld \r\n", static_cast<long long>(i));
+        puffer.Text(zeile, n);
+        const QStringList& felder = datensaetze[i];
+        for (int f = 1; f < feldanzahl; ++f) {
+            if (f < felder.size())
+                puffer.Wert(felder[f]);
+            puffer.Text("\r\n", 2);
+        }
+    }
+    return Dateien::Schreiben(pfad, puffer.Ergebnis(), fehler);
 }
 
 bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler)
@@ -463,6 +771,23 @@ bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
     bytes += Kodieren(zeile);
     bytes += "\r\n";
     return Dateien::Schreiben(pfad, bytes, fehler);
+}
+
+Leseergebnis Zeilenleser::Oeffnen(const QString& pfad, const Leseoptionen& optionen)
+{
+    m_datei = std::make_unique<QFile>();
+    m_puffer.clear();
+    m_position = 0;
+    m_gelesenBytes = 0;
+    m_ende = Leseergebnis();
+    qint64 groesse = 0;
+    const Leseergebnis e = Zeilendatei::Oeffnen(pfad, optionen, *m_datei, m_puffer, groesse);
+    m_fertig = !e.Gelesen();
+    m_gelesenBytes = m_puffer.size();
+    m_daten = m_puffer.constData();
+    m_groesse = e.Gelesen() ? m_puffer.size() : 0;
+    TabelleAnlegen(qsizetype(groesse));
+    return e;
 }
 
 QString Zufallszeile(const QString& pfad)

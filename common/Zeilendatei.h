@@ -5,12 +5,15 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 // Line files of the suite: Windows-1252 text, one value per line, CR LF after every line.
 //
 // A value is always kept on one line: line breaks inside a value, characters outside the code page and a
 // literal "&#" that would read like a reference are written as numeric character references ("&#10;",
 // "&#322;", "&#38;#") and turned back on reading. Text without such characters is written unchanged.
+class QFile;
+
 namespace Zeilendatei {
 
 // One value as the bytes of one line (without the line end).
@@ -28,12 +31,16 @@ QString Druckzahl(qint64 zahl);
 // The lines of a database of records, one field a line (armory, creatures): the version line, then for
 // each record its row number as Druckzahl and fields 1 to feldanzahl - 1 (missing fields written empty).
 QStringList Datensatzzeilen(const QList<QStringList>& datensaetze, int feldanzahl);
+// Writes what Schreiben(pfad, Datensatzzeilen(datensaetze, feldanzahl)) writes, without building the lines.
+bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensaetze, int feldanzahl,
+                          QString* fehler = nullptr);
 // Removes record `zeile` and renumbers field 0 of the records after it; false when there is no such record.
 bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile);
 
 // Every line of the bytes: CR LF, LF and a lone CR all end a line; a missing last line end is fine.
 // Lines are decoded from the code page and their references turned back.
 QStringList Zerlegen(const QByteArray& bytes);
+
 // The same for text that is already decoded (an exchange file in UTF-8).
 QStringList ZerlegenText(const QString& text);
 
@@ -54,12 +61,62 @@ struct Leseoptionen {
     bool Utf8Erkennen = false;
 };
 
+// The lines of a file or of bytes one at a time, decoded as Zerlegen does, for readers that build their
+// records straight from the lines. A file is read piece by piece, so a database of ten thousand records is
+// never held whole as bytes; short values that come again (flags, numbers, categories) share one string.
+class Zeilenleser {
+public:
+    // Reads the bytes, which must outlive the reader.
+    explicit Zeilenleser(const QByteArray& bytes);
+    // Reads a file opened with Oeffnen.
+    Zeilenleser();
+    ~Zeilenleser();
+    // Opens the file with the checks of Laden (regular file, size limit, first line).
+    Leseergebnis Oeffnen(const QString& pfad, const Leseoptionen& optionen = {});
+    // The next line into `zeile`; false after the last one.
+    bool Naechste(QString& zeile);
+    // Goes past the next line without decoding it; false after the last one.
+    bool Ueberspringen();
+    // Goes past the next `anzahl` lines; returns how many there were.
+    qsizetype Ueberspringen(qsizetype anzahl);
+    // After the last line: whether the file was read to its end. Unlesbar on a read error, ZuGross when it
+    // grew past the size limit; the lines given before are then not the whole file.
+    const Leseergebnis& Ende() const { return m_ende; }
+
+private:
+    // Values up to this many bytes are shared.
+    static constexpr qsizetype KurzGrenze = 16;
+    struct Platz {
+        QString wert;
+        quint64 vorn = 0;
+        quint64 hinten = 0;
+        qsizetype laenge = -1;
+    };
+    QString Kurz(const char* daten, qsizetype laenge);
+    // The end of the line at m_position, reading on where the piece in memory ends before it does.
+    qsizetype ZeileFinden(bool& besonders);
+    // Moves the unread rest to the front and reads the next piece; false when nothing more came.
+    bool Nachladen();
+    void TabelleAnlegen(qsizetype groesse);
+
+    const char* m_daten = nullptr;
+    qsizetype m_groesse = 0;
+    qsizetype m_position = 0;
+    QList<Platz> m_gleiche;
+    // Reading a file: the piece in memory, how much was read in all, and whether the end was reached.
+    std::unique_ptr<QFile> m_datei;
+    QByteArray m_puffer;
+    qint64 m_gelesenBytes = 0;
+    bool m_fertig = true;
+    Leseergebnis m_ende;
+};
+
 // Reads a regular file of at most Dateien::Hoechstgroesse bytes. Folders, devices and pipes are refused,
 // so /dev/zero or a FIFO never blocks a tool.
 Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen = {});
 
-// The file's bytes, with the same checks as Laden (regular file, size limit); Zeilen stays empty.
-Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes);
+// The file's bytes, with the same checks as Laden (regular file, size limit, first line); Zeilen stays empty.
+Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes, const Leseoptionen& optionen = {});
 
 // The bytes decode as UTF-8 rather than Windows-1252: a BOM, or valid UTF-8 with multi-byte sequences.
 bool IstUtf8(const QByteArray& bytes);

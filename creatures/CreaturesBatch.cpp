@@ -48,10 +48,13 @@ Ergebnis Liste(Batch::Befehlszeile& b)
 {
     if (!b.Fehlerhaft().isEmpty())
         return Aufruffehler(b.Fehlerhaft());
-    const Kreaturentabelle& tabelle = Laden();
+    // Listed record by record: the database is not kept, and only the listed fields are read.
     Ergebnis e;
-    for (const QStringList& zeile : tabelle.Zeilen)
-        e.Ausgabe.append(Kreaturentabellen::Listenzeile(zeile));
+    const QString meldung = Kreaturentabellen::Lademeldung(Kreaturentabellen::Durchlaufen(
+        Kreaturentabellen::Listenfelder(),
+        [&](const QStringList& zeile) { e.Ausgabe.append(Kreaturentabellen::Listenzeile(zeile)); }));
+    if (!meldung.isEmpty())
+        Dialoge::Warnung(meldung);
     return e;
 }
 

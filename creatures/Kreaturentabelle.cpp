@@ -1,5 +1,8 @@
 #include "Kreaturentabelle.h"
 
+#include <functional>
+#include <iterator>
+
 #include "Dateien.h"
 #include "Pfad.h"
 #include "Subs.h"
@@ -69,60 +72,158 @@ QString Kategorienpfad()
     return Pfad::Verbinden(Variablen::DataPfad, Kategorienname());
 }
 
+namespace {
+
+// The lines of a list, one at a time, as a Zeilenleser gives those of a file.
+struct Listenquelle {
+    QStringList& zeilen;
+    qsizetype naechste = 0;
+
+    bool Naechste(QString& zeile)
+    {
+        if (naechste >= zeilen.size())
+            return false;
+        zeile = std::move(zeilen[naechste++]);
+        return true;
+    }
+
+    bool Ueberspringen() { return Ueberspringen(1) == 1; }
+
+    qsizetype Ueberspringen(qsizetype anzahl)
+    {
+        const qsizetype n = qMin(anzahl, zeilen.size() - naechste);
+        naechste += n;
+        return n;
+    }
+};
+
+// The version line, then blocks of Feldanzahl lines, each starting with its number line; a block cut
+// short is left out and counted. Each whole record goes to `nimm`, which may take its fields away; fields
+// not marked in `nurFelder` stay empty.
+template <typename Quelle, typename Ziel>
+Ladeergebnis Einlesen(Quelle& quelle, const QList<bool>* nurFelder, Ziel&& nimm)
+{
+    Ladeergebnis ergebnis;
+    QString zeile;
+    const bool vorhanden = quelle.Naechste(zeile);
+    // Without its version line the file starts with the first block's number line.
+    bool nummerGelesen = false;
+    if (!vorhanden || !IstVersion(zeile)) {
+        ergebnis.Status = Ladestatus::OhneVersion;
+        nummerGelesen = vorhanden && IstZeilennummer(zeile);
+    }
+    qsizetype restzeilen = 0;
+    int anzahl = 0;
+    QStringList felder;
+    for (;;) {
+        // The number line is not kept: the row number is the record's place in the table, whatever the
+        // file said.
+        if (!nummerGelesen && !quelle.Ueberspringen())
+            break;
+        nummerGelesen = false;
+        felder.clear();
+        felder.reserve(Feldanzahl);
+        felder.append(QString::number(anzahl));
+        while (felder.size() < Feldanzahl) {
+            if (nurFelder && !(*nurFelder)[felder.size()]) {
+                // A run of fields left out is passed over in one go.
+                qsizetype lauf = 1;
+                while (felder.size() + lauf < Feldanzahl && !(*nurFelder)[felder.size() + lauf])
+                    ++lauf;
+                const qsizetype uebersprungen = quelle.Ueberspringen(lauf);
+                for (qsizetype k = 0; k < uebersprungen; ++k)
+                    felder.append(QString());
+                if (uebersprungen < lauf)
+                    break;
+                continue;
+            }
+            if (!quelle.Naechste(zeile))
+                break;
+            felder.append(std::move(zeile));
+        }
+        if (felder.size() < Feldanzahl) {
+            restzeilen = felder.size();
+            break;
+        }
+        nimm(felder);
+        ++anzahl;
+    }
+    if (restzeilen > 0 && ergebnis.Status == Ladestatus::Gelesen) {
+        ergebnis.Status = Ladestatus::Unvollstaendig;
+        ergebnis.Restzeilen = int(restzeilen);
+    }
+    ergebnis.Sicherung = ergebnis.Status != Ladestatus::Gelesen;
+    ergebnis.Gelesen = anzahl;
+    return ergebnis;
+}
+
+template <typename Quelle>
+Ladeergebnis Einlesen(Kreaturentabelle& tabelle, Quelle& quelle)
+{
+    tabelle.Zeilen.clear();
+    const Ladeergebnis ergebnis = Einlesen(quelle, nullptr, [&](QStringList& felder) {
+        tabelle.Zeilen.append(std::move(felder));
+        felder = QStringList();
+    });
+    tabelle.SicherungNoetig = ergebnis.Sicherung;
+    return ergebnis;
+}
+
+} // namespace
+
+namespace {
+
+// A database that cannot be read, or not to its end: nothing of it is used.
+Ladeergebnis Unlesbar(const Zeilendatei::Leseergebnis& e)
+{
+    Ladeergebnis ergebnis;
+    ergebnis.Status = e.Status == Zeilendatei::Lesestatus::Fehlt ? Ladestatus::Fehlt : Ladestatus::Unlesbar;
+    ergebnis.Grund = e.Grund;
+    // A file too large to read is still copied aside; a folder or device is neither copied nor replaced,
+    // and a file without permission cannot be copied.
+    ergebnis.Sicherung = e.Status == Zeilendatei::Lesestatus::ZuGross;
+    return ergebnis;
+}
+
+} // namespace
+
 Ladeergebnis Laden(Kreaturentabelle& tabelle)
 {
     const QString pfad = Datenbankpfad();
-    Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
+    // The records are built straight from the file's lines, read piece by piece.
+    Zeilendatei::Zeilenleser leser;
+    const Zeilendatei::Leseergebnis e = leser.Oeffnen(pfad);
     Ladeergebnis ergebnis;
-    if (e.Gelesen()) {
-        ergebnis = ZeilenEinlesen(tabelle, std::move(e.Zeilen));
-    } else {
+    if (e.Gelesen())
+        ergebnis = Einlesen(tabelle, leser);
+    if (!e.Gelesen() || !leser.Ende().Gelesen()) {
+        ergebnis = Unlesbar(e.Gelesen() ? leser.Ende() : e);
         tabelle.Zeilen.clear();
         // A file that is there but could not be read must not be replaced unseen by the next save.
-        tabelle.SicherungNoetig = e.Status != Zeilendatei::Lesestatus::Fehlt;
-        ergebnis.Status = e.Status == Zeilendatei::Lesestatus::Fehlt ? Ladestatus::Fehlt : Ladestatus::Unlesbar;
-        ergebnis.Grund = e.Grund;
-        // A file too large to read is still copied aside; a folder or device is neither copied nor replaced,
-        // and a file without permission cannot be copied.
-        ergebnis.Sicherung = e.Status == Zeilendatei::Lesestatus::ZuGross;
+        tabelle.SicherungNoetig = ergebnis.Status != Ladestatus::Fehlt;
     }
+    ergebnis.Pfad = pfad;
+    return ergebnis;
+}
+
+Ladeergebnis Durchlaufen(const QList<bool>& felder, const std::function<void(const QStringList&)>& nimm)
+{
+    const QString pfad = Datenbankpfad();
+    Zeilendatei::Zeilenleser leser;
+    const Zeilendatei::Leseergebnis e = leser.Oeffnen(pfad);
+    Ladeergebnis ergebnis;
+    if (e.Gelesen())
+        ergebnis = Einlesen(leser, felder.size() == Feldanzahl ? &felder : nullptr, [&](QStringList& f) { nimm(f); });
+    if (!e.Gelesen() || !leser.Ende().Gelesen())
+        ergebnis = Unlesbar(e.Gelesen() ? leser.Ende() : e);
     ergebnis.Pfad = pfad;
     return ergebnis;
 }
 
 Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen)
 {
-    Ladeergebnis ergebnis;
-    tabelle.Zeilen.clear();
-    tabelle.SicherungNoetig = false;
-    qsizetype anfang = 1;
-    if (zeilen.isEmpty() || !IstVersion(zeilen.first())) {
-        ergebnis.Status = Ladestatus::OhneVersion;
-        // Without its version line the file starts with the first block's number line.
-        if (!zeilen.isEmpty() && IstZeilennummer(zeilen.first()))
-            anfang = 0;
-    }
-    const qsizetype rest = qMax<qsizetype>(0, zeilen.size() - anfang);
-    const qsizetype bloecke = rest / Feldanzahl;
-    tabelle.Zeilen.reserve(bloecke);
-    for (qsizetype b = 0; b < bloecke; ++b) {
-        QStringList felder;
-        felder.reserve(Feldanzahl);
-        // The row number is the record's place in the table, whatever the file said.
-        felder.append(QString::number(b));
-        const qsizetype erste = anfang + b * Feldanzahl;
-        for (qsizetype f = 1; f < Feldanzahl; ++f)
-            felder.append(std::move(zeilen[erste + f]));
-        tabelle.Zeilen.append(std::move(felder));
-    }
-    if (rest % Feldanzahl > 0 && ergebnis.Status == Ladestatus::Gelesen) {
-        ergebnis.Status = Ladestatus::Unvollstaendig;
-        ergebnis.Restzeilen = int(rest % Feldanzahl);
-    }
-    tabelle.SicherungNoetig = ergebnis.Status != Ladestatus::Gelesen;
-    ergebnis.Sicherung = tabelle.SicherungNoetig;
-    ergebnis.Gelesen = tabelle.Anzahl();
-    return ergebnis;
+    Listenquelle quelle{zeilen};
+    return Einlesen(tabelle, quelle);
 }
 
 QString Lademeldung(const Ladeergebnis& ergebnis)
@@ -166,6 +267,7 @@ QStringList Dateizeilen(const Kreaturentabelle& tabelle)
 bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
 {
     const QString pfad = Datenbankpfad();
+
     // A folder, a device or a pipe in the database's place is neither copied nor replaced.
     const QFileInfo info(pfad);
     if ((info.exists() || info.isSymLink()) && !info.isFile()) {
@@ -186,7 +288,7 @@ bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
     }
     QDir().mkpath(QFileInfo(pfad).absolutePath());
     QString grund;
-    if (Zeilendatei::Schreiben(pfad, Dateizeilen(tabelle), &grund))
+    if (Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl, &grund))
         return true;
     if (fehler)
         *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2").arg(Dateien::Anzeigename(pfad), grund);
@@ -302,15 +404,36 @@ QString SchadenswuerfelText(const QString& index)
     return i < 0 ? QString() : Wuerfelarten()[i];
 }
 
-QString TPText(const QStringList& z)
+namespace {
+
+void TPAnhaengen(QString& text, const QStringList& z)
 {
     const QString art = Feld(z, ErsterSchaden);
     if (art.isEmpty())
-        return QString();
-    const QString anfang = Feld(z, FeldWaffe) + QStringLiteral("   ") + Feld(z, FeldAnzahl);
-    if (Wuerfelindex(art) == 6)
-        return anfang + QStringLiteral("SP");
-    return anfang + SchadenswuerfelText(art) + QLatin1Char('+') + Feld(z, FeldBonus);
+        return;
+    text += Feld(z, FeldWaffe);
+    text += QLatin1String("   ");
+    text += Feld(z, FeldAnzahl);
+    if (Wuerfelindex(art) == 6) {
+        text += QLatin1String("SP");
+        return;
+    }
+    text += SchadenswuerfelText(art);
+    text += QLatin1Char('+');
+    text += Feld(z, FeldBonus);
+}
+
+// The fields of the list columns in their order; -1 is the damage column made by TPAnhaengen.
+constexpr int kSpaltenfelder[] = {FeldName, FeldKategorie, FeldMU, FeldAT, FeldPA, FeldLE,
+                                  FeldRS,   -1,            5,      7,      FeldMR, FeldMK};
+
+} // namespace
+
+QString TPText(const QStringList& z)
+{
+    QString text;
+    TPAnhaengen(text, z);
+    return text;
 }
 
 const QStringList& Spaltenueberschriften()
@@ -324,16 +447,46 @@ const QStringList& Spaltenueberschriften()
 
 QStringList Listenspalten(const QStringList& z)
 {
-    return {Feld(z, FeldName), Feld(z, FeldKategorie), Feld(z, FeldMU), Feld(z, FeldAT), Feld(z, FeldPA),
-            Feld(z, FeldLE),   Feld(z, FeldRS),        TPText(z),       Feld(z, 5),       Feld(z, 7),
-            Feld(z, FeldMR),   Feld(z, FeldMK)};
+    QStringList spalten;
+    spalten.reserve(std::size(kSpaltenfelder));
+    for (int feld : kSpaltenfelder)
+        spalten.append(feld < 0 ? TPText(z) : Feld(z, feld));
+    return spalten;
 }
 
 QString Listenzeile(const QStringList& zeile)
 {
-    QStringList spalten = Listenspalten(zeile);
-    spalten.append(Feld(zeile, 0));
-    return spalten.join(QLatin1Char('\t'));
+    // Built in one string of the right size: a listing makes ten thousand of these.
+    const auto groesse = [&zeile](int feld) { return feld >= 0 && feld < zeile.size() ? zeile[feld].size() : 0; };
+    qsizetype laenge = 32 + groesse(FeldWaffe) + groesse(FeldAnzahl) + groesse(FeldBonus) + groesse(0);
+    for (int feld : kSpaltenfelder)
+        laenge += groesse(feld);
+    QString text;
+    text.reserve(laenge);
+    for (int feld : kSpaltenfelder) {
+        if (feld < 0)
+            TPAnhaengen(text, zeile);
+        else
+            text += Feld(zeile, feld);
+        text += QLatin1Char('\t');
+    }
+    text += Feld(zeile, 0);
+    return text;
+}
+
+const QList<bool>& Listenfelder()
+{
+    static const QList<bool> felder = [] {
+        QList<bool> f(Feldanzahl, false);
+        for (int feld : kSpaltenfelder)
+            if (feld >= 0)
+                f[feld] = true;
+        // The damage column and the row number.
+        for (int feld : {ErsterSchaden, FeldWaffe, FeldAnzahl, FeldBonus, 0})
+            f[feld] = true;
+        return f;
+    }();
+    return felder;
 }
 
 const QList<int>& Zahlenboxen()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The creature database: one record of 58 text fields per creature (numbers as the user typed them), the
 // database file "Kreaturen.dat", the category list "Kategorien.dat", the list columns and the small rules
 // of the edit pages.
@@ -71,6 +73,11 @@ struct Ladeergebnis {
 // Reads the database: the version line, then whole blocks of 58 lines; field 0 becomes the row index,
 // whatever the file's number line says.
 Ladeergebnis Laden(Kreaturentabelle& tabelle);
+// Reads the database record by record without keeping it, as Laden does, but only the fields marked in
+// `felder` (Feldanzahl entries; the others stay empty); `nimm` gets each whole record.
+Ladeergebnis Durchlaufen(const QList<bool>& felder, const std::function<void(const QStringList&)>& nimm);
+// The fields the list columns (Listenspalten, Listenzeile) are made of.
+const QList<bool>& Listenfelder();
 // The same on the lines of a file (tests, benchmarks, fuzzing).
 Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen);
 // The message the user gets once for such a load; empty when the file was read whole.

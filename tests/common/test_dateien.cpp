@@ -130,6 +130,23 @@ private Q_SLOTS:
         QTest::newRow("cr-leere-zeile") << QByteArray("a\r\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
         QTest::newRow("gemischt") << QByteArray("a\rb\nc\r\nd")
                                   << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+        // A large file is read in pieces of 256 KiB: a CR LF split between two pieces, a line longer than a
+        // piece, and many short lines with references and code page bytes across the pieces.
+        const qsizetype stueck = 256 * 1024;
+        QTest::newRow("cr-lf-getrennt") << (QByteArray(stueck - 1, 'x') + "\r\ny")
+                                        << QStringList{QString(stueck - 1, QLatin1Char('x')), QStringLiteral("y")};
+        QTest::newRow("lange-zeile") << (QByteArray(stueck + 5000, 'a') + "\rb")
+                                     << QStringList{QString(stueck + 5000, QLatin1Char('a')), QStringLiteral("b")};
+        QByteArray viele;
+        QStringList vieleZeilen;
+        for (int i = 0; i < 60000; ++i) {
+            const char* zeile[] = {"12", "", "&#65;&#66;", "\x84Zitat\x93 und \xE4", "ein l\xE4ngerer Wert mit Leerzeichen"};
+            const char* ende[] = {"\r\n", "\n", "\r"};
+            viele += zeile[i % 5];
+            viele += ende[i % 3];
+            vieleZeilen.append(Zeilendatei::Dekodieren(zeile[i % 5]));
+        }
+        QTest::newRow("viele-kurze") << viele << vieleZeilen;
     }
 
     void zeilenLesen()
@@ -141,6 +158,32 @@ private Q_SLOTS:
         bool vorhanden = false;
         QCOMPARE(Zeilendatei::Lesen(inst.Pfad(QStringLiteral("z.dat")), &vorhanden), zeilen);
         QVERIFY(vorhanden);
+        // Line by line, and passing over lines in runs of one to four: the lines given are the same.
+        for (int lauf = 0; lauf <= 4; ++lauf) {
+            Zeilendatei::Zeilenleser leser;
+            QVERIFY(leser.Oeffnen(inst.Pfad(QStringLiteral("z.dat"))).Gelesen());
+            QStringList gelesen;
+            QStringList erwartet;
+            QString zeile;
+            for (qsizetype i = 0;; ++i) {
+                if (lauf > 0 && i % 2 == 1) {
+                    const qsizetype n = leser.Ueberspringen(qsizetype(lauf));
+                    i += n - 1;
+                    if (n < lauf)
+                        break;
+                    continue;
+                }
+                if (!leser.Naechste(zeile)) {
+                    QCOMPARE(i, zeilen.size());
+                    break;
+                }
+                QVERIFY(i < zeilen.size());
+                gelesen.append(zeile);
+                erwartet.append(zeilen[i]);
+            }
+            QCOMPARE(gelesen, erwartet);
+            QVERIFY(leser.Ende().Gelesen());
+        }
     }
 
     void ladenPrueftVorDemLesen()
