@@ -12,10 +12,14 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 namespace Subs {
 
@@ -122,9 +126,10 @@ struct Inidatei {
     QHash<QString, QHash<QString, QString>> werte; // compared section name -> compared key -> value
 };
 
-QHash<QString, Inidatei>& Zwischenspeicher()
+// Node-based, so a pointer to one file's entry stays valid while others are added.
+std::unordered_map<QString, Inidatei>& Zwischenspeicher()
 {
-    static QHash<QString, Inidatei> dateien;
+    static std::unordered_map<QString, Inidatei> dateien;
     return dateien;
 }
 
@@ -158,24 +163,81 @@ void Einlesen(Inidatei& ini, const QString& pfad)
     }
 }
 
+// Tells whether anything may have changed in the settings files looked at: a watch on each file and its
+// folder reports every change, by this program or another, before the next read. Looking costs one system
+// call, where a check of the file's identity costs three times that; a start reads thousands of keys.
+class Waechter {
+public:
+    Waechter() : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+    ~Waechter()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    // True when every change to the file at this path, or to what lies there, will be reported.
+    bool Beobachten(const QByteArray& pfad)
+    {
+        if (m_fd < 0)
+            return false;
+        const qsizetype schnitt = pfad.lastIndexOf('/');
+        const QByteArray ordner = schnitt > 0 ? pfad.left(schnitt) : QByteArray(schnitt == 0 ? "/" : ".");
+        if (::inotify_add_watch(m_fd, ordner.constData(),
+                                IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ATTRIB) < 0)
+            return false;
+        // A file not there yet is reported by its folder when it comes.
+        return ::inotify_add_watch(m_fd, pfad.constData(),
+                                   IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF) >= 0
+            || errno == ENOENT;
+    }
+
+    // False when something happened since the last call, or when changes cannot be watched.
+    bool Ruhig()
+    {
+        if (m_fd < 0)
+            return false;
+        bool ruhig = true;
+        alignas(struct inotify_event) char puffer[4096];
+        while (::read(m_fd, puffer, sizeof puffer) > 0)
+            ruhig = false;
+        return ruhig;
+    }
+
+private:
+    int m_fd;
+};
+
 // The parsed file, or nullptr when there is none.
 const Inidatei* IniDatei(const QString& datei)
 {
-    // A start reads many keys of one file in a row: its name is converted once.
+    // A start reads many keys of one file in a row: its name is converted once, and while nothing happened
+    // to the settings files the file parsed last is taken as it is.
     static QString letzteDatei;
     static QString letzterPfad;
     static QByteArray letzterName;
+    static const Inidatei* letzteIni = nullptr;
+    static Waechter waechter;
+    const bool ruhig = waechter.Ruhig();
     if (datei != letzteDatei) {
         letzteDatei = datei;
         letzterPfad = datei;
         letzterPfad.replace(QLatin1Char('\\'), QLatin1Char('/'));
         letzterName = QFile::encodeName(letzterPfad);
+        letzteIni = nullptr;
+    } else if (ruhig && letzteIni) {
+        return letzteIni;
     }
+    letzteIni = nullptr;
+    // Watched before the file is looked at: a change after the look shows at the next read.
     QString pfad = letzterPfad;
+    QByteArray name = letzterName;
+    bool beobachtet = waechter.Beobachten(name);
     struct stat st {};
-    if (::stat(letzterName.constData(), &st) != 0) {
+    if (::stat(name.constData(), &st) != 0) {
         pfad = Pfad::Aufloesen(datei);
-        if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
+        name = QFile::encodeName(pfad);
+        beobachtet = waechter.Beobachten(name);
+        if (::stat(name.constData(), &st) != 0)
             return nullptr;
     }
     if (!S_ISREG(st.st_mode))
@@ -189,6 +251,8 @@ const Inidatei* IniDatei(const QString& datei)
         ini.geaendert = geaendert;
         Einlesen(ini, pfad);
     }
+    // Only a watched file may be taken again without a look.
+    letzteIni = beobachtet ? &ini : nullptr;
     return &ini;
 }
 
