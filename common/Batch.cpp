@@ -142,8 +142,16 @@ int Starten(const QStringList& argumente, const QString& programm, const QString
         return v.status;
     Variablen::PfadeInitialisieren();
     const Ergebnis ergebnis = ausfuehren(v.argumente);
-    for (const QString& zeile : ergebnis.Ausgabe)
-        Ausgabe(zeile);
+    // The result's lines in one write: a listing of ten thousand records line by line would cost ten
+    // thousand system calls.
+    QByteArray bytes;
+    for (const QString& zeile : ergebnis.Ausgabe) {
+        bytes += zeile.toUtf8();
+        bytes += '\n';
+    }
+    std::FILE* kanal = s_zeilenAufFehlerkanal ? stderr : stdout;
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), kanal);
+    std::fflush(kanal);
     return ergebnis.Status;
 }
 
