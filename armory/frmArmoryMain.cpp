@@ -144,7 +144,7 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
     setObjectName(QStringLiteral("frmArmoryMain"));
     Variablen::Programmtitel = Armory3Variablen::Programmtitel;
     setWindowTitle(Fenster::Titel(QStringLiteral("  -  Der Werkbund3 Waffeneditor")));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("Waffkam3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("Waffkam3.ico"));
     Fenster::HintergrundSetzen(this, QStringLiteral("\\Buttonleiste.jpg"));
     resize(1100, 740);
 
@@ -228,8 +228,12 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
     // Start: the three files are read whole into memory; a missing or damaged one is reported once.
     for (const QString& meldung : Armory3Variablen::TabellenLaden())
         Dialoge::Warnung(meldung);
-    for (Tabelle t : kTabellen)
-        ListeFuellen(t);
+    // The list shown first is filled now, the two hidden ones once the window has shown.
+    ListeFuellen(Tabelle::NWaffen);
+    Fenster::Spaeter(this, [this] {
+        ListeFuellen(Tabelle::FWaffen);
+        ListeFuellen(Tabelle::Armor);
+    });
     Armory3Variablen::AktuelleTabelle = Tabelle::NWaffen;
     Armory3Variablen::Bearbeitungsmodus = false;
     m_option[0]->setChecked(true);
@@ -755,6 +759,7 @@ void frmArmoryMain::Option1_Click(int index)
 {
     if (index < 0 || index > 2)
         return;
+    Fenster::Nachholen(this);
     Armory3Variablen::AktuelleTabelle = kTabellen[index];
     m_option[index]->setChecked(true);
     // Only the chosen list is shown; coming from the detail view this also leaves it.

@@ -148,7 +148,7 @@ frmCityMain::frmCityMain(QWidget* eltern) : QMainWindow(eltern), m_stadt(new Cit
     setObjectName(QStringLiteral("frmCityMain"));
     Variablen::Programmtitel = QStringLiteral("Ortsbau 3");
     setWindowTitle(Fenster::Titel());
-    setWindowIcon(Fenster::Symbol(QStringLiteral("Ortsbau3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("Ortsbau3.ico"));
     Aufbauen();
     BerufslistenFuellen();
     Verbinden();

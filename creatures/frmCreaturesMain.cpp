@@ -153,7 +153,7 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     setObjectName(QStringLiteral("frmCreaturesMain"));
     Variablen::Programmtitel = V::Programmtitel;
     setWindowTitle(Fenster::Titel(QStringLiteral(" - Der Werkbund3 Kreatureneditor")));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("Bestiar3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("Bestiar3.ico"));
     Fenster::HintergrundSetzen(this, QStringLiteral("\\Buttonleiste.jpg"));
     resize(1060, 760);
 

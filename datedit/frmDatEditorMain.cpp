@@ -67,7 +67,7 @@ frmDatEditorMain::frmDatEditorMain(QWidget* eltern) : QMainWindow(eltern)
     setObjectName(QStringLiteral("frmDatEditorMain"));
     Variablen::Programmtitel = QStringLiteral("Tabellar 3");
     setWindowTitle(Fenster::Titel(QStringLiteral(" - Das Werkbund3 Konfigurationstool")));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("Tabellar3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("Tabellar3.ico"));
     Aufbauen();
     Verbinden();
     // Filled without a choice: the combo would otherwise pick its first entry by itself.

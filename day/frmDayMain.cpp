@@ -16,7 +16,7 @@ frmDayMain::frmDayMain(QWidget* eltern) : QWidget(eltern)
     setObjectName(QStringLiteral("frmDayMain"));
     Variablen::Programmtitel = DayEngine::Programmtitel;
     setWindowTitle(Fenster::Titel(QStringLiteral(" - Der Werkbund3 Reiserechner")));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("Tageslauf3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("Tageslauf3.ico"));
     Fenster::HintergrundSetzen(this, QStringLiteral("\\Tageslauf3.jpg"));
 
     auto* haupt = new QVBoxLayout(this);

@@ -65,7 +65,7 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     setObjectName(QStringLiteral("frmExplorerMain"));
     Variablen::Programmtitel = QStringLiteral("Kartenblick 3");
     setWindowTitle(Fenster::Titel(QStringLiteral(" - Die Werkbund3 Kartenverwaltung")));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("\\Kartenblick3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("\\Kartenblick3.ico"));
     Fenster::HintergrundSetzen(this, QStringLiteral("\\Kartenblick3.jpg"));
 
     cmdAventurienGross = Fenster::Werkzeugknopf(QStringLiteral("cmdAventurienGross"), QStringLiteral("\\Kartenblick3.ico"),

@@ -258,7 +258,7 @@ void frmManagerMain::WerkzeugKnoepfeAufbauen(const QList<ManagerEngine::Werkzeug
 void frmManagerMain::BilderLaden()
 {
     Fenster::HintergrundSetzen(this, QStringLiteral("manager.jpg"));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("Werkbund3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("Werkbund3.ico"));
     const QList<QPair<QPushButton*, const char*>> bilder{
         {cmdTabellarium, "Tabellarium.ico"}, {cmdXT, "XT.ico"},           {cmdCredits, "credits.ico"},
         {cmdEnde, "werkbund3.ico"},          {cmdHilfe, "help.ico"},       {cmdTermin, "note.ico"},

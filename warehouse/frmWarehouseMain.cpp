@@ -83,7 +83,7 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     setObjectName(QStringLiteral("frmWarehouseMain"));
     Variablen::Programmtitel = V::Programmtitel;
     setWindowTitle(Fenster::Titel(QStringLiteral(" - Die Werkbund3 Markthalle")));
-    setWindowIcon(Fenster::Symbol(QStringLiteral("\\Lagerhof3.ico")));
+    Fenster::FenstersymbolSetzen(this, QStringLiteral("\\Lagerhof3.ico"));
     // The item editor's picture is read while the window is built, the shop editor's when it is first shown.
     m_anfrageItem = Fenster::Bildanfrage::Starten(QStringLiteral("\\Lagerhof3ItemEditor.jpg"));
     resize(1100, 720);

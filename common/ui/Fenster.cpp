@@ -272,6 +272,11 @@ void Spaeter(QObject* besitzer, std::function<void()> arbeit)
     Aufschuebe().append({besitzer, std::move(arbeit)});
 }
 
+void FenstersymbolSetzen(QWidget* fenster, const QString& name)
+{
+    Spaeter(fenster, [fenster, name] { fenster->setWindowIcon(Symbol(name)); });
+}
+
 void Nachholen(const QObject* besitzer)
 {
     AufschuebeAusfuehren(besitzer);

@@ -69,6 +69,9 @@ void ModalHandlerSetzen(std::function<int(QDialog&)> handler);
 // for an action that needs it before that. Work that waits must not add buttons with a text: the window's
 // Alt keys are given out before it shows.
 void StartBeginnen();
+// The window's icon, for the title bar and task bar: set as work that waits, since reading an icon file
+// loads the picture plugins, and the first paint does not show it.
+void FenstersymbolSetzen(QWidget* fenster, const QString& name);
 void Spaeter(QObject* besitzer, std::function<void()> arbeit);
 void Nachholen(const QObject* besitzer);
 
