@@ -77,6 +77,42 @@ double StartzeitMs(const QString& programm, const QStringList& argumente, int la
     return zeiten[zeiten.size() / 2];
 }
 
+double LaufzeitMs(const QString& programm, const QStringList& argumente)
+{
+    QProcess prozess;
+    QElapsedTimer uhr;
+    uhr.start();
+    prozess.start(programm, argumente);
+    if (!prozess.waitForFinished(60000) || prozess.exitStatus() != QProcess::NormalExit || prozess.exitCode() != 0)
+        return -1;
+    return double(uhr.nsecsElapsed()) / 1e6;
+}
+
+double Verhaeltnis(int laeufe, const std::function<double()>& a, const std::function<double()>& b)
+{
+    if (a() < 0 || b() < 0)
+        return -1;
+    std::vector<double> verhaeltnisse;
+    for (int i = 0; i < laeufe; ++i) {
+        const double zeitB = b();
+        const double zeitA = a();
+        if (zeitA < 0 || zeitB <= 0)
+            return -1;
+        verhaeltnisse.push_back(zeitA / zeitB);
+    }
+    std::sort(verhaeltnisse.begin(), verhaeltnisse.end());
+    return verhaeltnisse[verhaeltnisse.size() / 2];
+}
+
+QString ProgrammKopieren(const QString& ordner, const QString& werkzeugordner, const QString& name)
+{
+    const QString programm = ordner + QLatin1Char('/') + name;
+    QFile::remove(programm);
+    QFile::copy(QStringLiteral(WERKBUND_BIN_DIR "/%1/%2").arg(werkzeugordner, name), programm);
+    QFile(programm).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return programm;
+}
+
 bool Melden(const QString& name, double wert, const QString& einheit, double budget, bool hoeherIstBesser)
 {
     QString zeile = QStringLiteral("%1: %2 %3").arg(name).arg(wert, 0, 'f', wert < 10 ? 2 : 0).arg(einheit);

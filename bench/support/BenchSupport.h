@@ -20,6 +20,17 @@ double MedianMs(int laeufe, const std::function<void()>& lauf);
 // never reported, or did not end cleanly afterwards.
 double StartzeitMs(const QString& programm, const QStringList& argumente, int laeufe);
 
+// Milliseconds from starting the program until it has ended with exit code 0 (its output is read and
+// dropped); -1 when it failed.
+double LaufzeitMs(const QString& programm, const QStringList& argumente);
+
+// The median of `laeufe` ratios a/b, each of one run of a and one of b in turn after one warm-up of each,
+// so the ratio holds on a busy machine; -1 when a run failed.
+double Verhaeltnis(int laeufe, const std::function<double()>& a, const std::function<double()>& b);
+
+// A copy of the program in the installation folder, where it finds its data.
+QString ProgrammKopieren(const QString& ordner, const QString& werkzeugordner, const QString& name);
+
 // Prints "name: value unit" and, with a budget, " (Budget b unit)"; returns false when the budget is missed.
 bool Melden(const QString& name, double wert, const QString& einheit, double budget = -1, bool hoeherIstBesser = false);
 

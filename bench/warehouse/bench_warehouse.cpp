@@ -60,6 +60,28 @@ double Median(int laeufe, const std::function<void()>& vorher, const std::functi
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // For the listing: the shipped installation, and one whose clothing holds 10,000 goods made from the
+    // shipped ones. Set up before the working installation, which is the one set up last.
+    QTemporaryDir geliefert;
+    BenchSupport::InstallationAnlegen(geliefert.path());
+    QTemporaryDir grossKleidung;
+    BenchSupport::InstallationAnlegen(grossKleidung.path());
+    {
+        const QString kleidung = QStringLiteral("/Data/Warehouse/Kleidung.dat");
+        const Katalog::Warenergebnis waren = Katalog::WarenLesen(geliefert.path() + kleidung);
+        if (waren.Waren.isEmpty()) {
+            std::fprintf(stderr, "Die gelieferte Kleidung fehlt.\n");
+            return 1;
+        }
+        QList<QStringList> viele;
+        for (int i = 0; i < 10000; ++i) {
+            QStringList ware = waren.Waren[i % waren.Waren.size()];
+            ware[0] += QStringLiteral(" %1").arg(i);
+            viele.append(ware);
+        }
+        if (!Katalog::WarenSchreiben(grossKleidung.path() + kleidung, viele, nullptr))
+            return 1;
+    }
     QTemporaryDir ordner;
     BenchSupport::InstallationAnlegen(ordner.path());
     for (const char* name : {"WarehouseNahkampfwaffen.dat", "WarehouseFernwaffen.dat", "WarehouseRüstungen.dat"})
@@ -150,6 +172,22 @@ int main(int argc, char* argv[])
         || !Schreiben(Shopgenerator::ConfigDatei(),
                       {QStringLiteral("[Grosshändler]"), QStringLiteral("WareCount=1"), QStringLiteral("Ware1=Grosshandel")}))
         return 1;
+    // One goods file of 10,000 goods read and written as a whole.
+    const QString grossdatei = Katalog::Warendatei(QStringLiteral("Grosshandel"));
+    qsizetype gelesen = 0;
+    const double warenLaden = BenchSupport::MedianMs(15, [&] { gelesen = Katalog::WarenLesen(grossdatei).Waren.size(); });
+    if (gelesen != 10000) {
+        std::fprintf(stderr, "Gelesen wurden %lld statt 10000 Waren.\n", static_cast<long long>(gelesen));
+        return 1;
+    }
+    ok = BenchSupport::Melden(QStringLiteral("Lagerhof3 Warendatei laden (10000 Waren)"), warenLaden, QStringLiteral("ms"), 20)
+        && ok;
+    const QList<QStringList> grosseWaren = Katalog::WarenLesen(grossdatei).Waren;
+    const double warenSpeichern =
+        BenchSupport::MedianMs(15, [&] { Katalog::WarenSchreiben(grossdatei, grosseWaren, nullptr); });
+    ok = BenchSupport::Melden(QStringLiteral("Lagerhof3 Warendatei speichern (10000 Waren)"), warenSpeichern,
+                              QStringLiteral("ms"), 20) && ok;
+
     ExplorerEngine::RegionenInitialisieren();
     Zufall::SaatSetzen(42);
     Shopgenerator::Auftrag auftrag;
@@ -176,5 +214,14 @@ int main(int argc, char* argv[])
     const double start = BenchSupport::StartzeitMs(programm, {}, 3);
     BenchSupport::Melden(QStringLiteral("Lagerhof3 Start bis zum Fenster (20000 Waren unter „Alles“)"), start,
                          QStringLiteral("ms"));
+
+    const QString gross =
+        BenchSupport::ProgrammKopieren(grossKleidung.path(), QStringLiteral("warehouse"), QStringLiteral("Lagerhof3"));
+    const QString klein = BenchSupport::ProgrammKopieren(geliefert.path(), QStringLiteral("warehouse"), QStringLiteral("Lagerhof3"));
+    const QStringList listenAufruf{QStringLiteral("--liste"), QStringLiteral("Kleidung")};
+    const double listen = BenchSupport::Verhaeltnis(9, [&] { return BenchSupport::LaufzeitMs(gross, listenAufruf); },
+                                                    [&] { return BenchSupport::LaufzeitMs(klein, listenAufruf); });
+    ok = BenchSupport::Melden(QStringLiteral("Lagerhof3 --liste Kleidung, 10000 Waren im Verhältnis zu den gelieferten"),
+                              listen, QStringLiteral("x"), 2) && ok;
     return ok ? 0 : 1;
 }
