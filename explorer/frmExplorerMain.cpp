@@ -21,6 +21,9 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <future>
+#include <memory>
+
 using KartenEngine::Karte;
 
 namespace {
@@ -165,7 +168,23 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     connect(hscKarte, &QScrollBar::valueChanged, this, &frmExplorerMain::hscKarte_Change);
     connect(vscKarte, &QScrollBar::valueChanged, this, &frmExplorerMain::vscKarte_Change);
 
-    // Start: the city list in file order, nothing chosen; then both maps into their holders.
+    // Start: the city list in file order, nothing chosen. No map shows before one is chosen: both are decoded
+    // side by side once the window has shown (or at once, when a map is chosen before that), so they do not
+    // hold up the first paint, and a map that cannot be read is told then.
+    struct Kartenbild {
+        QImage bild;
+        QString grund;
+        QString pfad;
+    };
+    const auto lesen = [](Karte karte) {
+        return std::make_shared<std::future<Kartenbild>>(
+            std::async(std::launch::async, [pfad = KartenEngine::Bildpfad(karte)] {
+                Kartenbild k;
+                k.pfad = pfad;
+                k.bild = Kartenzeichnung::BildLaden(pfad, &k.grund);
+                return k;
+            }));
+    };
     const KartenEngine::Staedte staedte = KartenEngine::ListeLaden();
     cmbCitySearch->addItems(staedte.Namen);
     cmbCitySearch->setCurrentIndex(-1);
@@ -177,21 +196,24 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     const QString registerMeldung = KartenEngine::RegisterMeldung();
     if (!registerMeldung.isEmpty())
         meldungen.append(registerMeldung);
-    const auto laden = [&](Karte karte, QImage& halter, QToolButton* knopf) {
-        QString grund;
-        const QString pfad = KartenEngine::Bildpfad(karte);
-        halter = Kartenzeichnung::BildLaden(pfad, &grund);
-        if (halter.isNull()) {
-            knopf->setEnabled(false);
-            meldungen.append(QStringLiteral("Das Kartenbild %1 konnte nicht geladen werden: %2. Diese Karte steht nicht "
-                                            "zur Verfügung.")
-                                 .arg(Dateien::Anzeigename(pfad), grund));
-        }
-    };
-    laden(Karte::Gross, imgTempAventurienGross, cmdAventurienGross);
-    laden(Karte::Klein, imgTempAventurienKlein, cmdAventurienKlein);
-    if (!meldungen.isEmpty())
-        Dialoge::Warnung(meldungen.join(QStringLiteral("\n\n")));
+    Fenster::Spaeter(this, [this, lesen, meldungen]() mutable {
+        const auto gross = lesen(Karte::Gross);
+        const auto klein = lesen(Karte::Klein);
+        const auto nehmen = [&meldungen](std::future<Kartenbild>& anfrage, QImage& halter, QToolButton* knopf) {
+            const Kartenbild k = anfrage.get();
+            halter = k.bild;
+            if (halter.isNull()) {
+                knopf->setEnabled(false);
+                meldungen.append(QStringLiteral("Das Kartenbild %1 konnte nicht geladen werden: %2. Diese Karte steht "
+                                                "nicht zur Verfügung.")
+                                     .arg(Dateien::Anzeigename(k.pfad), k.grund));
+            }
+        };
+        nehmen(*gross, imgTempAventurienGross, cmdAventurienGross);
+        nehmen(*klein, imgTempAventurienKlein, cmdAventurienKlein);
+        if (!meldungen.isEmpty())
+            Dialoge::Warnung(meldungen.join(QStringLiteral("\n\n")));
+    });
 
     resize(900, 680);
 
@@ -212,6 +234,7 @@ void frmExplorerMain::cmdAventurienKlein_Click()
 
 void frmExplorerMain::KarteZeigen(Karte karte)
 {
+    Fenster::Nachholen(this);
     const QImage& unmarkiert = karte == Karte::Gross ? imgTempAventurienGross : imgTempAventurienKlein;
     if (unmarkiert.isNull())
         return;
