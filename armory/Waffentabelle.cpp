@@ -196,66 +196,23 @@ bool IstVersionszeile(const QString& zeile)
 
 namespace {
 
-// The lines of a list, one at a time, as a Zeilenleser gives those of a file.
-struct Listenquelle {
-    const QStringList& zeilen;
-    qsizetype naechste = 0;
-
-    bool Naechste(QString& zeile)
-    {
-        if (naechste >= zeilen.size())
-            return false;
-        zeile = zeilen[naechste++];
-        return true;
-    }
-
-    bool Ueberspringen() { return Ueberspringen(1) == 1; }
-
-    qsizetype Ueberspringen(qsizetype anzahl)
-    {
-        const qsizetype n = qMin(anzahl, zeilen.size() - naechste);
-        naechste += n;
-        return n;
-    }
-};
-
 // After the version line, blocks of `n` lines, each starting with its number line; a block cut short is left
 // out and counted. Each whole record goes to `nimm`, which may take its fields away; fields not marked in
 // `nurFelder` stay empty.
-template <typename Quelle, typename Ziel>
-Ladeergebnis Einlesen(Quelle& quelle, int n, const QList<bool>* nurFelder, Ziel&& nimm)
+Ladeergebnis Einlesen(Zeilendatei::Zeilenleser& quelle, int n, const QList<bool>* nurFelder,
+                      const std::function<void(QStringList&)>& nimm)
 {
     Ladeergebnis ergebnis;
-    QString zeile;
     QStringList felder;
     int anzahl = 0;
     if (quelle.Ueberspringen()) {
-        for (;;) {
-            // The number line is not kept: the row number is the record's place in the table, whatever the
-            // file said.
-            if (!quelle.Ueberspringen())
-                break;
+        // The number line is not kept: the row number is the record's place in the table, whatever the file
+        // said.
+        while (quelle.Ueberspringen()) {
             felder.clear();
             felder.reserve(n);
             felder.append(QString::number(anzahl));
-            while (felder.size() < n) {
-                if (nurFelder && !(*nurFelder)[felder.size()]) {
-                    // A run of fields left out is passed over in one go.
-                    qsizetype lauf = 1;
-                    while (felder.size() + lauf < n && !(*nurFelder)[felder.size() + lauf])
-                        ++lauf;
-                    const qsizetype uebersprungen = quelle.Ueberspringen(lauf);
-                    for (qsizetype k = 0; k < uebersprungen; ++k)
-                        felder.append(QString());
-                    if (uebersprungen < lauf)
-                        break;
-                    continue;
-                }
-                if (!quelle.Naechste(zeile))
-                    break;
-                felder.append(std::move(zeile));
-            }
-            if (felder.size() < n) {
+            if (!Zeilendatei::FelderLesen(quelle, felder, n, nurFelder)) {
                 ergebnis.Unvollstaendig = true;
                 ergebnis.Restzeilen = int(felder.size());
                 break;
@@ -268,8 +225,7 @@ Ladeergebnis Einlesen(Quelle& quelle, int n, const QList<bool>* nurFelder, Ziel&
     return ergebnis;
 }
 
-template <typename Quelle>
-Ladeergebnis Einlesen(Waffentabelle& tabelle, Quelle& quelle)
+Ladeergebnis Einlesen(Waffentabelle& tabelle, Zeilendatei::Zeilenleser& quelle)
 {
     tabelle.Zeilen.clear();
     const Ladeergebnis ergebnis = Einlesen(quelle, Feldanzahl(tabelle.Art), nullptr, [&](QStringList& felder) {
@@ -337,8 +293,9 @@ Ladeergebnis Durchlaufen(Tabelle t, const QList<bool>& felder, const std::functi
 
 Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen)
 {
-    Listenquelle quelle{zeilen};
-    return Einlesen(tabelle, quelle);
+    const QByteArray bytes = Zeilendatei::Dateibytes(zeilen);
+    Zeilendatei::Zeilenleser leser(bytes);
+    return Einlesen(tabelle, leser);
 }
 
 QString Lademeldung(const Ladeergebnis& ergebnis)

@@ -710,7 +710,7 @@ private:
 
 } // namespace
 
-bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+QByteArray Dateibytes(const QStringList& zeilen)
 {
     qsizetype groesse = 0;
     for (const QString& zeile : zeilen)
@@ -720,7 +720,12 @@ bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
         puffer.Wert(zeile);
         puffer.Text("\r\n", 2);
     }
-    return Dateien::Schreiben(pfad, puffer.Ergebnis(), fehler);
+    return puffer.Ergebnis();
+}
+
+bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+{
+    return Dateien::Schreiben(pfad, Dateibytes(zeilen), fehler);
 }
 
 bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensaetze, int feldanzahl, QString* fehler)
@@ -771,6 +776,29 @@ bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
     bytes += Kodieren(zeile);
     bytes += "\r\n";
     return Dateien::Schreiben(pfad, bytes, fehler);
+}
+
+bool FelderLesen(Zeilenleser& leser, QStringList& felder, int anzahl, const QList<bool>* nurFelder)
+{
+    QString zeile;
+    while (felder.size() < anzahl) {
+        if (nurFelder && !(*nurFelder)[felder.size()]) {
+            // A run of fields left out is passed over in one go.
+            qsizetype lauf = 1;
+            while (felder.size() + lauf < anzahl && !(*nurFelder)[felder.size() + lauf])
+                ++lauf;
+            const qsizetype uebersprungen = leser.Ueberspringen(lauf);
+            for (qsizetype k = 0; k < uebersprungen; ++k)
+                felder.append(QString());
+            if (uebersprungen < lauf)
+                return false;
+            continue;
+        }
+        if (!leser.Naechste(zeile))
+            return false;
+        felder.append(std::move(zeile));
+    }
+    return true;
 }
 
 Leseergebnis Zeilenleser::Oeffnen(const QString& pfad, const Leseoptionen& optionen)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,9 @@ QByteArray InCodepage(const QString& text);
 
 // A number as a print statement writes it into a line: a blank unless negative, the digits, a blank (" 3 ").
 QString Druckzahl(qint64 zahl);
+
+// The bytes a file of these lines holds, as Schreiben writes them.
+QByteArray Dateibytes(const QStringList& zeilen);
 
 // The lines of a database of records, one field a line (armory, creatures): the version line, then for
 // each record its row number as Druckzahl and fields 1 to feldanzahl - 1 (missing fields written empty).
@@ -110,6 +114,11 @@ private:
     bool m_fertig = true;
     Leseergebnis m_ende;
 };
+
+// Reads the fields of one record into `felder`, which holds the fields before (its field 0), until it has
+// `anzahl`; fields not marked in `nurFelder` (when given) are passed over and left empty. False when the
+// lines ran out first.
+bool FelderLesen(Zeilenleser& leser, QStringList& felder, int anzahl, const QList<bool>* nurFelder = nullptr);
 
 // Reads a regular file of at most Dateien::Hoechstgroesse bytes. Folders, devices and pipes are refused,
 // so /dev/zero or a FIFO never blocks a tool.

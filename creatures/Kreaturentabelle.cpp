@@ -74,34 +74,11 @@ QString Kategorienpfad()
 
 namespace {
 
-// The lines of a list, one at a time, as a Zeilenleser gives those of a file.
-struct Listenquelle {
-    QStringList& zeilen;
-    qsizetype naechste = 0;
-
-    bool Naechste(QString& zeile)
-    {
-        if (naechste >= zeilen.size())
-            return false;
-        zeile = std::move(zeilen[naechste++]);
-        return true;
-    }
-
-    bool Ueberspringen() { return Ueberspringen(1) == 1; }
-
-    qsizetype Ueberspringen(qsizetype anzahl)
-    {
-        const qsizetype n = qMin(anzahl, zeilen.size() - naechste);
-        naechste += n;
-        return n;
-    }
-};
-
 // The version line, then blocks of Feldanzahl lines, each starting with its number line; a block cut
 // short is left out and counted. Each whole record goes to `nimm`, which may take its fields away; fields
 // not marked in `nurFelder` stay empty.
-template <typename Quelle, typename Ziel>
-Ladeergebnis Einlesen(Quelle& quelle, const QList<bool>* nurFelder, Ziel&& nimm)
+Ladeergebnis Einlesen(Zeilendatei::Zeilenleser& quelle, const QList<bool>* nurFelder,
+                      const std::function<void(QStringList&)>& nimm)
 {
     Ladeergebnis ergebnis;
     QString zeile;
@@ -124,24 +101,7 @@ Ladeergebnis Einlesen(Quelle& quelle, const QList<bool>* nurFelder, Ziel&& nimm)
         felder.clear();
         felder.reserve(Feldanzahl);
         felder.append(QString::number(anzahl));
-        while (felder.size() < Feldanzahl) {
-            if (nurFelder && !(*nurFelder)[felder.size()]) {
-                // A run of fields left out is passed over in one go.
-                qsizetype lauf = 1;
-                while (felder.size() + lauf < Feldanzahl && !(*nurFelder)[felder.size() + lauf])
-                    ++lauf;
-                const qsizetype uebersprungen = quelle.Ueberspringen(lauf);
-                for (qsizetype k = 0; k < uebersprungen; ++k)
-                    felder.append(QString());
-                if (uebersprungen < lauf)
-                    break;
-                continue;
-            }
-            if (!quelle.Naechste(zeile))
-                break;
-            felder.append(std::move(zeile));
-        }
-        if (felder.size() < Feldanzahl) {
+        if (!Zeilendatei::FelderLesen(quelle, felder, Feldanzahl, nurFelder)) {
             restzeilen = felder.size();
             break;
         }
@@ -157,8 +117,7 @@ Ladeergebnis Einlesen(Quelle& quelle, const QList<bool>* nurFelder, Ziel&& nimm)
     return ergebnis;
 }
 
-template <typename Quelle>
-Ladeergebnis Einlesen(Kreaturentabelle& tabelle, Quelle& quelle)
+Ladeergebnis Einlesen(Kreaturentabelle& tabelle, Zeilendatei::Zeilenleser& quelle)
 {
     tabelle.Zeilen.clear();
     const Ladeergebnis ergebnis = Einlesen(quelle, nullptr, [&](QStringList& felder) {
@@ -220,10 +179,11 @@ Ladeergebnis Durchlaufen(const QList<bool>& felder, const std::function<void(con
     return ergebnis;
 }
 
-Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen)
+Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, const QStringList& zeilen)
 {
-    Listenquelle quelle{zeilen};
-    return Einlesen(tabelle, quelle);
+    const QByteArray bytes = Zeilendatei::Dateibytes(zeilen);
+    Zeilendatei::Zeilenleser leser(bytes);
+    return Einlesen(tabelle, leser);
 }
 
 QString Lademeldung(const Ladeergebnis& ergebnis)

@@ -79,7 +79,7 @@ Ladeergebnis Durchlaufen(const QList<bool>& felder, const std::function<void(con
 // The fields the list columns (Listenspalten, Listenzeile) are made of.
 const QList<bool>& Listenfelder();
 // The same on the lines of a file (tests, benchmarks, fuzzing).
-Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, QStringList zeilen);
+Ladeergebnis ZeilenEinlesen(Kreaturentabelle& tabelle, const QStringList& zeilen);
 // The message the user gets once for such a load; empty when the file was read whole.
 QString Lademeldung(const Ladeergebnis& ergebnis);
 
