@@ -460,7 +460,9 @@ qsizetype Zeilenleser::Ueberspringen(qsizetype anzahl)
         if (m_position >= m_groesse && !Nachladen())
             break;
         bool besonders = false;
-        m_position = NaechsterAnfang(m_daten, ZeileFinden(besonders), m_groesse);
+        // Found first: reading on may move the piece in memory.
+        const qsizetype ende = ZeileFinden(besonders);
+        m_position = NaechsterAnfang(m_daten, ende, m_groesse);
         ++uebersprungen;
     }
     return uebersprungen;
