@@ -442,7 +442,11 @@ qsizetype Zeilenleser::Ueberspringen(qsizetype anzahl)
             const unsigned cr = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, wagenruecklauf)));
             const unsigned lfDanach = (lf >> 1) | (m_daten[m_position + 16] == '\n' ? 0x8000u : 0u);
             unsigned enden = lf | (cr & ~lfDanach);
-            const qsizetype hier = __builtin_popcount(enden);
+            // The line ends among the sixteen bytes, counted without a library call.
+            unsigned zahl = enden - ((enden >> 1) & 0x5555u);
+            zahl = (zahl & 0x3333u) + ((zahl >> 2) & 0x3333u);
+            zahl = (zahl + (zahl >> 4)) & 0x0F0Fu;
+            const qsizetype hier = qsizetype((zahl + (zahl >> 8)) & 0x1Fu);
             if (uebersprungen + hier < anzahl) {
                 uebersprungen += hier;
                 m_position += 16;
@@ -790,8 +794,7 @@ bool FelderLesen(Zeilenleser& leser, QStringList& felder, int anzahl, const QLis
             while (felder.size() + lauf < anzahl && !(*nurFelder)[felder.size() + lauf])
                 ++lauf;
             const qsizetype uebersprungen = leser.Ueberspringen(lauf);
-            for (qsizetype k = 0; k < uebersprungen; ++k)
-                felder.append(QString());
+            felder.resize(felder.size() + uebersprungen);
             if (uebersprungen < lauf)
                 return false;
             continue;

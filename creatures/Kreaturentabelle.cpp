@@ -1,5 +1,6 @@
 #include "Kreaturentabelle.h"
 
+#include <cstring>
 #include <functional>
 #include <iterator>
 
@@ -350,9 +351,9 @@ const QStringList& Wuerfelarten()
     return arten;
 }
 
-int Wuerfelindex(const QString& feld)
+int Wuerfelindex(QStringView feld)
 {
-    const QString t = feld.trimmed();
+    const QStringView t = feld.trimmed();
     if (t.size() != 1 || t[0] < QLatin1Char('0') || t[0] > QLatin1Char('6'))
         return -1;
     return t[0].unicode() - '0';
@@ -366,21 +367,62 @@ QString SchadenswuerfelText(const QString& index)
 
 namespace {
 
-void TPAnhaengen(QString& text, const QStringList& z)
+// A field without a copy of its string; a missing one is empty.
+QStringView Sicht(const QStringList& z, int i)
 {
-    const QString art = Feld(z, ErsterSchaden);
+    return i >= 0 && i < z.size() ? QStringView(z[i]) : QStringView();
+}
+
+// Puts pieces one after another into a string made large enough beforehand: a listing makes ten thousand
+// lines of some twenty pieces, and the string's own append checks its room and sharing for each.
+class Zeilenbau {
+public:
+    explicit Zeilenbau(qsizetype hoechstens) : m_text(hoechstens, Qt::Uninitialized), m_ziel(m_text.data()) {}
+
+    Zeilenbau& operator<<(QStringView teil)
+    {
+        std::memcpy(static_cast<void*>(m_ziel), teil.data(), size_t(teil.size()) * sizeof(QChar));
+        m_ziel += teil.size();
+        return *this;
+    }
+
+    Zeilenbau& operator<<(QChar zeichen)
+    {
+        *m_ziel++ = zeichen;
+        return *this;
+    }
+
+    QString Ergebnis()
+    {
+        m_text.truncate(m_ziel - m_text.constData());
+        return std::move(m_text);
+    }
+
+private:
+    QString m_text;
+    QChar* m_ziel;
+};
+
+// The damage column; at most the three fields and eight more characters.
+void TPAnhaengen(Zeilenbau& text, const QStringList& z)
+{
+    const QStringView art = Sicht(z, ErsterSchaden);
     if (art.isEmpty())
         return;
-    text += Feld(z, FeldWaffe);
-    text += QLatin1String("   ");
-    text += Feld(z, FeldAnzahl);
-    if (Wuerfelindex(art) == 6) {
-        text += QLatin1String("SP");
+    text << Sicht(z, FeldWaffe) << u"   " << Sicht(z, FeldAnzahl);
+    const int wuerfel = Wuerfelindex(art);
+    if (wuerfel == 6) {
+        text << u"SP";
         return;
     }
-    text += SchadenswuerfelText(art);
-    text += QLatin1Char('+');
-    text += Feld(z, FeldBonus);
+    if (wuerfel >= 0)
+        text << Wuerfelarten()[wuerfel];
+    text << QLatin1Char('+') << Sicht(z, FeldBonus);
+}
+
+qsizetype TPGrenze(const QStringList& z)
+{
+    return Sicht(z, FeldWaffe).size() + Sicht(z, FeldAnzahl).size() + Sicht(z, FeldBonus).size() + 8;
 }
 
 // The fields of the list columns in their order; -1 is the damage column made by TPAnhaengen.
@@ -391,9 +433,9 @@ constexpr int kSpaltenfelder[] = {FeldName, FeldKategorie, FeldMU, FeldAT, FeldP
 
 QString TPText(const QStringList& z)
 {
-    QString text;
+    Zeilenbau text(TPGrenze(z));
     TPAnhaengen(text, z);
-    return text;
+    return text.Ergebnis();
 }
 
 const QStringList& Spaltenueberschriften()
@@ -416,24 +458,20 @@ QStringList Listenspalten(const QStringList& z)
 
 QString Listenzeile(const QStringList& zeile)
 {
-    // Built in one string of the right size: a listing makes ten thousand of these.
-    const auto groesse = [&zeile](int feld) { return feld >= 0 && feld < zeile.size() ? zeile[feld].size() : 0; };
-    qsizetype laenge = 32 + groesse(FeldWaffe) + groesse(FeldAnzahl) + groesse(FeldBonus) + groesse(0);
+    qsizetype laenge = TPGrenze(zeile) + Sicht(zeile, 0).size() + qsizetype(std::size(kSpaltenfelder));
     for (int feld : kSpaltenfelder)
-        laenge += groesse(feld);
-    QString text;
-    text.reserve(laenge);
+        laenge += Sicht(zeile, feld).size();
+    Zeilenbau text(laenge);
     for (int feld : kSpaltenfelder) {
         if (feld < 0)
             TPAnhaengen(text, zeile);
         else
-            text += Feld(zeile, feld);
-        text += QLatin1Char('\t');
+            text << Sicht(zeile, feld);
+        text << QLatin1Char('\t');
     }
-    text += Feld(zeile, 0);
-    return text;
+    text << Sicht(zeile, 0);
+    return text.Ergebnis();
 }
-
 const QList<bool>& Listenfelder()
 {
     static const QList<bool> felder = [] {

@@ -111,7 +111,7 @@ void SpeichernVorbereiten(QStringList& felder);
 const QStringList& Wuerfelarten();
 QString SchadenswuerfelText(const QString& index);
 // The index of a die-type field as a number 0..6, or -1.
-int Wuerfelindex(const QString& feld);
+int Wuerfelindex(QStringView feld);
 
 // The "TP" column of weapon 1: name, three blanks, dice count, die text, "+", bonus (an "SP" weapon
 // without the bonus); empty when no die type is stored.
