@@ -321,11 +321,6 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
     return QString();
 }
 
-QStringList Dateizeilen(const Waffentabelle& tabelle)
-{
-    return Zeilendatei::Datensatzzeilen(tabelle.Zeilen, Feldanzahl(tabelle.Art));
-}
-
 bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
 {
     const QString pfad = Dateipfad(tabelle.Art);
@@ -408,12 +403,22 @@ namespace {
 // Builds the list columns of a record, either as a list or as one line with a tab after each column.
 class Spalten {
 public:
-    Spalten(const QStringList& felder, QString* zeile, QStringList* liste) : m_felder(felder), m_zeile(zeile), m_liste(liste) {}
+    Spalten(const QStringList& felder, QString* zeile, QStringList* liste, QList<bool>* gelesen = nullptr)
+        : m_felder(felder), m_zeile(zeile), m_liste(liste), m_gelesen(gelesen)
+    {
+    }
 
-    QStringView F(int i) const { return i >= 0 && i < m_felder.size() ? QStringView(m_felder[i]) : QStringView(); }
+    QStringView F(int i) const
+    {
+        if (m_gelesen && i >= 0 && i < m_gelesen->size())
+            (*m_gelesen)[i] = true;
+        return i >= 0 && i < m_felder.size() ? QStringView(m_felder[i]) : QStringView();
+    }
 
     void operator()(std::initializer_list<QStringView> teile)
     {
+        if (!m_zeile && !m_liste)
+            return;
         if (m_liste) {
             QString spalte;
             for (QStringView teil : teile)
@@ -430,6 +435,8 @@ private:
     const QStringList& m_felder;
     QString* m_zeile;
     QStringList* m_liste;
+    // Marks the fields read, for Listenfelder.
+    QList<bool>* m_gelesen;
 };
 
 void SpaltenBauen(Tabelle t, Spalten& s)
@@ -498,22 +505,21 @@ QString Listenzeile(Tabelle t, const QStringList& zeile)
 
 const QList<bool>& Listenfelder(Tabelle t)
 {
-    // The fields SpaltenBauen reads, and the row number.
+    // The fields SpaltenBauen reads, found by letting it build the columns once, and the row number.
     static const std::array<QList<bool>, 3> felder = [] {
-        const QList<int> genutzt[3] = {{0, 1, 25, 5, 26, 6, 7, 2, 3, 10, 8, 9, 11, 27},
-                                       {0, 1, 19, 5, 20, 6, 8, 7, 2, 9, 21},
-                                       {0, 1, 17, 4, 5, 6, 7, 8, 2, 9, 18}};
         std::array<QList<bool>, 3> f;
-        for (int k = 0; k < 3; ++k) {
-            f[k] = QList<bool>(Feldanzahl(Tabelle(k)), false);
-            for (int feld : genutzt[k])
-                f[k][feld] = true;
+        for (Tabelle art : {Tabelle::NWaffen, Tabelle::FWaffen, Tabelle::Armor}) {
+            QList<bool>& genutzt = f[int(art)];
+            genutzt = QList<bool>(Feldanzahl(art), false);
+            genutzt[0] = true;
+            const QStringList leer;
+            Spalten s(leer, nullptr, nullptr, &genutzt);
+            SpaltenBauen(art, s);
         }
         return f;
     }();
     return felder[int(t)];
 }
-
 const QStringList& Regionsliste()
 {
     static const QStringList codes = {

@@ -82,8 +82,6 @@ Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen);
 // The message the user gets once for such a load; empty when the file was read whole.
 QString Lademeldung(const Ladeergebnis& ergebnis);
 
-// The file's lines: the version, then per record " i " and fields 1..N.
-QStringList Dateizeilen(const Waffentabelle& tabelle);
 // Rewrites the table's file atomically. A table loaded from a damaged file first keeps a copy of the
 // original ("Nahkampfwaffen.dat.bak"; an existing copy is never replaced, a further one gets ".bak2" ...).
 // On failure returns false with a message for the user; the old file is then unchanged.

@@ -650,10 +650,10 @@ Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen)
     return e;
 }
 
-Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes, const Leseoptionen& optionen)
+Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes)
 {
     bytes.clear();
-    return Roh(pfad, optionen, bytes);
+    return Roh(pfad, {}, bytes);
 }
 
 QStringList Lesen(const QString& pfad, bool* vorhanden)

@@ -124,8 +124,8 @@ bool FelderLesen(Zeilenleser& leser, QStringList& felder, int anzahl, const QLis
 // so /dev/zero or a FIFO never blocks a tool.
 Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen = {});
 
-// The file's bytes, with the same checks as Laden (regular file, size limit, first line); Zeilen stays empty.
-Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes, const Leseoptionen& optionen = {});
+// The file's bytes, with the same checks as Laden (regular file, size limit); Zeilen stays empty.
+Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes);
 
 // The bytes decode as UTF-8 rather than Windows-1252: a BOM, or valid UTF-8 with multi-byte sequences.
 bool IstUtf8(const QByteArray& bytes);

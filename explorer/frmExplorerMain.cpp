@@ -22,7 +22,6 @@
 #include <QWheelEvent>
 
 #include <future>
-#include <memory>
 
 using KartenEngine::Karte;
 
@@ -177,13 +176,10 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
         QString pfad;
     };
     const auto lesen = [](Karte karte) {
-        return std::make_shared<std::future<Kartenbild>>(
-            std::async(std::launch::async, [pfad = KartenEngine::Bildpfad(karte)] {
-                Kartenbild k;
-                k.pfad = pfad;
-                k.bild = Kartenzeichnung::BildLaden(pfad, &k.grund);
-                return k;
-            }));
+        Kartenbild k;
+        k.pfad = KartenEngine::Bildpfad(karte);
+        k.bild = Kartenzeichnung::BildLaden(k.pfad, &k.grund);
+        return k;
     };
     const KartenEngine::Staedte staedte = KartenEngine::ListeLaden();
     cmbCitySearch->addItems(staedte.Namen);
@@ -197,10 +193,10 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     if (!registerMeldung.isEmpty())
         meldungen.append(registerMeldung);
     Fenster::Spaeter(this, [this, lesen, meldungen]() mutable {
-        const auto gross = lesen(Karte::Gross);
-        const auto klein = lesen(Karte::Klein);
-        const auto nehmen = [&meldungen](std::future<Kartenbild>& anfrage, QImage& halter, QToolButton* knopf) {
-            const Kartenbild k = anfrage.get();
+        // The large map on a worker thread, the small one here.
+        std::future<Kartenbild> gross = std::async(std::launch::async, lesen, Karte::Gross);
+        const Kartenbild klein = lesen(Karte::Klein);
+        const auto nehmen = [&meldungen](const Kartenbild& k, QImage& halter, QToolButton* knopf) {
             halter = k.bild;
             if (halter.isNull()) {
                 knopf->setEnabled(false);
@@ -209,8 +205,8 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
                                      .arg(Dateien::Anzeigename(k.pfad), k.grund));
             }
         };
-        nehmen(*gross, imgTempAventurienGross, cmdAventurienGross);
-        nehmen(*klein, imgTempAventurienKlein, cmdAventurienKlein);
+        nehmen(gross.get(), imgTempAventurienGross, cmdAventurienGross);
+        nehmen(klein, imgTempAventurienKlein, cmdAventurienKlein);
         if (!meldungen.isEmpty())
             Dialoge::Warnung(meldungen.join(QStringLiteral("\n\n")));
     });
