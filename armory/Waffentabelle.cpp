@@ -228,6 +228,7 @@ Ladeergebnis Einlesen(Zeilendatei::Zeilenleser& quelle, int n, const QList<bool>
 Ladeergebnis Einlesen(Waffentabelle& tabelle, Zeilendatei::Zeilenleser& quelle)
 {
     tabelle.Zeilen.clear();
+    tabelle.Ungeschrieben = false;
     const Ladeergebnis ergebnis = Einlesen(quelle, Feldanzahl(tabelle.Art), nullptr, [&](QStringList& felder) {
         tabelle.Zeilen.append(std::move(felder));
         felder = QStringList();
@@ -321,7 +322,9 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
     return QString();
 }
 
-bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
+namespace {
+
+bool Schreiben(Waffentabelle& tabelle, QString* fehler)
 {
     const QString pfad = Dateipfad(tabelle.Art);
     if (tabelle.SicherungNoetig) {
@@ -339,6 +342,14 @@ bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
+{
+    tabelle.Ungeschrieben = !Schreiben(tabelle, fehler);
+    return !tabelle.Ungeschrieben;
 }
 
 int ZeileAnhaengen(Waffentabelle& tabelle, QStringList felder)

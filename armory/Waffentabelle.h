@@ -22,6 +22,8 @@ struct Waffentabelle {
     QList<QStringList> Zeilen;
     // Set when the file could not be read whole: the original is copied aside before the first rewrite.
     bool SicherungNoetig = false;
+    // Set while the last save failed: the records hold changes the file does not.
+    bool Ungeschrieben = false;
 
     int Anzahl() const { return int(Zeilen.size()); }
 };

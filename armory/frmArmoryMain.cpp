@@ -928,5 +928,15 @@ void frmArmoryMain::closeEvent(QCloseEvent* ereignis)
         ereignis->ignore();
         return;
     }
+    // Records a failed save kept only in the program are not dropped unasked.
+    for (Tabelle t : kTabellen) {
+        if (!Armory3Variablen::Tabelle(t).Ungeschrieben)
+            continue;
+        const Dialoge::Antwort antwort = Dialoge::Ungespeichert(QString(Waffentabellen::Dateiname(t)).section(QLatin1Char('\\'), -1));
+        if (antwort == Dialoge::Antwort::Abbrechen || (antwort == Dialoge::Antwort::Speichern && !TabelleSpeichern(t))) {
+            ereignis->ignore();
+            return;
+        }
+    }
     ereignis->accept();
 }

@@ -121,6 +121,7 @@ Ladeergebnis Einlesen(Zeilendatei::Zeilenleser& quelle, const QList<bool>* nurFe
 Ladeergebnis Einlesen(Kreaturentabelle& tabelle, Zeilendatei::Zeilenleser& quelle)
 {
     tabelle.Zeilen.clear();
+    tabelle.Ungeschrieben = false;
     const Ladeergebnis ergebnis = Einlesen(quelle, nullptr, [&](QStringList& felder) {
         tabelle.Zeilen.append(std::move(felder));
         felder = QStringList();
@@ -225,7 +226,9 @@ QStringList Dateizeilen(const Kreaturentabelle& tabelle)
     return Zeilendatei::Datensatzzeilen(tabelle.Zeilen, Feldanzahl);
 }
 
-bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
+namespace {
+
+bool Schreiben(Kreaturentabelle& tabelle, QString* fehler)
 {
     const QString pfad = Datenbankpfad();
 
@@ -254,6 +257,14 @@ bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
     if (fehler)
         *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2").arg(Dateien::Anzeigename(pfad), grund);
     return false;
+}
+
+} // namespace
+
+bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
+{
+    tabelle.Ungeschrieben = !Schreiben(tabelle, fehler);
+    return !tabelle.Ungeschrieben;
 }
 
 QStringList KategorienLesen(QString* meldung)

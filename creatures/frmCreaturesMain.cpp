@@ -1268,6 +1268,14 @@ void frmCreaturesMain::closeEvent(QCloseEvent* ereignis)
         ereignis->ignore();
         return;
     }
+    // Records a failed save kept only in the program are not dropped unasked.
+    if (V::Kreaturen.Ungeschrieben) {
+        const Dialoge::Antwort antwort = Dialoge::Ungespeichert(Kreaturentabellen::Datenbankname().section(QLatin1Char('\\'), -1));
+        if (antwort == Dialoge::Antwort::Abbrechen || (antwort == Dialoge::Antwort::Speichern && !DatenbankSpeichern())) {
+            ereignis->ignore();
+            return;
+        }
+    }
     // An odds run still working is cancelled; its threads end before the window closes.
     m_chancenUhr->stop();
     m_chancenLauf.reset();

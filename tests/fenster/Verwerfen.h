@@ -28,6 +28,11 @@ struct Fall {
     std::function<void(Dialoge::Skript&)> vorbereiten = {};
 };
 
+// A new record whose save failed (a FIFO stood in the database's place, `datei` below the data folder), then
+// the window closed: the record lives only in the program. The FIFO goes before the answer, so Speichern works.
+Fall Ungeschrieben(const QString& name, std::function<QWidget*()> bauen, const QString& datei,
+                   std::function<void(QWidget&)> eingeben, const QString& eintrag);
+
 QList<Fall> Waffkam();
 QList<Fall> Bestiar();
 QList<Fall> Lagerhof();

@@ -36,5 +36,13 @@ Verwerfen::Fall NeueKreatur(const QString& name, const QString& knopf)
 QList<Verwerfen::Fall> Verwerfen::Bestiar()
 {
     return {NeueKreatur(QStringLiteral("Bestiar3, Listenansicht beim Bearbeiten"), QStringLiteral("cmdView")),
-            NeueKreatur(QStringLiteral("Bestiar3, neue Kreatur beim Bearbeiten"), QStringLiteral("cmdNeu"))};
+            NeueKreatur(QStringLiteral("Bestiar3, neue Kreatur beim Bearbeiten"), QStringLiteral("cmdNeu")),
+            Ungeschrieben(QStringLiteral("Bestiar3, Schließen nach gescheitertem Speichern"), [] { return new frmCreaturesMain; },
+                          QStringLiteral("Creatures/Kreaturen.dat"),
+                          [](QWidget& w) {
+                              Klick(w, QStringLiteral("cmdNeu"));
+                              QTest::keyClicks(Kind<QLineEdit>(w, QStringLiteral("Text(0)")), QStringLiteral("Sumpfkriecher"));
+                              Klick(w, QStringLiteral("cmdSave"));
+                          },
+                          QStringLiteral("Sumpfkriecher"))};
 }
