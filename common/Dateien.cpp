@@ -8,10 +8,17 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <thread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -136,6 +143,18 @@ int AllesSchreiben(int fd, const char* daten, qsizetype groesse)
     return 0;
 }
 
+Fingerabdruck AusStat(const struct stat& st)
+{
+    Fingerabdruck f;
+    f.Bekannt = true;
+    f.Vorhanden = true;
+    f.Geraet = quint64(st.st_dev);
+    f.Knoten = quint64(st.st_ino);
+    f.Groesse = qint64(st.st_size);
+    f.Geaendert = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return f;
+}
+
 // Follows links to the file that will really be replaced. A link that passes through /proc (such as
 // /dev/stdout) names an open stream, not a file, and is refused like any other special file.
 bool ZielFinden(const QString& pfad, QByteArray& ziel, QString* grund)
@@ -181,7 +200,8 @@ bool ZielPruefen(const QString& pfad, QByteArray& ziel, struct stat& alt, bool& 
 
 // The one writer behind every file of the suite; `fuellen` writes the content into the open temporary file
 // and returns 0 or an errno value.
-bool SchreibenMit(const QString& pfad, const std::function<int(int)>& fuellen, QString* grund, bool ausfuehrbar)
+bool SchreibenMit(const QString& pfad, const std::function<int(int)>& fuellen, QString* grund, bool ausfuehrbar,
+                  struct stat* geschrieben = nullptr)
 {
     QByteArray ziel;
     struct stat alt {};
@@ -215,6 +235,9 @@ bool SchreibenMit(const QString& pfad, const std::function<int(int)>& fuellen, Q
     // A full disk often shows only when the data reach it.
     if (fehler == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
         fehler = errno;
+    // The rename keeps identity, size and time: what the caller will find at the target.
+    if (fehler == 0 && geschrieben && ::fstat(fd, geschrieben) != 0)
+        fehler = errno;
     if (::close(fd) != 0 && fehler == 0 && errno != EINTR)
         fehler = errno;
     if (fehler == 0 && ::rename(temp.constData(), ziel.constData()) != 0)
@@ -228,15 +251,25 @@ bool SchreibenMit(const QString& pfad, const std::function<int(int)>& fuellen, Q
 
 } // namespace
 
-bool Schreiben(const QString& pfad, const QByteArray& bytes, QString* grund, bool ausfuehrbar)
+bool Schreiben(const QString& pfad, const QByteArray& bytes, QString* grund, bool ausfuehrbar, Fingerabdruck* abdruck)
 {
     if (IstStandardausgabe(pfad)) {
         std::fflush(stdout);
         const int fehler = AllesSchreiben(STDOUT_FILENO, bytes.constData(), bytes.size());
         return fehler == 0 || Ablehnen(grund, Grund(fehler, QByteArray("-")));
     }
-    return SchreibenMit(pfad, [&bytes](int fd) { return AllesSchreiben(fd, bytes.constData(), bytes.size()); }, grund,
-                        ausfuehrbar);
+    struct stat st {};
+    if (!SchreibenMit(pfad, [&bytes](int fd) { return AllesSchreiben(fd, bytes.constData(), bytes.size()); }, grund,
+                      ausfuehrbar, abdruck ? &st : nullptr))
+        return false;
+    if (abdruck) {
+        *abdruck = AusStat(st);
+        Pruefsumme summe;
+        summe.Hinzufuegen(bytes.constData(), bytes.size());
+        abdruck->Pruefsumme = summe.Wert();
+        abdruck->PruefsummeBekannt = true;
+    }
+    return true;
 }
 
 bool Beschreibbar(const QString& pfad, QString* grund)
@@ -293,6 +326,17 @@ bool Kopieren(const QString& quelle, const QString& ziel, QString* grund)
     if (!ok && lesefehler && grund)
         *grund = QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(Anzeigename(quelle));
     return ok;
+}
+
+QString Satz(const QString& grund)
+{
+    QString satz = grund.trimmed();
+    if (satz.isEmpty())
+        return satz;
+    satz[0] = satz[0].toUpper();
+    if (!satz.endsWith(QLatin1Char('.')) && !satz.endsWith(QLatin1Char('!')) && !satz.endsWith(QLatin1Char('?')))
+        satz += QLatin1Char('.');
+    return satz;
 }
 
 void StandardausgabeZulassen(bool zulassen)
@@ -354,6 +398,253 @@ bool NameFuerDatei(const QString& name, QString* grund)
                                 .arg(name, c));
     }
     return true;
+}
+
+// A hash over four lanes of eight bytes, so the bytes of a large file are taken at memory speed.
+namespace {
+constexpr quint64 kP1 = 0x9E3779B185EBCA87ull;
+constexpr quint64 kP2 = 0xC2B2AE3D27D4EB4Full;
+constexpr quint64 kP3 = 0x165667B19E3779F9ull;
+constexpr quint64 kP4 = 0x85EBCA77C2B2AE63ull;
+
+inline quint64 Drehen(quint64 x, int n)
+{
+    return (x << n) | (x >> (64 - n));
+}
+
+inline quint64 Wort(const unsigned char* p)
+{
+    quint64 w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+inline quint64 Runde(quint64 spur, quint64 wort)
+{
+    return Drehen(spur + wort * kP2, 31) * kP1;
+}
+} // namespace
+
+Pruefsumme::Pruefsumme() : m_spur{kP1 + kP2, kP2, 0, 0 - kP1}
+{
+}
+
+void Pruefsumme::Hinzufuegen(const char* daten, qsizetype n)
+{
+    auto p = reinterpret_cast<const unsigned char*>(daten);
+    m_laenge += quint64(n);
+    if (m_restlaenge > 0) {
+        const qsizetype fehlt = qMin<qsizetype>(32 - m_restlaenge, n);
+        std::memcpy(m_rest + m_restlaenge, p, size_t(fehlt));
+        m_restlaenge += fehlt;
+        p += fehlt;
+        n -= fehlt;
+        if (m_restlaenge < 32)
+            return;
+        for (int i = 0; i < 4; ++i)
+            m_spur[i] = Runde(m_spur[i], Wort(m_rest + 8 * i));
+        m_restlaenge = 0;
+    }
+    for (; n >= 32; p += 32, n -= 32)
+        for (int i = 0; i < 4; ++i)
+            m_spur[i] = Runde(m_spur[i], Wort(p + 8 * i));
+    std::memcpy(m_rest, p, size_t(n));
+    m_restlaenge = n;
+}
+
+quint64 Pruefsumme::Wert() const
+{
+    quint64 h = Drehen(m_spur[0], 1) + Drehen(m_spur[1], 7) + Drehen(m_spur[2], 12) + Drehen(m_spur[3], 18);
+    h += m_laenge;
+    for (qsizetype i = 0; i < m_restlaenge; ++i)
+        h = Drehen(h ^ (quint64(m_rest[i]) * kP3), 11) * kP1;
+    h ^= h >> 33;
+    h *= kP2;
+    h ^= h >> 29;
+    h *= kP4;
+    return h ^ (h >> 32);
+}
+
+Fingerabdruck Stand(const QString& pfad)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(pfad).constData(), &st) != 0) {
+        Fingerabdruck fehlt;
+        fehlt.Bekannt = true;
+        return fehlt;
+    }
+    return AusStat(st);
+}
+
+Fingerabdruck Abdruck(const QString& pfad)
+{
+    // Opened without blocking: a FIFO in the file's place must not stop the program.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Stand(pfad);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return Stand(pfad);
+    }
+    Fingerabdruck f = AusStat(st);
+    if (S_ISREG(st.st_mode) && st.st_size <= Hoechstgroesse) {
+        Pruefsumme summe;
+        QByteArray puffer(1 << 16, Qt::Uninitialized);
+        f.PruefsummeBekannt = true;
+        for (;;) {
+            const ssize_t n = ::read(fd, puffer.data(), size_t(puffer.size()));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                f.PruefsummeBekannt = false;
+                break;
+            }
+            if (n == 0)
+                break;
+            summe.Hinzufuegen(puffer.constData(), n);
+        }
+        f.Pruefsumme = summe.Wert();
+    }
+    ::close(fd);
+    return f;
+}
+
+bool Unveraendert(const QString& pfad, const Fingerabdruck& bekannt)
+{
+    if (!bekannt.Bekannt)
+        return true;
+    const Fingerabdruck jetzt = Stand(pfad);
+    if (!jetzt.Vorhanden || !bekannt.Vorhanden)
+        return jetzt.Vorhanden == bekannt.Vorhanden;
+    if (jetzt.Geraet == bekannt.Geraet && jetzt.Knoten == bekannt.Knoten && jetzt.Groesse == bekannt.Groesse
+        && jetzt.Geaendert == bekannt.Geaendert)
+        return true;
+    if (!bekannt.PruefsummeBekannt || jetzt.Groesse != bekannt.Groesse)
+        return false;
+    const Fingerabdruck inhalt = Abdruck(pfad);
+    return inhalt.PruefsummeBekannt && inhalt.Pruefsumme == bekannt.Pruefsumme;
+}
+
+namespace {
+
+constexpr int kSperrfristVorgabe = 10000;
+int s_sperrfrist = 0;
+
+int Sperrfrist()
+{
+    if (s_sperrfrist > 0)
+        return s_sperrfrist;
+    // Tests of many processes shorten it without a rebuild.
+    if (const char* wert = std::getenv("WERKBUND_SPERRFRIST_MS")) {
+        const int ms = std::atoi(wert);
+        if (ms > 0)
+            return ms;
+    }
+    return kSperrfristVorgabe;
+}
+
+// The folders this program has locked; flock belongs to the open file, so a second open of a folder
+// locked here would wait for ourselves.
+struct Gesperrt {
+    int fd = -1;
+    int anzahl = 0;
+    std::thread::id faden;
+};
+std::mutex s_sperrenMutex;
+std::map<std::pair<quint64, quint64>, Gesperrt> s_sperren;
+
+QByteArray SperrOrdner(const QString& pfad)
+{
+    QByteArray ziel;
+    if (!ZielFinden(pfad, ziel, nullptr))
+        ziel = QFile::encodeName(pfad);
+    // A folder still to be made is guarded by the nearest one there is.
+    QByteArray ordner = ziel;
+    for (;;) {
+        const qsizetype schnitt = ordner.lastIndexOf('/');
+        ordner = schnitt < 0 ? QByteArray(".") : schnitt == 0 ? QByteArray("/") : ordner.left(schnitt);
+        struct stat st {};
+        if (schnitt <= 0 || (::stat(ordner.constData(), &st) == 0 && S_ISDIR(st.st_mode)))
+            return ordner;
+    }
+}
+
+} // namespace
+
+void SperrfristSetzen(int millisekunden)
+{
+    s_sperrfrist = millisekunden;
+}
+
+Sperre::Sperre(const QString& pfad)
+{
+    if (IstStandardausgabe(pfad)) {
+        m_gehalten = true;
+        return;
+    }
+    const QByteArray ordner = SperrOrdner(pfad);
+    const int fd = ::open(ordner.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        const int fehler = errno;
+        if (fd >= 0)
+            ::close(fd);
+        m_grund = QStringLiteral("Die Datei %1 konnte nicht geändert werden: %2")
+                      .arg(Anzeigename(pfad), Dateien::Grund(fehler, ordner + "/x"));
+        return;
+    }
+    m_geraet = quint64(st.st_dev);
+    m_knoten = quint64(st.st_ino);
+    const auto schluessel = std::make_pair(m_geraet, m_knoten);
+    const auto frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(Sperrfrist());
+    int pause = 1;
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> schutz(s_sperrenMutex);
+            auto it = s_sperren.find(schluessel);
+            if (it != s_sperren.end() && it->second.faden == std::this_thread::get_id()) {
+                ++it->second.anzahl;
+                ::close(fd);
+                m_gehalten = true;
+                return;
+            }
+            if (it == s_sperren.end() && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                s_sperren[schluessel] = Gesperrt{fd, 1, std::this_thread::get_id()};
+                m_gehalten = true;
+                return;
+            }
+        }
+        if (std::chrono::steady_clock::now() >= frist)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+        pause = qMin(pause * 2, 25);
+    }
+    ::close(fd);
+    m_grund = QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm geändert; es wurde nichts "
+                             "geschrieben. Bitte versucht es gleich noch einmal.")
+                  .arg(Anzeigename(pfad));
+}
+
+Sperre::~Sperre()
+{
+    Freigeben();
+}
+
+void Sperre::Freigeben()
+{
+    if (!m_gehalten)
+        return;
+    m_gehalten = false;
+    if (m_geraet == 0 && m_knoten == 0)
+        return;
+    std::lock_guard<std::mutex> schutz(s_sperrenMutex);
+    auto it = s_sperren.find(std::make_pair(m_geraet, m_knoten));
+    if (it == s_sperren.end() || --it->second.anzahl > 0)
+        return;
+    ::flock(it->second.fd, LOCK_UN);
+    ::close(it->second.fd);
+    s_sperren.erase(it);
 }
 
 } // namespace Dateien

@@ -65,6 +65,16 @@ Antwort Ungespeichert(const QString& name)
                              Knoepfe::SpeichernVerwerfenAbbrechen, Symbol::Ausrufezeichen, Variablen::Programmtitel);
 }
 
+Antwort Konflikt(const QString& text, const QString& beide)
+{
+    QString frage = text + QStringLiteral("\n\n„Meine behalten“ speichert die Fassung dieses Fensters, „Andere behalten“ "
+                                          "übernimmt die andere und verwirft die Änderung hier.");
+    if (!beide.isEmpty())
+        frage += QLatin1Char(' ') + beide;
+    return Aktuell().Meldung(frage, beide.isEmpty() ? Knoepfe::MeineAndereAbbrechen : Knoepfe::MeineAndereBeideAbbrechen,
+                             Symbol::Frage, Variablen::Programmtitel);
+}
+
 QString Eingabe(const QString& aufforderung)
 {
     return Aktuell().Eingabe(aufforderung, Variablen::Programmtitel);
@@ -76,7 +86,10 @@ Antwort Stapel::Meldung(const QString& text, Knoepfe knoepfe, Symbol, const QStr
     std::fflush(stderr);
     switch (knoepfe) {
     case Knoepfe::OK: return Antwort::OK;
-    case Knoepfe::SpeichernVerwerfenAbbrechen: return Antwort::Abbrechen;
+    case Knoepfe::SpeichernVerwerfenAbbrechen:
+    case Knoepfe::MeineAndereBeideAbbrechen:
+    case Knoepfe::MeineAndereAbbrechen:
+    case Knoepfe::JaNeinAbbrechen: return Antwort::Abbrechen;
     default: return Antwort::Nein;
     }
 }
@@ -112,16 +125,19 @@ Antwort Skript::Meldung(const QString& text, Knoepfe knoepfe, Symbol symbol, con
                     symbol, {}, {}});
     if (knoepfe == Knoepfe::OK)
         return Antwort::OK;
-    if (knoepfe == Knoepfe::SpeichernVerwerfenAbbrechen) {
+    if (knoepfe == Knoepfe::SpeichernVerwerfenAbbrechen || knoepfe == Knoepfe::MeineAndereBeideAbbrechen
+        || knoepfe == Knoepfe::MeineAndereAbbrechen) {
         if (wahl.isEmpty()) {
             ++unbeantwortet;
             return Antwort::Abbrechen;
         }
         return wahl.takeFirst();
     }
+    if (knoepfe == Knoepfe::JaNeinAbbrechen && ja.isEmpty() && !wahl.isEmpty())
+        return wahl.takeFirst();
     if (ja.isEmpty()) {
         ++unbeantwortet;
-        return Antwort::Nein;
+        return knoepfe == Knoepfe::JaNeinAbbrechen ? Antwort::Abbrechen : Antwort::Nein;
     }
     return ja.takeFirst() ? Antwort::Ja : Antwort::Nein;
 }

@@ -14,9 +14,11 @@ class QPrinter;
 namespace Dialoge {
 
 // JaNeinVorgabeNein is for questions whose "Ja" destroys something: "Nein" is the default button there.
-enum class Knoepfe { OK, JaNein, JaNeinVorgabeNein, SpeichernVerwerfenAbbrechen };
+// JaNeinAbbrechen: "Nein" is the default, Escape cancels.
+enum class Knoepfe { OK, JaNein, JaNeinVorgabeNein, SpeichernVerwerfenAbbrechen, MeineAndereBeideAbbrechen,
+                     MeineAndereAbbrechen, JaNeinAbbrechen };
 enum class Symbol { Keins, Information, Ausrufezeichen, Frage, Fehler };
-enum class Antwort { OK, Ja, Nein, Speichern, Verwerfen, Abbrechen };
+enum class Antwort { OK, Ja, Nein, Speichern, Verwerfen, Abbrechen, Meine, Andere, Beide };
 
 class Anbieter {
 public:
@@ -47,6 +49,9 @@ bool FrageZerstoerend(const QString& text, Symbol symbol = Symbol::Frage);
 // Verwerfen and Abbrechen; Abbrechen is the default and Escape.
 Antwort Ungespeichert(const QString& name);
 QString Eingabe(const QString& aufforderung);
+// When a record or file was changed here and in another window since it was read: keep this window's
+// version, the other one, or (where `beide` is given, the text saying how) both. Abbrechen saves nothing.
+Antwort Konflikt(const QString& text, const QString& beide = QString());
 
 // Batch mode: messages go to standard error, questions are answered No, nothing is chosen.
 class Stapel : public Anbieter {
@@ -61,7 +66,9 @@ public:
 // Scripted answers for tests. While it lives it is the installed provider. Yes/No questions take the next
 // entry of `ja`, the unsaved-changes question the next of `wahl`, input boxes the next of `eingaben`, file
 // dialogs the next of `dateien`; message boxes with OK alone need no answer. An unanswered question is
-// answered No / Abbrechen / empty and counted.
+// answered No / Abbrechen / empty and counted. The question about a record changed in two windows takes
+// the next entry of `wahl` as well (Meine, Andere, Beide or Abbrechen); a Yes/No/Cancel question takes the
+// next entry of `ja`, or when there is none the next of `wahl`.
 class Skript : public Anbieter {
 public:
     struct Aufruf {

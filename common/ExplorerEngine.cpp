@@ -21,8 +21,6 @@ QString Datei(const QString& name)
     return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Explorer\\") + name);
 }
 
-QString ListenDatei() { return Datei(QStringLiteral("Städteliste.dat")); }
-QString StaedteDatei() { return Datei(QStringLiteral("Städte.dat")); }
 
 const char* const kNachbarn[][2] = {
     {"NO", "TH"}, {"NO", "BO"}, {"NO", "FI"}, {"NO", "EL"}, {"NO", "OR"}, {"NO", "WE"}, {"TH", "OR"}, {"TH", "HA"},
@@ -32,6 +30,10 @@ const char* const kNachbarn[][2] = {
     {"KH", "SÜ"}, {"MH", "MA"}, {"SÜ", "MO"}, {"SÜ", "WA"}};
 
 } // namespace
+
+QString ListenDatei() { return Datei(QStringLiteral("Städteliste.dat")); }
+QString StaedteDatei() { return Datei(QStringLiteral("Städte.dat")); }
+
 
 const QStringList& RegionCodes()
 {
@@ -156,6 +158,14 @@ bool StadtPlatzieren(const QString& name, const QString& x, const QString& y, co
             *fehler = QStringLiteral("Die Namen der Tempel sind zusammen länger als %1 Zeichen; so viel kann das "
                                      "Kartenregister für eine Stadt nicht speichern.")
                           .arg(Subs::MaxWertlaenge);
+        return false;
+    }
+    // The list and the register share a folder and its lock: a city placed by another program at the same
+    // moment is listed once.
+    Dateien::Sperre sperre(ListenDatei());
+    if (!sperre.Gehalten()) {
+        if (fehler)
+            *fehler = sperre.Grund();
         return false;
     }
     const QString gelistet = GelisteterName(name);

@@ -18,6 +18,10 @@ extern qint16 Regionentabelle[20][20];
 qint64 Entfernung(qint32 dx, qint32 dy);
 
 void RegionenInitialisieren();
+
+// The city list "\Explorer\Städteliste.dat" and the register "\Explorer\Städte.dat" below DataPfad.
+QString ListenDatei();
+QString StaedteDatei();
 // The "Desc" of the region in Regionen.dat; empty for an unknown code or a missing file.
 QString RegionBeschreibung(const QString& code);
 // The table entry for the two codes (exact comparison); 0 when either code is unknown.

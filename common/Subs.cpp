@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 
 #include <sys/inotify.h>
@@ -108,6 +109,24 @@ void WerteEinsetzen(QStringList& zeilen, const QString& abschnitt, const QList<Q
     }
     if (!neu.isEmpty())
         zeilen = zeilen.mid(0, letzte + 1) + neu + zeilen.mid(letzte + 1);
+}
+
+// Takes the lines of the named keys out of one section.
+void SchluesselEntfernen(QStringList& zeilen, const QString& abschnitt, const QStringList& namen)
+{
+    const qsizetype kopf = AbschnittSuchen(zeilen, abschnitt);
+    if (kopf < 0)
+        return;
+    QSet<QString> formen;
+    for (const QString& name : namen)
+        formen.insert(Vergleichsform(name));
+    for (qsizetype i = kopf + 1; i < zeilen.size() && !IstAbschnitt(zeilen[i]);) {
+        const QString name = SchluesselDerZeile(zeilen[i]);
+        if (!name.isEmpty() && formen.contains(Vergleichsform(name)))
+            zeilen.removeAt(i);
+        else
+            ++i;
+    }
 }
 
 bool NameErlaubt(const QString& teil)
@@ -308,7 +327,7 @@ bool IniSchreiben(const QString& datei, const QString& abschnitt, const QString&
 }
 
 bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
-                  QString* fehler)
+                  QString* fehler, const QStringList& entfernen)
 {
     // A name holding "=", a bracket or a line break would change the file's structure.
     if (!NameErlaubt(abschnitt))
@@ -328,17 +347,39 @@ bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QP
                                         .arg(MaxWertlaenge));
     }
     const QString pfad = Pfad::Aufloesen(datei);
+    // Keys written by another program in the meantime stay: the file is read again under its lock.
+    Dateien::Sperre sperre(pfad);
+    if (!sperre.Gehalten())
+        return Ablehnen(fehler, sperre.Grund());
     const Zeilendatei::Leseergebnis alt = Zeilendatei::Laden(pfad);
     if (!alt.Gelesen() && alt.Status != Zeilendatei::Lesestatus::Fehlt)
         return Ablehnen(fehler, QStringLiteral("Die Datei %1 kann nicht geändert werden: %2.")
                                     .arg(Dateien::Anzeigename(pfad), alt.Grund));
     QStringList zeilen = alt.Zeilen;
+    if (!entfernen.isEmpty())
+        SchluesselEntfernen(zeilen, abschnitt, entfernen);
     WerteEinsetzen(zeilen, abschnitt, werte);
     QString grund;
     if (Zeilendatei::Schreiben(pfad, zeilen, &grund))
         return true;
     return Ablehnen(fehler, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2")
                                 .arg(Dateien::Anzeigename(pfad), grund));
+}
+
+QList<QPair<QString, QString>> IniWerte(const QString& datei, const QString& abschnitt)
+{
+    QList<QPair<QString, QString>> werte;
+    const QStringList zeilen = Zeilendatei::Lesen(Pfad::Aufloesen(datei));
+    const qsizetype kopf = AbschnittSuchen(zeilen, abschnitt);
+    if (kopf < 0)
+        return werte;
+    for (qsizetype i = kopf + 1; i < zeilen.size() && !IstAbschnitt(zeilen[i]); ++i) {
+        qsizetype gleich = 0;
+        const QString name = SchluesselDerZeile(zeilen[i], &gleich);
+        if (!name.isEmpty())
+            werte.append({name, zeilen[i].mid(gleich + 1).trimmed().left(MaxWertlaenge)});
+    }
+    return werte;
 }
 
 bool DateiVorhanden(const QString& pfad)

@@ -26,9 +26,12 @@ QStringList IniAbschnitte(const QString& datei);
 bool IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel, const QString& wert,
                   QString* fehler = nullptr);
 
-// Several keys of one section in one atomic rewrite, in the given order.
+// Several keys of one section in one atomic rewrite, in the given order; the keys named in `entfernen` are
+// taken out of the section in the same rewrite.
 bool IniSchreiben(const QString& datei, const QString& abschnitt, const QList<QPair<QString, QString>>& werte,
-                  QString* fehler = nullptr);
+                  QString* fehler = nullptr, const QStringList& entfernen = {});
+// The keys of a section as the file writes them, in file order, with their values.
+QList<QPair<QString, QString>> IniWerte(const QString& datei, const QString& abschnitt);
 
 // True when a plain, non-hidden file matches the path; the file name may hold the wildcards * and ?.
 // Names are matched without regard to case. A folder never counts.

@@ -376,6 +376,8 @@ bool Zeilenleser::Nachladen()
     // Never more than one byte past the limit, in case the file grew since it was checked.
     const qint64 wunsch = qMin<qint64>(m_puffer.size() - rest, Dateien::Hoechstgroesse + 1 - m_gelesenBytes);
     const qint64 gelesen = wunsch > 0 ? m_datei->read(m_puffer.data() + rest, wunsch) : 0;
+    if (gelesen > 0)
+        m_summe.Hinzufuegen(m_puffer.constData() + rest, gelesen);
     if (gelesen < 0)
         m_ende = Abgelehnt(Lesestatus::Unlesbar, Dateien::Fehlertext(*m_datei));
     m_gelesenBytes += qMax<qint64>(gelesen, 0);
@@ -387,6 +389,9 @@ bool Zeilenleser::Nachladen()
         m_fertig = true;
         if (!m_ende.Gelesen())
             m_groesse = rest;
+        m_ende.Abdruck = m_abdruck;
+        m_ende.Abdruck.Pruefsumme = m_summe.Wert();
+        m_ende.Abdruck.PruefsummeBekannt = m_ende.Gelesen();
     }
     return gelesen > 0 && m_ende.Gelesen();
 }
@@ -569,7 +574,8 @@ namespace {
 
 // Opens a regular file within the size limit; with a check, the first line is judged on the first bytes,
 // which are left in `anfang`.
-Leseergebnis Oeffnen(const QString& pfad, const Leseoptionen& optionen, QFile& datei, QByteArray& anfang, qint64& groesse)
+Leseergebnis Oeffnen(const QString& pfad, const Leseoptionen& optionen, QFile& datei, QByteArray& anfang, qint64& groesse,
+                     Dateien::Fingerabdruck& abdruck)
 {
     const QFileInfo info(pfad);
     if (!info.exists())
@@ -596,6 +602,13 @@ Leseergebnis Oeffnen(const QString& pfad, const Leseoptionen& optionen, QFile& d
         return Abgelehnt(Lesestatus::Unlesbar, QStringLiteral("die Datei konnte nicht geöffnet werden"));
     }
     groesse = st.st_size;
+    abdruck = Dateien::Fingerabdruck();
+    abdruck.Bekannt = true;
+    abdruck.Vorhanden = true;
+    abdruck.Geraet = quint64(st.st_dev);
+    abdruck.Knoten = quint64(st.st_ino);
+    abdruck.Groesse = qint64(st.st_size);
+    abdruck.Geaendert = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     anfang.clear();
     if (optionen.Kopfzeile) {
         // Enough for any first line the suite writes; a longer one fails every check anyway.
@@ -612,7 +625,8 @@ Leseergebnis Roh(const QString& pfad, const Leseoptionen& optionen, QByteArray& 
 {
     QFile datei;
     qint64 groesse = 0;
-    const Leseergebnis offen = Oeffnen(pfad, optionen, datei, bytes, groesse);
+    Dateien::Fingerabdruck abdruck;
+    const Leseergebnis offen = Oeffnen(pfad, optionen, datei, bytes, groesse, abdruck);
     if (!offen.Gelesen())
         return offen;
     // Read to the end, but never more than one byte past the limit, in case the file grew since it was checked.
@@ -632,7 +646,13 @@ Leseergebnis Roh(const QString& pfad, const Leseoptionen& optionen, QByteArray& 
         return Abgelehnt(Lesestatus::Unlesbar, Dateien::Fehlertext(datei));
     if (bytes.size() > Dateien::Hoechstgroesse)
         return Abgelehnt(Lesestatus::ZuGross, ZuGrossText());
-    return Leseergebnis();
+    Leseergebnis e;
+    e.Abdruck = abdruck;
+    Dateien::Pruefsumme summe;
+    summe.Hinzufuegen(bytes.constData(), bytes.size());
+    e.Abdruck.Pruefsumme = summe.Wert();
+    e.Abdruck.PruefsummeBekannt = true;
+    return e;
 }
 
 } // namespace
@@ -729,12 +749,13 @@ QByteArray Dateibytes(const QStringList& zeilen)
     return puffer.Ergebnis();
 }
 
-bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler)
+bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler, Dateien::Fingerabdruck* abdruck)
 {
-    return Dateien::Schreiben(pfad, Dateibytes(zeilen), fehler);
+    return Dateien::Schreiben(pfad, Dateibytes(zeilen), fehler, false, abdruck);
 }
 
-bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensaetze, int feldanzahl, QString* fehler)
+bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensaetze, int feldanzahl, QString* fehler,
+                          Dateien::Fingerabdruck* abdruck)
 {
     qsizetype groesse = Variablen::Programmversion.size() + 2;
     for (const QStringList& felder : datensaetze) {
@@ -757,16 +778,23 @@ bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensa
             puffer.Text("\r\n", 2);
         }
     }
-    return Dateien::Schreiben(pfad, puffer.Ergebnis(), fehler);
+    return Dateien::Schreiben(pfad, puffer.Ergebnis(), fehler, false, abdruck);
 }
 
-bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler)
+bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler, Dateien::Fingerabdruck* abdruck)
 {
-    return Dateien::Schreiben(pfad, bytes, fehler);
+    return Dateien::Schreiben(pfad, bytes, fehler, false, abdruck);
 }
 
 bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
 {
+    // Another program appending at the same moment must find this line in the file it reads.
+    Dateien::Sperre sperre(pfad);
+    if (!sperre.Gehalten()) {
+        if (fehler)
+            *fehler = sperre.Grund();
+        return false;
+    }
     QByteArray bytes;
     if (QFileInfo::exists(pfad) || QFileInfo(pfad).isSymLink()) {
         const Leseergebnis e = Roh(pfad, {}, bytes);
@@ -814,7 +842,9 @@ Leseergebnis Zeilenleser::Oeffnen(const QString& pfad, const Leseoptionen& optio
     m_gelesenBytes = 0;
     m_ende = Leseergebnis();
     qint64 groesse = 0;
-    const Leseergebnis e = Zeilendatei::Oeffnen(pfad, optionen, *m_datei, m_puffer, groesse);
+    m_summe = Dateien::Pruefsumme();
+    const Leseergebnis e = Zeilendatei::Oeffnen(pfad, optionen, *m_datei, m_puffer, groesse, m_abdruck);
+    m_summe.Hinzufuegen(m_puffer.constData(), m_puffer.size());
     m_fertig = !e.Gelesen();
     m_gelesenBytes = m_puffer.size();
     m_daten = m_puffer.constData();

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Dateien.h"
+
 #include <functional>
 #include <memory>
 
@@ -37,7 +39,7 @@ QByteArray Dateibytes(const QStringList& zeilen);
 QStringList Datensatzzeilen(const QList<QStringList>& datensaetze, int feldanzahl);
 // Writes what Schreiben(pfad, Datensatzzeilen(datensaetze, feldanzahl)) writes, without building the lines.
 bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensaetze, int feldanzahl,
-                          QString* fehler = nullptr);
+                          QString* fehler = nullptr, Dateien::Fingerabdruck* abdruck = nullptr);
 // Removes record `zeile` and renumbers field 0 of the records after it; false when there is no such record.
 bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile);
 
@@ -55,6 +57,8 @@ struct Leseergebnis {
     Lesestatus Status = Lesestatus::Gelesen;
     QStringList Zeilen;
     QString Grund;
+    // What was read: the file's identity and time, and the hash of all its bytes.
+    Dateien::Fingerabdruck Abdruck;
     bool Gelesen() const { return Status == Lesestatus::Gelesen; }
 };
 
@@ -110,6 +114,8 @@ private:
     // Reading a file: the piece in memory, how much was read in all, and whether the end was reached.
     std::unique_ptr<QFile> m_datei;
     QByteArray m_puffer;
+    Dateien::Pruefsumme m_summe;
+    Dateien::Fingerabdruck m_abdruck;
     qint64 m_gelesenBytes = 0;
     bool m_fertig = true;
     Leseergebnis m_ende;
@@ -136,12 +142,16 @@ QStringList Lesen(const QString& pfad, bool* vorhanden = nullptr);
 
 // Writes the file whole and atomically (temporary file, then rename): a failure leaves the old file intact.
 // On failure returns false and, if asked, the reason.
-bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
+// `abdruck`, when given, gets the fingerprint of the file written. A change that read the file first holds
+// its Dateien::Sperre from the read to here.
+bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr,
+               Dateien::Fingerabdruck* abdruck = nullptr);
 
 // Writes bytes as they are, whole and atomically (pages, tables edited as text).
-bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler = nullptr);
+bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler = nullptr,
+                  Dateien::Fingerabdruck* abdruck = nullptr);
 
-// Appends one line (for lists that only grow); also atomic.
+// Appends one line (for lists that only grow); also atomic, under the file's lock.
 bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler = nullptr);
 
 // A random line: count the lines n, draw Zufallszahl(n), read the file again up to that line.

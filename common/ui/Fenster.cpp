@@ -1,4 +1,8 @@
 #include "Fenster.h"
+#include <QGridLayout>
+#include <QBoxLayout>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include "Dialoge.h"
 #include "Pfad.h"
@@ -285,6 +289,26 @@ void Nachholen(const QObject* besitzer)
 QString ArrayName(const QString& name, int index)
 {
     return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+void Status(QWidget* fenster, const QString& text, int ms)
+{
+    QStatusBar* leiste = nullptr;
+    if (auto* haupt = qobject_cast<QMainWindow*>(fenster)) {
+        leiste = haupt->statusBar();
+    } else {
+        leiste = fenster->findChild<QStatusBar*>(QStringLiteral("Statuszeile"), Qt::FindDirectChildrenOnly);
+        if (!leiste) {
+            leiste = new QStatusBar(fenster);
+            leiste->setObjectName(QStringLiteral("Statuszeile"));
+            leiste->setSizeGripEnabled(false);
+            if (auto* box = qobject_cast<QBoxLayout*>(fenster->layout()))
+                box->addWidget(leiste);
+            else if (auto* raster = qobject_cast<QGridLayout*>(fenster->layout()))
+                raster->addWidget(leiste, raster->rowCount(), 0, 1, raster->columnCount());
+        }
+    }
+    leiste->showMessage(text, ms);
 }
 
 } // namespace Fenster

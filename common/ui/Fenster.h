@@ -87,6 +87,11 @@ int Ausfuehren(QWidget& hauptfenster);
 void Taste(QWidget* fenster, QKeySequence::StandardKey taste, const QList<QAbstractButton*>& knoepfe);
 // Ctrl+Q closes the window; its own questions before closing apply.
 void BeendenTaste(QWidget* fenster);
+
+// A line at the foot of the window for what happened without a question (a file another program changed
+// was loaded again). A main window uses its status bar; another window gets one below its layout, made at
+// the first message. `ms` 0 keeps the message until the next one.
+void Status(QWidget* fenster, const QString& text, int ms = 0);
 // Buttons with a visible text get an Alt mnemonic: the first letter of their text not yet taken in the window.
 void Kurztasten(QWidget* fenster);
 

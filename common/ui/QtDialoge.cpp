@@ -40,6 +40,33 @@ Dialoge::Antwort QtDialoge::Meldung(const QString& text, Dialoge::Knoepfe knoepf
             return Dialoge::Antwort::Speichern;
         return box.clickedButton() == verwerfen ? Dialoge::Antwort::Verwerfen : Dialoge::Antwort::Abbrechen;
     }
+    if (knoepfe == Dialoge::Knoepfe::MeineAndereBeideAbbrechen || knoepfe == Dialoge::Knoepfe::MeineAndereAbbrechen) {
+        QPushButton* meine = box.addButton(QStringLiteral("&Meine behalten"), QMessageBox::AcceptRole);
+        QPushButton* andere = box.addButton(QStringLiteral("A&ndere behalten"), QMessageBox::DestructiveRole);
+        QPushButton* beide = knoepfe == Dialoge::Knoepfe::MeineAndereBeideAbbrechen
+            ? box.addButton(QStringLiteral("&Beide behalten"), QMessageBox::AcceptRole)
+            : nullptr;
+        QPushButton* abbrechen = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(abbrechen);
+        box.setEscapeButton(abbrechen);
+        box.exec();
+        if (box.clickedButton() == meine)
+            return Dialoge::Antwort::Meine;
+        if (box.clickedButton() == andere)
+            return Dialoge::Antwort::Andere;
+        return beide && box.clickedButton() == beide ? Dialoge::Antwort::Beide : Dialoge::Antwort::Abbrechen;
+    }
+    if (knoepfe == Dialoge::Knoepfe::JaNeinAbbrechen) {
+        QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        QPushButton* abbrechen = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(nein);
+        box.setEscapeButton(abbrechen);
+        box.exec();
+        if (box.clickedButton() == ja)
+            return Dialoge::Antwort::Ja;
+        return box.clickedButton() == nein ? Dialoge::Antwort::Nein : Dialoge::Antwort::Abbrechen;
+    }
     if (knoepfe != Dialoge::Knoepfe::OK) {
         QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
         QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);

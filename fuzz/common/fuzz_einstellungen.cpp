@@ -30,8 +30,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         Subs::IniVorhanden(pfad, abschnitt, QStringLiteral("Tools"));
     }
     const QString abschnitt = abschnitte.isEmpty() ? QStringLiteral("General") : abschnitte.first();
+    // Every key the section lists reads back through the key reader, the first of a name winning.
+    QStringList gesehen;
+    for (const auto& [schluessel, wert] : Subs::IniWerte(pfad, abschnitt)) {
+        if (gesehen.contains(schluessel.toCaseFolded()))
+            continue;
+        gesehen.append(schluessel.toCaseFolded());
+        if (Subs::IniLesen(pfad, abschnitt, schluessel) != wert)
+            std::abort();
+    }
     const QString wert = QStringLiteral(" Wert mit Blanks & Ümlauten ");
-    if (Subs::IniSchreiben(pfad, abschnitt, QStringLiteral(" Neu "), wert)) {
+    if (Subs::IniSchreiben(pfad, abschnitt, {{QStringLiteral(" Neu "), wert}}, nullptr, {QStringLiteral("alt")})) {
+        if (Subs::IniVorhanden(pfad, abschnitt, QStringLiteral("ALT")))
+            std::abort();
         if (Subs::IniLesen(pfad, AndereSchreibung(abschnitt), QStringLiteral("neu")) != wert.trimmed())
             std::abort();
         // Every other section is still there, in its place.
