@@ -6,9 +6,18 @@ using Waffentabellen::Waffentabelle;
 
 const QString Programmtitel = QStringLiteral("Waffkam 3");
 
-Waffentabelle NWaffen{Waffentabellen::Tabelle::NWaffen, {}, false};
-Waffentabelle FWaffen{Waffentabellen::Tabelle::FWaffen, {}, false};
-Waffentabelle Armor{Waffentabellen::Tabelle::Armor, {}, false};
+namespace {
+Waffentabelle Leer(Waffentabellen::Tabelle art)
+{
+    Waffentabelle t;
+    t.Art = art;
+    return t;
+}
+} // namespace
+
+Waffentabelle NWaffen = Leer(Waffentabellen::Tabelle::NWaffen);
+Waffentabelle FWaffen = Leer(Waffentabellen::Tabelle::FWaffen);
+Waffentabelle Armor = Leer(Waffentabellen::Tabelle::Armor);
 
 Waffentabellen::Tabelle AktuelleTabelle = Waffentabellen::Tabelle::NWaffen;
 bool Bearbeitungsmodus = false;

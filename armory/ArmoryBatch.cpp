@@ -1,5 +1,7 @@
 #include "ArmoryBatch.h"
 
+#include "Dateien.h"
+
 #include "ArmoryAustausch.h"
 #include "ArmoryHTML.h"
 #include "Armory3Variablen.h"
@@ -228,6 +230,10 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
         return Aufruffehler(QStringLiteral("Unbekannte Waffenkategorie „%1“; bekannt sind: %2.")
                                 .arg(*kategorie, GeneratorEngine::Kategorien().join(QStringLiteral(", "))));
     Waffentabelle& tabelle = Armory3Variablen::NWaffen;
+    // Held from reading to writing: weapons made by other programs at the same time stay in the file.
+    Dateien::Sperre sperre(Waffentabellen::Dateipfad(tabelle.Art));
+    if (!sperre.Gehalten())
+        return Fehler(sperre.Grund());
     QString grund;
     Laden(tabelle, true, &grund);
     const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, GeneratorEngine::WaffeGenerieren(*name, *kategorie));
@@ -252,7 +258,13 @@ Ergebnis Importieren(Batch::Befehlszeile& b)
     if (!eintrag)
         return Fehler(grund);
     Waffentabelle& tabelle = Armory3Variablen::Tabelle(eintrag->Art);
+    Dateien::Sperre sperre(Waffentabellen::Dateipfad(tabelle.Art));
+    if (!sperre.Gehalten())
+        return Fehler(sperre.Grund());
     Laden(tabelle, true, &grund);
+    if (Waffentabellen::ZeileSuchen(tabelle, eintrag->Felder.value(1)) >= 0)
+        Dialoge::Warnung(QStringLiteral("„%1“ gibt es schon in der Tabelle; der Eintrag wird ein weiteres Mal angelegt.")
+                             .arg(eintrag->Felder.value(1)));
     const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, eintrag->Felder);
     if (!Waffentabellen::TabelleSpeichern(tabelle, &grund))
         return Fehler(grund);

@@ -1,5 +1,7 @@
 #include "Waffentabelle.h"
 
+#include "Abgleich.h"
+
 #include <functional>
 
 #include <array>
@@ -261,6 +263,7 @@ Ladeergebnis DateiLesen(Tabelle t, Lesen&& einlesen)
         }
     }
     ergebnis.Pfad = pfad;
+    ergebnis.Abdruck = gelesen.Gelesen() && leser.Ende().Abdruck.Vorhanden ? leser.Ende().Abdruck : Dateien::Stand(pfad);
     if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt) {
         ergebnis.Vorhanden = false;
     } else if (!gelesen.Gelesen()) {
@@ -281,6 +284,8 @@ Ladeergebnis TabelleLaden(Waffentabelle& tabelle)
         // A file that is there but could not be read must not be replaced unseen by the next save.
         tabelle.SicherungNoetig = ergebnis.Vorhanden;
     }
+    tabelle.Basis = tabelle.Zeilen;
+    tabelle.Abdruck = ergebnis.Abdruck;
     return ergebnis;
 }
 
@@ -324,32 +329,71 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
 
 namespace {
 
-bool Schreiben(Waffentabelle& tabelle, QString* fehler)
+// Records are known by their name (field 1); field 0, the row number, moves with every delete.
+const Abgleich::Regeln& Abgleichregeln()
+{
+    static const Abgleich::Regeln regeln{[](const QStringList& felder) { return felder.value(1); },
+                                         [](QStringList& felder, const QString& name) { felder[1] = name; }, 1};
+    return regeln;
+}
+
+bool Schreiben(Waffentabelle& tabelle, QString* fehler, int* zeile)
 {
     const QString pfad = Dateipfad(tabelle.Art);
-    if (tabelle.SicherungNoetig) {
-        // The helper copies only a regular file; anything else (a folder, a device) is never replaced.
-        if (!Dateien::SicherungAnlegen(pfad, fehler))
-            return false;
-        tabelle.SicherungNoetig = false;
-    }
     QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QString grund;
-    if (!Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl(tabelle.Art), &grund)) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
-                          .arg(Anfuehrung(QDir::toNativeSeparators(pfad)), grund);
+    Abgleich::Tabelle datei;
+    datei.Pfad = pfad;
+    datei.Zeilen = &tabelle.Zeilen;
+    datei.Basis = &tabelle.Basis;
+    datei.Abdruck = &tabelle.Abdruck;
+    datei.Zusammengefuehrt = &tabelle.Zusammengefuehrt;
+    datei.Lesen = [&tabelle](QList<QStringList>& fremd, Dateien::Fingerabdruck& abdruck, QString*) {
+        Waffentabelle andere;
+        andere.Art = tabelle.Art;
+        const Ladeergebnis gelesen = TabelleLaden(andere);
+        abdruck = gelesen.Abdruck;
+        // A file removed or damaged meanwhile cannot tell what was deleted: a damaged one is kept aside, and
+        // this table's records are written as they are. Something else in its place is refused by the writer.
+        fremd = andere.SicherungNoetig || !gelesen.Vorhanden ? tabelle.Basis : std::move(andere.Zeilen);
+        if (andere.SicherungNoetig && QFileInfo(Dateipfad(tabelle.Art)).isFile())
+            tabelle.SicherungNoetig = true;
+        return true;
+    };
+    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) {
+        // The helper copies only a regular file; anything else (a folder, a device) is never replaced.
+        if (tabelle.SicherungNoetig) {
+            if (!Dateien::SicherungAnlegen(pfad, grund))
+                return false;
+            tabelle.SicherungNoetig = false;
+        }
+        QString warum;
+        if (Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl(tabelle.Art), &warum, &neu))
+            return true;
+        if (grund)
+            *grund = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
+                         .arg(Anfuehrung(QDir::toNativeSeparators(pfad)), warum);
         return false;
-    }
-    return true;
+    };
+    QString grund;
+    if (Abgleich::Speichern(datei, Abgleichregeln(), &grund, zeile))
+        return true;
+    // The lock's reason names the file already; the backup's is a whole message of its own.
+    if (fehler)
+        *fehler = grund;
+    return false;
 }
 
 } // namespace
 
-bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler)
+bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler, int* zeile)
 {
-    tabelle.Ungeschrieben = !Schreiben(tabelle, fehler);
+    tabelle.Ungeschrieben = !Schreiben(tabelle, fehler, zeile);
     return !tabelle.Ungeschrieben;
+}
+
+bool DateiUnveraendert(const Waffentabelle& tabelle)
+{
+    return Dateien::Unveraendert(Dateipfad(tabelle.Art), tabelle.Abdruck);
 }
 
 int ZeileAnhaengen(Waffentabelle& tabelle, QStringList felder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dateien.h"
 #include "Subs.h"
 
 #include <QList>
@@ -24,6 +25,12 @@ struct Waffentabelle {
     bool SicherungNoetig = false;
     // Set while the last save failed: the records hold changes the file does not.
     bool Ungeschrieben = false;
+    // The records as the file held them when they were read or last saved, and the file's fingerprint then:
+    // a save finds out from them what another program changed in the meantime, and merges.
+    QList<QStringList> Basis;
+    Dateien::Fingerabdruck Abdruck;
+    // Set by a save that merged in another program's records: rows may have moved.
+    bool Zusammengefuehrt = false;
 
     int Anzahl() const { return int(Zeilen.size()); }
 };
@@ -67,6 +74,7 @@ struct Ladeergebnis {
     int Gelesen = 0;              // whole records read
     QString Unlesbar;             // why the file could not be read at all (no version line, too large ...)
     QString Pfad;
+    Dateien::Fingerabdruck Abdruck; // the file as it was read
 };
 
 // The first line of a database: a version such as "3.00" as a writing program puts it there.
@@ -84,10 +92,15 @@ Ladeergebnis ZeilenEinlesen(Waffentabelle& tabelle, const QStringList& zeilen);
 // The message the user gets once for such a load; empty when the file was read whole.
 QString Lademeldung(const Ladeergebnis& ergebnis);
 
-// Rewrites the table's file atomically. A table loaded from a damaged file first keeps a copy of the
-// original ("Nahkampfwaffen.dat.bak"; an existing copy is never replaced, a further one gets ".bak2" ...).
-// On failure returns false with a message for the user; the old file is then unchanged.
-bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler = nullptr);
+// Rewrites the table's file atomically, holding the file's lock. A table loaded from a damaged file first
+// keeps a copy of the original ("Nahkampfwaffen.dat.bak"; an existing copy is never replaced, a further one
+// gets ".bak2" ...). When another program changed the file since it was read, its changes are merged in
+// record by record first (a record changed on both sides is asked about); `zeile`, when given, then follows
+// its record to its new row. On failure returns false with a message for the user (empty when the user
+// cancelled the merge); the old file is then unchanged.
+bool TabelleSpeichern(Waffentabelle& tabelle, QString* fehler = nullptr, int* zeile = nullptr);
+// Whether the file is still what the table was read from or last saved as.
+bool DateiUnveraendert(const Waffentabelle& tabelle);
 
 // Appends a record (field 0 = the new row number) and returns its row.
 int ZeileAnhaengen(Waffentabelle& tabelle, QStringList felder);

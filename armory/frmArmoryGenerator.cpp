@@ -68,7 +68,8 @@ void frmArmoryGenerator::cmdFertig_Click()
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::NWaffen;
     m_zeile = Waffentabellen::ZeileAnhaengen(tabelle, GeneratorEngine::WaffeGenerieren(txtName->text().trimmed(), Combo->currentText()));
     QString fehler;
-    if (!Waffentabellen::TabelleSpeichern(tabelle, &fehler))
+    // A merge with another window's save moves the row; m_zeile follows it.
+    if (!Waffentabellen::TabelleSpeichern(tabelle, &fehler, &m_zeile) && !fehler.isEmpty())
         Dialoge::Warnung(fehler + QStringLiteral(" Die neue Waffe ist nur im Programm vorhanden und wird mit dem "
                                                  "nächsten erfolgreichen Speichern in die Datei geschrieben."));
     accept();

@@ -1,4 +1,6 @@
 #include "frmArmoryMain.h"
+#include "Dateien.h"
+#include "Dateiwaechter.h"
 
 #include "ArmoryAustausch.h"
 #include "ArmoryHTML.h"
@@ -20,6 +22,8 @@
 #include "frmArmoryGenerator.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QScrollBar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -238,6 +242,11 @@ frmArmoryMain::frmArmoryMain(QWidget* eltern) : QWidget(eltern)
     Armory3Variablen::Bearbeitungsmodus = false;
     m_option[0]->setChecked(true);
     Listenansicht();
+    // Another Waffkam3 or program may save the same files while this window is open.
+    m_waechter = new Dateiwaechter(this);
+    connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmArmoryMain::DateiGeaendert);
+    for (Tabelle t : kTabellen)
+        m_waechter->Beobachten(Waffentabellen::Dateipfad(t), [t] { return Armory3Variablen::Tabelle(t).Abdruck; });
 
     // Keys as on any desktop; each button's tooltip names its key.
     Fenster::Taste(this, QKeySequence::New, {cmdNeu});
@@ -483,14 +492,95 @@ void frmArmoryMain::BoxSetzen(QWidget* box, const QString& text)
         mehrzeilig->setPlainText(text);
 }
 
-bool frmArmoryMain::TabelleSpeichern(Tabelle t)
+bool frmArmoryMain::TabelleSpeichern(Tabelle t, int* zeile)
 {
     QString fehler;
-    if (Waffentabellen::TabelleSpeichern(Armory3Variablen::Tabelle(t), &fehler))
+    Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(t);
+    int gefolgt = zeile ? *zeile : -1;
+    const bool geschrieben = Waffentabellen::TabelleSpeichern(tabelle, &fehler, &gefolgt);
+    if (tabelle.Zusammengefuehrt) {
+        ListeNeuZeigen(t, gefolgt);
+        Fenster::Status(this, QStringLiteral("Die Änderungen aus einem anderen Fenster an %1 wurden übernommen.")
+                                  .arg(Dateien::Anzeigename(QFileInfo(Waffentabellen::Dateipfad(t)).fileName())),
+                        15000);
+    }
+    if (zeile)
+        *zeile = gefolgt;
+    if (geschrieben)
         return true;
-    Dialoge::Warnung(fehler + QStringLiteral(" Die Änderung ist nur im Programm vorhanden und wird mit dem nächsten "
-                                             "erfolgreichen Speichern in die Datei geschrieben."));
+    // An empty reason: the user cancelled the merge; the change stays in the program, and closing asks.
+    if (!fehler.isEmpty())
+        Dialoge::Warnung(fehler + QStringLiteral(" Die Änderung ist nur im Programm vorhanden und wird mit dem nächsten "
+                                                 "erfolgreichen Speichern in die Datei geschrieben."));
     return false;
+}
+
+void frmArmoryMain::ListeNeuZeigen(Tabelle t, int zeile)
+{
+    Datensatzliste* liste = SeiteVon(t).Liste;
+    const int rollen = liste->verticalScrollBar()->value();
+    ListeFuellen(t);
+    if (QTreeWidgetItem* eintrag = liste->EintragDerZeile(zeile))
+        liste->setCurrentItem(eintrag);
+    liste->verticalScrollBar()->setValue(rollen);
+    KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
+}
+
+void frmArmoryMain::DateiGeaendert(const QString& pfad)
+{
+    for (Tabelle t : kTabellen) {
+        if (Waffentabellen::Dateipfad(t) != pfad)
+            continue;
+        Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(t);
+        const QString datei = Dateien::Anzeigename(QFileInfo(pfad).fileName());
+        const bool hier = m_editor->Eingabe() && Aktuell().Art == t;
+        // Typed work and records a failed save kept stay; the next save merges both sides.
+        if ((hier && m_editor->Geaendert()) || tabelle.Ungeschrieben) {
+            Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden die "
+                                                 "Änderungen beider Seiten zusammengeführt.")
+                                      .arg(datei));
+            return;
+        }
+        // The record shown and the one being looked at are found again by name.
+        const auto schluessel = [&tabelle](int zeile) {
+            const QString name = tabelle.Zeilen.value(zeile).value(1);
+            int vorher = 0;
+            for (int i = 0; i < zeile && i < tabelle.Anzahl(); ++i)
+                vorher += tabelle.Zeilen[i].value(1) == name;
+            return qMakePair(zeile >= 0 && zeile < tabelle.Anzahl() ? name : QString(), vorher);
+        };
+        const auto finden = [&tabelle](const QPair<QString, int>& s) {
+            int gezaehlt = 0;
+            for (int i = 0; i < tabelle.Anzahl() && !s.first.isNull(); ++i)
+                if (tabelle.Zeilen[i].value(1) == s.first && gezaehlt++ == s.second)
+                    return i;
+            return -1;
+        };
+        const auto gewaehlt = schluessel(SeiteVon(t).Liste->GewaehlteZeile());
+        const bool bearbeitet = hier && Armory3Variablen::Bearbeitungsmodus;
+        const auto offen = schluessel(bearbeitet ? Armory3Variablen::Bearbeitungszeile : -1);
+        const QString meldung = Waffentabellen::Lademeldung(Waffentabellen::TabelleLaden(tabelle));
+        ListeNeuZeigen(t, finden(gewaehlt));
+        if (bearbeitet) {
+            const int zeile = finden(offen);
+            if (zeile < 0) {
+                Listenansicht();
+            } else {
+                EingabenLeeren();
+                Seite& s = Eingaben(Aktuell());
+                EingabenAusFeldern(s, tabelle.Zeilen[zeile]);
+                m_editor->Bearbeiten(zeile);
+                KnoepfeAktualisieren(Waffentabellen::Schluessel(t));
+                s.Tab->show();
+                m_editor->Geladen();
+            }
+        }
+        Fenster::Status(this, meldung.isEmpty()
+                                  ? QStringLiteral("%1 wurde in einem anderen Fenster geändert und neu geladen.").arg(datei)
+                                  : meldung,
+                        meldung.isEmpty() ? 15000 : 0);
+        return;
+    }
 }
 
 void frmArmoryMain::ListeFuellen(Tabelle t)
@@ -706,7 +796,10 @@ bool frmArmoryMain::EintragSpeichern()
         const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, felder);
         eintrag = s.Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(s.Art, tabelle.Zeilen[zeile]), zeile);
     }
-    const bool geschrieben = TabelleSpeichern(s.Art);
+    int zeile = Datensatzliste::Zeilennummer(eintrag);
+    const bool geschrieben = TabelleSpeichern(s.Art, &zeile);
+    if (tabelle.Zusammengefuehrt)
+        eintrag = s.Liste->EintragDerZeile(zeile);
     Listenansicht();
     if (eintrag)
         s.Liste->setCurrentItem(eintrag);
@@ -747,7 +840,8 @@ void frmArmoryMain::EintragLoeschen()
     if (QTreeWidgetItem* naechster = s.Liste->EintragDerZeile(qMin(zeile, anzahl - 1)))
         s.Liste->setCurrentItem(naechster);
     KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
-    TabelleSpeichern(s.Art);
+    int naechste = qMin(zeile, anzahl - 1);
+    TabelleSpeichern(s.Art, &naechste);
 }
 
 void frmArmoryMain::cmdDelete_Click()
@@ -868,11 +962,18 @@ void frmArmoryMain::cmdWBDImport_Click()
         return;
     }
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(eintrag->Art);
-    const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, eintrag->Felder);
+    // A second record of a name is asked for: the file may have it from an earlier import.
+    const QString name = eintrag->Felder.value(1);
+    if (Waffentabellen::ZeileSuchen(tabelle, name) >= 0
+        && !Dialoge::Frage(QStringLiteral("„%1“ gibt es schon in der Tabelle. Soll der Eintrag trotzdem ein weiteres Mal "
+                                          "angelegt werden?")
+                               .arg(name)))
+        return;
+    int zeile = Waffentabellen::ZeileAnhaengen(tabelle, eintrag->Felder);
     SeiteVon(eintrag->Art).Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(eintrag->Art, tabelle.Zeilen[zeile]), zeile);
     // The buttons belong to the list shown, which need not be the one that got the record.
     KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
-    TabelleSpeichern(eintrag->Art);
+    TabelleSpeichern(eintrag->Art, &zeile);
 }
 
 void frmArmoryMain::cmdGenerator_Click()
@@ -882,6 +983,11 @@ void frmArmoryMain::cmdGenerator_Click()
         return;
     const int zeile = generator.NeueZeile();
     Seite& s = SeiteVon(Tabelle::NWaffen);
+    // The generator's save may have merged another window's weapons in.
+    if (Armory3Variablen::NWaffen.Zusammengefuehrt) {
+        ListeNeuZeigen(Tabelle::NWaffen, zeile);
+        return;
+    }
     QTreeWidgetItem* eintrag = s.Liste->EintragHinzufuegen(
         Waffentabellen::Listenspalten(Tabelle::NWaffen, Armory3Variablen::NWaffen.Zeilen[zeile]), zeile);
     s.Liste->setCurrentItem(eintrag);
@@ -921,10 +1027,8 @@ void frmArmoryMain::Browser_DokumentGeladen()
 
 void frmArmoryMain::closeEvent(QCloseEvent* ereignis)
 {
-    if (m_editor->Eingabe()
-        && !Dialoge::FrageZerstoerend(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
-                                          "werden ?"),
-                           Dialoge::Symbol::Ausrufezeichen)) {
+    // The one question for typed work, naming the record; Speichern closes only when the save succeeded.
+    if (m_editor->Eingabe() && !m_editor->Verlassen(EditorName(), [this] { return EintragSpeichern(); })) {
         ereignis->ignore();
         return;
     }

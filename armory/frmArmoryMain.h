@@ -7,6 +7,7 @@
 #include <memory>
 
 class Browser;
+class Dateiwaechter;
 class Datensatzeditor;
 class Datensatzliste;
 class QCheckBox;
@@ -24,8 +25,9 @@ public:
     explicit frmArmoryMain(QWidget* eltern = nullptr);
     ~frmArmoryMain() override;
 
-    // Rewrites the table's file; a failure is reported to the user. Returns whether it was written.
-    bool TabelleSpeichern(Waffentabellen::Tabelle t);
+    // Rewrites the table's file; a failure is reported to the user. Returns whether it was written. A save
+    // that merged another window's records shows the list again; `zeile` follows its record.
+    bool TabelleSpeichern(Waffentabellen::Tabelle t, int* zeile = nullptr);
     void ListeFuellen(Waffentabellen::Tabelle t);
     // Enables the buttons for the present mode; the record buttons when the table named by the key has
     // records. An unknown key does nothing.
@@ -54,6 +56,8 @@ public Q_SLOTS:
     void cmdHelp_Click();
     void Option1_Click(int index);
     void Browser_DokumentGeladen();
+    // Another program saved one of the three files.
+    void DateiGeaendert(const QString& pfad);
 
     void cmdNWaffeHin_Click();
     void cmdNWaffeZurueck_Click();
@@ -112,6 +116,8 @@ private:
     // The record in the edit tabs as the unsaved-changes question names it.
     QString EditorName();
     bool DruckenUeberBrowser(const QString& pfad);
+    // The list filled again after its rows changed, with row `zeile` current and the scroll position kept.
+    void ListeNeuZeigen(Waffentabellen::Tabelle t, int zeile);
 
     Seite m_seiten[3];
     QList<QToolButton*> m_knoepfe;
@@ -132,5 +138,6 @@ private:
     QRadioButton* m_option[3] = {nullptr, nullptr, nullptr};
     Browser* m_browser = nullptr;
     std::unique_ptr<Datensatzeditor> m_editor;
+    Dateiwaechter* m_waechter = nullptr;
     bool m_seiteGeladen = false;
 };

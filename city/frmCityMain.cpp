@@ -1,4 +1,6 @@
 #include "frmCityMain.h"
+#include "Dateiwaechter.h"
+#include "Abgleich.h"
 
 #include "CityEngine.h"
 #include "Dialoge.h"
@@ -20,6 +22,10 @@
 #include "frmCityStart.h"
 
 #include <QCloseEvent>
+#include <QStatusBar>
+#include <QSet>
+#include <QFileInfo>
+#include <QDir>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -630,11 +636,14 @@ void frmCityMain::cmdNeu_Click()
     if (Fenster::ModalAusfuehren(start) != QDialog::Accepted)
         return;
     // Taking the old city's businesses and facts over is the user's choice; by default a new city is empty.
-    const bool uebernehmen = HatAngaben(Stadt())
-                             && Dialoge::Aktuell().Meldung(QStringLiteral("Die Betriebe und Angaben der bisherigen Stadt übernehmen?"),
-                                                           Dialoge::Knoepfe::JaNeinVorgabeNein, Dialoge::Symbol::Frage,
-                                                           Variablen::Programmtitel)
-                                    == Dialoge::Antwort::Ja;
+    // Escape cancels the new city and leaves the old one as it was.
+    const Dialoge::Antwort antwort = HatAngaben(Stadt())
+        ? Dialoge::Aktuell().Meldung(QStringLiteral("Die Betriebe und Angaben der bisherigen Stadt übernehmen?"),
+                                     Dialoge::Knoepfe::JaNeinAbbrechen, Dialoge::Symbol::Frage, Variablen::Programmtitel)
+        : Dialoge::Antwort::Nein;
+    if (antwort == Dialoge::Antwort::Abbrechen)
+        return;
+    const bool uebernehmen = antwort == Dialoge::Antwort::Ja;
     if (uebernehmen) {
         m_stadt->StadtAufKarte = false;
     } else {
@@ -648,6 +657,8 @@ void frmCityMain::cmdNeu_Click()
     StadtVerfuegbar();
     CityTab->setCurrentIndex(0);
     StandMerken();
+    // A new city belongs to no file yet.
+    DateiMerken(QString());
 }
 
 void frmCityMain::cmdLoad_Click()
@@ -663,6 +674,7 @@ void frmCityMain::cmdLoad_Click()
     RegisterZeigen();
     StadtVerfuegbar();
     StandMerken();
+    DateiMerken(pfad);
 }
 
 void frmCityMain::cmdGenerator_Click()
@@ -678,15 +690,92 @@ void frmCityMain::cmdSave_Click()
 
 bool frmCityMain::StadtSichern()
 {
-    const QString pfad =
+    QString pfad =
         Dialoge::Aktuell().DateiSpeichern(Variablen::WbdPfad, QStringLiteral("WBD-Dateien (*.wbd)|*.wbd"));
     if (pfad.isEmpty())
         return false;
     StadtAusFenster();
+    // The file shown, saved by another window since: asked for the whole file, never overwritten unasked.
+    bool geaendert = false;
+    if (QFileInfo(pfad) == QFileInfo(m_datei)) {
+        Dateien::Sperre sperre(pfad);
+        geaendert = !Dateien::Unveraendert(pfad, m_abdruck);
+    }
+    if (geaendert) {
+        const QFileInfo info(pfad);
+        QSet<QString> vergeben;
+        for (const QString& name : info.dir().entryList({QStringLiteral("*.wbd")}, QDir::Files))
+            vergeben.insert(QFileInfo(name).completeBaseName());
+        const QString neu = info.dir().filePath(Abgleich::FreierName(info.completeBaseName(), vergeben) + QStringLiteral(".wbd"));
+        switch (Dialoge::Konflikt(QStringLiteral("„%1“ wurde inzwischen auch in einem anderen Fenster geändert.").arg(info.fileName()),
+                                  QStringLiteral("„Beide behalten“ speichert die Stadt dieses Fensters als „%1“.")
+                                      .arg(QFileInfo(neu).fileName()))) {
+        case Dialoge::Antwort::Meine:
+            break;
+        case Dialoge::Antwort::Beide:
+            pfad = neu;
+            break;
+        case Dialoge::Antwort::Andere: {
+            CityEngine::Stadt andere;
+            if (StadtdateiLesen(pfad, andere) != Leseergebnis::Gelesen)
+                return false;
+            *m_stadt = std::move(andere);
+            StadtInsFenster();
+            RegisterZeigen();
+            StandMerken();
+            DateiMerken(pfad);
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
     if (!StadtSpeichern(pfad, *m_stadt))
         return false;
     StandMerken();
+    DateiMerken(pfad);
     return true;
+}
+
+void frmCityMain::DateiMerken(const QString& pfad)
+{
+    if (!m_waechter) {
+        m_waechter = new Dateiwaechter(this);
+        connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmCityMain::DateiGeaendert);
+    }
+    if (!m_datei.isEmpty())
+        m_waechter->Entfernen(m_datei);
+    m_datei = pfad;
+    m_abdruck = Dateien::Abdruck(pfad);
+    if (!pfad.isEmpty())
+        m_waechter->Beobachten(pfad, [this] { return m_abdruck; });
+}
+
+void frmCityMain::DateiGeaendert(const QString& pfad)
+{
+    if (pfad != m_datei)
+        return;
+    const QString name = QFileInfo(pfad).fileName();
+    // A city changed here stays as it is; saving over the file asks.
+    if (StadtGeaendert()) {
+        statusBar()->showMessage(QStringLiteral("„%1“ wurde in einem anderen Fenster geändert; beim Speichern wird gefragt, "
+                                                "welche Fassung bleibt.")
+                                     .arg(name));
+        return;
+    }
+    CityEngine::Stadt neu;
+    if (StadtdateiLesen(pfad, neu) != Leseergebnis::Gelesen) {
+        m_abdruck = Dateien::Stand(pfad);
+        return;
+    }
+    const int seite = CityTab->currentIndex();
+    *m_stadt = std::move(neu);
+    StadtInsFenster();
+    RegisterZeigen();
+    StandMerken();
+    m_abdruck = Dateien::Abdruck(pfad);
+    CityTab->setCurrentIndex(seite);
+    statusBar()->showMessage(QStringLiteral("„%1“ wurde in einem anderen Fenster geändert und neu geladen.").arg(name), 15000);
 }
 
 void frmCityMain::cmdHTML_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dateien.h"
+
 #include <QMainWindow>
 
 class QCloseEvent;
@@ -34,6 +36,8 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private Q_SLOTS:
+    // Another window saved the city file shown.
+    void DateiGeaendert(const QString& pfad);
     void cmdNeu_Click();
     void cmdLoad_Click();
     void cmdGenerator_Click();
@@ -133,6 +137,11 @@ private:
     Seite* m_seiten;
     int m_stelle[RegisterAnzahl] = {};
     QStringList m_gespeichert; // the city's file lines when it was last started, loaded or saved
+    // The city file shown (loaded or last saved) and its fingerprint then; empty for a new city.
+    QString m_datei;
+    Dateien::Fingerabdruck m_abdruck;
+    class Dateiwaechter* m_waechter = nullptr;
+    void DateiMerken(const QString& pfad);
 
     QTabWidget* CityTab = nullptr;
     QToolButton* cmdNeu = nullptr;

@@ -63,8 +63,8 @@ bool Speichern(const Kampfstand& stand, const QString& pfad, QString* fehler)
     if (Zeilendatei::Schreiben(pfad, Zeilen(stand), &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Aufstellung %1 konnte nicht geschrieben werden (%2).")
-                      .arg(Dateien::Anzeigename(pfad), grund);
+        *fehler = QStringLiteral("Die Aufstellung %1 konnte nicht geschrieben werden: %2")
+                      .arg(Dateien::Anzeigename(pfad), Dateien::Satz(grund));
     return false;
 }
 
@@ -140,8 +140,8 @@ std::optional<Kampfstand> Lesen(const QString& pfad, QString* fehler)
         return AusZeilen({}, Dateien::Anzeigename(pfad), fehler);
     if (!e.Gelesen()) {
         if (fehler)
-            *fehler = QStringLiteral("Die Aufstellung %1 konnte nicht gelesen werden (%2).")
-                          .arg(Dateien::Anzeigename(pfad), e.Grund);
+            *fehler = QStringLiteral("Die Aufstellung %1 konnte nicht gelesen werden: %2")
+                          .arg(Dateien::Anzeigename(pfad), Dateien::Satz(e.Grund));
         return std::nullopt;
     }
     return AusZeilen(e.Zeilen, Dateien::Anzeigename(pfad), fehler);

@@ -99,7 +99,19 @@ Ergebnis Importieren(Batch::Befehlszeile& b)
     const auto felder = CreaturesAustausch::Lesen(*datei, &grund);
     if (!felder)
         return Fehler(grund);
+    // Held from reading to writing: creatures imported by other programs at the same time stay in the file.
+    Dateien::Sperre sperre(Kreaturentabellen::Datenbankpfad());
+    if (!sperre.Gehalten())
+        return Fehler(sperre.Grund());
     Kreaturentabelle& tabelle = Laden();
+    const QString name = felder->value(Kreaturentabellen::FeldName);
+    for (const QStringList& vorhanden : tabelle.Zeilen)
+        if (vorhanden.value(Kreaturentabellen::FeldName) == name) {
+            Dialoge::Warnung(QStringLiteral("„%1“ gibt es schon in der Datenbank; die Kreatur wird ein weiteres Mal "
+                                            "angelegt.")
+                                 .arg(name));
+            break;
+        }
     const int zeile = Kreaturentabellen::ZeileAnhaengen(tabelle, *felder);
     // No category is added: there is no edit box whose text would name one.
     if (!Kreaturentabellen::Speichern(tabelle, &grund))

@@ -1,5 +1,7 @@
 #include "Kreaturentabelle.h"
 
+#include "Abgleich.h"
+
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -164,6 +166,9 @@ Ladeergebnis Laden(Kreaturentabelle& tabelle)
         tabelle.SicherungNoetig = ergebnis.Status != Ladestatus::Fehlt;
     }
     ergebnis.Pfad = pfad;
+    ergebnis.Abdruck = e.Gelesen() && leser.Ende().Abdruck.Vorhanden ? leser.Ende().Abdruck : Dateien::Stand(pfad);
+    tabelle.Basis = tabelle.Zeilen;
+    tabelle.Abdruck = ergebnis.Abdruck;
     return ergebnis;
 }
 
@@ -228,7 +233,7 @@ QStringList Dateizeilen(const Kreaturentabelle& tabelle)
 
 namespace {
 
-bool Schreiben(Kreaturentabelle& tabelle, QString* fehler)
+bool Schreiben(Kreaturentabelle& tabelle, QString* fehler, int* zeile)
 {
     const QString pfad = Datenbankpfad();
 
@@ -241,32 +246,60 @@ bool Schreiben(Kreaturentabelle& tabelle, QString* fehler)
                           .arg(Dateien::Anzeigename(pfad));
         return false;
     }
-    if (tabelle.SicherungNoetig) {
-        QString grund;
-        if (!Dateien::SicherungAnlegen(pfad, &grund)) {
-            if (fehler)
-                *fehler = grund;
-            return false;
-        }
-        tabelle.SicherungNoetig = false;
-    }
     QDir().mkpath(QFileInfo(pfad).absolutePath());
+    Abgleich::Tabelle datei;
+    datei.Pfad = pfad;
+    datei.Zeilen = &tabelle.Zeilen;
+    datei.Basis = &tabelle.Basis;
+    datei.Abdruck = &tabelle.Abdruck;
+    datei.Zusammengefuehrt = &tabelle.Zusammengefuehrt;
+    datei.Lesen = [&tabelle](QList<QStringList>& fremd, Dateien::Fingerabdruck& abdruck, QString*) {
+        Kreaturentabelle andere;
+        const Ladeergebnis gelesen = Laden(andere);
+        abdruck = gelesen.Abdruck;
+        // A file removed or damaged meanwhile cannot tell what was deleted: a damaged one is kept aside, and
+        // this table's records are written as they are.
+        fremd = andere.SicherungNoetig || gelesen.Status == Ladestatus::Fehlt ? tabelle.Basis : std::move(andere.Zeilen);
+        tabelle.SicherungNoetig = tabelle.SicherungNoetig || andere.SicherungNoetig;
+        return true;
+    };
+    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) {
+        if (tabelle.SicherungNoetig) {
+            if (!Dateien::SicherungAnlegen(pfad, grund))
+                return false;
+            tabelle.SicherungNoetig = false;
+        }
+        QString warum;
+        if (Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl, &warum, &neu))
+            return true;
+        if (grund)
+            *grund = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
+                         .arg(Dateien::Anzeigename(pfad), warum);
+        return false;
+    };
+    // Creatures are known by their name (field 1); field 0, the row number, moves with every delete.
+    static const Abgleich::Regeln regeln{[](const QStringList& felder) { return felder.value(FeldName); },
+                                         [](QStringList& felder, const QString& name) { felder[FeldName] = name; }, 1};
     QString grund;
-    if (Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl, &grund))
+    if (Abgleich::Speichern(datei, regeln, &grund, zeile))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2").arg(Dateien::Anzeigename(pfad), grund);
+        *fehler = grund;
     return false;
 }
 
 } // namespace
 
-bool Speichern(Kreaturentabelle& tabelle, QString* fehler)
+bool Speichern(Kreaturentabelle& tabelle, QString* fehler, int* zeile)
 {
-    tabelle.Ungeschrieben = !Schreiben(tabelle, fehler);
+    tabelle.Ungeschrieben = !Schreiben(tabelle, fehler, zeile);
     return !tabelle.Ungeschrieben;
 }
 
+bool DateiUnveraendert(const Kreaturentabelle& tabelle)
+{
+    return Dateien::Unveraendert(Datenbankpfad(), tabelle.Abdruck);
+}
 QStringList KategorienLesen(QString* meldung)
 {
     const QString pfad = Kategorienpfad();
@@ -292,6 +325,13 @@ bool KategorieHinzufuegen(const QString& kategorie, QString* fehler)
     if (kategorie.isEmpty())
         return true;
     const QString pfad = Kategorienpfad();
+    // Looked up and appended under the list's lock, so two programs never add one category twice.
+    Dateien::Sperre sperre(pfad);
+    if (!sperre.Gehalten()) {
+        if (fehler)
+            *fehler = sperre.Grund();
+        return false;
+    }
     const Zeilendatei::Leseergebnis e = Zeilendatei::Laden(pfad);
     if (e.Gelesen() && e.Zeilen.contains(kategorie))
         return true;
@@ -307,7 +347,7 @@ bool KategorieHinzufuegen(const QString& kategorie, QString* fehler)
     if (Zeilendatei::Anhaengen(pfad, kategorie, &grund))
         return true;
     if (fehler)
-        *fehler = QStringLiteral("Die Kategorie „%1“ konnte nicht in die Kategorienliste %2 aufgenommen werden (%3).")
+        *fehler = QStringLiteral("Die Kategorie „%1“ konnte nicht in die Kategorienliste %2 aufgenommen werden: %3")
                       .arg(kategorie, Dateien::Anzeigename(pfad), grund);
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dateien.h"
 #include "Subs.h"
 
 #include <QList>
@@ -45,6 +46,12 @@ struct Kreaturentabelle {
     bool SicherungNoetig = false;
     // Set while the last save failed: the records hold changes the file does not.
     bool Ungeschrieben = false;
+    // The records as the file held them when read or last saved, and the file's fingerprint then: a save
+    // finds out from them what another program changed in the meantime, and merges.
+    QList<QStringList> Basis;
+    Dateien::Fingerabdruck Abdruck;
+    // Set by a save that merged in another program's records: rows may have moved.
+    bool Zusammengefuehrt = false;
 
     int Anzahl() const { return int(Zeilen.size()); }
 };
@@ -70,6 +77,7 @@ struct Ladeergebnis {
     bool Sicherung = false;  // the next save keeps the original as ".bak" first (only a regular file is copied)
     QString Grund;           // why an unreadable file could not be read
     QString Pfad;
+    Dateien::Fingerabdruck Abdruck; // the file as it was read
 };
 
 // Reads the database: the version line, then whole blocks of 58 lines; field 0 becomes the row index,
@@ -87,9 +95,14 @@ QString Lademeldung(const Ladeergebnis& ergebnis);
 
 // The file's lines: the version, then per record " i " and fields 1..57.
 QStringList Dateizeilen(const Kreaturentabelle& tabelle);
-// Rewrites the database atomically; a table read from a damaged file first keeps a copy of the original.
-// On failure returns false with a message for the user; the old file is then unchanged.
-bool Speichern(Kreaturentabelle& tabelle, QString* fehler = nullptr);
+// Rewrites the database atomically under its lock; a table read from a damaged file first keeps a copy of
+// the original. When another program saved the file since it was read, its changes are merged in record
+// by record (a creature changed on both sides is asked about); `zeile`, when given, follows its record to
+// its new row. On failure returns false with a message for the user (empty when the user cancelled the
+// merge); the old file is then unchanged.
+bool Speichern(Kreaturentabelle& tabelle, QString* fehler = nullptr, int* zeile = nullptr);
+// Whether the file is still what the table was read from or last saved as.
+bool DateiUnveraendert(const Kreaturentabelle& tabelle);
 
 // The lines of the category list; *meldung gets the message for a missing or unreadable file.
 QStringList KategorienLesen(QString* meldung = nullptr);

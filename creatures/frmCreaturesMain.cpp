@@ -6,6 +6,8 @@
 #include "Creatures3Variablen.h"
 #include "CreaturesAustausch.h"
 #include "CreaturesHTML.h"
+#include "Dateien.h"
+#include "Dateiwaechter.h"
 #include "Datensatzeditor.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
@@ -20,6 +22,8 @@
 #include "frmKaempferWerte.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QScrollBar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -292,6 +296,10 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     KampfpanelZeigen(false);
     ListeAnzeigen();
     KampfknoepfeAktualisieren();
+    // Another Bestiar3 or program may save the database while this window is open.
+    m_waechter = new Dateiwaechter(this);
+    connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmCreaturesMain::DateiGeaendert);
+    m_waechter->Beobachten(Kreaturentabellen::Datenbankpfad(), [] { return V::Kreaturen.Abdruck; });
 
     // Tab follows the toolbar from left to right: the group buttons stand before the help button.
     setTabOrder(cmdWBDImport, cmdBattleHeldengruppe);
@@ -752,8 +760,13 @@ void frmCreaturesMain::cmdSave_Click()
 
 bool frmCreaturesMain::EintragSpeichern()
 {
-    if (!m_editor->Eingabe() || BoxText(0).trimmed().isEmpty())
+    if (!m_editor->Eingabe())
         return false;
+    // Asked from the discard question as well: the user learns why the window stays.
+    if (BoxText(0).trimmed().isEmpty()) {
+        Dialoge::Warnung(QStringLiteral("Die Kreatur braucht einen Namen."));
+        return false;
+    }
     QStringList felder = FelderAusEingaben();
     SpeichernVorbereiten(felder);
     if (V::Bearbeitungsmodus && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
@@ -765,7 +778,8 @@ bool frmCreaturesMain::EintragSpeichern()
         lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
         AuswahlFolgen();
     }
-    const bool geschrieben = DatenbankSpeichern();
+    int zeile = V::AktuelleKreatur;
+    const bool geschrieben = DatenbankSpeichern(&zeile);
     ListeAnzeigen();
     V::Bearbeitungsmodus = false;
     m_bearbeitungszeile = -1;
@@ -780,11 +794,25 @@ QString frmCreaturesMain::EditorName() const
     return name.isEmpty() ? QStringLiteral("Neue Kreatur") : name;
 }
 
-bool frmCreaturesMain::DatenbankSpeichern()
+bool frmCreaturesMain::DatenbankSpeichern(int* zeile)
 {
     QString fehler;
-    const bool geschrieben = Kreaturentabellen::Speichern(V::Kreaturen, &fehler);
-    if (!geschrieben)
+    int gefolgt = zeile ? *zeile : V::AktuelleKreatur;
+    const bool geschrieben = Kreaturentabellen::Speichern(V::Kreaturen, &fehler, &gefolgt);
+    if (V::Kreaturen.Zusammengefuehrt) {
+        // Creatures another window saved meanwhile came in; the list shows them, scrolled where it was.
+        const int rollen = lvKreaturen->verticalScrollBar()->value();
+        V::AktuelleKreatur = gefolgt;
+        KreaturenlisteFuellen();
+        lvKreaturen->verticalScrollBar()->setValue(rollen);
+        Fenster::Status(this, QStringLiteral("Die Änderungen aus einem anderen Fenster an %1 wurden übernommen.")
+                                  .arg(Dateien::Anzeigename(QFileInfo(Datenbankpfad()).fileName())),
+                        15000);
+    }
+    if (zeile)
+        *zeile = gefolgt;
+    // An empty reason: the user cancelled the merge; the change stays in the program, and closing asks.
+    if (!geschrieben && !fehler.isEmpty())
         Dialoge::Warnung(fehler + QStringLiteral(" Die Änderung ist nur im Programm vorhanden und wird mit dem "
                                                  "nächsten erfolgreichen Speichern in die Datei geschrieben."));
     // Before the edit pages exist no category has been typed.
@@ -902,6 +930,16 @@ void frmCreaturesMain::cmdWBDImport_Click()
         Dialoge::Warnung(fehler);
         return;
     }
+    // A second creature of a name is asked for: the database may have it from an earlier import.
+    const QString name = felder->value(FeldName);
+    bool vorhanden = false;
+    for (const QStringList& kreatur : V::Kreaturen.Zeilen)
+        vorhanden = vorhanden || kreatur.value(FeldName) == name;
+    if (vorhanden
+        && !Dialoge::Frage(QStringLiteral("„%1“ gibt es schon in der Datenbank. Soll die Kreatur trotzdem ein weiteres Mal "
+                                          "angelegt werden?")
+                               .arg(name)))
+        return;
     const int zeile = ZeileAnhaengen(V::Kreaturen, *felder);
     lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
     AuswahlFolgen();
@@ -1181,22 +1219,36 @@ void frmCreaturesMain::cmdChancenSeite_Click()
 
 void frmCreaturesMain::cmdAufstellungSpeichern_Click()
 {
+    AufstellungSpeichern();
+}
+
+bool frmCreaturesMain::AufstellungSpeichern()
+{
     if (V::Kampf.AnzahlHelden() + V::Kampf.AnzahlGegner() == 0)
-        return;
+        return false;
     const QString datei = Dialoge::Aktuell().DateiSpeichern(Variablen::WbdPfad, kAufstellungFilter);
     if (datei.isEmpty())
-        return;
+        return false;
     QString fehler;
-    if (Aufstellung::Speichern(V::Kampf, datei, &fehler))
-        Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
-    else
+    if (!Aufstellung::Speichern(V::Kampf, datei, &fehler)) {
         Dialoge::Warnung(fehler);
+        return false;
+    }
+    m_aufstellungGesichert = Aufstellung::Zeilen(V::Kampf);
+    Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
+    return true;
 }
 
 void frmCreaturesMain::cmdAufstellungLaden_Click()
 {
     if (m_kampfLaeuft || m_chancenLauf)
         return;
+    // A line-up built by hand is not dropped unasked.
+    if (V::Kampf.AnzahlHelden() + V::Kampf.AnzahlGegner() > 0 && Aufstellung::Zeilen(V::Kampf) != m_aufstellungGesichert) {
+        const Dialoge::Antwort antwort = Dialoge::Ungespeichert(QStringLiteral("Aufstellung"));
+        if (antwort == Dialoge::Antwort::Abbrechen || (antwort == Dialoge::Antwort::Speichern && !AufstellungSpeichern()))
+            return;
+    }
     const QString datei = Dialoge::Aktuell().DateiOeffnen(Variablen::WbdPfad, kAufstellungFilter);
     if (datei.isEmpty())
         return;
@@ -1208,6 +1260,7 @@ void frmCreaturesMain::cmdAufstellungLaden_Click()
         return;
     }
     GruppenErsetzen(*stand);
+    m_aufstellungGesichert = Aufstellung::Zeilen(V::Kampf);
     GruppenlistenFuellen();
     KampfpanelZeigen(true);
     KampfknoepfeAktualisieren();
@@ -1255,16 +1308,68 @@ bool frmCreaturesMain::eventFilter(QObject* objekt, QEvent* ereignis)
     return QWidget::eventFilter(objekt, ereignis);
 }
 
+void frmCreaturesMain::DateiGeaendert(const QString& pfad)
+{
+    const QString datei = Dateien::Anzeigename(QFileInfo(pfad).fileName());
+    // Typed work and creatures a failed save kept stay; the next save merges both sides.
+    if ((m_editor->Eingabe() && m_editor->Geaendert()) || V::Kreaturen.Ungeschrieben) {
+        Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden die "
+                                             "Änderungen beider Seiten zusammengeführt.")
+                                  .arg(datei));
+        return;
+    }
+    // The creature selected and the one open in the edit pages are found again by name.
+    const auto schluessel = [](int zeile) {
+        const QString name = V::Kreaturen.Zeilen.value(zeile).value(FeldName);
+        int vorher = 0;
+        for (int i = 0; i < zeile && i < V::Kreaturen.Anzahl(); ++i)
+            vorher += V::Kreaturen.Zeilen[i].value(FeldName) == name;
+        return qMakePair(zeile >= 0 && zeile < V::Kreaturen.Anzahl() ? name : QString(), vorher);
+    };
+    const auto finden = [](const QPair<QString, int>& s) {
+        int gezaehlt = 0;
+        for (int i = 0; i < V::Kreaturen.Anzahl() && !s.first.isNull(); ++i)
+            if (V::Kreaturen.Zeilen[i].value(FeldName) == s.first && gezaehlt++ == s.second)
+                return i;
+        return -1;
+    };
+    const auto gewaehlt = schluessel(V::AktuelleKreatur);
+    const bool bearbeitet = m_editor->Eingabe() && V::Bearbeitungsmodus;
+    const auto offen = schluessel(bearbeitet ? m_bearbeitungszeile : -1);
+    const int rollen = lvKreaturen->verticalScrollBar()->value();
+    const QString meldung = Lademeldung(Kreaturentabellen::Laden(V::Kreaturen));
+    V::AktuelleKreatur = finden(gewaehlt);
+    KreaturenlisteFuellen();
+    lvKreaturen->verticalScrollBar()->setValue(rollen);
+    if (bearbeitet) {
+        const int zeile = finden(offen);
+        if (zeile < 0) {
+            ListeAnzeigen();
+        } else {
+            V::AktuelleKreatur = zeile;
+            m_bearbeitungszeile = zeile;
+            m_editor->Bearbeiten(zeile);
+            FelderLeeren();
+            EingabenAusFeldern(V::Kreaturen.Zeilen[zeile]);
+            KnoepfeAktualisieren();
+            m_editor->Geladen();
+        }
+    } else {
+        KnoepfeAktualisieren();
+    }
+    Fenster::Status(this, meldung.isEmpty() ? QStringLiteral("%1 wurde in einem anderen Fenster geändert und neu geladen.").arg(datei)
+                                            : meldung,
+                    meldung.isEmpty() ? 15000 : 0);
+}
+
 void frmCreaturesMain::closeEvent(QCloseEvent* ereignis)
 {
     if (m_kampfLaeuft) {
         ereignis->ignore();
         return;
     }
-    if (m_editor->Eingabe()
-        && !Dialoge::FrageZerstoerend(QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet "
-                                          "werden ?"),
-                           Dialoge::Symbol::Ausrufezeichen)) {
+    // The one question for typed work, naming the creature; Speichern closes only when the save succeeded.
+    if (m_editor->Eingabe() && !m_editor->Verlassen(EditorName(), [this] { return EintragSpeichern(); })) {
         ereignis->ignore();
         return;
     }

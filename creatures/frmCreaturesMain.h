@@ -7,6 +7,7 @@
 
 class Browser;
 class ChancenDiagramm;
+class Dateiwaechter;
 class Datensatzeditor;
 class Datensatzliste;
 class QCheckBox;
@@ -46,7 +47,9 @@ public:
     void EintragLoeschen();
     // Rewrites the database, then adds a new category from Combo(0); failures are reported. Returns
     // whether the database was written.
-    bool DatenbankSpeichern();
+    // Rewrites the database; a failure is reported. A save that merged another window's creatures shows the
+    // list again; `zeile` follows its creature.
+    bool DatenbankSpeichern(int* zeile = nullptr);
 
     bool SeiteGeladen() const { return m_seiteGeladen; }
     bool KampfLaeuft() const { return m_kampfLaeuft; }
@@ -72,6 +75,8 @@ public Q_SLOTS:
     void cmdChancenSeite_Click();
     void cmdAufstellungSpeichern_Click();
     void cmdAufstellungLaden_Click();
+    // Another program saved the creature database.
+    void DateiGeaendert(const QString& pfad);
     void cmdLetzteAufstellung_Click();
     void cmdHelp_Click();
     void OB_Click(int index);
@@ -83,6 +88,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    bool AufstellungSpeichern();
     QToolButton* Knopf(const QString& name, const QString& bild, const QString& tipp);
     QWidget* TabsBauen();
     QWidget* KampfpanelBauen();
@@ -164,6 +170,9 @@ private:
     QRadioButton* m_ob[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
 
     int m_bearbeitungszeile = -1;
+    Dateiwaechter* m_waechter = nullptr;
+    // The groups as last loaded from or saved to a line-up file: anything else was built by hand.
+    QStringList m_aufstellungGesichert;
     std::unique_ptr<Datensatzeditor> m_editor;
     bool m_sortiert = false;
     bool m_seiteGeladen = false;

@@ -1,4 +1,6 @@
 #include "DatEditorEngine.h"
+#include "Dialoge.h"
+#include "Abgleich.h"
 
 #include "Dateien.h"
 #include "Pfad.h"
@@ -228,12 +230,14 @@ Tabelle TabelleLaden(const QString& pfad, const QString& name)
     switch (gelesen.Status) {
     case Zeilendatei::Lesestatus::Gelesen:
         t.Text = TextAusBytes(bytes);
+        t.Abdruck = gelesen.Abdruck;
         return t;
     case Zeilendatei::Lesestatus::Fehlt:
         // A dangling link is no missing file: saving would write through it somewhere else.
         if (!QFileInfo(pfad).isSymLink()) {
             t.Status = Tabelle::Zustand::Fehlt;
             t.Meldung = FehltHinweis(name);
+            t.Abdruck = Dateien::Stand(pfad);
             return t;
         }
         grund = QStringLiteral("die Verknüpfung zeigt ins Leere");
@@ -249,6 +253,59 @@ Tabelle TabelleLaden(const QString& pfad, const QString& name)
 bool TabelleSpeichern(const QString& pfad, const QString& text, QString* fehler)
 {
     return AtomarSchreiben(pfad, BytesAusText(text), fehler);
+}
+
+Tabellenspeicherung TabelleAbgleichen(const QString& pfad, QString& text, QString& geladen,
+                                      Dateien::Fingerabdruck& abdruck, QString* fehler)
+{
+    for (;;) {
+        Dateien::Sperre sperre(pfad);
+        if (!sperre.Gehalten()) {
+            Ablehnen(fehler, sperre.Grund());
+            return Tabellenspeicherung::Fehler;
+        }
+        if (Dateien::Unveraendert(pfad, abdruck)) {
+            if (!TabelleSpeichern(pfad, text, fehler))
+                return Tabellenspeicherung::Fehler;
+            geladen = text;
+            abdruck = Dateien::Abdruck(pfad);
+            return Tabellenspeicherung::Gespeichert;
+        }
+        // Saved elsewhere meanwhile: the other text is read under the lock, the question asked without it.
+        const Tabelle andere = TabelleLaden(pfad, QFileInfo(pfad).completeBaseName());
+        // What stands there now cannot be read as a table: the save goes ahead as before and says why it fails.
+        if (andere.Status == Tabelle::Zustand::Fehler) {
+            if (!TabelleSpeichern(pfad, text, fehler))
+                return Tabellenspeicherung::Fehler;
+            geladen = text;
+            abdruck = Dateien::Abdruck(pfad);
+            return Tabellenspeicherung::Gespeichert;
+        }
+        sperre.Freigeben();
+        const Dialoge::Antwort antwort = Dialoge::Konflikt(
+            QStringLiteral("„%1“ wurde inzwischen auch in einem anderen Fenster geändert.").arg(QFileInfo(pfad).fileName()),
+            QStringLiteral("„Beide behalten“ nimmt die andere Fassung und bringt die Änderungen dieses Fensters Zeile für "
+                           "Zeile hinein: hier hinzugefügte Zeilen kommen dazu, hier gelöschte fallen weg."));
+        switch (antwort) {
+        case Dialoge::Antwort::Andere:
+            text = andere.Text;
+            geladen = andere.Text;
+            abdruck = andere.Abdruck;
+            return Tabellenspeicherung::Uebernommen;
+        case Dialoge::Antwort::Beide: {
+            const auto zeilen = [](const QString& t) { return t.split(QLatin1Char('\n')); };
+            text = Abgleich::Zeilen(zeilen(geladen), zeilen(text), zeilen(andere.Text)).join(QLatin1Char('\n'));
+            break;
+        }
+        case Dialoge::Antwort::Meine:
+            break;
+        default:
+            return Tabellenspeicherung::Abgebrochen;
+        }
+        // Written at the next look, unless the file changed once more while the question was open.
+        geladen = andere.Text;
+        abdruck = andere.Abdruck;
+    }
 }
 
 bool TextdateiLesen(const QString& pfad, QString* text, QString* fehler)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dateien.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -50,12 +52,22 @@ struct Tabelle {
     QString Text;
     // For Fehlt the note, for Fehler the message for the user.
     QString Meldung;
+    // The file as it was read (for Fehlt: that it was not there).
+    Dateien::Fingerabdruck Abdruck;
 };
 
 // Reads a table (regular files up to the suite's size limit only). `name` is the name shown in cmbDatei.
 Tabelle TabelleLaden(const QString& pfad, const QString& name);
 // Writes the text atomically; a missing folder is created. False with a German message on failure.
 bool TabelleSpeichern(const QString& pfad, const QString& text, QString* fehler = nullptr);
+
+// A window's save of a table it shows: `geladen` is the text as read or last saved, `abdruck` the file's
+// fingerprint then. When another program saved the file since, the user is asked for the whole file: keep
+// this text, take the other one (the window shows it then), or keep both (the lines added here go into
+// the other text, the lines removed here leave it). Afterwards `geladen` and `abdruck` describe the file.
+enum class Tabellenspeicherung { Gespeichert, Uebernommen, Abgebrochen, Fehler };
+Tabellenspeicherung TabelleAbgleichen(const QString& pfad, QString& text, QString& geladen,
+                                      Dateien::Fingerabdruck& abdruck, QString* fehler = nullptr);
 
 // The note for a listed table that does not exist yet.
 QString FehltHinweis(const QString& name);

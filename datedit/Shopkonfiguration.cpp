@@ -1,4 +1,5 @@
 #include "Shopkonfiguration.h"
+#include "Dialoge.h"
 
 #include "Dateien.h"
 #include "Pfad.h"
@@ -112,16 +113,36 @@ bool Shopkonfiguration::Laden(QString* meldung)
     return true;
 }
 
+namespace {
+
+// The kind's entries "Ware1" .. "Ware" + WareCount as the file holds them now.
+QStringList Waren(const QString& shop)
+{
+    const QString konfig = KonfigPfad();
+    const int n = Warenzahl(Subs::IniLesen(konfig, shop, QStringLiteral("WareCount")));
+    QStringList waren;
+    for (int k = 1; k <= n; ++k)
+        waren.append(Subs::IniLesen(konfig, shop, QStringLiteral("Ware") + QString::number(k)));
+    return waren;
+}
+
+} // namespace
+
+bool Shopkonfiguration::AnderswoGeaendert() const
+{
+    return !m_gewaehlt.isEmpty() && Waren(m_gewaehlt) != m_geladen;
+}
+
 void Shopkonfiguration::ShopWaehlen(const QString& shop)
 {
     if (shop.isEmpty())
         return;
     AlleZurueck();
     m_gewaehlt = shop;
-    const QString konfig = KonfigPfad();
-    const int n = Warenzahl(Subs::IniLesen(konfig, shop, QStringLiteral("WareCount")));
-    for (int k = 1; k <= n && !m_regionen.isEmpty(); ++k) {
-        const QString ware = Subs::IniLesen(konfig, shop, QStringLiteral("Ware") + QString::number(k));
+    m_geladen = Waren(shop);
+    for (const QString& ware : std::as_const(m_geladen)) {
+        if (m_regionen.isEmpty())
+            break;
         if (ware.isEmpty())
             continue;
         // The warehouse finds a goods file without regard to letter case; so does this list.
@@ -171,8 +192,10 @@ void Shopkonfiguration::AlleZurueck()
     m_geaendert = true;
 }
 
-bool Shopkonfiguration::Speichern(QString* fehler)
+bool Shopkonfiguration::Speichern(QString* fehler, bool* uebernommen)
 {
+    if (uebernommen)
+        *uebernommen = false;
     if (m_gewaehlt.isEmpty())
         return Ablehnen(fehler, QStringLiteral("Es ist keine Shopkategorie gewählt."));
     QList<QPair<QString, QString>> werte;
@@ -180,10 +203,33 @@ bool Shopkonfiguration::Speichern(QString* fehler)
     werte.append({QStringLiteral("WareCount"), QString::number(m_verfuegbar.size())});
     for (qsizetype i = 0; i < m_verfuegbar.size(); ++i)
         werte.append({QStringLiteral("Ware") + QString::number(i + 1), m_verfuegbar[i]});
-    if (!Subs::IniSchreiben(KonfigPfad(), m_gewaehlt, werte, fehler))
-        return false;
-    m_geaendert = false;
-    return true;
+    for (;;) {
+        Dateien::Sperre sperre(KonfigPfad());
+        if (!sperre.Gehalten())
+            return Ablehnen(fehler, sperre.Grund());
+        const QStringList jetzt = Waren(m_gewaehlt);
+        if (jetzt != m_geladen && jetzt != m_verfuegbar) {
+            // Saved in another window since it was chosen here; asked without holding others up.
+            sperre.Freigeben();
+            const Dialoge::Antwort antwort = Dialoge::Konflikt(
+                QStringLiteral("„%1“ wurde inzwischen auch in einem anderen Fenster geändert.").arg(m_gewaehlt));
+            if (antwort == Dialoge::Antwort::Andere) {
+                ShopWaehlen(m_gewaehlt);
+                if (uebernommen)
+                    *uebernommen = true;
+                return true;
+            }
+            if (antwort != Dialoge::Antwort::Meine)
+                return Ablehnen(fehler, QString());
+            m_geladen = jetzt;
+            continue;
+        }
+        if (!Subs::IniSchreiben(KonfigPfad(), m_gewaehlt, werte, fehler))
+            return false;
+        m_geladen = m_verfuegbar;
+        m_geaendert = false;
+        return true;
+    }
 }
 
 Shopkonfiguration::Neu Shopkonfiguration::NeuerShop(const QString& antwort, QString* meldung)
@@ -192,8 +238,14 @@ Shopkonfiguration::Neu Shopkonfiguration::NeuerShop(const QString& antwort, QStr
     if (name.isEmpty())
         return Neu::Leer;
 
-    // The file as it is now, in case another program added a kind since shop mode was entered.
+    // The file as it is now, in case another program added a kind since shop mode was entered; read and
+    // extended under the lock, so a kind added at the same moment elsewhere is seen.
     const QString shopsPfad = ShopsPfad();
+    Dateien::Sperre sperre(shopsPfad);
+    if (!sperre.Gehalten()) {
+        Ablehnen(meldung, sperre.Grund());
+        return Neu::Fehler;
+    }
     const Zeilendatei::Leseergebnis datei = Zeilendatei::Laden(shopsPfad);
     if (!datei.Gelesen() && datei.Status != Zeilendatei::Lesestatus::Fehlt) {
         Ablehnen(meldung, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2.")

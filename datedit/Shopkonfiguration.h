@@ -49,7 +49,12 @@ public:
 
     // Writes "WareCount" and "Ware1" .. "Ware" + count into the chosen kind's section in one rewrite; every
     // other line stays. False, with the message, when nothing is chosen or the file could not be written.
-    bool Speichern(QString* fehler = nullptr);
+    // When another window saved the kind's categories since they were chosen here, the user is asked which
+    // to keep; taking the other ones shows them (*uebernommen true) and writes nothing. A cancelled question
+    // gives false with an empty message.
+    bool Speichern(QString* fehler = nullptr, bool* uebernommen = nullptr);
+    // The chosen kind's categories as the file holds them now differ from those chosen or saved here.
+    bool AnderswoGeaendert() const;
 
     enum class Neu { Angelegt, Leer, Vorhanden, Ungueltig, Fehler };
     // A new kind of shop from the user's answer (blanks around it are dropped): "WareCount" = "0" in its
@@ -64,6 +69,8 @@ private:
     QStringList m_verfuegbar;
     QStringList m_shops;
     QString m_gewaehlt;
+    // The chosen kind's categories as read or last saved.
+    QStringList m_geladen;
     bool m_geaendert = false;
 };
 

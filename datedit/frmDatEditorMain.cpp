@@ -1,4 +1,5 @@
 #include "frmDatEditorMain.h"
+#include "Dateiwaechter.h"
 
 #include "DatEditorEngine.h"
 #include "Dialoge.h"
@@ -15,6 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QFileInfo>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -145,6 +150,61 @@ void frmDatEditorMain::Aufbauen()
     setCentralWidget(zentrum);
     statusBar()->setObjectName(QStringLiteral("Statuszeile"));
     resize(860, 580);
+    m_waechter = new Dateiwaechter(this);
+    connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmDatEditorMain::DateiGeaendert);
+}
+
+void frmDatEditorMain::Beobachten(const QString& pfad)
+{
+    if (!m_beobachtet.isEmpty())
+        m_waechter->Entfernen(m_beobachtet);
+    m_beobachtet = pfad;
+    if (!pfad.isEmpty())
+        m_waechter->Beobachten(pfad, [this] { return m_abdruck; });
+}
+
+void frmDatEditorMain::DateiGeaendert(const QString& pfad)
+{
+    if (pfad != m_beobachtet || m_datei.isEmpty())
+        return;
+    const QString name = QFileInfo(pfad).fileName();
+    if (m_shopmodus) {
+        m_abdruck = Dateien::Stand(pfad);
+        // Only the kind shown matters; moves made here stay, and the save asks.
+        if (!m_shops.AnderswoGeaendert())
+            return;
+        if (m_shops.Geaendert()) {
+            statusBar()->showMessage(QStringLiteral("„%1“ wurde in einem anderen Fenster geändert; beim Speichern wird "
+                                                    "gefragt, welche Fassung bleibt.")
+                                         .arg(m_shops.Gewaehlt()));
+            return;
+        }
+        m_shops.ShopWaehlen(m_shops.Gewaehlt());
+        ListenFuellen();
+        statusBar()->showMessage(
+            QStringLiteral("„%1“ wurde in einem anderen Fenster geändert und neu geladen.").arg(m_shops.Gewaehlt()), 15000);
+        return;
+    }
+    if (txtText->document()->isModified()) {
+        statusBar()->showMessage(QStringLiteral("„%1“ wurde in einem anderen Fenster geändert; beim Speichern wird gefragt, "
+                                                "welche Fassung bleibt.")
+                                     .arg(name));
+        return;
+    }
+    const Tabelle tabelle = TabelleLaden(pfad, m_datei);
+    if (tabelle.Status == Tabelle::Zustand::Fehler)
+        return;
+    // The text shown again where it was: the same line at the cursor and the same scroll position.
+    const int zeile = txtText->textCursor().blockNumber();
+    const int rollen = txtText->verticalScrollBar()->value();
+    txtText->setPlainText(tabelle.Text);
+    txtText->document()->setModified(false);
+    m_geladen = Text();
+    m_abdruck = tabelle.Abdruck;
+    QTextCursor cursor(txtText->document()->findBlockByNumber(qMin(zeile, txtText->document()->blockCount() - 1)));
+    txtText->setTextCursor(cursor);
+    txtText->verticalScrollBar()->setValue(rollen);
+    statusBar()->showMessage(QStringLiteral("„%1“ wurde in einem anderen Fenster geändert und neu geladen.").arg(name), 15000);
 }
 
 void frmDatEditorMain::Verbinden()
@@ -181,6 +241,7 @@ void frmDatEditorMain::ShopFramesZeigen(bool zeigen)
 void frmDatEditorMain::OhneDatei()
 {
     m_datei.clear();
+    Beobachten(QString());
     m_shopmodus = false;
     txtText->clear();
     txtText->document()->setModified(false);
@@ -290,6 +351,9 @@ void frmDatEditorMain::Textmodus(const QString& datei)
     }
     txtText->setPlainText(tabelle.Text);
     txtText->document()->setModified(false);
+    m_geladen = Text();
+    m_abdruck = tabelle.Abdruck;
+    Beobachten(Tabellenpfad(*m_werkzeug, datei));
     statusBar()->clearMessage();
     if (tabelle.Status == Tabelle::Zustand::Fehlt)
         Dialoge::Hinweis(tabelle.Meldung);
@@ -323,6 +387,8 @@ void frmDatEditorMain::Shopmodus()
         return;
     }
     ShopFramesZeigen(true);
+    m_abdruck = Dateien::Stand(KonfigPfad());
+    Beobachten(KonfigPfad());
     statusBar()->clearMessage();
 }
 
@@ -395,16 +461,43 @@ bool frmDatEditorMain::Speichern()
         return false;
     QString fehler;
     if (m_shopmodus) {
-        if (!m_shops.Speichern(&fehler)) {
-            Dialoge::Warnung(fehler);
+        bool uebernommen = false;
+        if (!m_shops.Speichern(&fehler, &uebernommen)) {
+            if (!fehler.isEmpty())
+                Dialoge::Warnung(fehler);
             return false;
+        }
+        m_abdruck = Dateien::Stand(KonfigPfad());
+        if (uebernommen) {
+            ListenFuellen();
+            statusBar()->showMessage(QStringLiteral("Die Kategorien von „%1“ aus dem anderen Fenster bleiben.").arg(m_shops.Gewaehlt()));
+            return true;
         }
         statusBar()->showMessage(QStringLiteral("Die Kategorien von „%1“ sind gespeichert.").arg(m_shops.Gewaehlt()));
         return true;
     }
-    if (!TabelleSpeichern(Tabellenpfad(*m_werkzeug, m_datei), Text(), &fehler)) {
+    QString text = Text();
+    switch (TabelleAbgleichen(Tabellenpfad(*m_werkzeug, m_datei), text, m_geladen, m_abdruck, &fehler)) {
+    case Tabellenspeicherung::Fehler:
         Dialoge::Warnung(fehler);
         return false;
+    case Tabellenspeicherung::Abgebrochen:
+        return false;
+    case Tabellenspeicherung::Uebernommen:
+        txtText->setPlainText(text);
+        txtText->document()->setModified(false);
+        m_geladen = Text();
+        statusBar()->showMessage(QStringLiteral("„%1.dat“ aus dem anderen Fenster bleibt; die Änderungen hier sind verworfen.")
+                                     .arg(m_datei));
+        return true;
+    case Tabellenspeicherung::Gespeichert:
+        break;
+    }
+    // Keeping both sides gives a text of its own, which the box shows.
+    if (text != Text()) {
+        const int rollen = txtText->verticalScrollBar()->value();
+        txtText->setPlainText(text);
+        txtText->verticalScrollBar()->setValue(rollen);
     }
     txtText->document()->setModified(false);
     statusBar()->showMessage(QStringLiteral("„%1.dat“ ist gespeichert.").arg(m_datei));

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Dateien.h"
 #include "Shopkonfiguration.h"
 
 #include <QMainWindow>
 
+class Dateiwaechter;
 class QComboBox;
 class QGroupBox;
 class QListWidget;
@@ -40,6 +42,8 @@ private Q_SLOTS:
     void cmdAlleHin_Click();
     void cmdZurueck_Click();
     void cmdAlleZurueck_Click();
+    // Another program saved the table or the shop settings shown.
+    void DateiGeaendert(const QString& pfad);
 
 private:
     void Aufbauen();
@@ -59,6 +63,13 @@ private:
     DatEditorEngine::Shopkonfiguration m_shops;
     const DatEditorEngine::Werkzeug* m_werkzeug = nullptr;
     QString m_datei;
+    // The table text as read or last saved, and the file's fingerprint then.
+    QString m_geladen;
+    Dateien::Fingerabdruck m_abdruck;
+    QString m_beobachtet;
+    Dateiwaechter* m_waechter = nullptr;
+    // Watches the file shown (the table, or in shop mode the shop settings).
+    void Beobachten(const QString& pfad);
     bool m_shopmodus = false;
     bool m_fuellen = false;
     int m_toolIndex = -1;

@@ -1,5 +1,8 @@
 #include "frmExplorerMain.h"
 
+#include "Dateiwaechter.h"
+#include "ExplorerEngine.h"
+
 #include "Dateien.h"
 #include "Dialoge.h"
 #include "Fenster.h"
@@ -16,6 +19,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -181,9 +185,16 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
         k.bild = Kartenzeichnung::BildLaden(k.pfad, &k.grund);
         return k;
     };
+    m_liste = Dateien::Stand(ExplorerEngine::ListenDatei());
+    m_register = Dateien::Stand(ExplorerEngine::StaedteDatei());
     const KartenEngine::Staedte staedte = KartenEngine::ListeLaden();
     cmbCitySearch->addItems(staedte.Namen);
     cmbCitySearch->setCurrentIndex(-1);
+    // The city tool may place or remove a city while this window is open.
+    m_waechter = new Dateiwaechter(this);
+    connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmExplorerMain::RegisterGeaendert);
+    m_waechter->Beobachten(ExplorerEngine::ListenDatei(), [this] { return m_liste; });
+    m_waechter->Beobachten(ExplorerEngine::StaedteDatei(), [this] { return m_register; });
     KartenEngine::RegisterVorlesen();
     Kartenzeichnung::SchriftVorbereiten();
     QStringList meldungen;
@@ -216,6 +227,27 @@ frmExplorerMain::frmExplorerMain(QWidget* eltern) : QWidget(eltern)
     // Keys as on any desktop; each button's tooltip names its key.
     Fenster::Taste(this, QKeySequence::HelpContents, {cmdHilfe});
     Fenster::BeendenTaste(this);
+}
+
+void frmExplorerMain::RegisterGeaendert()
+{
+    m_liste = Dateien::Stand(ExplorerEngine::ListenDatei());
+    m_register = Dateien::Stand(ExplorerEngine::StaedteDatei());
+    const QString gewaehlt = cmbCitySearch->currentText();
+    const KartenEngine::Staedte staedte = KartenEngine::ListeLaden();
+    {
+        const QSignalBlocker sperre(cmbCitySearch);
+        cmbCitySearch->clear();
+        cmbCitySearch->addItems(staedte.Namen);
+        cmbCitySearch->setCurrentIndex(cmbCitySearch->findText(gewaehlt, Qt::MatchExactly));
+    }
+    // The chosen city is marked again where it stands now; a removed one leaves the map unmarked.
+    if (m_modus != Karte::Keine) {
+        m_bild = (m_modus == Karte::Gross ? imgTempAventurienGross : imgTempAventurienKlein).copy();
+        picInnen->update();
+        StadtMarkieren();
+    }
+    Fenster::Status(this, QStringLiteral("Die Städteliste wurde in einem anderen Programm geändert und neu geladen."), 15000);
 }
 
 void frmExplorerMain::cmdAventurienGross_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dateien.h"
+
 #include "KartenEngine.h"
 
 #include <QImage>
@@ -23,6 +25,8 @@ public:
     const QImage& Kartenbild() const { return m_bild; }
 
 public Q_SLOTS:
+    // Another program placed, moved or removed a city.
+    void RegisterGeaendert();
     void cmdAventurienGross_Click();
     void cmdAventurienKlein_Click();
     void cmdDelete_Click();
@@ -35,6 +39,10 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    class Dateiwaechter* m_waechter = nullptr;
+    // What this window last read of the city list and the register.
+    Dateien::Fingerabdruck m_liste;
+    Dateien::Fingerabdruck m_register;
     void KarteZeigen(KartenEngine::Karte karte);
     void StadtMarkieren();
     void TafelFuellen(const ExplorerEngine::Kartenstadt& stadt);

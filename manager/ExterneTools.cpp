@@ -1,10 +1,14 @@
 #include "ExterneTools.h"
 
+#include "Abgleich.h"
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "ManagerEngine.h"
 #include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"
+
+#include <QFileInfo>
 
 namespace ExterneTools {
 
@@ -53,33 +57,55 @@ QStringList Namen()
     return namen;
 }
 
-bool Anhaengen(int n, const QString& name, const QString& pfad)
+QList<QStringList> Liste()
 {
-    const int neu = n + 1;
-    return ManagerEngine::EinstellungenSchreiben(kAbschnitt, {{QStringLiteral("XTTools"), QString::number(neu)},
-                                                              {NameSchluessel(neu), name},
-                                                              {PfadSchluessel(neu), pfad}});
+    QList<QStringList> liste;
+    const int n = Anzahl();
+    for (int i = 1; i <= n; ++i)
+        liste.append({Name(i), Pfad(i)});
+    return liste;
 }
 
-bool Ueberschreiben(int i, const QString& name, const QString& pfad)
+bool ListeSpeichern(QList<QStringList>& liste, QList<QStringList>& basis)
 {
-    return ManagerEngine::EinstellungenSchreiben(kAbschnitt, {{NameSchluessel(i), name}, {PfadSchluessel(i), pfad}});
-}
-
-bool Loeschen(int i, int zeilen, int n)
-{
-    QList<QPair<QString, QString>> werte;
-    for (int j = i + 1; j <= zeilen; ++j) {
-        werte.append({NameSchluessel(j - 1), Name(j)});
-        werte.append({PfadSchluessel(j - 1), Pfad(j)});
+    // The settings file changes for many reasons; only the tools' section decides what was changed elsewhere.
+    Dateien::Fingerabdruck abdruck = Dateien::Stand(Variablen::IniDatei);
+    Abgleich::Tabelle datei;
+    datei.Pfad = Variablen::IniDatei;
+    datei.Zeilen = &liste;
+    datei.Basis = &basis;
+    datei.Abdruck = &abdruck;
+    datei.Lesen = [](QList<QStringList>& fremd, Dateien::Fingerabdruck& neu, QString*) {
+        neu = Dateien::Stand(Variablen::IniDatei);
+        fremd = Liste();
+        return true;
+    };
+    datei.Schreiben = [&liste](Dateien::Fingerabdruck& neu, QString* grund) {
+        QList<QPair<QString, QString>> werte{{QStringLiteral("XTTools"), QString::number(liste.size())}};
+        for (qsizetype i = 0; i < liste.size(); ++i) {
+            werte.append({NameSchluessel(int(i) + 1), liste[i].value(0)});
+            werte.append({PfadSchluessel(int(i) + 1), liste[i].value(1)});
+        }
+        if (!Subs::IniSchreiben(Variablen::IniDatei, kAbschnitt, werte, grund))
+            return false;
+        neu = Dateien::Stand(Variablen::IniDatei);
+        return true;
+    };
+    // Changed here and elsewhere before the look above: a fingerprint that matches no file makes the save
+    // merge with the section as it is then.
+    if (Liste() != basis) {
+        abdruck = Dateien::Fingerabdruck();
+        abdruck.Bekannt = true;
+        abdruck.Vorhanden = !QFileInfo::exists(Variablen::IniDatei);
     }
-    werte.append({QStringLiteral("XTTools"), QString::number(qMax(0, n - 1))});
-    return ManagerEngine::EinstellungenSchreiben(kAbschnitt, werte);
-}
-
-bool AnzahlSchreiben(int n)
-{
-    return ManagerEngine::EinstellungenSchreiben(kAbschnitt, {{QStringLiteral("XTTools"), QString::number(n)}});
+    static const Abgleich::Regeln regeln{[](const QStringList& satz) { return satz.value(0); },
+                                         [](QStringList& satz, const QString& name) { satz[0] = name; }, 0};
+    QString fehler;
+    if (Abgleich::Speichern(datei, regeln, &fehler))
+        return true;
+    if (!fehler.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Die Einstellungen konnten nicht in Werkbund3.ini gespeichert werden. ") + fehler);
+    return false;
 }
 
 bool Starten(int i)

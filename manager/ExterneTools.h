@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,12 +14,13 @@ QString Pfad(int i);
 // The display names 1 ... n.
 QStringList Namen();
 
-// Each write is one atomic rewrite of Werkbund3.ini; a failure is reported and returns false.
-bool Anhaengen(int n, const QString& name, const QString& pfad); // becomes entry n + 1
-bool Ueberschreiben(int i, const QString& name, const QString& pfad);
-// Moves entries i + 1 ... zeilen down by one and writes "XTTools" = n - 1 (not below 0).
-bool Loeschen(int i, int zeilen, int n);
-bool AnzahlSchreiben(int n);
+// The entries as records of two fields, display name and path.
+QList<QStringList> Liste();
+// Writes `liste` as the whole list in one atomic rewrite of Werkbund3.ini, under its lock. Entries another
+// window saved since `basis` was read are merged in by name (one changed on both sides is asked about);
+// afterwards both hold the list as written. A failure is reported and returns false; a cancelled merge
+// returns false without a message.
+bool ListeSpeichern(QList<QStringList>& liste, QList<QStringList>& basis);
 
 // Starts entry i when its path names an existing file; otherwise "Die Datei wurde nicht gefunden.".
 bool Starten(int i);

@@ -98,8 +98,10 @@ void FileSearchEngine::Suche(const QString& ziel)
     m_fundordner.clear();
     if (m_laeuft) {
         m_laeuft = false;
+        m_abgebrochen = true;
         return;
     }
+    m_abgebrochen = false;
     if (ziel.isEmpty())
         return;
     if (m_wartezeiger)

@@ -34,6 +34,8 @@ public:
 
     bool Laeuft() const { return m_laeuft; }
     bool Gefunden() const { return m_gefunden; }
+    // The last search was stopped before it had looked everywhere.
+    bool Abgebrochen() const { return m_abgebrochen; }
     // The folder of the valid suite, ending with "/".
     QString Fundordner() const { return m_fundordner; }
     // Folders listed by the last search.
@@ -55,6 +57,7 @@ private:
     std::function<void(bool)> m_wartezeiger;
     bool m_laeuft = false;
     bool m_gefunden = false;
+    bool m_abgebrochen = false;
     QString m_fundordner;
     qint64 m_besucht = 0;
 };

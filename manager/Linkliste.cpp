@@ -1,5 +1,6 @@
 #include "Linkliste.h"
 
+#include "Abgleich.h"
 #include "Dateien.h"
 #include "Dialoge.h"
 #include "Pfad.h"
@@ -17,17 +18,55 @@ QString Linkliste::Dateipfad()
     return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Manager\\URLs.dat"));
 }
 
+namespace {
+
+struct Gelesen {
+    QList<QStringList> saetze;
+    bool unvollstaendig = false;
+    bool vorhanden = true;
+    Dateien::Fingerabdruck abdruck;
+};
+
+Gelesen Lesen()
+{
+    Gelesen g;
+    const QString pfad = Linkliste::Dateipfad();
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad);
+    const QStringList& zeilen = gelesen.Zeilen;
+    for (qsizetype i = 0; i + 2 < zeilen.size(); i += 3)
+        g.saetze.append({zeilen[i], zeilen[i + 1], zeilen[i + 2]});
+    // A file that could not be read at all (too large, no regular file) is kept like one cut short.
+    g.vorhanden = gelesen.Status != Zeilendatei::Lesestatus::Fehlt;
+    g.unvollstaendig = zeilen.size() % 3 != 0 || (!gelesen.Gelesen() && g.vorhanden);
+    g.abdruck = gelesen.Gelesen() ? gelesen.Abdruck : Dateien::Stand(pfad);
+    return g;
+}
+
+QList<QStringList> Saetze(const QList<Link>& links)
+{
+    QList<QStringList> saetze;
+    for (const Link& link : links)
+        saetze.append({link.name, link.url, link.beschreibung});
+    return saetze;
+}
+
+} // namespace
+
 void Linkliste::Laden()
 {
     m_links.clear();
     m_gesichert = false;
-    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(Dateipfad());
-    const QStringList& zeilen = gelesen.Zeilen;
-    for (qsizetype i = 0; i + 2 < zeilen.size(); i += 3)
-        m_links.append({zeilen[i], zeilen[i + 1], zeilen[i + 2]});
-    // A file that could not be read at all (too large, no regular file) is kept like one cut short.
-    m_unvollstaendig = zeilen.size() % 3 != 0
-        || (!gelesen.Gelesen() && gelesen.Status != Zeilendatei::Lesestatus::Fehlt);
+    const Gelesen g = Lesen();
+    for (const QStringList& satz : g.saetze)
+        m_links.append({satz[0], satz[1], satz[2]});
+    m_basis = g.saetze;
+    m_abdruck = g.abdruck;
+    m_unvollstaendig = g.unvollstaendig;
+}
+
+bool Linkliste::DateiUnveraendert() const
+{
+    return Dateien::Unveraendert(Dateipfad(), m_abdruck);
 }
 
 bool Linkliste::Hinzufuegen(const Link& link)
@@ -62,13 +101,36 @@ bool Linkliste::Speichern()
                                         "wurden nur die vollständigen Einträge. Die alte Datei liegt nun als ")
                          + QFileInfo(kopie).fileName() + QStringLiteral(" daneben."));
     }
-    QStringList zeilen;
-    for (const Link& link : m_links)
-        zeilen << link.name << link.url << link.beschreibung;
-    QString fehler;
-    if (Zeilendatei::Schreiben(pfad, zeilen, &fehler))
+    QList<QStringList> saetze = Saetze(m_links);
+    Abgleich::Tabelle datei;
+    datei.Pfad = pfad;
+    datei.Zeilen = &saetze;
+    datei.Basis = &m_basis;
+    datei.Abdruck = &m_abdruck;
+    datei.Lesen = [this](QList<QStringList>& fremd, Dateien::Fingerabdruck& abdruck, QString*) {
+        const Gelesen g = Lesen();
+        abdruck = g.abdruck;
+        // A list cut short or removed meanwhile tells nothing about deleted links: ours are written as they are.
+        fremd = g.unvollstaendig || !g.vorhanden ? m_basis : g.saetze;
         return true;
-    Dialoge::Warnung(QStringLiteral("Die Linkliste konnte nicht gespeichert werden: ") + fehler);
+    };
+    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) {
+        QStringList zeilen;
+        for (const QStringList& satz : saetze)
+            zeilen << satz;
+        return Zeilendatei::Schreiben(pfad, zeilen, grund, &neu);
+    };
+    static const Abgleich::Regeln regeln{[](const QStringList& satz) { return satz.value(0); },
+                                         [](QStringList& satz, const QString& name) { satz[0] = name; }, 0};
+    QString fehler;
+    const bool ok = Abgleich::Speichern(datei, regeln, &fehler);
+    m_links.clear();
+    for (const QStringList& satz : saetze)
+        m_links.append({satz[0], satz[1], satz[2]});
+    if (ok)
+        return true;
+    if (!fehler.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Die Linkliste konnte nicht gespeichert werden: ") + fehler);
     return false;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Dateien.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,11 +25,15 @@ public:
     int Anzahl() const { return int(m_links.size()); }
     bool Unvollstaendig() const { return m_unvollstaendig; }
 
-    // Appends the row (its row number is the old count) and saves. False when the file was not written.
+    // Appends the row and saves. False when the file was not written. A save merges the links another
+    // program saved meanwhile, so rows may move: the window shows the list again afterwards.
     bool Hinzufuegen(const Link& link);
     // Removes row r, moving the later rows up, and saves. False for a row that does not exist or when
     // the file was not written.
     bool Loeschen(int r);
+    // Whether the file is still what was read or last saved here.
+    bool DateiUnveraendert() const;
+    const Dateien::Fingerabdruck& Abdruck() const { return m_abdruck; }
 
     // The three input boxes of a new link; nothing when one of them is left empty or cancelled.
     static std::optional<Link> Erfragen();
@@ -39,6 +46,9 @@ private:
     bool Speichern();
 
     QList<Link> m_links;
+    // The links as the file held them when read or last saved, for merging with another program's save.
+    QList<QStringList> m_basis;
+    Dateien::Fingerabdruck m_abdruck;
     bool m_unvollstaendig = false;
     bool m_gesichert = false;
 };

@@ -368,26 +368,50 @@ bool IstLeitstand(const QString& datei)
 
 QList<Werkzeug> WerkzeugeEinrichten(int& anzahl, bool* gespeichert)
 {
+    const QStringList programme = Programme();
+    // Counted and registered under the settings file's lock, so two managers started at once give each
+    // program one number; the messages follow once the file is free again.
+    QStringList neu;
+    QString fehler;
     bool ok = true;
-    QStringList registriert = GezaehlteWerte(QStringLiteral("Tools"), QStringLiteral("Tool"), anzahl);
+    {
+        Dateien::Sperre sperre(Variablen::IniDatei);
+        if (!sperre.Gehalten()) {
+            ok = false;
+            fehler = sperre.Grund();
+        } else {
+            anzahl = WerkzeugAnzahl();
+            const QStringList registriert = GezaehlteWerte(QStringLiteral("Tools"), QStringLiteral("Tool"), anzahl);
+            QList<QPair<QString, QString>> werte;
+            for (const QString& datei : programme) {
+                if (!QFileInfo(Symbolpfad(datei)).isFile() || registriert.contains(datei) || neu.contains(datei)
+                    || IstLeitstand(datei))
+                    continue;
+                neu.append(datei);
+                werte.append({QStringLiteral("Tool") + QString::number(anzahl + neu.size()), datei});
+            }
+            if (!neu.isEmpty()) {
+                werte.prepend({QStringLiteral("Tools"), QString::number(anzahl + neu.size())});
+                ok = Subs::IniSchreiben(Variablen::IniDatei, QStringLiteral("Tools"), werte, &fehler);
+                if (ok)
+                    anzahl += int(neu.size());
+            }
+        }
+    }
 
     QList<Werkzeug> knoepfe;
-    const QStringList programme = Programme();
+    bool gemeldet = false;
     for (int k = 0; k < programme.size(); ++k) {
         const QString& datei = programme[k];
         const QString symbol = Symbolpfad(datei);
         const bool symbolVorhanden = QFileInfo(symbol).isFile();
-        // The manager itself is no tool to announce.
-        // After a failed write the others would fail the same way; one message is enough.
-        if (ok && symbolVorhanden && !registriert.contains(datei) && !IstLeitstand(datei)) {
+        // After a failed write the others failed the same way; one message is enough.
+        if (neu.contains(datei) && !gemeldet) {
             Dialoge::Hinweis(datei + QStringLiteral(" wurde gefunden. Das Tool wird nun eingerichtet."));
-            const QString neu = QString::number(anzahl + 1);
-            if (EinstellungenSchreiben(QStringLiteral("Tools"), {{QStringLiteral("Tools"), neu},
-                                                                 {QStringLiteral("Tool") + neu, datei}})) {
-                ++anzahl;
-                registriert.append(datei);
-            } else {
-                ok = false;
+            if (!ok) {
+                Dialoge::Warnung(QStringLiteral("Die Einstellungen konnten nicht in Werkbund3.ini gespeichert werden. ")
+                                 + fehler);
+                gemeldet = true;
             }
         }
         if (Ausgeschlossen(datei))
@@ -397,6 +421,8 @@ QList<Werkzeug> WerkzeugeEinrichten(int& anzahl, bool* gespeichert)
             Dialoge::Warnung(QStringLiteral("Eine benötigte Grafikdatei wurde nicht gefunden, ihr solltet ") + datei
                              + QStringLiteral(" neu installieren."));
     }
+    if (!ok && neu.isEmpty())
+        Dialoge::Warnung(QStringLiteral("Die Einstellungen konnten nicht in Werkbund3.ini gespeichert werden. ") + fehler);
     if (gespeichert)
         *gespeichert = ok;
     return knoepfe;

@@ -2,11 +2,16 @@
 
 #include "Anwendungsmenue.h"
 #include "Batch.h"
+#include "Dateien.h"
+#include "Linkliste.h"
+#include "Subs.h"
+#include "Termine.h"
 #include "FileSearchEngine.h"
 #include "ManagerEngine.h"
 #include "Variablen.h"
 #include "VarlSuite.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,7 +35,11 @@ QString Hilfe()
         "              die eigenen Einträge; fremde bleiben unberührt.\n"
         "  --menue-entfernen\n"
         "              nimmt genau diese Einträge und Symbole wieder aus dem Anwendungsmenü und gibt die\n"
-        "              entfernten Einträge aus.");
+        "              entfernten Einträge aus.\n"
+        "  --link-neu NAME ADRESSE BESCHREIBUNG\n"
+        "              trägt eine Homepage in die Linkliste ein.\n"
+        "  --notiz JJJJ-MM-TT TEXT\n"
+        "              speichert die Notiz eines Tages (ersetzt eine vorhandene).");
 }
 
 namespace {
@@ -62,11 +71,64 @@ int Menue(Batch::Befehlszeile& befehl, bool eintragen)
     return Batch::Abbruch(ergebnis.fehler.join(QLatin1Char('\n')), 1);
 }
 
+int LinkNeu(Batch::Befehlszeile& befehl)
+{
+    Link link;
+    const auto name = befehl.Position();
+    const auto url = befehl.Position();
+    const auto beschreibung = befehl.Position();
+    if (!name || !url || !beschreibung || !befehl.Fehlerhaft().isEmpty())
+        return Batch::Abbruch(befehl.Fehlerhaft().isEmpty() ? QStringLiteral("Aufruf: --link-neu NAME ADRESSE BESCHREIBUNG")
+                                                           : befehl.Fehlerhaft());
+    for (const QString* teil : {&*name, &*url, &*beschreibung}) {
+        QString meldung;
+        if (teil->trimmed().isEmpty() || !Subs::NameEinzeilig(*teil, &meldung))
+            return Batch::Abbruch(meldung.isEmpty() ? QStringLiteral("Name, Adresse und Beschreibung dürfen nicht leer sein.")
+                                                    : meldung);
+    }
+    // Read and written under the list's lock: links added by other programs at the same time stay.
+    Dateien::Sperre sperre(Linkliste::Dateipfad());
+    if (!sperre.Gehalten())
+        return Batch::Abbruch(sperre.Grund(), 1);
+    Linkliste liste;
+    liste.Laden();
+    if (!liste.Hinzufuegen({*name, *url, *beschreibung}))
+        return 1;
+    Batch::Ausgabe(*name);
+    return 0;
+}
+
+int Notiz(Batch::Befehlszeile& befehl)
+{
+    const auto datum = befehl.Position();
+    const auto text = befehl.Position();
+    if (!datum || !text || !befehl.Fehlerhaft().isEmpty())
+        return Batch::Abbruch(befehl.Fehlerhaft().isEmpty() ? QStringLiteral("Aufruf: --notiz JJJJ-MM-TT TEXT")
+                                                           : befehl.Fehlerhaft());
+    const QDate tag = QDate::fromString(*datum, Qt::ISODate);
+    if (!tag.isValid())
+        return Batch::Abbruch(QStringLiteral("„%1“ ist kein Datum der Form JJJJ-MM-TT.").arg(*datum));
+    if (text->isEmpty() || text->size() > Termine::kMaxLaenge || !Subs::NameEinzeilig(*text))
+        return Batch::Abbruch(QStringLiteral("Eine Notiz ist eine Zeile von 1 bis %1 Zeichen.").arg(Termine::kMaxLaenge));
+    Variablen::Programmtitel = ManagerEngine::Titel();
+    if (!ManagerEngine::KonfigurationPruefen())
+        return 2;
+    // What the file holds now is what is replaced: batch mode never asks.
+    Dateien::Sperre sperre(Variablen::IniDatei);
+    if (!sperre.Gehalten())
+        return Batch::Abbruch(sperre.Grund(), 1);
+    return Termine::Speichern(tag, *text, Termine::Notiz(tag)) == Termine::Ergebnis::Gespeichert ? 0 : 1;
+}
+
 } // namespace
 
 int Ausfuehren(const QStringList& argumente)
 {
     Batch::Befehlszeile befehl(argumente);
+    if (befehl.Schalter(QStringLiteral("--link-neu")))
+        return LinkNeu(befehl);
+    if (befehl.Schalter(QStringLiteral("--notiz")))
+        return Notiz(befehl);
     if (befehl.Schalter(QStringLiteral("--werkzeuge")))
         return Werkzeuge(befehl);
     if (befehl.Schalter(QStringLiteral("--menue")))

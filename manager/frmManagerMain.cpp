@@ -1,5 +1,7 @@
 #include "frmManagerMain.h"
 
+#include "Dateiwaechter.h"
+
 #include "Adressen.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
@@ -23,7 +25,9 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
@@ -92,6 +96,8 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     frmMonthView->setObjectName(QStringLiteral("frmMonthView"));
     auto* kalender = new QHBoxLayout(frmMonthView);
     MonthView = new QCalendarWidget(frmMonthView);
+    // Month and day names in German, as every date the window shows.
+    MonthView->setLocale(QLocale(QLocale::German, QLocale::Germany));
     MonthView->setObjectName(QStringLiteral("MonthView"));
     MonthView->setGridVisible(true);
     kalender->addWidget(MonthView, 1);
@@ -224,6 +230,11 @@ bool frmManagerMain::Form_Load()
     m_links.Laden();
     LinksAnzeigen();
     XTMenueAufbauen();
+    m_waechter = new Dateiwaechter(this);
+    connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmManagerMain::DateiGeaendert);
+    m_waechter->Beobachten(Linkliste::Dateipfad(), [this] { return m_links.Abdruck(); });
+    m_iniAbdruck = Dateien::Stand(Variablen::IniDatei);
+    m_waechter->Beobachten(Variablen::IniDatei, [this] { return m_iniAbdruck; });
     if (!VarlSuite::Ordner().isEmpty())
         SuiteMenueAufbauen();
     m_notizTag = MonthView->selectedDate();
@@ -274,6 +285,9 @@ void frmManagerMain::LinksAnzeigen()
     const QList<Link>& links = m_links.Links();
     for (int r = 0; r < links.size(); ++r)
         lvURLs->EintragHinzufuegen({links[r].name, links[r].url, links[r].beschreibung}, r);
+    // A list the user sorted stays sorted when it is shown again.
+    if (lvURLs->header()->isSortIndicatorShown())
+        lvURLs->Sortieren(lvURLs->header()->sortIndicatorSection(), lvURLs->header()->sortIndicatorOrder());
 }
 
 void frmManagerMain::XTMenueAufbauen()
@@ -366,6 +380,8 @@ void frmManagerMain::cmdVarlSuite_Click()
         return;
     if (!VarlSuite::Ordner().isEmpty())
         SuiteMenueAufbauen();
+    else if (m_suche.Abgebrochen())
+        Dialoge::Hinweis(QStringLiteral("Die Suche nach der Varl-Suite wurde abgebrochen."));
     else
         Dialoge::Hinweis(QStringLiteral("Die Varl-Suite wurde nicht gefunden."));
 }
@@ -391,9 +407,11 @@ void frmManagerMain::cmdURLsNeu_Click()
     const std::optional<Link> link = Linkliste::Erfragen();
     if (!link)
         return;
-    const int zeile = m_links.Anzahl();
     m_links.Hinzufuegen(*link);
-    lvURLs->EintragHinzufuegen({link->name, link->url, link->beschreibung}, zeile);
+    // Links another program saved meanwhile came in with the save; the new one stands last.
+    LinksAnzeigen();
+    if (QTreeWidgetItem* neu = lvURLs->EintragDerZeile(m_links.Anzahl() - 1))
+        lvURLs->setCurrentItem(neu);
 }
 
 void frmManagerMain::cmdURLsDelete_Click()
@@ -403,9 +421,10 @@ void frmManagerMain::cmdURLsDelete_Click()
         return;
     if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll die URL wirklich gelöscht werden ?")))
         return;
-    delete lvURLs->EintragDerZeile(r);
-    lvURLs->NachLoeschenNummerieren(r);
     m_links.Loeschen(r);
+    LinksAnzeigen();
+    if (QTreeWidgetItem* naechster = lvURLs->EintragDerZeile(qMin(r, m_links.Anzahl() - 1)))
+        lvURLs->setCurrentItem(naechster);
 }
 
 void frmManagerMain::lvURLs_DblClick(QTreeWidgetItem* eintrag)
@@ -446,35 +465,71 @@ void frmManagerMain::MonthView_Click()
 void frmManagerMain::cmdOK_Click()
 {
     if (!txtMonthView->text().isEmpty())
-        Termine::Speichern(m_notizTag, txtMonthView->text());
+        NotizSpeichern();
 }
 
 void frmManagerMain::NotizZeigen()
 {
     m_notizTag = MonthView->selectedDate();
-    txtMonthView->setText(Termine::Notiz(m_notizTag));
+    m_notizGeladen = Termine::Notiz(m_notizTag);
+    txtMonthView->setText(m_notizGeladen);
 }
 
 bool frmManagerMain::NotizGeaendert() const
 {
-    // Only a text that cmdOK would store counts: an empty one is never stored.
-    return !frmMonthView->isHidden() && !txtMonthView->text().isEmpty()
-        && txtMonthView->text() != Termine::Notiz(m_notizTag);
+    // Only a text that cmdOK would store counts: an empty one is never stored. What another window saved
+    // since is no typing of this one.
+    return !frmMonthView->isHidden() && !txtMonthView->text().isEmpty() && txtMonthView->text() != m_notizGeladen;
+}
+
+bool frmManagerMain::NotizSpeichern()
+{
+    switch (Termine::Speichern(m_notizTag, txtMonthView->text(), m_notizGeladen)) {
+    case Termine::Ergebnis::Gespeichert:
+        m_notizGeladen = txtMonthView->text();
+        m_iniAbdruck = Dateien::Stand(Variablen::IniDatei);
+        return true;
+    case Termine::Ergebnis::Uebernommen:
+        NotizZeigen();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool frmManagerMain::NotizSichern()
 {
     if (!NotizGeaendert())
         return true;
-    switch (Dialoge::Ungespeichert(QStringLiteral("Notiz vom ") + Termine::Schluessel(m_notizTag))) {
+    switch (Dialoge::Ungespeichert(QStringLiteral("Notiz vom ") + Termine::Anzeige(m_notizTag))) {
     case Dialoge::Antwort::Speichern:
-        return Termine::Speichern(m_notizTag, txtMonthView->text());
+        return NotizSpeichern();
     case Dialoge::Antwort::Verwerfen:
-        txtMonthView->setText(Termine::Notiz(m_notizTag));
+        txtMonthView->setText(m_notizGeladen);
         return true;
     default:
         return false;
     }
+}
+
+void frmManagerMain::DateiGeaendert(const QString& pfad)
+{
+    if (pfad == Linkliste::Dateipfad()) {
+        const int r = lvURLs->GewaehlteZeile();
+        const QString name = r >= 0 && r < m_links.Anzahl() ? m_links.Links()[r].name : QString();
+        m_links.Laden();
+        LinksAnzeigen();
+        for (int i = 0; i < m_links.Anzahl(); ++i)
+            if (m_links.Links()[i].name == name)
+                if (QTreeWidgetItem* eintrag = lvURLs->EintragDerZeile(i))
+                    lvURLs->setCurrentItem(eintrag);
+        return;
+    }
+    m_iniAbdruck = Dateien::Stand(Variablen::IniDatei);
+    XTMenueAufbauen();
+    // A note typed here stays; the save asks if the other window changed the same day.
+    if (!frmMonthView->isHidden() && !NotizGeaendert() && Termine::Notiz(m_notizTag) != m_notizGeladen)
+        NotizZeigen();
 }
 
 void frmManagerMain::cmdHomepage_Click()

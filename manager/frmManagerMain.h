@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QWidget>
 
+class Dateiwaechter;
 class Datensatzliste;
 class QAction;
 class QCalendarWidget;
@@ -76,6 +77,9 @@ private:
     void NotizZeigen();
     bool NotizGeaendert() const;
     bool NotizSichern();
+    bool NotizSpeichern();
+    // Another program saved the settings or the link list: shown again where nothing is typed.
+    void DateiGeaendert(const QString& pfad);
 
     FileSearchEngine m_suche;
     QProgressDialog* m_fortschritt = nullptr;
@@ -86,6 +90,10 @@ private:
     bool m_geschlossen = false;
     int m_toolAnzahl = 0;
     QDate m_notizTag;
+    // The note as it was shown: typing is what differs from it.
+    QString m_notizGeladen;
+    Dateiwaechter* m_waechter = nullptr;
+    Dateien::Fingerabdruck m_iniAbdruck;
 
     QHBoxLayout* m_werkzeugLeiste = nullptr;
     QLabel* lblCredits = nullptr;

@@ -100,7 +100,8 @@ frmManagerXTConfig::frmManagerXTConfig(QWidget* eltern) : QDialog(eltern)
     connect(txtName, &QLineEdit::textChanged, this, &frmManagerXTConfig::txt_Change);
     connect(txtPfad, &QLineEdit::textChanged, this, &frmManagerXTConfig::txt_Change);
 
-    m_n = ExterneTools::Anzahl();
+    m_liste = ExterneTools::Liste();
+    m_basis = m_liste;
     ListeFuellen();
     // Delete works on the selected line only, so it waits for a selection.
     cmdDelete->setEnabled(false);
@@ -113,8 +114,8 @@ void frmManagerXTConfig::ListeFuellen()
 {
     m_fuellen = true;
     lstXT->clear();
-    for (int i = 1; i <= m_n; ++i)
-        lstXT->addItem(ExterneTools::Name(i));
+    for (const QStringList& eintrag : m_liste)
+        lstXT->addItem(eintrag.value(0));
     lstXT->setCurrentRow(-1);
     m_fuellen = false;
 }
@@ -134,8 +135,8 @@ void frmManagerXTConfig::lstXT_Click()
     m_zeile = zeile;
     m_neu = false;
     cmdDelete->setEnabled(true);
-    txtName->setText(ExterneTools::Name(zeile + 1));
-    txtPfad->setText(ExterneTools::Pfad(zeile + 1));
+    txtName->setText(m_liste.value(zeile).value(0));
+    txtPfad->setText(m_liste.value(zeile).value(1));
 }
 
 void frmManagerXTConfig::cmdNeu_Click()
@@ -173,23 +174,19 @@ bool frmManagerXTConfig::Speichern()
     const QString pfad = txtPfad->text();
     if (name.isEmpty() || pfad.isEmpty())
         return false;
-    bool gespeichert = false;
-    if (m_neu) {
-        gespeichert = ExterneTools::Anhaengen(m_n, name, pfad);
-        if (gespeichert) {
-            ++m_n;
-            m_fuellen = true;
-            lstXT->addItem(name);
-            m_fuellen = false;
-        }
-    } else if (m_zeile >= 0) {
-        gespeichert = ExterneTools::Ueberschreiben(m_zeile + 1, name, pfad);
-        if (gespeichert)
-            ListeFuellen();
-    }
-    // A failed write keeps the typing, so nothing is lost and the user can try again.
-    if (!gespeichert)
+    QList<QStringList> liste = m_liste;
+    if (m_neu)
+        liste.append({name, pfad});
+    else if (m_zeile >= 0 && m_zeile < liste.size())
+        liste[m_zeile] = {name, pfad};
+    else
         return false;
+    // A failed write keeps the typing, so nothing is lost and the user can try again.
+    if (!ExterneTools::ListeSpeichern(liste, m_basis))
+        return false;
+    // Entries another window saved meanwhile came in with the save.
+    m_liste = liste;
+    ListeFuellen();
     Q_EMIT XTGeaendert();
     Zuruecksetzen();
     return true;
@@ -199,7 +196,7 @@ bool frmManagerXTConfig::Geaendert() const
 {
     if (m_neu)
         return !txtName->text().isEmpty() || !txtPfad->text().isEmpty();
-    return txtName->text() != ExterneTools::Name(m_zeile + 1) || txtPfad->text() != ExterneTools::Pfad(m_zeile + 1);
+    return txtName->text() != m_liste.value(m_zeile).value(0) || txtPfad->text() != m_liste.value(m_zeile).value(1);
 }
 
 bool frmManagerXTConfig::AenderungenSichern()
@@ -208,7 +205,7 @@ bool frmManagerXTConfig::AenderungenSichern()
         return true;
     QString name = txtName->text().trimmed();
     if (name.isEmpty())
-        name = m_neu ? QStringLiteral("neues Tool") : ExterneTools::Name(m_zeile + 1);
+        name = m_neu ? QStringLiteral("neues Tool") : m_liste.value(m_zeile).value(0);
     switch (Dialoge::Ungespeichert(name)) {
     case Dialoge::Antwort::Speichern:
         if (txtName->text().isEmpty() || txtPfad->text().isEmpty()) {
@@ -237,11 +234,11 @@ void frmManagerXTConfig::cmdDelete_Click()
         return;
     if (!Dialoge::FrageZerstoerend(QStringLiteral("Wollt ihr den gewählten Listeneintrag wirklich löschen ?")))
         return;
-    if (ExterneTools::Loeschen(zeile + 1, lstXT->count(), m_n)) {
-        m_n = qMax(0, m_n - 1);
-        m_fuellen = true;
-        delete lstXT->takeItem(zeile);
-        m_fuellen = false;
+    QList<QStringList> liste = m_liste;
+    liste.removeAt(zeile);
+    if (ExterneTools::ListeSpeichern(liste, m_basis)) {
+        m_liste = liste;
+        ListeFuellen();
         Q_EMIT XTGeaendert();
     }
     Zuruecksetzen();
@@ -264,6 +261,5 @@ void frmManagerXTConfig::done(int ergebnis)
 {
     if (!AenderungenSichern())
         return;
-    ExterneTools::AnzahlSchreiben(m_n);
     QDialog::done(ergebnis);
 }

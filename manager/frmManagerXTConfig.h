@@ -39,7 +39,10 @@ private:
     bool AenderungenSichern();
     void ZeileSetzen(int zeile);
 
-    int m_n = 0;
+    // The entries as shown, and as the file held them when read or last saved (for merging another window's
+    // changes into a save).
+    QList<QStringList> m_liste;
+    QList<QStringList> m_basis;
     bool m_neu = true;
     int m_zeile = -1; // the list line the boxes belong to; -1 for a new entry
     bool m_fuellen = false;

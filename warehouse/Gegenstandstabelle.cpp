@@ -1,5 +1,7 @@
 #include "Gegenstandstabelle.h"
 
+#include "Abgleich.h"
+
 #include "Dateien.h"
 #include "ExplorerEngine.h"
 #include "Lagerhof3Variablen.h"
@@ -307,9 +309,9 @@ QStringList KategorienMeldungen(const Kategorienliste& liste)
                                         "„Alles“; eine neue Kategorie legt die Liste wieder an.")
                              .arg(pfad));
     else if (!liste.Gelesen)
-        meldungen.append(QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden (%2). Es gibt nur die "
+        meldungen.append(QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden: %2 Es gibt nur die "
                                         "Kategorie „Alles“.")
-                             .arg(pfad, liste.Grund));
+                             .arg(pfad, Dateien::Satz(liste.Grund)));
     if (!liste.Uebergangen.isEmpty()) {
         QStringList namen;
         for (const QString& zeile : liste.Uebergangen)
@@ -357,19 +359,29 @@ QString Namensmeldung(Namenspruefung pruefung, const QString& name)
 
 bool KategorieAnlegen(const QString& name, QStringList& kategorien, QString* fehler)
 {
+    // The list and the goods files share their folder's lock.
+    Dateien::Sperre sperre(KategorienDatei());
+    if (!sperre.Gehalten()) {
+        if (fehler)
+            *fehler = sperre.Grund();
+        return false;
+    }
     const QString n = name.trimmed();
-    const Namenspruefung pruefung = NeuenNamenPruefen(n, kategorien);
+    const Listendatei liste = ListeLesen();
+    // Judged against the list as the file holds it now too: another program may have made it meanwhile.
+    Namenspruefung pruefung = NeuenNamenPruefen(n, kategorien);
+    if (pruefung == Namenspruefung::Ok && Enthaelt(liste.Zeilen, n))
+        pruefung = Namenspruefung::Existiert;
     if (pruefung != Namenspruefung::Ok) {
         if (fehler)
             *fehler = Namensmeldung(pruefung, n);
         return false;
     }
-    const Listendatei liste = ListeLesen();
     if (liste.Vorhanden && !liste.Gelesen) {
         if (fehler)
-            *fehler = QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden (%2); sie wird deshalb nicht "
+            *fehler = QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden: %2 Sie wird deshalb nicht "
                                      "überschrieben.")
-                          .arg(Anzeige(KategorienDatei()), liste.Grund);
+                          .arg(Anzeige(KategorienDatei()), Dateien::Satz(liste.Grund));
         return false;
     }
     // The goods file first: a name the file system refuses leaves the list as it was. A file that is already
@@ -387,12 +399,22 @@ bool KategorieAnlegen(const QString& name, QStringList& kategorien, QString* feh
     }
     if (!ListeSchreiben(liste.Zeilen + QStringList{n}, fehler))
         return false;
+    for (const QString& k : liste.Zeilen)
+        if (!Enthaelt(kategorien, k.trimmed()) && KategorieSicher(k.trimmed()))
+            kategorien.append(k.trimmed());
     kategorien.append(n);
     return true;
 }
 
 bool KategorieEntfernen(const QString& name, QStringList& kategorien, QString* fehler)
 {
+    // The list and the goods files share their folder's lock.
+    Dateien::Sperre sperre(KategorienDatei());
+    if (!sperre.Gehalten()) {
+        if (fehler)
+            *fehler = sperre.Grund();
+        return false;
+    }
     const QString n = KategorieFinden(name, kategorien);
     if (n.isEmpty() || Waffenkategorien().contains(n)) {
         if (fehler)
@@ -405,8 +427,8 @@ bool KategorieEntfernen(const QString& name, QStringList& kategorien, QString* f
     const Listendatei liste = ListeLesen();
     if (!liste.Gelesen) {
         if (fehler)
-            *fehler = QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden (%2).")
-                          .arg(Anzeige(KategorienDatei()), liste.Grund);
+            *fehler = QStringLiteral("Die Kategorienliste %1 konnte nicht gelesen werden: %2")
+                          .arg(Anzeige(KategorienDatei()), Dateien::Satz(liste.Grund));
         return false;
     }
     QStringList rest;
@@ -470,6 +492,7 @@ Warenergebnis WarenLesen(const QString& pfad)
         e.Grund = gelesen.Grund;
     }
     e.Pfad = pfad;
+    e.Abdruck = gelesen.Gelesen() ? gelesen.Abdruck : Dateien::Stand(pfad);
     return e;
 }
 
@@ -490,9 +513,9 @@ QString Warenmeldung(const Warenergebnis& e)
                               "gespeichert.")
             .arg(Anzeige(e.Pfad));
     if (e.Abgelehnt)
-        return QStringLiteral("Die Warendatei %1 konnte nicht gelesen werden (%2). Die Kategorie bleibt leer, und an "
+        return QStringLiteral("Die Warendatei %1 konnte nicht gelesen werden: %2 Die Kategorie bleibt leer, und an "
                               "ihrer Stelle wird nichts gespeichert.")
-            .arg(Anzeige(e.Pfad), e.Grund);
+            .arg(Anzeige(e.Pfad), Dateien::Satz(e.Grund));
     if (e.Unvollstaendig)
         return QStringLiteral("Die Warendatei %1 endet mitten in einem Gegenstand. %2; der Rest der Datei ist "
                               "beschädigt. Bevor die Kategorie neu gespeichert wird, wird die Originaldatei als "
@@ -503,7 +526,7 @@ QString Warenmeldung(const Warenergebnis& e)
     return QString();
 }
 
-bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QString* fehler)
+bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QString* fehler, Dateien::Fingerabdruck* abdruck)
 {
     const QFileInfo info(pfad);
     // A folder or device in the goods file's place is neither copied nor replaced.
@@ -519,7 +542,7 @@ bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QStrin
     }
     QDir().mkpath(info.absolutePath());
     QString grund;
-    if (Zeilendatei::Schreiben(pfad, WarenZeilen(waren), &grund))
+    if (Zeilendatei::Schreiben(pfad, WarenZeilen(waren), &grund, abdruck))
         return true;
     if (fehler)
         *fehler = QStringLiteral("Die Warendatei %1 konnte nicht gespeichert werden: %2").arg(Anzeige(pfad), grund);
@@ -529,6 +552,12 @@ bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QStrin
 bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QStringList* meldungen, QString* fehler)
 {
     const QString pfad = Warendatei(kategorie);
+    Dateien::Sperre sperre(pfad);
+    if (!sperre.Gehalten()) {
+        if (fehler)
+            *fehler = sperre.Grund();
+        return false;
+    }
     Warenergebnis e = WarenLesen(pfad);
     Vermerken(e, meldungen);
     if (e.Abgelehnt) {
@@ -559,6 +588,7 @@ QStringList KategorieDazuladen(Gegenstandstabelle& tabelle, const QString& name)
         tabelle.Unlesbar.append(name);
     else
         tabelle.Gespeichert.insert(name, e.Waren);
+    tabelle.Abdruecke.insert(name, e.Abdruck);
     tabelle.Zeilen.reserve(tabelle.Zeilen.size() + e.Waren.size());
     for (QStringList& ware : e.Waren)
         tabelle.Zeilen.append({std::move(ware), name});
@@ -574,6 +604,7 @@ QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie
     tabelle.Zeilen.clear();
     tabelle.Geladen.clear();
     tabelle.Gespeichert.clear();
+    tabelle.Abdruecke.clear();
     tabelle.Unlesbar.clear();
     const QStringList namen = kategorie == Alles() ? kategorien : QStringList{kategorie};
     for (const QString& name : namen)
@@ -581,42 +612,133 @@ QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie
     return meldungen;
 }
 
-bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler)
+namespace {
+
+// Goods are known by their name (field 0 without its class digit).
+const Abgleich::Regeln& Warenregeln()
+{
+    static const Abgleich::Regeln regeln{[](const QStringList& felder) { return Name(Feld(felder, 0)); },
+                                         [](QStringList& felder, const QString& name) {
+                                             felder[0] = name + Feld(felder, 0).right(1);
+                                         },
+                                         0};
+    return regeln;
+}
+
+// Saves one category's goods, merging with the file where another program saved it meanwhile.
+bool WarenAbgleichen(Gegenstandstabelle& tabelle, const QString& name, QList<QStringList>& waren, int* zeile,
+                     QString* fehler)
+{
+    const QString pfad = Warendatei(name);
+    QList<QStringList>& basis = tabelle.Gespeichert[name];
+    Dateien::Fingerabdruck& abdruck = tabelle.Abdruecke[name];
+    Abgleich::Tabelle datei;
+    datei.Pfad = pfad;
+    datei.Zeilen = &waren;
+    datei.Basis = &basis;
+    datei.Abdruck = &abdruck;
+    datei.Lesen = [&](QList<QStringList>& fremd, Dateien::Fingerabdruck& neu, QString*) {
+        Warenergebnis e = WarenLesen(pfad);
+        Vermerken(e, nullptr);
+        neu = e.Abdruck;
+        // A file removed or unreadable meanwhile tells nothing about deleted goods: ours are written as they are.
+        fremd = e.Abgelehnt || !e.Vorhanden ? basis : std::move(e.Waren);
+        return true;
+    };
+    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) { return WarenSchreiben(pfad, waren, grund, &neu); };
+    return Abgleich::Speichern(datei, Warenregeln(), fehler, zeile);
+}
+
+} // namespace
+
+bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler, int* zeile)
 {
     // Each loaded category's file holds exactly its rows afterwards, an emptied category included. A file
     // whose goods did not change is left as it is (and keeps what another program may have written since);
     // so is one that could not be read, whose goods nobody has seen.
-    QStringList reihenfolge = tabelle.Kategorie == Alles() ? tabelle.Geladen : QStringList{tabelle.Kategorie};
+    const bool alles = tabelle.Kategorie == Alles();
+    QStringList reihenfolge = alles ? tabelle.Geladen : QStringList{tabelle.Kategorie};
     QHash<QString, QList<QStringList>> jeKategorie;
-    for (const Gegenstand& g : tabelle.Zeilen) {
-        const QString& k = tabelle.Kategorie == Alles() ? g.Kategorie : tabelle.Kategorie;
+    // The category and place within it of the row to follow.
+    QString zeileKategorie;
+    int zeileDarin = -1;
+    for (int i = 0; i < tabelle.Anzahl(); ++i) {
+        const Gegenstand& g = tabelle.Zeilen[i];
+        const QString& k = alles ? g.Kategorie : tabelle.Kategorie;
         if (!reihenfolge.contains(k))
             reihenfolge.append(k);
+        if (zeile && *zeile == i) {
+            zeileKategorie = k;
+            zeileDarin = int(jeKategorie[k].size());
+        }
         jeKategorie[k].append(g.Felder);
     }
     QStringList fehlerliste;
+    bool abgebrochen = false;
+    bool zusammengefuehrt = false;
+    tabelle.Zusammengefuehrt = false;
     for (const QString& name : reihenfolge) {
         if (!KategorieVerwendbar(name))
             continue;
-        const QString pfad = Warendatei(name);
-        const QList<QStringList> waren = jeKategorie.value(name);
+        QList<QStringList>& waren = jeKategorie[name];
         if (tabelle.Unlesbar.contains(name)) {
             if (!waren.isEmpty())
                 fehlerliste.append(Unlesbarmeldung(name));
             continue;
         }
+        // Goods unchanged here leave the file to what another program may have written since.
         const auto gespeichert = tabelle.Gespeichert.constFind(name);
         if (gespeichert != tabelle.Gespeichert.constEnd() && *gespeichert == waren)
             continue;
+        const qsizetype vorher = waren.size();
+        const QList<QStringList> alt = waren;
         QString grund;
-        if (WarenSchreiben(pfad, waren, &grund))
-            tabelle.Gespeichert[name] = waren;
-        else
-            fehlerliste.append(grund);
+        int* darin = name == zeileKategorie ? &zeileDarin : nullptr;
+        if (!WarenAbgleichen(tabelle, name, waren, darin, &grund)) {
+            if (grund.isEmpty())
+                abgebrochen = true;
+            else
+                fehlerliste.append(grund);
+            continue;
+        }
+        zusammengefuehrt = zusammengefuehrt || waren.size() != vorher || waren != alt;
     }
-    if (!fehlerliste.isEmpty() && fehler)
+    if (zusammengefuehrt) {
+        // The rows follow the files: category by category in the table's order.
+        QList<Gegenstand> zeilen;
+        int neueZeile = -1;
+        for (const QString& name : reihenfolge) {
+            const QList<QStringList> waren = jeKategorie.value(name);
+            for (int i = 0; i < waren.size(); ++i) {
+                if (name == zeileKategorie && i == zeileDarin)
+                    neueZeile = int(zeilen.size());
+                zeilen.append({waren[i], name});
+            }
+        }
+        tabelle.Zeilen = std::move(zeilen);
+        tabelle.Zusammengefuehrt = true;
+        if (zeile)
+            *zeile = neueZeile;
+    }
+    if (fehler)
         *fehler = fehlerliste.join(QLatin1Char('\n'));
-    return fehlerliste.isEmpty();
+    return fehlerliste.isEmpty() && !abgebrochen;
+}
+
+bool Ungespeichert(const Gegenstandstabelle& tabelle)
+{
+    const bool alles = tabelle.Kategorie == Alles();
+    QHash<QString, QList<QStringList>> jeKategorie;
+    for (const Gegenstand& g : tabelle.Zeilen)
+        jeKategorie[alles ? g.Kategorie : tabelle.Kategorie].append(g.Felder);
+    for (auto it = jeKategorie.constBegin(); it != jeKategorie.constEnd(); ++it)
+        if (KategorieVerwendbar(it.key()) && !tabelle.Unlesbar.contains(it.key())
+            && tabelle.Gespeichert.value(it.key()) != it.value())
+            return true;
+    for (auto it = tabelle.Gespeichert.constBegin(); it != tabelle.Gespeichert.constEnd(); ++it)
+        if (!it.value().isEmpty() && !jeKategorie.contains(it.key()))
+            return true;
+    return false;
 }
 
 int GegenstandHinzufuegen(Gegenstandstabelle& tabelle, QStringList felder, const QString& kategorie)
@@ -718,9 +840,11 @@ Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeite
         return true;
     };
     const auto speichern = [&] {
-        if (!KategorieSpeichern(tabelle, &fehler)) {
+        // A merge with another program's save may move the row.
+        if (!KategorieSpeichern(tabelle, &fehler, &e.Zeile)) {
             e.Geschrieben = false;
-            e.Meldungen.append(fehler);
+            if (!fehler.isEmpty())
+                e.Meldungen.append(fehler);
         }
     };
 
@@ -796,6 +920,9 @@ Speicherergebnis GegenstandSpeichern(Gegenstandstabelle& tabelle, bool bearbeite
 QStringList ErsatzdateienUebernehmen()
 {
     QStringList meldungen;
+    Dateien::Sperre sperre(KategorienDatei());
+    if (!sperre.Gehalten())
+        return {sperre.Grund()};
     for (const QString& name : Waffenkategorien()) {
         const QString ersatz = Warendatei(QStringLiteral("Warehouse") + name);
         if (!Subs::DateiVorhanden(ersatz))
@@ -812,8 +939,8 @@ QStringList ErsatzdateienUebernehmen()
                                      .arg(Anzeige(ersatz)));
             continue;
         }
-        meldungen.append(QStringLiteral("Die Ersatzdatei %1 konnte nicht übernommen werden (%2); %3 bleibt, wie sie ist.")
-                             .arg(Anzeige(ersatz), grund, Anzeige(ziel)));
+        meldungen.append(QStringLiteral("Die Ersatzdatei %1 konnte nicht übernommen werden: %2 %3 bleibt, wie sie ist.")
+                             .arg(Anzeige(ersatz), Dateien::Satz(grund), Anzeige(ziel)));
     }
     return meldungen;
 }
@@ -846,6 +973,12 @@ QStringList WaffenUebernehmen(int* neu)
 {
     QStringList meldungen;
     int anzahl = 0;
+    if (neu)
+        *neu = 0;
+    // Read and extended under the lock: another program taking over at the same moment adds nothing twice.
+    Dateien::Sperre sperre(KategorienDatei());
+    if (!sperre.Gehalten())
+        return {sperre.Grund()};
     const Waffentabellen::Tabelle tabellen[] = {Waffentabellen::Tabelle::NWaffen, Waffentabellen::Tabelle::FWaffen,
                                                 Waffentabellen::Tabelle::Armor};
     for (int art = 0; art < 3; ++art) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dateien.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -26,8 +28,12 @@ struct Gegenstandstabelle {
     // The categories whose files the rows came from: only these are rewritten, so a category that was not
     // loaded never loses its goods to a save.
     QStringList Geladen;
-    // Each category's goods as they were read or last saved: an unchanged file is not rewritten.
+    // Each category's goods as they were read or last saved: an unchanged file is not rewritten, and a file
+    // another program saved meanwhile (its fingerprint differs) is merged with them good by good.
     QHash<QString, QList<QStringList>> Gespeichert;
+    QHash<QString, Dateien::Fingerabdruck> Abdruecke;
+    // Set by a save that merged in another program's goods: rows may have moved.
+    bool Zusammengefuehrt = false;
     // Loaded categories whose file could not be read at all (too large, no regular file, no permission):
     // nothing is ever saved in their place.
     QStringList Unlesbar;
@@ -118,6 +124,7 @@ struct Warenergebnis {
     bool KeineDatei = false; // a folder or device in its place: never copied nor replaced
     QString Grund;
     QString Pfad;
+    Dateien::Fingerabdruck Abdruck; // the file as it was read
 };
 Warenergebnis WarenLesen(const QString& pfad);
 // The goods of lines already read (tests, benchmarks, fuzzing).
@@ -126,7 +133,8 @@ QStringList WarenZeilen(const QList<QStringList>& waren);
 // The message the user gets once per file and run about a damaged or refused file; empty when it was fine.
 QString Warenmeldung(const Warenergebnis& ergebnis);
 // Rewrites the file atomically; a damaged original is first kept as ".bak" (".bak2" ...).
-bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QString* fehler);
+bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QString* fehler,
+                    Dateien::Fingerabdruck* abdruck = nullptr);
 // Adds a good at the end of a category's file. A damaged file is not continued: its whole goods are
 // written again, with the good after them, once the original is kept. A file that cannot be read is refused.
 bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QStringList* meldungen,
@@ -135,9 +143,14 @@ bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QS
 // Loads the category (or every category for "Alles") into the table. Returns the messages for the user
 // (each damaged file is told once a run).
 QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie, const QStringList& kategorien);
-// Rewrites the goods file of each loaded category whose rows changed (for "Alles" each with its own rows).
-// A category that could not be read is left alone; only rows that would have to go into it make this fail.
-bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler);
+// Rewrites the goods file of each loaded category whose rows changed (for "Alles" each with its own rows),
+// under the file's lock. A file another program saved since it was read is merged good by good first (a
+// good changed on both sides is asked about); the table's rows then follow the merged files, and `zeile`,
+// when given, follows its row. A category that could not be read is left alone; only rows that would have
+// to go into it make this fail. A merge the user cancelled fails with an empty message.
+bool KategorieSpeichern(Gegenstandstabelle& tabelle, QString* fehler, int* zeile = nullptr);
+// Whether the rows hold goods no file has (a save that failed or was cancelled).
+bool Ungespeichert(const Gegenstandstabelle& tabelle);
 
 // Row operations; the row's category is the shown one unless given.
 int GegenstandHinzufuegen(Gegenstandstabelle& tabelle, QStringList felder, const QString& kategorie = QString());

@@ -40,9 +40,9 @@ QStringList Shopsarten(QString* meldung)
     QStringList arten;
     if (!e.Gelesen()) {
         if (meldung)
-            *meldung = QStringLiteral("Die Liste der Shoparten %1 konnte nicht gelesen werden (%2); der Shopgenerator "
+            *meldung = QStringLiteral("Die Liste der Shoparten %1 konnte nicht gelesen werden: %2 Der Shopgenerator "
                                       "kennt deshalb keine Shopart.")
-                           .arg(Anzeige(ShopsDatei()), e.Grund);
+                           .arg(Anzeige(ShopsDatei()), Dateien::Satz(e.Grund));
         return arten;
     }
     for (const QString& zeile : e.Zeilen)

@@ -1,5 +1,7 @@
 #include "WarehouseBatch.h"
 
+#include "Dateien.h"
+
 #include "Batch.h"
 #include "Dialoge.h"
 #include "Gegenstandstabelle.h"
@@ -534,6 +536,18 @@ Ergebnis Ausfuehren(const QStringList& argumente)
         rest.removeOne(QStringLiteral("--shop"));
         return ShopBauen(rest);
     }
+    // A command that changes the catalogue holds its folder's lock from the first read to the last write, so
+    // that several started at once each find the others' goods in the files.
+    static const QStringList schreibend = {QStringLiteral("--kategorie-neu"), QStringLiteral("--kategorie-loeschen"),
+                                           QStringLiteral("--speichern"), QStringLiteral("--loeschen")};
+    std::optional<Dateien::Sperre> sperre;
+    for (const QString& befehl : schreibend)
+        if (argumente.contains(befehl)) {
+            sperre.emplace(Katalog::KategorienDatei());
+            break;
+        }
+    if (sperre && !sperre->Gehalten())
+        return Fehler(sperre->Grund());
     Batch::Befehlszeile b(argumente);
     if (b.Schalter(QStringLiteral("--kategorien")))
         return Kategorien(b);

@@ -1,4 +1,6 @@
 #include "frmWarehouseMain.h"
+#include "Waffentabelle.h"
+#include "Dateiwaechter.h"
 
 #include "Browser.h"
 #include "Datensatzeditor.h"
@@ -19,6 +21,8 @@
 #include "frmWarehouseGenerator.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -176,7 +180,10 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     KategorienboxenFuellen();
     ModusSetzen(true);
     ShopKnoepfe();
+    m_waechter = new Dateiwaechter(this);
+    connect(m_waechter, &Dateiwaechter::Geaendert, this, &frmWarehouseMain::DateiGeaendert);
     cmbKategorien->setCurrentIndex(0);
+    DateienBeobachten();
 
     // Keys as on any desktop; each button's tooltip names its key.
     Fenster::Taste(this, QKeySequence::New, {cmdItemNeu});
@@ -467,6 +474,7 @@ void frmWarehouseMain::KategorieLaden()
         return;
     const QStringList meldungen = Katalog::KategorieLaden(V::Gegenstaende, kategorie, V::Kategorien);
     ListeFuellen();
+    DateienBeobachten();
     {
         const QSignalBlocker sperre(cmbItemKategorien);
         cmbItemKategorien->setCurrentIndex(cmbKategorien->currentIndex());
@@ -476,6 +484,111 @@ void frmWarehouseMain::KategorieLaden()
     GegenstandKnoepfe();
     for (const QString& meldung : meldungen)
         Dialoge::Warnung(meldung);
+}
+
+void frmWarehouseMain::ListeNeuZeigen(int zeile)
+{
+    const int rollen = lvGegenstaende->verticalScrollBar()->value();
+    ListeFuellen();
+    if (QTreeWidgetItem* eintrag = GegenstandEintrag(zeile)) {
+        const QSignalBlocker sperre(lvGegenstaende);
+        lvGegenstaende->setCurrentItem(eintrag);
+    }
+    lvGegenstaende->verticalScrollBar()->setValue(rollen);
+}
+
+void frmWarehouseMain::DateienBeobachten()
+{
+    for (const QString& pfad : std::as_const(m_beobachtet))
+        m_waechter->Entfernen(pfad);
+    m_beobachtet.clear();
+    m_gesehen.clear();
+    // The armory's records are taken over at start; later saves there are taken over as they come.
+    QStringList gefolgt{Katalog::KategorienDatei()};
+    for (Waffentabellen::Tabelle t : {Waffentabellen::Tabelle::NWaffen, Waffentabellen::Tabelle::FWaffen,
+                                      Waffentabellen::Tabelle::Armor})
+        gefolgt.append(Waffentabellen::Dateipfad(t));
+    for (const QString& pfad : gefolgt) {
+        m_gesehen.insert(pfad, Dateien::Abdruck(pfad));
+        m_beobachtet.append(pfad);
+        m_waechter->Beobachten(pfad, [this, pfad] { return m_gesehen.value(pfad); });
+    }
+    for (const QString& name : V::Gegenstaende.Geladen) {
+        const QString pfad = Katalog::Warendatei(name);
+        m_beobachtet.append(pfad);
+        m_waechter->Beobachten(pfad, [name] { return V::Gegenstaende.Abdruecke.value(name); });
+    }
+}
+
+void frmWarehouseMain::DateiGeaendert(const QString& pfad)
+{
+    if (pfad == Katalog::KategorienDatei()) {
+        m_gesehen.insert(pfad, Dateien::Abdruck(pfad));
+        const Katalog::Kategorienliste liste = Katalog::KategorienLesen();
+        if (!liste.Gelesen)
+            return;
+        V::Kategorien = liste.Namen;
+        // The boxes follow the list; the category shown stays shown.
+        const QString gezeigt = cmbKategorien->currentText();
+        const QString imEditor = cmbItemKategorien->currentText();
+        KategorienboxenFuellen();
+        const QSignalBlocker sperre(cmbKategorien);
+        const QSignalBlocker sperre2(cmbItemKategorien);
+        if (cmbKategorien->findText(gezeigt, Qt::MatchExactly) < 0)
+            cmbKategorien->addItem(gezeigt);
+        cmbKategorien->setCurrentIndex(cmbKategorien->findText(gezeigt, Qt::MatchExactly));
+        m_kategorieIndex = cmbKategorien->currentIndex();
+        cmbItemKategorien->setCurrentIndex(cmbItemKategorien->findText(imEditor, Qt::MatchExactly));
+        Fenster::Status(this, QStringLiteral("Die Kategorienliste wurde in einem anderen Fenster geändert und neu geladen."),
+                        15000);
+        return;
+    }
+    if (m_gesehen.contains(pfad)) {
+        // An armory database: its new records become goods by the take-over rules of the start.
+        m_gesehen.insert(pfad, Dateien::Abdruck(pfad));
+        int neu = 0;
+        for (const QString& meldung : Katalog::WaffenUebernehmen(&neu))
+            Dialoge::Warnung(meldung);
+        if (neu > 0)
+            Fenster::Status(this, neu == 1 ? QStringLiteral("1 neuer Eintrag der Waffenkammer wurde übernommen.")
+                                           : QStringLiteral("%1 neue Einträge der Waffenkammer wurden übernommen.").arg(neu),
+                            15000);
+        // The goods files it wrote report themselves.
+        m_waechter->Pruefen();
+        return;
+    }
+    // A goods file of the table shown. Typed work and goods a failed save kept stay; the next save merges
+    // both sides.
+    if (m_editor->Geaendert() || Katalog::Ungespeichert(V::Gegenstaende)) {
+        Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden die "
+                                             "Änderungen beider Seiten zusammengeführt.")
+                                  .arg(Dateien::Anzeigename(QFileInfo(pfad).fileName())));
+        return;
+    }
+    const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
+    // The good shown is found again by its category, name and place among goods of that name.
+    const int alt = V::Bearbeitungsmodus ? V::AktuellerGegenstand : -1;
+    QString kategorie, name;
+    int vorher = 0;
+    if (alt >= 0 && alt < t.Anzahl()) {
+        kategorie = Katalog::EigeneKategorie(t, alt);
+        name = Katalog::Name(Feld(t.Zeilen[alt].Felder, 0));
+        for (int i = 0; i < alt; ++i)
+            vorher += Katalog::EigeneKategorie(t, i) == kategorie && Katalog::Name(Feld(t.Zeilen[i].Felder, 0)) == name;
+    }
+    const int rollen = lvGegenstaende->verticalScrollBar()->value();
+    KategorieLaden();
+    int neu = -1;
+    for (int i = 0, gezaehlt = 0; i < t.Anzahl() && !name.isNull() && neu < 0; ++i)
+        if (Katalog::EigeneKategorie(t, i) == kategorie && Katalog::Name(Feld(t.Zeilen[i].Felder, 0)) == name
+            && gezaehlt++ == vorher)
+            neu = i;
+    if (neu >= 0)
+        GegenstandAnzeigen(neu);
+    lvGegenstaende->verticalScrollBar()->setValue(rollen);
+    Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert und neu geladen.")
+                              .arg(Dateien::Anzeigename(QFileInfo(pfad).fileName())),
+                    15000);
 }
 
 void frmWarehouseMain::cmbKategorien_Click()
@@ -665,9 +778,14 @@ bool frmWarehouseMain::GegenstandSpeichern()
         return QStringList{Katalog::Name(Feld(f, 0)), Feld(f, 2)};
     };
     const QSignalBlocker sperre(lvGegenstaende);
-    if (e.Nachgeladen) {
-        // Another category's goods joined the table: the list shows them all again.
-        ListeFuellen();
+    if (e.Nachgeladen || t.Zusammengefuehrt) {
+        // Another category's goods joined the table, or another window's save was merged in: the list shows
+        // them all again.
+        ListeNeuZeigen(e.Zeile);
+        if (e.Nachgeladen)
+            DateienBeobachten();
+        if (t.Zusammengefuehrt)
+            Fenster::Status(this, QStringLiteral("Die Änderungen aus einem anderen Fenster wurden übernommen."), 15000);
     } else {
         switch (e.Aktion) {
         case Katalog::Speicheraktion::Geaendert:
@@ -709,8 +827,10 @@ void frmWarehouseMain::GegenstandLoeschen()
     delete GegenstandEintrag(zeile);
     lvGegenstaende->NachLoeschenNummerieren(zeile);
     QString fehler;
-    if (!Katalog::KategorieSpeichern(t, &fehler))
+    if (!Katalog::KategorieSpeichern(t, &fehler) && !fehler.isEmpty())
         Dialoge::Warnung(fehler);
+    if (t.Zusammengefuehrt)
+        ListeNeuZeigen(-1);
     // The row number shown in the editor belongs to another good now.
     GegenstandFelderLeeren();
     GegenstandKnoepfe();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Dateien.h"
+
+#include <QHash>
+
 #include "Fenster.h"
 #include "WarehouseHTML.h"
 
@@ -9,6 +13,7 @@
 #include <memory>
 
 class Browser;
+class Dateiwaechter;
 class Datensatzeditor;
 class Datensatzliste;
 class QComboBox;
@@ -43,6 +48,8 @@ public:
     bool Artikelmodus() const { return m_artikelmodus; }
 
 public Q_SLOTS:
+    // Another program saved a goods file shown, the category list or an armory database.
+    void DateiGeaendert(const QString& pfad);
     void cmdItemEditor_Click();
     void cmdShopEditor_Click();
     void cmbKategorien_Click();
@@ -130,6 +137,14 @@ private:
     std::unique_ptr<Datensatzeditor> m_editor;
     int m_kategorieIndex = -1;
     int m_listenFuellungen = 0;
+    Dateiwaechter* m_waechter = nullptr;
+    // The armory databases and the category list as this window last took them in.
+    QHash<QString, Dateien::Fingerabdruck> m_gesehen;
+    QStringList m_beobachtet;
+    // Watches the goods files of the table shown, and the files the catalogue follows.
+    void DateienBeobachten();
+    // The list filled again with row `zeile` current and the scroll position kept.
+    void ListeNeuZeigen(int zeile);
     bool m_shopUngesichert = false;
 
     // Shop side.

@@ -479,20 +479,22 @@ void TestArmoryFenster::schliessenFragtNurImBearbeitungsmodus()
     frmArmoryMain fenster;
     fenster.show();
     Klick(fenster, QStringLiteral("cmdNeu"));
-    dialoge.ja = {false};
+    // An untouched new record asks nothing; a typed one gets the one discard question, naming it.
+    Kind<QLineEdit>(fenster, QStringLiteral("txtNWaffe(0)"))->setText(QStringLiteral("Prüfbeil"));
+    dialoge.wahl = {Dialoge::Antwort::Abbrechen};
     QVERIFY(!fenster.close());
-    QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm "
-                                                         "trotzdem beendet werden ?")});
-    QCOMPARE(dialoge.aufrufe.first().symbol, Dialoge::Symbol::Ausrufezeichen);
+    QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Die Änderungen an „Prüfbeil“ sind nicht gespeichert.")});
+    QCOMPARE(dialoge.aufrufe.first().knoepfe, Dialoge::Knoepfe::SpeichernVerwerfenAbbrechen);
+    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
     Klick(fenster, QStringLiteral("cmdView"));
     QVERIFY(fenster.close());
-    QCOMPARE(dialoge.aufrufe.size(), 1);
+    QCOMPARE(dialoge.aufrufe.size(), 2);
 
     frmArmoryMain zweites;
     zweites.show();
     Klick(zweites, QStringLiteral("cmdNeu"));
-    dialoge.ja = {true};
     QVERIFY(zweites.close());
+    QCOMPARE(dialoge.aufrufe.size(), 2);
 }
 
 void TestArmoryFenster::detailansichtUndZurueck()

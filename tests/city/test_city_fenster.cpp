@@ -323,17 +323,19 @@ void TestCityFenster::neueStadtFragtNachAltemInhalt_data()
     QTest::addColumn<bool>("ungespeichert"); // the unsaved-changes question comes first
     QTest::addColumn<bool>("frage");         // then the question whether to take the old city's content over
     QTest::addColumn<bool>("ja");
-    QTest::newRow("nichts geändert") << 0 << false << false << false;
-    QTest::newRow("Name hin und zurück") << 1 << false << false << false;
-    QTest::newRow("Einwohnerzahl") << 2 << true << false << false;
-    QTest::newRow("Eintrag nur getippt") << 3 << true << false << false;
-    QTest::newRow("Gasthaus, Ja") << 4 << true << true << true;
-    QTest::newRow("Gasthaus, Nein") << 4 << true << true << false;
-    QTest::newRow("Gasthaus gespeichert, Nein") << 5 << false << true << false;
-    QTest::newRow("Tempel, Nein") << 6 << true << true << false;
-    QTest::newRow("Bürgermeister, Ja") << 7 << true << true << true;
-    QTest::newRow("Reichtum, Nein") << 8 << true << true << false;
-    QTest::newRow("Hintergrund, Ja") << 9 << true << true << true;
+    QTest::addColumn<bool>("abbrechen");     // Escape instead: the new city is cancelled, the old one stays
+    QTest::newRow("nichts geändert") << 0 << false << false << false << false;
+    QTest::newRow("Name hin und zurück") << 1 << false << false << false << false;
+    QTest::newRow("Einwohnerzahl") << 2 << true << false << false << false;
+    QTest::newRow("Eintrag nur getippt") << 3 << true << false << false << false;
+    QTest::newRow("Gasthaus, Ja") << 4 << true << true << true << false;
+    QTest::newRow("Gasthaus, Nein") << 4 << true << true << false << false;
+    QTest::newRow("Gasthaus gespeichert, Nein") << 5 << false << true << false << false;
+    QTest::newRow("Tempel, Nein") << 6 << true << true << false << false;
+    QTest::newRow("Bürgermeister, Ja") << 7 << true << true << true << false;
+    QTest::newRow("Reichtum, Nein") << 8 << true << true << false << false;
+    QTest::newRow("Hintergrund, Ja") << 9 << true << true << true << false;
+    QTest::newRow("Gasthaus gespeichert, Abbrechen") << 5 << false << true << false << true;
 }
 
 void TestCityFenster::neueStadtFragtNachAltemInhalt()
@@ -342,19 +344,23 @@ void TestCityFenster::neueStadtFragtNachAltemInhalt()
     QFETCH(bool, ungespeichert);
     QFETCH(bool, frage);
     QFETCH(bool, ja);
+    QFETCH(bool, abbrechen);
     TestInstallation inst(false);
     CityDaten(inst);
     frmCityMain fenster;
     NeueStadtAnlegen(fenster, QStringLiteral("Erste"), QStringLiteral("100"), 0);
     kAenderungen[aenderung](fenster, inst);
-    Stadt erwartet = ja ? fenster.Stadt() : Stadt();
-    erwartet.Name = QStringLiteral("Zweite");
-    erwartet.Einwohnerzahl = QStringLiteral("20");
-    erwartet.Rasse = 3;
+    Stadt erwartet = ja || abbrechen ? fenster.Stadt() : Stadt();
+    if (!abbrechen) {
+        erwartet.Name = QStringLiteral("Zweite");
+        erwartet.Einwohnerzahl = QStringLiteral("20");
+        erwartet.Rasse = 3;
+    }
 
     Dialoge::Skript dialoge;
-    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
-    dialoge.ja = {ja};
+    dialoge.wahl = {abbrechen ? Dialoge::Antwort::Abbrechen : Dialoge::Antwort::Verwerfen};
+    if (!abbrechen)
+        dialoge.ja = {ja};
     NeueStadtAnlegen(fenster, QStringLiteral("Zweite"), QStringLiteral("20"), 3);
     QCOMPARE(dialoge.Texte().contains(QStringLiteral("Die Änderungen an „Erste“ sind nicht gespeichert.")), ungespeichert);
     const auto gefragt = std::find_if(dialoge.aufrufe.cbegin(), dialoge.aufrufe.cend(), [](const Dialoge::Skript::Aufruf& a) {
@@ -362,7 +368,7 @@ void TestCityFenster::neueStadtFragtNachAltemInhalt()
     });
     QCOMPARE(gefragt != dialoge.aufrufe.cend(), frage);
     if (frage)
-        QCOMPARE(gefragt->knoepfe, Dialoge::Knoepfe::JaNeinVorgabeNein);
+        QCOMPARE(gefragt->knoepfe, Dialoge::Knoepfe::JaNeinAbbrechen);
     QCOMPARE(Dateizeilen(fenster.Stadt()), Dateizeilen(erwartet));
     QCOMPARE(Text(&fenster, QStringLiteral("txtGasthausName"))->text(), erwartet.Betriebe[Gasthaus].Slots[0][FeldName]);
     // The new city starts unchanged, typed entries included: closing asks nothing.

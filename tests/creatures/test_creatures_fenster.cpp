@@ -545,12 +545,15 @@ void TestCreaturesFenster::schliessenFragtNurImBearbeitungsmodus()
     frmCreaturesMain fenster;
     fenster.show();
     Klick(fenster, QStringLiteral("cmdNeu"));
-    dialoge.ja = {false, true};
+    // The one discard question names the creature; Speichern without a name says why and stays.
+    Kind<QLineEdit>(fenster, QStringLiteral("Text(4)"))->setText(QStringLiteral("12"));
+    dialoge.wahl = {Dialoge::Antwort::Speichern};
     QVERIFY(!fenster.close());
-    QCOMPARE(dialoge.Texte().last(),
-             QStringLiteral("Eure Daten wurden noch nicht gespeichert. Soll das Programm trotzdem beendet werden ?"));
-    QCOMPARE(dialoge.aufrufe.last().symbol, Dialoge::Symbol::Ausrufezeichen);
+    QCOMPARE(dialoge.Texte(), (QStringList{QStringLiteral("Die Änderungen an „Neue Kreatur“ sind nicht gespeichert."),
+                                           QStringLiteral("Die Kreatur braucht einen Namen.")}));
+    QCOMPARE(dialoge.aufrufe.first().knoepfe, Dialoge::Knoepfe::SpeichernVerwerfenAbbrechen);
     QVERIFY(fenster.isVisible());
+    dialoge.wahl = {Dialoge::Antwort::Verwerfen};
     QVERIFY(fenster.close());
 }
 

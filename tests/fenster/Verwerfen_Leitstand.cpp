@@ -30,7 +30,7 @@ Verwerfen::Fall Tippen(bool notiz, const char* name, std::function<void(QWidget&
     f.bauen = [notiz]() -> QWidget* {
         if (notiz) {
             Subs::IniSchreiben(Variablen::IniDatei, QStringLiteral("General"), QStringLiteral("Started"), QStringLiteral("1"));
-            Termine::Speichern(kTag, QStringLiteral("Markt"));
+            Termine::Speichern(kTag, QStringLiteral("Markt"), QString());
             auto* w = new frmManagerMain;
             w->Form_Load();
             w->show();
@@ -38,8 +38,10 @@ Verwerfen::Fall Tippen(bool notiz, const char* name, std::function<void(QWidget&
             Klick(*w, QStringLiteral("cmdTermin"));
             return w;
         }
-        ExterneTools::Anhaengen(0, QStringLiteral("Würfel"), QStringLiteral("/opt/wuerfel"));
-        ExterneTools::Anhaengen(1, QStringLiteral("Karten"), QStringLiteral("/opt/karten"));
+        QList<QStringList> tools{{QStringLiteral("Würfel"), QStringLiteral("/opt/wuerfel")},
+                                 {QStringLiteral("Karten"), QStringLiteral("/opt/karten")}};
+        QList<QStringList> basis;
+        ExterneTools::ListeSpeichern(tools, basis);
         auto* w = new frmManagerXTConfig;
         w->show();
         Kind<QListWidget>(*w, QStringLiteral("lstXT"))->setCurrentRow(0);
@@ -50,7 +52,7 @@ Verwerfen::Fall Tippen(bool notiz, const char* name, std::function<void(QWidget&
         QTest::keyClicks(Kind<QLineEdit>(w, box), kText);
     };
     f.ausloesen = std::move(ausloesen);
-    f.titel = notiz ? QStringLiteral("Notiz vom ") + Termine::Schluessel(kTag) : kText;
+    f.titel = notiz ? QStringLiteral("Notiz vom ") + Termine::Anzeige(kTag) : kText;
     f.nochDa = [notiz, box](QWidget& w) {
         const bool auswahl = notiz ? Kind<QCalendarWidget>(w, QStringLiteral("MonthView"))->selectedDate() == kTag
                                    : Kind<QListWidget>(w, QStringLiteral("lstXT"))->currentRow() == 0;

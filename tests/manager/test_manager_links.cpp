@@ -198,13 +198,14 @@ private Q_SLOTS:
     void notizen_speichernUndFinden()
     {
         const QDate tag(2031, 4, 5);
-        QVERIFY(Termine::Speichern(tag, QStringLiteral("Markttag in der Unterstadt")));
-        QCOMPARE(Ini(QStringLiteral("Date"), QLocale::system().toString(tag, QLocale::ShortFormat)),
-                 QStringLiteral("Markttag in der Unterstadt"));
+        QCOMPARE(Termine::Speichern(tag, QStringLiteral("Markttag in der Unterstadt"), QString()), Termine::Ergebnis::Gespeichert);
+        // The key is the same in every language.
+        QCOMPARE(Ini(QStringLiteral("Date"), QStringLiteral("2031-04-05")), QStringLiteral("Markttag in der Unterstadt"));
+        QCOMPARE(Termine::Anzeige(tag), QStringLiteral("5. April 2031"));
         QCOMPARE(Termine::Notiz(tag), QStringLiteral("Markttag in der Unterstadt"));
         QCOMPARE(Termine::Notiz(tag.addDays(1)), QString());
         // An empty text is not stored: the note stays.
-        QVERIFY(!Termine::Speichern(tag, QString()));
+        QVERIFY(Termine::Speichern(tag, QString(), QString()) != Termine::Ergebnis::Gespeichert);
         QCOMPARE(Termine::Notiz(tag), QStringLiteral("Markttag in der Unterstadt"));
 
         // A note written under another date form is not found.
@@ -213,6 +214,32 @@ private Q_SLOTS:
         QVERIFY(fremd != Termine::Schluessel(andererTag));
         IniSetzen(QStringLiteral("Date"), fremd, QStringLiteral("Ratsversammlung"));
         QCOMPARE(Termine::Notiz(andererTag), QString());
+    }
+
+    void notizen_alteSchluessel_data()
+    {
+        QTest::addColumn<QString>("schluessel");
+        QTest::addColumn<bool>("sofortGelesen");
+        const QDate tag(2031, 4, 5);
+        QTest::newRow("Kurzform des Systems") << QLocale::system().toString(tag, QLocale::ShortFormat) << true;
+        QTest::newRow("englische Kurzform") << QLocale::c().toString(tag, QLocale::ShortFormat)
+                                            << (QLocale::system().toString(tag, QLocale::ShortFormat) == QLocale::c().toString(tag, QLocale::ShortFormat));
+        QTest::newRow("deutsche Kurzform") << QStringLiteral("05.04.31")
+                                           << (QLocale::system().toString(tag, QLocale::ShortFormat) == QLatin1String("05.04.31"));
+    }
+
+    // Notes of earlier versions stay readable and move to the new keys with the next save of any note.
+    void notizen_alteSchluessel()
+    {
+        QFETCH(QString, schluessel);
+        QFETCH(bool, sofortGelesen);
+        const QDate tag(2031, 4, 5);
+        IniSetzen(QStringLiteral("Date"), schluessel, QStringLiteral("Zunftfest"));
+        QCOMPARE(Termine::Notiz(tag), sofortGelesen ? QStringLiteral("Zunftfest") : QString());
+        QCOMPARE(Termine::Speichern(tag.addDays(3), QStringLiteral("Markt"), QString()), Termine::Ergebnis::Gespeichert);
+        QCOMPARE(Ini(QStringLiteral("Date"), QStringLiteral("2031-04-05")), QStringLiteral("Zunftfest"));
+        QCOMPARE(Ini(QStringLiteral("Date"), schluessel), QString());
+        QCOMPARE(Termine::Notiz(tag), QStringLiteral("Zunftfest"));
     }
 
     void notiz_heuteBeimStart()
@@ -227,7 +254,7 @@ private Q_SLOTS:
     void kalender_imFenster()
     {
         const QDate tag(2031, 7, 1);
-        QVERIFY(Termine::Speichern(tag, QStringLiteral("Turnier")));
+        QCOMPARE(Termine::Speichern(tag, QStringLiteral("Turnier"), QString()), Termine::Ergebnis::Gespeichert);
         Dialoge::Skript skript;
         auto fenster = Starten();
         QVERIFY(fenster);

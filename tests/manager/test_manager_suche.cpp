@@ -280,7 +280,7 @@ private Q_SLOTS:
         });
         knopf->click();
         QCOMPARE(ordner, 3);
-        QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Varl-Suite wurde nicht gefunden.")}));
+        QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Suche nach der Varl-Suite wurde abgebrochen.")}));
         QCOMPARE(Ini(QStringLiteral("VarlSuite"), QStringLiteral("Path")), QString());
         QVERIFY(!fenster.findChild<QAction*>(QStringLiteral("SuiteTool(0)"))->isVisible());
     }
@@ -308,7 +308,7 @@ private Q_SLOTS:
         fenster.findChild<QPushButton*>(QStringLiteral("cmdVarlSuite"))->click();
         QCOMPARE(ordner, 2);
         QCOMPARE(beschriftung, QStringLiteral("Abbrechen"));
-        QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Varl-Suite wurde nicht gefunden.")}));
+        QCOMPARE(skript.Texte(), QStringList({QStringLiteral("Die Suche nach der Varl-Suite wurde abgebrochen.")}));
         QTRY_VERIFY(!fenster.findChild<QProgressDialog*>(QStringLiteral("frmSuche")));
         QVERIFY(!QApplication::overrideCursor());
     }

@@ -5,6 +5,8 @@
 #include "Fenster.h"
 #include "ManagerTestHilfe.h"
 #include "Shell.h"
+#include "Subs.h"
+#include "Variablen.h"
 #include "frmManagerMain.h"
 #include "frmManagerXTConfig.h"
 
@@ -239,9 +241,13 @@ private Q_SLOTS:
         ProgrammAnlegen(*m_inst, QStringLiteral("Extern/Werkzeug"));
         m_inst->Schreiben(QStringLiteral("Skripte/Karte.BAT"), "@echo aus\r\n");
         DreiEintragen();
-        QVERIFY(ExterneTools::Ueberschreiben(1, QStringLiteral("Werkzeug"), m_inst->Pfad(QStringLiteral("Extern/Werkzeug"))));
-        QVERIFY(ExterneTools::Ueberschreiben(2, QStringLiteral("Karte"), m_inst->Pfad(QStringLiteral("skripte/karte.bat"))));
-        QVERIFY(ExterneTools::Ueberschreiben(3, QStringLiteral("Leer"), QString()));
+        QVERIFY(Subs::IniSchreiben(Variablen::IniDatei, QStringLiteral("XT"),
+                                   {{QStringLiteral("XTTool1"), QStringLiteral("Werkzeug")},
+                                    {QStringLiteral("XTPfad1"), m_inst->Pfad(QStringLiteral("Extern/Werkzeug"))},
+                                    {QStringLiteral("XTTool2"), QStringLiteral("Karte")},
+                                    {QStringLiteral("XTPfad2"), m_inst->Pfad(QStringLiteral("skripte/karte.bat"))},
+                                    {QStringLiteral("XTTool3"), QStringLiteral("Leer")},
+                                    {QStringLiteral("XTPfad3"), QString()}}));
 
         Dialoge::Skript skript;
         frmManagerMain haupt;
