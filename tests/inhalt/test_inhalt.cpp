@@ -37,7 +37,7 @@ private Q_SLOTS:
                                  "NorbardenNachname", "NorbardenWeiblich", "ThorwalerMännlich", "ThorwalerWeiblich",
                                  "TulamidenMännlich", "TulamidenWeiblich", "ZwergeMännlich", "ZwergeWeiblich"})
             QTest::newRow(name) << QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(name)) << 60;
-        // A town of 2,000 draws about a hundred owners; with 300 names one rarely comes up three times.
+        // A Mohas owner's name is one line, so this list alone decides how often owners repeat in a town.
         QTest::newRow("Mohas") << QStringLiteral("Data/City/Mohas.dat") << 300;
         QTest::newRow("CityZufallsereignisse") << QStringLiteral("Data/City/CityZufallsereignisse.dat") << 231;
         QTest::newRow("DayEreignisse") << QStringLiteral("Data/Day/DayEreignisse.dat") << 80;
