@@ -6,8 +6,9 @@
 #include <memory>
 
 // What the shipped content promises and a counter can check: lists long enough that a town does not repeat
-// itself, shop kinds that name each category once, creature weapons without a negative bonus, and no trade
-// that needs water in the lists every town draws from.
+// itself, shop kinds that name each existing category once, creature weapons without a negative bonus, and
+// words that must not appear: water trades in the lists every town draws from, elven surnames that are
+// everyday words, events that assume a shop with a door.
 class TestInhalt : public QObject {
     Q_OBJECT
 
@@ -36,8 +37,9 @@ private Q_SLOTS:
                                  "NorbardenNachname", "NorbardenWeiblich", "ThorwalerMännlich", "ThorwalerWeiblich",
                                  "TulamidenMännlich", "TulamidenWeiblich", "ZwergeMännlich", "ZwergeWeiblich"})
             QTest::newRow(name) << QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(name)) << 60;
-        QTest::newRow("Mohas") << QStringLiteral("Data/City/Mohas.dat") << 80;
-        QTest::newRow("CityZufallsereignisse") << QStringLiteral("Data/City/CityZufallsereignisse.dat") << 200;
+        // A Mohas owner's name is one line, so this list alone decides how often owners repeat in a town.
+        QTest::newRow("Mohas") << QStringLiteral("Data/City/Mohas.dat") << 300;
+        QTest::newRow("CityZufallsereignisse") << QStringLiteral("Data/City/CityZufallsereignisse.dat") << 231;
         QTest::newRow("DayEreignisse") << QStringLiteral("Data/Day/DayEreignisse.dat") << 80;
     }
 
@@ -80,8 +82,10 @@ private Q_SLOTS:
                 waren.append(zeile.section(QLatin1Char('='), 1));
         QVERIFY(zeilen.contains(QStringLiteral("WareCount=%1").arg(waren.size())));
         QCOMPARE(QSet<QString>(waren.begin(), waren.end()).size(), waren.size());
-        for (const QString& ware : waren)
+        for (const QString& ware : waren) {
             QVERIFY2(kategorien.contains(ware), qPrintable(ware));
+            QVERIFY2(!Eintraege(QStringLiteral("Data/Warehouse/%1.dat").arg(ware)).isEmpty(), qPrintable(ware));
+        }
     }
 
     void keinNegativerWaffenbonus_data()
@@ -105,19 +109,58 @@ private Q_SLOTS:
             QVERIFY2(!bonus.trimmed().startsWith(QLatin1Char('-')), qPrintable(bonus));
     }
 
-    void keineWasserberufeInJederStadt_data()
+    // Every entry of a file, or every joined pair of a first and a second file, is checked against words that
+    // must not occur in it (as a part when "teil" is set, as the whole entry otherwise).
+    void keineVerbotenenWoerter_data()
     {
         QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("zweite");
+        QTest::addColumn<bool>("teil");
+        QTest::addColumn<QStringList>("woerter");
+        const QStringList wasser{"Fisch", "Schiff", "Fähr", "Boot", "Hafen"};
         for (const char* name : {"Händler1", "Handwerker1", "Dienstleistung1"})
-            QTest::newRow(name) << QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(name));
+            QTest::newRow(name) << QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(name)) << QString() << true
+                                << wasser;
+        // Everyday words and well-known surnames that joined halves once made.
+        QTest::newRow("Elfennachnamen")
+            << QStringLiteral("Data/City/ElfenNachname1.dat") << QStringLiteral("Data/City/ElfenNachname2.dat") << false
+            << QStringList{"Silberblick", "Dunstglocke", "Rosenkranz", "Sonnenschein", "Regenbogen", "Abendblatt",
+                           "Morgenblatt", "Kleeblatt", "Goldblatt", "Rosenblatt", "Mondschein", "Mondlicht", "Sonnenlicht",
+                           "Sternlicht", "Dämmerlicht", "Windlicht", "Sonnenstrahl", "Regentropfen", "Nachtflug", "Eislauf",
+                           "Bachlauf", "Eistanz", "Regentanz", "Waldhüter", "Windschatten", "Nachtschatten", "Windhauch",
+                           "Windharfe", "Grasharfe", "Schwanengesang", "Rosenzweig", "Falkenauge", "Falkenblick",
+                           "Sternwanderer", "Sternkind", "Sonnenkind", "Mondkind", "Winterzauber", "Silberpfeil",
+                           "Goldfeder", "Goldfaden", "Sonnenglut", "Abendglut", "Abendglocke", "Sturmglocke",
+                           "Abendsegen", "Laubsänger", "Waldsänger", "Nachtruh", "Winterruh", "Nachtwacht",
+                           "Sommerspross", "Nachtgewand", "Schneeweise", "Dornkrone", "Goldkrone"};
+        // Events are drawn for every business, a knife-grinder or a mine as well as a shop.
+        QTest::newRow("CityZufallsereignisse")
+            << QStringLiteral("Data/City/CityZufallsereignisse.dat") << QString() << true
+            << QStringList{" Tür", "Keller", "Rechnung", "Schwelle", "Eingang", "Regal", "Kamin", "Fenster", "des Hauses",
+                           "im Haus ", "ins Haus"};
     }
 
-    void keineWasserberufeInJederStadt()
+    void keineVerbotenenWoerter()
     {
         QFETCH(QString, datei);
-        for (const QString& beruf : Eintraege(datei))
-            for (const char* wort : {"Fisch", "Schiff", "Fähr", "Boot", "Hafen"})
-                QVERIFY2(!beruf.contains(QString::fromUtf8(wort), Qt::CaseInsensitive), qPrintable(beruf));
+        QFETCH(QString, zweite);
+        QFETCH(bool, teil);
+        QFETCH(QStringList, woerter);
+        QStringList eintraege = Eintraege(datei);
+        QVERIFY(!eintraege.isEmpty());
+        if (!zweite.isEmpty()) {
+            QStringList paare;
+            const QStringList zweiteTeile = Eintraege(zweite);
+            QVERIFY(!zweiteTeile.isEmpty());
+            for (const QString& a : std::as_const(eintraege))
+                for (const QString& b : zweiteTeile)
+                    paare.append(a + b);
+            eintraege = paare;
+        }
+        for (const QString& eintrag : std::as_const(eintraege))
+            for (const QString& wort : woerter)
+                QVERIFY2(teil ? !eintrag.contains(wort, Qt::CaseInsensitive) : eintrag.compare(wort, Qt::CaseInsensitive) != 0,
+                         qPrintable(eintrag));
     }
 };
 

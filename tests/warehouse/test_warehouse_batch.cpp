@@ -64,7 +64,7 @@ void TestWarehouseBatch::kategorienUndListe()
     Dialoge::Skript dialoge;
     WarehouseBatch::Ergebnis e = Lauf(QStringLiteral("--kategorien"));
     QCOMPARE(e.Status, 0);
-    QCOMPARE(e.Ausgabe.size(), 24);
+    QCOMPARE(e.Ausgabe.size(), 32);
     QCOMPARE(e.Ausgabe.first(), QStringLiteral("Nahkampfwaffen"));
 
     KleinerKatalog(installation);

@@ -123,7 +123,7 @@ void TestWarehouseFenster::startZeigtAllesUndBilder()
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Lagerhof 3 v3.00 - Die Werkbund3 Markthalle"));
     QVERIFY(!fenster.windowIcon().isNull());
     auto* kategorien = Kind<QComboBox>(fenster, QStringLiteral("cmbKategorien"));
-    QCOMPARE(kategorien->count(), 25);
+    QCOMPARE(kategorien->count(), 33);
     QCOMPARE(kategorien->currentText(), QStringLiteral("Alles"));
     QCOMPARE(Kind<QComboBox>(fenster, QStringLiteral("cmbItemKategorien"))->currentText(), QStringLiteral("Alles"));
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"));

@@ -242,7 +242,7 @@ void TestWarehouseKatalog::geliefertenKatalogLesen()
     Dialoge::Skript dialoge;
     QVERIFY(Start().isEmpty());
     const QStringList& kategorien = Lagerhof3Variablen::Kategorien;
-    QCOMPARE(kategorien.size(), 24);
+    QCOMPARE(kategorien.size(), 32);
     QCOMPARE(kategorien.mid(0, 3), Waffenkategorien());
     int eigene = 0;
     for (const QString& k : kategorien) {
