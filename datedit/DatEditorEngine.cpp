@@ -81,12 +81,13 @@ QString Tabellenpfad(const Werkzeug& werkzeug, const QString& datei)
 
 QString TextAusBytes(const QByteArray& bytes)
 {
-    QString text = Zeilendatei::AusCodepage(bytes);
+    QString text = Zeilendatei::AlsText(bytes);
     // One pass: CR LF and a lone CR become "\n"; every other character stays.
     QChar* anfang = text.data();
     const QChar* lesen = anfang;
     const QChar* ende = anfang + text.size();
     QChar* schreiben = anfang;
+    bool trenner = false;
     while (lesen < ende) {
         if (*lesen == QLatin1Char('\r')) {
             *schreiben++ = QLatin1Char('\n');
@@ -94,10 +95,16 @@ QString TextAusBytes(const QByteArray& bytes)
             if (lesen < ende && *lesen == QLatin1Char('\n'))
                 ++lesen;
         } else {
+            trenner = trenner || lesen->unicode() >= 0x2028;
             *schreiben++ = *lesen++;
         }
     }
     text.truncate(schreiben - anfang);
+    // A file in UTF-8 may hold characters a text box takes for line breaks. They stay references, so the
+    // line stays one line, as the other tools read it.
+    if (trenner)
+        for (const char16_t c : {u'\u2028', u'\u2029', u'\uFDD0', u'\uFDD1'})
+            text.replace(QChar(c), QStringLiteral("&#%1;").arg(int(c)));
     return text;
 }
 
@@ -188,7 +195,7 @@ QByteArray BytesAusText(const QString& text)
         }
     }
     aus.truncate(j);
-    return aus;
+    return Zeilendatei::Eindeutig(std::move(aus));
 }
 
 namespace {
