@@ -42,8 +42,6 @@ std::optional<Eintrag> Lesen(const QString& pfad, QString* fehler)
     optionen.Kopfzeile = [](const QString& erste) {
         return erste == Kennzeile(Tabelle::NWaffen) || erste == Kennzeile(Tabelle::FWaffen) || erste == Kennzeile(Tabelle::Armor);
     };
-    // A record edited in a text editor may come back as UTF-8.
-    optionen.Utf8Erkennen = true;
     const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad, optionen);
     if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt || gelesen.Status == Zeilendatei::Lesestatus::Unlesbar) {
         if (fehler)

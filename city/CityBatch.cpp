@@ -12,9 +12,10 @@ namespace CityEngine {
 const QString BatchHilfe = QStringLiteral(
     "Befehle:\n"
     "  --generieren --name NAME --einwohner ZAHL [--reichtum Reich|Normal|Arm]\n"
-    "      [--kriminalitaet Hoch|Mittel|Niedrig] [--rasse VOLK] [--zufallsnamen] [--zufallsereignisse]\n"
-    "      --ausgabe DATEI.html\n"
-    "      erfindet eine Stadt und schreibt sie als HTML-Seite, wie es der Stadtgenerator tut\n"
+    "      [--kriminalitaet Hoch|Mittel|Niedrig] [--rasse VOLK] [--lage Binnenland|Fluss|Küste|Gebirge]\n"
+    "      [--zufallsnamen] [--zufallsereignisse] --ausgabe DATEI.html\n"
+    "      erfindet eine Stadt und schreibt sie als HTML-Seite, wie es der Stadtgenerator tut;\n"
+    "      ohne --lage liegt sie im Binnenland\n"
     "  --bericht STADT.wbd --ausgabe DATEI.html\n"
     "      lädt eine Stadtdatei und schreibt ihren HTML-Bericht (die Kartendateien bleiben unberührt)\n"
     "  --zufallsname VOLK [--geschlecht Männlich|Weiblich|Zufall]\n"
@@ -41,6 +42,7 @@ int Generieren(Batch::Befehlszeile& befehl)
     const auto reichtum = befehl.Wert(QStringLiteral("--reichtum"));
     const auto kriminalitaet = befehl.Wert(QStringLiteral("--kriminalitaet"));
     const auto rasse = befehl.Wert(QStringLiteral("--rasse"));
+    const auto lage = befehl.Wert(QStringLiteral("--lage"));
     e.Zufallsnamen = befehl.Schalter(QStringLiteral("--zufallsnamen"));
     e.Zufallsereignisse = befehl.Schalter(QStringLiteral("--zufallsereignisse"));
     const auto ausgabe = befehl.Wert(QStringLiteral("--ausgabe"));
@@ -71,6 +73,12 @@ int Generieren(Batch::Befehlszeile& befehl)
         if (!Rassen().contains(*rasse))
             return Falsch(QStringLiteral("Unbekanntes Volk \"%1\" (erlaubt: %2).").arg(*rasse, Auswahl(Rassen())));
         e.Rasse = *rasse;
+    }
+    if (lage) {
+        const qsizetype index = Lagenamen().indexOf(*lage);
+        if (index < 0)
+            return Falsch(QStringLiteral("Unbekannte Lage \"%1\" (erlaubt: %2).").arg(*lage, Auswahl(Lagenamen())));
+        e.Lage = Stadtlage(index);
     }
     if (e.Zufallsnamen && e.Rasse.isEmpty())
         return Falsch(Meldungen::RasseFehlt);

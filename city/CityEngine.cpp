@@ -132,10 +132,17 @@ QString CityDatei(const QString& name)
     return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\City\\") + name);
 }
 
+// Trades that need a town of some size, and the smallest population that has them.
+const struct {
+    const char* beruf;
+    qint64 einwohner;
+} kMindestgroessen[] = {{"Siechenhaus", 1000}};
+
 class Seite {
 public:
     Seite(const Generatoreingaben& e, QIODevice& datei)
-        : m_e(e), m_datei(datei), m_preisZusatz(Reichtumswert(e.Reichtum) + Kriminalitaetswert(e.Kriminalitaet))
+        : m_e(e), m_datei(datei), m_preisZusatz(Reichtumswert(e.Reichtum) + Kriminalitaetswert(e.Kriminalitaet)),
+          m_regeln(Berufsregeln::Laden())
     {
     }
 
@@ -193,6 +200,9 @@ private:
         HtmlEintrag(QStringLiteral("Stadtname:"), name, m_datei);
         HtmlEintrag(QStringLiteral("Einwohnerzahl:"), qint64(m_e.Einwohner), m_datei);
         HtmlEintrag(QStringLiteral("Region / Rasse der Einwohner:"), HtmlMaskieren(m_e.Rasse), m_datei);
+        // The usual inland town keeps the page as it always was.
+        if (m_e.Lage != Stadtlage::Binnenland)
+            HtmlEintrag(QStringLiteral("Lage:"), Lagetexte().value(int(m_e.Lage)), m_datei);
         HtmlEintrag(QStringLiteral("Durchfahrende:"), m_werte.Durchfahrende, m_datei);
         HtmlEintrag(QStringLiteral("Markt:"), m_werte.Markt, m_datei);
         HtmlEintrag(QStringLiteral("Reichtum:"), HtmlMaskieren(m_e.Reichtum), m_datei);
@@ -211,15 +221,23 @@ private:
         return HtmlMaskieren(GenNameSub::Zufallsname(m_e.Rasse, geschlecht));
     }
 
-    void Betrieb(const QString& beruf, const char* const stufen[5], int preisverschiebung)
+    // Draws everything of one business in its order; writes it only when asked to.
+    void Betrieb(const QString& beruf, const char* const stufen[5], int preisverschiebung, bool schreiben = true)
     {
         const int stufe = Qualitaetsstufe(Subs::Zufallszahl(20) + m_werte.Qualitaetsverschiebung);
         const int preis = Grundpreis(stufe) + Subs::Zufallszahl(20) + preisverschiebung;
-        HtmlFettzeile(beruf + U(stufen[stufe - 1]) + Preisstufe(preis + m_preisZusatz), m_datei);
-        if (m_e.Zufallsnamen)
-            HtmlZeile(QStringLiteral("* Besitzer/in: ") + Name(), m_datei);
-        if (m_e.Zufallsereignisse)
-            HtmlZeile(QStringLiteral("* Zufallsereignis: ") + HtmlMaskieren(Zufallsereignis(false)), m_datei);
+        if (schreiben)
+            HtmlFettzeile(beruf + U(stufen[stufe - 1]) + Preisstufe(preis + m_preisZusatz), m_datei);
+        if (m_e.Zufallsnamen) {
+            const QString name = Name();
+            if (schreiben)
+                HtmlZeile(QStringLiteral("* Besitzer/in: ") + name, m_datei);
+        }
+        if (m_e.Zufallsereignisse) {
+            const QString ereignis = Zufallsereignis(false);
+            if (schreiben)
+                HtmlZeile(QStringLiteral("* Zufallsereignis: ") + HtmlMaskieren(ereignis), m_datei);
+        }
     }
 
     void Kopf(const char* anker, const char* ueberschrift)
@@ -253,9 +271,10 @@ private:
                 HtmlZeile(QStringLiteral("********************"), m_datei);
             const int k = qMax(0, wurf.Werfen());
             const QString text = HtmlMaskieren(beruf);
+            const bool erlaubt = m_regeln.Erlaubt(beruf, m_e.Lage, m_e.Einwohner);
             for (int i = 0; i < k; ++i)
-                Betrieb(text, kBerufStufen, verschiebung);
-            vorige = k;
+                Betrieb(text, kBerufStufen, verschiebung, erlaubt);
+            vorige = erlaubt ? k : 0;
         }
         NachOben();
     }
@@ -263,10 +282,59 @@ private:
     const Generatoreingaben& m_e;
     QIODevice& m_datei;
     const int m_preisZusatz;
+    const Berufsregeln m_regeln;
     Stadtwerte m_werte;
 };
 
 } // namespace
+
+const QStringList& Lagetexte()
+{
+    static const QStringList texte = {QStringLiteral("Binnenland"), QStringLiteral("am Fluss"),
+                                      QStringLiteral("an der Küste"), QStringLiteral("im Gebirge")};
+    return texte;
+}
+
+const QStringList& Lagenamen()
+{
+    static const QStringList namen = {QStringLiteral("Binnenland"), QStringLiteral("Fluss"), QStringLiteral("Küste"),
+                                      QStringLiteral("Gebirge")};
+    return namen;
+}
+
+QString Lagedatei(Stadtlage lage)
+{
+    if (lage == Stadtlage::Binnenland)
+        return QString();
+    return CityDatei(QStringLiteral("Lage ") + Lagenamen().value(int(lage)) + QStringLiteral(".dat"));
+}
+
+Berufsregeln Berufsregeln::Laden()
+{
+    Berufsregeln regeln;
+    for (const Stadtlage lage : {Stadtlage::Fluss, Stadtlage::Kueste, Stadtlage::Gebirge})
+        regeln.Eintragen(lage, Zeilendatei::Lesen(Lagedatei(lage)));
+    return regeln;
+}
+
+void Berufsregeln::Eintragen(Stadtlage lage, const QStringList& berufe)
+{
+    for (const QString& beruf : berufe) {
+        const QString name = beruf.trimmed();
+        if (!name.isEmpty())
+            m_lagen[name] |= 1u << int(lage);
+    }
+}
+
+bool Berufsregeln::Erlaubt(const QString& beruf, Stadtlage lage, qint64 einwohner) const
+{
+    const QString name = beruf.trimmed();
+    for (const auto& m : kMindestgroessen)
+        if (name == QLatin1String(m.beruf) && einwohner < m.einwohner)
+            return false;
+    const auto lagen = m_lagen.constFind(name);
+    return lagen == m_lagen.constEnd() || (*lagen & (1u << int(lage)));
+}
 
 Stadtwerte Stadtgroesse(qint64 einwohner)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -42,12 +44,35 @@ int Kriminalitaetswert(const QString& kriminalitaet);
 // ("1.000" is 1000); false otherwise, with the reason in *meldung.
 bool EinwohnerLesen(const QString& text, qint32& einwohner, QString* meldung = nullptr);
 
+// Where a town lies: some trades need a river, a coast or mountains.
+enum class Stadtlage { Binnenland, Fluss, Kueste, Gebirge };
+// The wizard's texts "Binnenland", "am Fluss", "an der Küste", "im Gebirge", in the order of Stadtlage.
+const QStringList& Lagetexte();
+// The batch names "Binnenland", "Fluss", "Küste", "Gebirge", in the same order.
+const QStringList& Lagenamen();
+// The file below DataPfad listing the trades of a location ("\City\Lage Fluss.dat"); none for Binnenland.
+QString Lagedatei(Stadtlage lage);
+
+// Which trades of the generator get businesses where. A trade named in a location file gets them only in a
+// town of a location whose file names it; the hospice only in a town of 1,000 or more.
+class Berufsregeln {
+public:
+    // Reads the location files; a missing one names no trade.
+    static Berufsregeln Laden();
+    void Eintragen(Stadtlage lage, const QStringList& berufe);
+    bool Erlaubt(const QString& beruf, Stadtlage lage, qint64 einwohner) const;
+
+private:
+    QHash<QString, unsigned> m_lagen; // trimmed trade -> one bit per location whose file names it
+};
+
 struct Generatoreingaben {
     QString Stadtname;
     qint32 Einwohner = 0;
     QString Reichtum;      // text chosen on page 2, may be empty
     QString Kriminalitaet; // text chosen on page 2, may be empty
     QString Rasse;         // may be empty
+    Stadtlage Lage = Stadtlage::Binnenland;
     bool Zufallsnamen = false;
     bool Zufallsereignisse = false;
 };
@@ -55,7 +80,9 @@ struct Generatoreingaben {
 // Number of sections after the basic information (the progress bar's steps).
 constexpr int Generatorabschnitte = 11;
 
-// Writes the whole page; `fortschritt` is called with 1..11 after each section.
+// Writes the whole page; `fortschritt` is called with 1..11 after each section. A trade that may not have
+// businesses in the town (Berufsregeln) still has its number and its businesses drawn, so every other business
+// gets the rolls it would get without the rule, but nothing of it is written.
 void StadtGenerieren(const Generatoreingaben& eingaben, QIODevice& datei,
                      const std::function<void(int)>& fortschritt = {});
 

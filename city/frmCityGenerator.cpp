@@ -42,13 +42,15 @@ QGroupBox* Rahmen(const QString& titel, QWidget* a, QWidget* b = nullptr)
     return rahmen;
 }
 
-QWidget* Seitenblatt(QWidget* oben, QWidget* unten)
+QWidget* Seitenblatt(QWidget* oben, QWidget* unten, QWidget* dazu = nullptr)
 {
     auto* blatt = new QWidget;
     auto* layout = new QVBoxLayout(blatt);
     layout->addWidget(oben);
     if (unten)
         layout->addWidget(unten);
+    if (dazu)
+        layout->addWidget(dazu);
     layout->addStretch(1);
     return blatt;
 }
@@ -80,6 +82,11 @@ frmCityGenerator::frmCityGenerator(QWidget* eltern) : QDialog(eltern)
     Combo1 = Auswahl(QStringLiteral("Combo1"), CityEngine::Reichtuemer());
     Combo2 = Auswahl(QStringLiteral("Combo2"), CityEngine::Kriminalitaeten());
     Combo3 = Auswahl(QStringLiteral("Combo3"), CityEngine::Rassen());
+    cmbLage = Auswahl(QStringLiteral("cmbLage"), CityEngine::Lagetexte());
+    cmbLage->setCurrentIndex(0);
+    cmbLage->setToolTip(QStringLiteral("Fischhändler, Fährleute und andere Berufe am Wasser gibt es nur am Fluss oder an der "
+                                       "Küste, Bergführer nur im Gebirge. Welche Berufe wohin gehören, steht in den "
+                                       "Dateien „Lage Fluss“, „Lage Küste“ und „Lage Gebirge“."));
     Check1 = new QCheckBox(QStringLiteral("Zufallsnamen"));
     Check1->setObjectName(QStringLiteral("Check1"));
     Check2 = new QCheckBox(QStringLiteral("Zufallsereignisse"));
@@ -95,7 +102,7 @@ frmCityGenerator::frmCityGenerator(QWidget* eltern) : QDialog(eltern)
 
     m_seiten = new QStackedWidget;
     m_seiten->addWidget(Seitenblatt(Rahmen(QStringLiteral("Name der Stadt"), Text1),
-                                    Rahmen(QStringLiteral("Einwohnerzahl"), Text2)));
+                                    Rahmen(QStringLiteral("Einwohnerzahl"), Text2), Rahmen(QStringLiteral("Lage"), cmbLage)));
     m_seiten->addWidget(Seitenblatt(Rahmen(QStringLiteral("Reichtum der Stadt"), Combo1),
                                     Rahmen(QStringLiteral("Höhe der Kriminalität"), Combo2)));
     m_seiten->addWidget(Seitenblatt(Rahmen(QStringLiteral("Region / Rasse der Einwohner"), Combo3),
@@ -151,6 +158,7 @@ bool frmCityGenerator::EingabenUebernehmen()
     switch (m_seite) {
     case 1:
         m_stadtname = Text1->text();
+        m_lage = CityEngine::Stadtlage(qMax(0, cmbLage->currentIndex()));
         if (!CityEngine::EinwohnerLesen(Text2->text(), m_einwohner))
             return false;
         return true;
@@ -200,6 +208,7 @@ void frmCityGenerator::Generieren()
     e.Reichtum = m_reichtum;
     e.Kriminalitaet = m_kriminalitaet;
     e.Rasse = m_rasse;
+    e.Lage = m_lage;
     e.Zufallsnamen = Check1->isChecked();
     e.Zufallsereignisse = Check2->isChecked();
     QString fehler;

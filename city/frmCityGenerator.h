@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CityEngine.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -34,6 +36,7 @@ private:
     QString m_reichtum;
     QString m_kriminalitaet;
     QString m_rasse;
+    CityEngine::Stadtlage m_lage = CityEngine::Stadtlage::Binnenland;
 
     QStackedWidget* m_seiten;
     QLineEdit* Text1;
@@ -41,6 +44,7 @@ private:
     QComboBox* Combo1;
     QComboBox* Combo2;
     QComboBox* Combo3;
+    QComboBox* cmbLage;
     QCheckBox* Check1;
     QCheckBox* Check2;
     QLabel* lblInfo;

@@ -6,9 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -242,8 +244,9 @@ bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile)
 
 namespace {
 
-// What each byte means to the line reader: 0 plain, 1 a line end, 2 a byte that needs more than Latin-1
-// (0x80..0x9F differ from Latin-1 in the code page, and only a line with "&" can hold a reference).
+// What each byte means to the line reader, as bits: 1 a line end, 2 a byte that needs more than Latin-1 in
+// the code page (0x80..0x9F differ from Latin-1, and only a line with "&" can hold a reference), 4 a byte
+// above 127 (which UTF-8 decodes differently).
 struct Byteklassen {
     uchar klasse[256] = {};
     constexpr Byteklassen()
@@ -251,17 +254,18 @@ struct Byteklassen {
         klasse[uchar('\n')] = 1;
         klasse[uchar('\r')] = 1;
         klasse[uchar('&')] = 2;
-        for (int b = 0x80; b < 0xA0; ++b)
-            klasse[b] = 2;
+        for (int b = 0x80; b < 0x100; ++b)
+            klasse[b] = b < 0xA0 ? 6 : 4;
     }
 };
 constexpr Byteklassen kKlassen;
 
-// Where the line starting at `anfang` ends, and whether it needs more than Latin-1. Sixteen bytes at a
-// time where the processor allows: most lines of a database are shorter than that.
-qsizetype Zeilenende(const char* daten, qsizetype anfang, qsizetype n, bool& besonders)
+// Where the line starting at `anfang` ends, whether it needs more than Latin-1, and whether it holds a byte
+// above 127. Sixteen bytes at a time where the processor allows: most lines of a database are shorter.
+qsizetype Zeilenende(const char* daten, qsizetype anfang, qsizetype n, bool& besonders, bool& hoch)
 {
     besonders = false;
+    hoch = false;
     qsizetype ende = anfang;
 #if defined(__SSE2__)
     const __m128i zeilenende = _mm_set1_epi8('\n');
@@ -275,14 +279,16 @@ qsizetype Zeilenende(const char* daten, qsizetype anfang, qsizetype n, bool& bes
             _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, zeilenende), _mm_cmpeq_epi8(b, wagenruecklauf))));
         const unsigned sonder = unsigned(_mm_movemask_epi8(
             _mm_or_si128(_mm_cmpeq_epi8(b, und), _mm_cmpeq_epi8(_mm_and_si128(b, obereDrei), bereich80))));
+        const unsigned oben = unsigned(_mm_movemask_epi8(b));
         if (enden) {
             const int i = __builtin_ctz(enden);
-            if (sonder & ((1u << i) - 1))
-                besonders = true;
+            const unsigned davor = (1u << i) - 1;
+            besonders = besonders || (sonder & davor);
+            hoch = hoch || (oben & davor);
             return ende + i;
         }
-        if (sonder)
-            besonders = true;
+        besonders = besonders || sonder;
+        hoch = hoch || oben;
         ende += 16;
     }
 #endif
@@ -290,9 +296,10 @@ qsizetype Zeilenende(const char* daten, qsizetype anfang, qsizetype n, bool& bes
         const uchar k = kKlassen.klasse[uchar(daten[ende])];
         if (k == 0)
             continue;
-        if (k == 1)
+        if (k & 1)
             break;
-        besonders = true;
+        besonders = besonders || (k & 2);
+        hoch = hoch || (k & 4);
     }
     return ende;
 }
@@ -304,6 +311,75 @@ qsizetype NaechsterAnfang(const char* daten, qsizetype ende, qsizetype n)
         ++ende;
     return ende + 1;
 }
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+
+// UTF-8 already checked as valid; a U+FEFF at the start is kept, where fromUtf8 would take it for a mark.
+QString Utf8Text(const char* daten, qsizetype n)
+{
+    thread_local QStringDecoder dekoder(QStringDecoder::Utf8,
+                                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return dekoder.decode(QByteArrayView(daten, n));
+}
+
+// Checks bytes for UTF-8 piece by piece; a character may run across two pieces.
+class Utf8Pruefung {
+public:
+    void Weiter(const char* daten, qsizetype n)
+    {
+        const auto* p = reinterpret_cast<const uchar*>(daten);
+        qsizetype i = 0;
+        while (i < n && !m_kaputt) {
+            if (m_offen == 0) {
+                // Eight ASCII bytes at a time: most of any file is ASCII.
+                quint64 wort = 0;
+                while (i + 8 <= n && (std::memcpy(&wort, p + i, 8), (wort & 0x8080808080808080ull) == 0))
+                    i += 8;
+                if (i >= n)
+                    break;
+                const uchar b = p[i++];
+                if (b < 0x80)
+                    continue;
+                if (b >= 0xC2 && b <= 0xDF)
+                    m_offen = 1;
+                else if (b >= 0xE0 && b <= 0xEF)
+                    m_offen = 2;
+                else if (b >= 0xF0 && b <= 0xF4)
+                    m_offen = 3;
+                else
+                    m_kaputt = true;
+                m_laenge = m_offen + 1;
+                m_wert = b & (0x7F >> m_laenge);
+                continue;
+            }
+            const uchar b = p[i++];
+            if ((b & 0xC0) != 0x80) {
+                m_kaputt = true;
+                break;
+            }
+            m_wert = (m_wert << 6) | (b & 0x3F);
+            if (--m_offen > 0)
+                continue;
+            // Overlong forms, surrogates and values beyond Unicode are no UTF-8.
+            if ((m_laenge == 3 && (m_wert < 0x800 || (m_wert >= 0xD800 && m_wert <= 0xDFFF)))
+                || (m_laenge == 4 && (m_wert < 0x10000 || m_wert > 0x10FFFF)))
+                m_kaputt = true;
+            m_mehrbyte = true;
+        }
+    }
+    // No fault so far (the last character may still be unfinished).
+    bool Gueltig() const { return !m_kaputt; }
+    // Valid UTF-8 up to here, the last character finished.
+    bool Vollstaendig() const { return !m_kaputt && m_offen == 0; }
+    bool Mehrbyte() const { return m_mehrbyte; }
+
+private:
+    int m_offen = 0; // continuation bytes still to come
+    int m_laenge = 0;
+    char32_t m_wert = 0;
+    bool m_kaputt = false;
+    bool m_mehrbyte = false;
+};
 
 } // namespace
 
@@ -396,26 +472,64 @@ bool Zeilenleser::Nachladen()
     return gelesen > 0 && m_ende.Gelesen();
 }
 
-qsizetype Zeilenleser::ZeileFinden(bool& besonders)
+qsizetype Zeilenleser::ZeileFinden(bool& besonders, bool& hoch)
 {
     for (;;) {
-        const qsizetype ende = Zeilenende(m_daten, m_position, m_groesse, besonders);
+        const qsizetype ende = Zeilenende(m_daten, m_position, m_groesse, besonders, hoch);
         // A line end found, unless it is a CR whose LF may be in the next piece.
         if (ende < m_groesse && !(m_daten[ende] == '\r' && ende + 1 == m_groesse && !m_fertig))
             return ende;
         if (!Nachladen())
-            return Zeilenende(m_daten, m_position, m_groesse, besonders);
+            return Zeilenende(m_daten, m_position, m_groesse, besonders, hoch);
     }
+}
+
+void Zeilenleser::AnfangPruefen()
+{
+    m_anfang = false;
+    while (m_groesse - m_position < 3 && Nachladen()) {
+    }
+    if (m_groesse - m_position >= 3 && std::memcmp(m_daten + m_position, kBom, 3) == 0) {
+        m_position += 3;
+        Entscheiden(m_position);
+    }
+}
+
+void Zeilenleser::Entscheiden(qsizetype von)
+{
+    Utf8Pruefung pruefung;
+    pruefung.Weiter(m_daten + von, m_groesse - von);
+    // The rest of the file is read beside the reader's own position: a file in the code page fails at its
+    // first umlaut, so only a file that is UTF-8 is read twice.
+    if (m_datei && !m_fertig) {
+        QByteArray stueck(kStueck, Qt::Uninitialized);
+        qint64 versatz = m_gelesenBytes;
+        while (pruefung.Gueltig() && versatz <= Dateien::Hoechstgroesse) {
+            const ssize_t n = ::pread(m_datei->handle(), stueck.data(), size_t(stueck.size()), versatz);
+            if (n <= 0)
+                break;
+            pruefung.Weiter(stueck.constData(), qsizetype(n));
+            versatz += n;
+        }
+    }
+    m_kodierung = pruefung.Vollstaendig() ? Kodierung::Utf8 : Kodierung::Codepage;
 }
 
 bool Zeilenleser::Naechste(QString& zeile)
 {
+    if (m_anfang)
+        AnfangPruefen();
     if (m_position >= m_groesse && !Nachladen())
         return false;
     bool besonders = false;
-    const qsizetype ende = ZeileFinden(besonders);
+    bool hoch = false;
+    const qsizetype ende = ZeileFinden(besonders, hoch);
+    if (hoch && m_kodierung == Kodierung::Offen)
+        Entscheiden(m_position);
     const qsizetype laenge = ende - m_position;
-    if (besonders)
+    if (m_kodierung == Kodierung::Utf8 && (besonders || hoch))
+        zeile = ReferenzenAufloesen(Utf8Text(m_daten + m_position, laenge));
+    else if (besonders)
         zeile = Dekodieren(QByteArray::fromRawData(m_daten + m_position, laenge));
     else if (laenge == 0)
         zeile = QString::fromLatin1(m_daten + m_position, 0);
@@ -434,6 +548,8 @@ bool Zeilenleser::Ueberspringen()
 
 qsizetype Zeilenleser::Ueberspringen(qsizetype anzahl)
 {
+    if (m_anfang)
+        AnfangPruefen();
     qsizetype uebersprungen = 0;
     while (uebersprungen < anzahl) {
 #if defined(__SSE2__)
@@ -443,6 +559,9 @@ qsizetype Zeilenleser::Ueberspringen(qsizetype anzahl)
         const __m128i wagenruecklauf = _mm_set1_epi8('\r');
         while (uebersprungen < anzahl && m_position + 16 < m_groesse) {
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_daten + m_position));
+            // Lines passed over count for the decoding too: all before them was ASCII.
+            if (m_kodierung == Kodierung::Offen && _mm_movemask_epi8(b))
+                Entscheiden(m_position);
             const unsigned lf = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, zeilenende)));
             const unsigned cr = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, wagenruecklauf)));
             const unsigned lfDanach = (lf >> 1) | (m_daten[m_position + 16] == '\n' ? 0x8000u : 0u);
@@ -469,8 +588,11 @@ qsizetype Zeilenleser::Ueberspringen(qsizetype anzahl)
         if (m_position >= m_groesse && !Nachladen())
             break;
         bool besonders = false;
+        bool hoch = false;
         // Found first: reading on may move the piece in memory.
-        const qsizetype ende = ZeileFinden(besonders);
+        const qsizetype ende = ZeileFinden(besonders, hoch);
+        if (hoch && m_kodierung == Kodierung::Offen)
+            Entscheiden(m_position);
         m_position = NaechsterAnfang(m_daten, ende, m_groesse);
         ++uebersprungen;
     }
@@ -506,66 +628,48 @@ QStringList ZerlegenText(const QString& text)
 
 bool IstUtf8(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return true;
-    // Valid UTF-8 with at least one multi-byte sequence; stops at the first byte that cannot be UTF-8.
-    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    bool mehrbyte = false;
-    for (qsizetype i = 0; i < n;) {
-        const uchar b = p[i];
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int folge = 0;
-        char32_t wert = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            folge = 1;
-            wert = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            folge = 2;
-            wert = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            folge = 3;
-            wert = b & 0x07;
-        } else {
-            return false;
-        }
-        for (int k = 1; k <= folge; ++k) {
-            if (i + k >= n || (p[i + k] & 0xC0) != 0x80)
-                return false;
-            wert = (wert << 6) | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond Unicode are no UTF-8.
-        if ((folge == 2 && wert < 0x800) || (folge == 3 && (wert < 0x10000 || wert > 0x10FFFF))
-            || (wert >= 0xD800 && wert <= 0xDFFF))
-            return false;
-        mehrbyte = true;
-        i += folge + 1;
+    const bool bom = bytes.startsWith(kBom);
+    Utf8Pruefung pruefung;
+    pruefung.Weiter(bytes.constData() + (bom ? 3 : 0), bytes.size() - (bom ? 3 : 0));
+    return pruefung.Vollstaendig() && (bom || pruefung.Mehrbyte());
+}
+
+QString AlsText(const QByteArray& bytes)
+{
+    const qsizetype anfang = bytes.startsWith(kBom) ? 3 : 0;
+    const QByteArray rest = QByteArray::fromRawData(bytes.constData() + anfang, bytes.size() - anfang);
+    return IstUtf8(bytes) ? Utf8Text(rest.constData(), rest.size()) : AusCodepage(rest);
+}
+
+QByteArray Eindeutig(QByteArray bytes)
+{
+    if (!bytes.startsWith(kBom) && !IstUtf8(bytes))
+        return bytes;
+    QByteArray aus;
+    aus.reserve(bytes.size() + bytes.size() / 4);
+    for (const char c : std::as_const(bytes)) {
+        const uchar b = uchar(c);
+        if (b < 0x80)
+            aus += c;
+        else
+            Referenz(aus, b < 0xA0 ? char32_t(kBereich80[b - 0x80]) : char32_t(b));
     }
-    return mehrbyte;
+    return aus;
 }
 
 namespace {
 
-QString Entfernen(QByteArray& bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    return QString::fromUtf8(bytes);
-}
-
-// The first line of what has been read so far, decoded as the whole file will be.
-QString ErsteZeile(const QByteArray& bytes, bool utf8)
+// The first line of what has been read so far, decoded by itself.
+QString ErsteZeile(const QByteArray& bytes)
 {
     qsizetype ende = 0;
     while (ende < bytes.size() && bytes[ende] != '\n' && bytes[ende] != '\r')
         ++ende;
-    QByteArray zeile = bytes.left(ende);
-    if (utf8 && IstUtf8(zeile))
-        return ReferenzenAufloesen(Entfernen(zeile));
-    return Dekodieren(zeile);
+    const QByteArray zeile = QByteArray::fromRawData(bytes.constData(), ende);
+    Zeilenleser leser(zeile);
+    QString erste;
+    leser.Naechste(erste);
+    return erste;
 }
 
 } // namespace
@@ -613,7 +717,7 @@ Leseergebnis Oeffnen(const QString& pfad, const Leseoptionen& optionen, QFile& d
     if (optionen.Kopfzeile) {
         // Enough for any first line the suite writes; a longer one fails every check anyway.
         anfang = datei.read(64 * 1024);
-        if (!optionen.Kopfzeile(ErsteZeile(anfang, optionen.Utf8Erkennen)))
+        if (!optionen.Kopfzeile(ErsteZeile(anfang)))
             return Abgelehnt(Lesestatus::FalscheKopfzeile, QStringLiteral("die erste Zeile ist nicht die erwartete"));
     }
     return Leseergebnis();
@@ -663,10 +767,7 @@ Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen)
     Leseergebnis e = Roh(pfad, optionen, bytes);
     if (!e.Gelesen())
         return e;
-    if (optionen.Utf8Erkennen && IstUtf8(bytes))
-        e.Zeilen = ZerlegenText(Entfernen(bytes));
-    else
-        e.Zeilen = Zerlegen(bytes);
+    e.Zeilen = Zerlegen(bytes);
     return e;
 }
 
@@ -746,7 +847,7 @@ QByteArray Dateibytes(const QStringList& zeilen)
         puffer.Wert(zeile);
         puffer.Text("\r\n", 2);
     }
-    return puffer.Ergebnis();
+    return Eindeutig(puffer.Ergebnis());
 }
 
 bool Schreiben(const QString& pfad, const QStringList& zeilen, QString* fehler, Dateien::Fingerabdruck* abdruck)
@@ -778,7 +879,7 @@ bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensa
             puffer.Text("\r\n", 2);
         }
     }
-    return Dateien::Schreiben(pfad, puffer.Ergebnis(), fehler, false, abdruck);
+    return Dateien::Schreiben(pfad, Eindeutig(puffer.Ergebnis()), fehler, false, abdruck);
 }
 
 bool SchreibenRoh(const QString& pfad, const QByteArray& bytes, QString* fehler, Dateien::Fingerabdruck* abdruck)
@@ -804,12 +905,16 @@ bool Anhaengen(const QString& pfad, const QString& zeile, QString* fehler)
             return false;
         }
     }
+    // A file saved as UTF-8 by an editor is continued in the code page as a whole; a code-page line
+    // appended to UTF-8 would turn the reading of every other line. A byte-order mark goes with it.
+    if (bytes.startsWith(kBom) || IstUtf8(bytes))
+        bytes = Dateibytes(Zerlegen(bytes));
     // A last line without its line end would otherwise swallow the new line.
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += "\r\n";
     bytes += Kodieren(zeile);
     bytes += "\r\n";
-    return Dateien::Schreiben(pfad, bytes, fehler);
+    return Dateien::Schreiben(pfad, Eindeutig(std::move(bytes)), fehler);
 }
 
 bool FelderLesen(Zeilenleser& leser, QStringList& felder, int anzahl, const QList<bool>* nurFelder)
@@ -841,6 +946,8 @@ Leseergebnis Zeilenleser::Oeffnen(const QString& pfad, const Leseoptionen& optio
     m_position = 0;
     m_gelesenBytes = 0;
     m_ende = Leseergebnis();
+    m_kodierung = Kodierung::Offen;
+    m_anfang = true;
     qint64 groesse = 0;
     m_summe = Dateien::Pruefsumme();
     const Leseergebnis e = Zeilendatei::Oeffnen(pfad, optionen, *m_datei, m_puffer, groesse, m_abdruck);

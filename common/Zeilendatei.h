@@ -12,6 +12,10 @@
 
 // Line files of the suite: Windows-1252 text, one value per line, CR LF after every line.
 //
+// Reading takes a file that is valid UTF-8 and holds non-ASCII text (with or without a byte-order mark) as
+// UTF-8 and any other as Windows-1252; a leading byte-order mark is never part of the text. Writing always
+// gives Windows-1252, written so that reading takes it for Windows-1252 again.
+//
 // A value is always kept on one line: line breaks inside a value, characters outside the code page and a
 // literal "&#" that would read like a reference are written as numeric character references ("&#10;",
 // "&#322;", "&#38;#") and turned back on reading. Text without such characters is written unchanged.
@@ -44,7 +48,7 @@ bool DatensaetzeSchreiben(const QString& pfad, const QList<QStringList>& datensa
 bool DatensatzLoeschen(QList<QStringList>& datensaetze, int zeile);
 
 // Every line of the bytes: CR LF, LF and a lone CR all end a line; a missing last line end is fine.
-// Lines are decoded from the code page and their references turned back.
+// Lines are decoded by the reading rule above and their references turned back.
 QStringList Zerlegen(const QByteArray& bytes);
 
 // The same for text that is already decoded (an exchange file in UTF-8).
@@ -65,8 +69,6 @@ struct Leseergebnis {
 struct Leseoptionen {
     // Checked on the first line before the rest of the file is read; false refuses the file.
     std::function<bool(const QString&)> Kopfzeile;
-    // Exchange files may come from an editor that saved them as UTF-8 (with or without BOM).
-    bool Utf8Erkennen = false;
 };
 
 // The lines of a file or of bytes one at a time, decoded as Zerlegen does, for readers that build their
@@ -94,6 +96,8 @@ public:
 private:
     // Values up to this many bytes are shared.
     static constexpr qsizetype KurzGrenze = 16;
+    // How the lines decode: open until the first byte above 127 (or a byte-order mark) decides.
+    enum class Kodierung : unsigned char { Offen, Codepage, Utf8 };
     struct Platz {
         QString wert;
         quint64 vorn = 0;
@@ -101,8 +105,13 @@ private:
         qsizetype laenge = -1;
     };
     QString Kurz(const char* daten, qsizetype laenge);
-    // The end of the line at m_position, reading on where the piece in memory ends before it does.
-    qsizetype ZeileFinden(bool& besonders);
+    // The end of the line at m_position, reading on where the piece in memory ends before it does;
+    // `hoch` tells whether the line holds a byte above 127.
+    qsizetype ZeileFinden(bool& besonders, bool& hoch);
+    // Skips a byte-order mark at the start.
+    void AnfangPruefen();
+    // Decides the decoding from the bytes at `von` to the end of the file; everything before is ASCII.
+    void Entscheiden(qsizetype von);
     // Moves the unread rest to the front and reads the next piece; false when nothing more came.
     bool Nachladen();
     void TabelleAnlegen(qsizetype groesse);
@@ -111,6 +120,8 @@ private:
     qsizetype m_groesse = 0;
     qsizetype m_position = 0;
     QList<Platz> m_gleiche;
+    Kodierung m_kodierung = Kodierung::Offen;
+    bool m_anfang = true;
     // Reading a file: the piece in memory, how much was read in all, and whether the end was reached.
     std::unique_ptr<QFile> m_datei;
     QByteArray m_puffer;
@@ -133,8 +144,14 @@ Leseergebnis Laden(const QString& pfad, const Leseoptionen& optionen = {});
 // The file's bytes, with the same checks as Laden (regular file, size limit); Zeilen stays empty.
 Leseergebnis LadenRoh(const QString& pfad, QByteArray& bytes);
 
-// The bytes decode as UTF-8 rather than Windows-1252: a BOM, or valid UTF-8 with multi-byte sequences.
+// The reading rule: the bytes are read as UTF-8 rather than Windows-1252, being valid UTF-8 after an
+// optional byte-order mark and, without one, holding a multi-byte character.
 bool IstUtf8(const QByteArray& bytes);
+// Whole bytes as text by the reading rule, without a byte-order mark; references stay as they stand.
+QString AlsText(const QByteArray& bytes);
+// Written Windows-1252 bytes that reading would take for UTF-8 (or whose start reads as a byte-order mark)
+// get every byte above 127 as a reference, so they read back as written; all other bytes come back as given.
+QByteArray Eindeutig(QByteArray bytes);
 
 // All lines of a file (Laden without a check). A file that is missing or cannot be read gives no lines
 // and sets *vorhanden to false.

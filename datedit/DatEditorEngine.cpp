@@ -30,8 +30,8 @@ const QList<Werkzeug>& Werkzeuge()
           QStringLiteral("ElfenWeiblich"), QStringLiteral("GarethMännlich"), QStringLiteral("GarethNachname"),
           QStringLiteral("GarethWeiblich"), QStringLiteral("Grossbetriebe"), QStringLiteral("Händler1"),
           QStringLiteral("Händler2"), QStringLiteral("Händler3"), QStringLiteral("Handwerker1"),
-          QStringLiteral("Handwerker2"), QStringLiteral("Handwerker3"), QStringLiteral("Heiler"), QStringLiteral("Mohas"),
-          QStringLiteral("NivesenMännlich"), QStringLiteral("NivesenWeiblich"), QStringLiteral("NorbardenMännlich"),
+          QStringLiteral("Handwerker2"), QStringLiteral("Handwerker3"), QStringLiteral("Heiler"), QStringLiteral("Lage Fluss"),
+          QStringLiteral("Lage Gebirge"), QStringLiteral("Lage Küste"), QStringLiteral("Mohas"), QStringLiteral("NivesenMännlich"), QStringLiteral("NivesenWeiblich"), QStringLiteral("NorbardenMännlich"),
           QStringLiteral("NorbardenNachname"), QStringLiteral("NorbardenWeiblich"), QStringLiteral("ThorwalerMännlich"),
           QStringLiteral("ThorwalerWeiblich"), QStringLiteral("TulamidenMännlich"), QStringLiteral("TulamidenWeiblich"),
           QStringLiteral("ZwergeMännlich"), QStringLiteral("ZwergeWeiblich")}},
@@ -83,12 +83,13 @@ QString Tabellenpfad(const Werkzeug& werkzeug, const QString& datei)
 
 QString TextAusBytes(const QByteArray& bytes)
 {
-    QString text = Zeilendatei::AusCodepage(bytes);
+    QString text = Zeilendatei::AlsText(bytes);
     // One pass: CR LF and a lone CR become "\n"; every other character stays.
     QChar* anfang = text.data();
     const QChar* lesen = anfang;
     const QChar* ende = anfang + text.size();
     QChar* schreiben = anfang;
+    bool trenner = false;
     while (lesen < ende) {
         if (*lesen == QLatin1Char('\r')) {
             *schreiben++ = QLatin1Char('\n');
@@ -96,10 +97,16 @@ QString TextAusBytes(const QByteArray& bytes)
             if (lesen < ende && *lesen == QLatin1Char('\n'))
                 ++lesen;
         } else {
+            trenner = trenner || lesen->unicode() >= 0x2028;
             *schreiben++ = *lesen++;
         }
     }
     text.truncate(schreiben - anfang);
+    // A file in UTF-8 may hold characters a text box takes for line breaks. They stay references, so the
+    // line stays one line, as the other tools read it.
+    if (trenner)
+        for (const char16_t c : {u'\u2028', u'\u2029', u'\uFDD0', u'\uFDD1'})
+            text.replace(QChar(c), QStringLiteral("&#%1;").arg(int(c)));
     return text;
 }
 
@@ -190,7 +197,7 @@ QByteArray BytesAusText(const QString& text)
         }
     }
     aus.truncate(j);
-    return aus;
+    return Zeilendatei::Eindeutig(std::move(aus));
 }
 
 namespace {

@@ -35,12 +35,12 @@ QString Ordnerpfad(const Werkzeug& werkzeug);
 QString Tabellenpfad(const Werkzeug& werkzeug, const QString& datei);
 
 // --- Text mode ---
-// The text of a table is the file's Windows-1252 characters as stored ("&#322;" stays as it is, so no line
-// ever splits) with every line end (CR LF, LF, or a lone CR, as the other tools read it) turned into "\n".
-// A missing last line end stays missing.
+// The text of a table is the file's characters as stored, read as the other tools read it (UTF-8 when the
+// file is UTF-8 with non-ASCII text, else Windows-1252; "&#322;" stays as it is, so no line ever splits),
+// with every line end (CR LF, LF, or a lone CR) turned into "\n". A missing last line end stays missing.
 QString TextAusBytes(const QByteArray& bytes);
-// Back into the file: every line break becomes CR LF, none is added at the end, a character outside the
-// code page becomes a numeric character reference.
+// Back into the file, always in Windows-1252: every line break becomes CR LF, none is added at the end, a
+// character outside the code page becomes a numeric character reference.
 QByteArray BytesAusText(const QString& text);
 // Line breaks of typed, pasted or imported text (CR LF, CR, and the paragraph and line separators of a
 // text box) as "\n".

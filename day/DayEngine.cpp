@@ -254,10 +254,8 @@ QString EreignisPfad()
 
 Ereignisdatei EreignisseLaden(const QString& pfad)
 {
-    Zeilendatei::Leseoptionen optionen;
     // Game masters add their own events with any editor; one saved as UTF-8 is read as such.
-    optionen.Utf8Erkennen = true;
-    Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad, optionen);
+    Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(pfad);
     Ereignisdatei datei;
     const QString fehltOderLeer = QStringLiteral("Die Datei DayEreignisse.dat fehlt oder ist leer; ") + kOhneEreignisse;
     if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt) {

@@ -152,7 +152,7 @@ std::optional<Link> Linkliste::Erfragen()
 QString Linkliste::Adresse(const QString& url)
 {
     const QString text = url.trimmed();
-    // "www.example.org" has no scheme; a default handler would take it for a file name.
+    // An address typed without a scheme ("www." and a host) would be taken for a file name by a default handler.
     if (QUrl(text).scheme().size() > 1)
         return text;
     return QUrl::fromUserInput(text).toString();

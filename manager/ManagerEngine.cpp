@@ -1,6 +1,5 @@
 #include "ManagerEngine.h"
 
-#include "Adressen.h"
 #include "Anwendungsmenue.h"
 #include "Dateien.h"
 #include "Desktopeintrag.h"
@@ -467,29 +466,29 @@ QString BugmailText()
     return text;
 }
 
-QString BugmailAdresse()
+QString Meldestelle()
 {
-    // Every character outside the unreserved set is percent-encoded (UTF-8), so "&", "+" or "=" typed
-    // into a value cannot end the body early, and the line breaks become %0D%0A.
-    return QStringLiteral("mailto:") + QString::fromLatin1(Adressen::Mail) + QStringLiteral("?CC=&Subject=")
-        + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("Werkbund3 Bugmail")))
-        + QStringLiteral("&Body=") + QString::fromLatin1(QUrl::toPercentEncoding(BugmailText()));
+    return Subs::IniLesen(Variablen::IniDatei, QStringLiteral("Allgemein"), QStringLiteral("Bugmail")).trimmed();
 }
 
-bool Bugmail()
+QString BugmailMeldung()
 {
-    Dialoge::Hinweis(QStringLiteral("Bitte verwendet die Bugmail-Funktion nur, um mir eventuelle Fehler im Programm "
-                                    "mitzuteilen. Dazu gebt ihr einfach unterhalb des bereits bestehenden Textes eine "
-                                    "möglichst genaue Fehlerbeschreibung an."));
-    return Shell::Aktuell().Oeffnen(BugmailAdresse());
+    const QString stelle = Meldestelle();
+    const QString zwischenablage = QStringLiteral("Die Namen und Versionen eurer Programme liegen in der Zwischenablage; "
+                                                  "fügt sie eurem Bericht bei und beschreibt darunter den Fehler so genau "
+                                                  "wie möglich.");
+    if (stelle.isEmpty())
+        return QStringLiteral("Wohin ihr Fehler im Programm melden könnt, ist in dieser Installation noch nicht "
+                              "eingetragen. Tragt es in der Datei Werkbund3.ini im Abschnitt [Allgemein] hinter "
+                              "„Bugmail=“ ein, zum Beispiel eine Mailadresse oder eine Webseite; dann nennt es euch "
+                              "dieser Knopf.\n\n")
+            + zwischenablage;
+    return QStringLiteral("Fehler im Programm meldet ihr bitte hier:\n\n") + stelle + QStringLiteral("\n\n") + zwischenablage;
 }
 
-QString OhneMailprogrammText()
+QString Uebersichtsseite()
 {
-    return QStringLiteral("Auf diesem System ist kein Mailprogramm eingerichtet. Schickt euren Fehlerbericht bitte "
-                          "selbst an %1 (Betreff „Werkbund3 Bugmail“). Der vorbereitete Text liegt in der "
-                          "Zwischenablage; fügt ihn in eure Mail ein und beschreibt darunter den Fehler.")
-        .arg(QString::fromLatin1(Adressen::Mail));
+    return Pfad::Verbinden(Variablen::AppPfad, QStringLiteral("\\Hilfe.htm"));
 }
 
 bool Oeffnen(const QString& adresse)
@@ -507,10 +506,14 @@ bool Starten(const QString& programm)
 
 QString Abschiedstext()
 {
-    return QStringLiteral("Ihr habt nun einen kleinen Überblick über Werkbund3 gewonnen, ") + Variablen::Benutzername
+    QString text = QStringLiteral("Ihr habt nun einen kleinen Überblick über Werkbund3 gewonnen, ") + Variablen::Benutzername
         + QStringLiteral(". Sicherlich habt ihr nun den einen oder anderen Kritikpunkt oder Vorschlag. Nun denn, lasst "
-                         "es mich wissen. Schickt mir einfach eine Mail an ")
-        + QString::fromLatin1(Adressen::Mail) + QStringLiteral(" und ich werde mich darum kümmern.");
+                         "es mich wissen.");
+    // Where to write is the installation's to say; there is no address of ours to name.
+    const QString stelle = Meldestelle();
+    if (!stelle.isEmpty())
+        text += QLatin1Char(' ') + stelle;
+    return text;
 }
 
 void TempLoeschen()

@@ -85,13 +85,15 @@ QString Zweck(const QString& datei);
 // A tool button's tooltip: "Ortsbau 3 – Städte erfinden und verwalten"; the bare name for other programs.
 QString Tooltip(const QString& datei);
 
+// The prepared report: a line of its own, then each registered tool's file name and version.
 QString BugmailText();
-// The complete mailto address: recipient, empty CC, subject and body, percent-encoded.
-QString BugmailAdresse();
-// The notice, then the mail handed to the default handler; false when no mail program took it.
-bool Bugmail();
-// What the user is told then (the window puts the report on the clipboard).
-QString OhneMailprogrammText();
+// Where to report faults, as the installation says it ([Allgemein] Bugmail= of Werkbund3.ini), trimmed.
+QString Meldestelle();
+// The message of the Bugmail button: where to report, or that nothing is entered yet and where to enter it;
+// and that the prepared report waits in the clipboard.
+QString BugmailMeldung();
+// The overview help page of the installation (AppPfad + "\Hilfe.htm"), opened by Homepage and Hilfe.
+QString Uebersichtsseite();
 
 // Hands a document or address to the default handler; tells the user when none could be reached.
 bool Oeffnen(const QString& adresse);

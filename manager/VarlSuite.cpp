@@ -1,6 +1,5 @@
 #include "VarlSuite.h"
 
-#include "Adressen.h"
 #include "Dialoge.h"
 #include "FileSearchEngine.h"
 #include "ManagerEngine.h"
@@ -29,9 +28,9 @@ bool OrdnerGueltig(const QString& ordner)
 
 QString AlteVersionWarnung()
 {
+    // The other maker's address is not ours to know; the user is told what to do instead.
     return QStringLiteral("Ihr verwendet noch die alte Version der Varl-Suite, diese wird von Werkbund3 nicht "
-                          "unterstützt. Die neueste Version der Varl-Suite findet ihr auf ")
-        + QString::fromLatin1(Adressen::VarlSuiteHomepage);
+                          "unterstützt. Bitte installiert die neueste Version der Varl-Suite.");
 }
 
 Ergebnis SuchenUndEinrichten(FileSearchEngine& suche)

@@ -1,8 +1,6 @@
 #include "frmManagerMain.h"
 
 #include "Dateiwaechter.h"
-
-#include "Adressen.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "ExterneTools.h"
@@ -534,16 +532,14 @@ void frmManagerMain::DateiGeaendert(const QString& pfad)
 
 void frmManagerMain::cmdHomepage_Click()
 {
-    ManagerEngine::Oeffnen(QString::fromLatin1(Adressen::Homepage));
+    // The suite's web page is the overview page of the installation.
+    Subs::HilfeOeffnen(ManagerEngine::Uebersichtsseite());
 }
 
 void frmManagerMain::cmdBugmail_Click()
 {
-    if (ManagerEngine::Bugmail())
-        return;
-    // Without a mail program the report is not lost: it goes to the clipboard and the address is shown.
     QGuiApplication::clipboard()->setText(ManagerEngine::BugmailText());
-    Dialoge::Hinweis(ManagerEngine::OhneMailprogrammText());
+    Dialoge::Hinweis(ManagerEngine::BugmailMeldung());
 }
 
 void frmManagerMain::cmdCredits_Click()
@@ -554,7 +550,7 @@ void frmManagerMain::cmdCredits_Click()
 
 void frmManagerMain::cmdHilfe_Click()
 {
-    Subs::HilfeOeffnen(Pfad::Verbinden(Variablen::AppPfad, QStringLiteral("\\Hilfe.htm")));
+    Subs::HilfeOeffnen(ManagerEngine::Uebersichtsseite());
 }
 
 QString frmManagerMain::FortschrittText() const

@@ -119,7 +119,8 @@ bool Regionstest(int d, int w)
     return w < 20 - 3 * d;
 }
 
-int WarenZiehen(const QList<QStringList>& waren, const Auftrag& auftrag, Shop::Shopwaren& shop)
+int WarenZiehen(const QList<QStringList>& waren, const Auftrag& auftrag, Shop::Shopwaren& shop,
+                const Kaeuflichkeit::Armoryurteile& armory)
 {
     int hinzu = 0;
     for (const QStringList& ware : waren) {
@@ -138,7 +139,11 @@ int WarenZiehen(const QList<QStringList>& waren, const Auftrag& auftrag, Shop::S
             if (!Regionstest(d, Subs::Zufallszahl(20)))
                 continue;
         }
-        Shop::ShopwareHinzufuegen(shop, ware);
+        const Kaeuflichkeit::Urteil urteil = Kaeuflichkeit::WarePruefen(ware, armory);
+        if (!Kaeuflichkeit::ImShop(urteil.Stufe, auftrag.Qualitaet))
+            continue;
+        const int index = Shop::ShopwareHinzufuegen(shop, ware);
+        shop.Waren[index].Hinweis = urteil.Hinweis;
         ++hinzu;
     }
     return hinzu;
@@ -147,11 +152,12 @@ int WarenZiehen(const QList<QStringList>& waren, const Auftrag& auftrag, Shop::S
 int Generieren(const Auftrag& auftrag, Shop::Shopwaren& shop)
 {
     int hinzu = 0;
+    const Kaeuflichkeit::Armoryurteile armory = Kaeuflichkeit::ArmoryLesen();
     for (const QString& kategorie : Warenkategorien(auftrag.Shopart)) {
         const QString datei = Katalog::Warendatei(kategorie);
         if (!Subs::DateiVorhanden(datei))
             continue;
-        hinzu += WarenZiehen(Katalog::WarenLesen(datei).Waren, auftrag, shop);
+        hinzu += WarenZiehen(Katalog::WarenLesen(datei).Waren, auftrag, shop, armory);
     }
     return hinzu;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Kaeuflichkeit.h"
 #include "Shopwaren.h"
 
 #include <QList>
@@ -41,9 +42,13 @@ int Regionsabstand(const QString& regionen, const QString& region);
 bool Regionstest(int d, int w);
 
 // Draws for each good in order: one W6, and with the region box, for a good that passed and has regions,
-// one W20. Every good that passes is added to the shop. Returns the number added.
-int WarenZiehen(const QList<QStringList>& waren, const Auftrag& auftrag, Shop::Shopwaren& shop);
-// The whole run: every configured category's goods file that exists, in order. Returns the number added.
+// one W20. Every good that passes is added to the shop, unless it cannot be bought, or is sold only to some
+// buyers or to order and the shop is below quality 5 (Kaeuflichkeit; its draws are made all the same).
+// Returns the number added.
+int WarenZiehen(const QList<QStringList>& waren, const Auftrag& auftrag, Shop::Shopwaren& shop,
+                const Kaeuflichkeit::Armoryurteile& armory = {});
+// The whole run: every configured category's goods file that exists, in order, judged with the armory's
+// records. Returns the number added.
 int Generieren(const Auftrag& auftrag, Shop::Shopwaren& shop);
 
 } // namespace Shopgenerator

@@ -1,6 +1,7 @@
 #include "Shopwaren.h"
 
 #include "Gegenstandstabelle.h"
+#include "Kaeuflichkeit.h"
 #include "Subs.h"
 
 namespace Shop {
@@ -62,6 +63,7 @@ int ShopwareHinzufuegen(Shopwaren& shop, const QStringList& felder)
     ware.Feld0 = Feld(felder, 0);
     ware.Regionen = Feld(felder, 4);
     ware.Text = Katalog::Name(ware.Feld0);
+    ware.Hinweis = Kaeuflichkeit::WarePruefen(felder, {}).Hinweis;
     ware.Gewicht = Feld(felder, 1);
     ware.Preis = Feld(felder, 2);
     bool ok = false;

@@ -19,6 +19,8 @@ struct Shopware {
     QString Text;
     QString Gewicht;
     QString Preis;
+    // What restricts its sale ("Wird nur an Zwerge verkauft."), shown on the shop's pages.
+    QString Hinweis;
 };
 
 struct Shopwaren {
@@ -36,7 +38,8 @@ const QStringList& GeneratorQualitaeten();
 // The peoples of the owner's name.
 const QStringList& Rassen();
 
-// Adds a good of the catalogue at the shop's end with its catalogue price, whatever level is chosen.
+// Adds a good of the catalogue at the shop's end with its catalogue price, whatever level is chosen; its
+// hint is what its own text says against buying it.
 int ShopwareHinzufuegen(Shopwaren& shop, const QStringList& felder);
 // Later goods move up by one; false for an index that does not exist.
 bool ShopwareEntfernen(Shopwaren& shop, int index);

@@ -49,6 +49,13 @@ const Shop::Shopware* Ware(const Shop::Shopwaren& shop, int index)
     return index >= 0 && index < shop.Shopwarenzahl() ? &shop.Waren[index] : nullptr;
 }
 
+// The name, and under it what restricts the sale of the good.
+QString Namenszelle(const Shop::Shopware& ware)
+{
+    const QString name = HtmlMaskieren(ware.Text);
+    return ware.Hinweis.isEmpty() ? name : name + QStringLiteral("<BR><I>") + HtmlMaskieren(ware.Hinweis) + QStringLiteral("</I>");
+}
+
 } // namespace
 
 Zelle RegionenZelle(const QString& feld4)
@@ -95,7 +102,7 @@ void ShopDruckseiteSchreiben(const Shopkopf& kopf, const Shop::Shopwaren& shop, 
         if (!ware)
             continue;
         HtmlRoh(QStringLiteral("<tr>"), datei);
-        HtmlZelle(HtmlMaskieren(ware->Text), QStringLiteral("35%"), datei);
+        HtmlZelle(Namenszelle(*ware), QStringLiteral("35%"), datei);
         HtmlZelle(HtmlMaskieren(ware->Gewicht), QStringLiteral("15%"), datei);
         HtmlZelle(HtmlMaskieren(ware->Preis), QStringLiteral("15%"), datei);
         RegionenSchreiben(ware->Regionen, datei);
@@ -124,7 +131,7 @@ void ShopseiteSchreiben(const Shopkopf& kopf, const Shop::Shopwaren& shop, const
         if (!ware)
             continue;
         HtmlRoh(QStringLiteral("<tr>"), datei);
-        HtmlZelle(HtmlMaskieren(ware->Text), QStringLiteral("50%"), datei);
+        HtmlZelle(Namenszelle(*ware), QStringLiteral("50%"), datei);
         HtmlZelle(HtmlMaskieren(ware->Gewicht + QStringLiteral(" Unzen")), QStringLiteral("40%"), datei);
         HtmlZelle(HtmlMaskieren(ware->Preis), QStringLiteral("10%"), datei);
         HtmlRoh(QStringLiteral("</tr>"), datei);

@@ -1,4 +1,5 @@
-// Line files: any bytes split into lines, and every value written back reads the same.
+// Line files: any bytes split into lines by the reading rule (UTF-8 or the code page, decided by the whole
+// file), the same by every way of reading, and every value written back reads the same.
 #include "FuzzHilfe.h"
 #include "Zeilendatei.h"
 
@@ -8,14 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
     const QByteArray bytes = FuzzHilfe::Bytes(daten, groesse);
     const QStringList zeilen = Zeilendatei::Zerlegen(bytes);
-    QByteArray neu;
-    for (const QString& zeile : zeilen) {
-        neu += Zeilendatei::Kodieren(zeile);
-        neu += "\r\n";
-    }
-    if (Zeilendatei::Zerlegen(neu) != zeilen)
+    // The reader decides line by line as it goes; the whole text decided at once gives the same lines.
+    if (Zeilendatei::ZerlegenText(Zeilendatei::AlsText(bytes)) != zeilen)
         std::abort();
-    // The same bytes as a file, also read as an exchange file that may be UTF-8.
+    // Written, the lines are code page that reads back as it was written.
+    const QByteArray neu = Zeilendatei::Dateibytes(zeilen);
+    if (Zeilendatei::Zerlegen(neu) != zeilen || Zeilendatei::IstUtf8(neu))
+        std::abort();
+    // The same bytes as a file.
     const QString pfad = FuzzHilfe::Datei(QStringLiteral("Data/liste.dat"), daten, groesse);
     if (Zeilendatei::Laden(pfad).Zeilen != zeilen)
         std::abort();
@@ -42,8 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
             std::abort();
     }
     Zeilendatei::Leseoptionen optionen;
-    optionen.Utf8Erkennen = true;
     optionen.Kopfzeile = [](const QString& erste) { return !erste.startsWith(QLatin1Char('#')); };
     Zeilendatei::Laden(pfad, optionen);
+    // A line appended keeps every line before it, whatever the file was written in.
+    const QString ende = QStringLiteral("Ende \u00e4 \u0142");
+    if (!Zeilendatei::Anhaengen(pfad, ende) || Zeilendatei::Lesen(pfad) != zeilen + QStringList{ende})
+        std::abort();
     return 0;
 }

@@ -1,5 +1,5 @@
-// Tables in text mode: any file loads; saved again, a CR LF table is byte for byte the same, and every
-// other file keeps the lines the suite's readers see.
+// Tables in text mode: any file loads; saved again, a CR LF table in the code page is byte for byte the
+// same, and every other file (UTF-8 ones included) keeps the lines the suite's readers see.
 #include "DatEditorEngine.h"
 #include "FuzzHilfe.h"
 #include "Zeilendatei.h"
@@ -47,11 +47,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     if (!TabelleSpeichern(pfad, t.Text))
         std::abort();
     const QByteArray neu = Inhalt(pfad);
-    if (NurCrLf(bytes) && neu != bytes)
+    // A table in UTF-8 (or with a byte-order mark) is saved in the code page; any other keeps its bytes.
+    const bool umgeschrieben = Zeilendatei::IstUtf8(bytes) || bytes.startsWith("\xEF\xBB\xBF");
+    if (NurCrLf(bytes) && !umgeschrieben && neu != bytes)
         std::abort();
-    if (Zeilendatei::Zerlegen(neu) != Zeilendatei::Zerlegen(bytes))
+    if (Zeilendatei::Zerlegen(neu) != Zeilendatei::Zerlegen(bytes) || Zeilendatei::IstUtf8(neu))
         std::abort();
-    if (TextAusBytes(neu) != t.Text || BytesAusText(t.Text) != neu)
+    // Once saved, the table loads and saves as itself.
+    if (BytesAusText(TextAusBytes(neu)) != neu)
+        std::abort();
+    if (!umgeschrieben && (TextAusBytes(neu) != t.Text || BytesAusText(t.Text) != neu))
         std::abort();
     return 0;
 }

@@ -61,7 +61,8 @@ void TestCityBatch::generierenSchreibtDieSeiteDesGenerators()
     const Lauf lauf = Starten({QStringLiteral("--generieren"), QStringLiteral("--name"), QStringLiteral("Nordwacht"),
                                QStringLiteral("--einwohner"), QStringLiteral("3200"), QStringLiteral("--reichtum"),
                                QStringLiteral("Arm"), QStringLiteral("--kriminalitaet"), QStringLiteral("Hoch"),
-                               QStringLiteral("--rasse"), QStringLiteral("Thorwaler"), QStringLiteral("--zufallsnamen"),
+                               QStringLiteral("--rasse"), QStringLiteral("Thorwaler"), QStringLiteral("--lage"),
+                               QStringLiteral("Küste"), QStringLiteral("--zufallsnamen"),
                                QStringLiteral("--zufallsereignisse"), QStringLiteral("--ausgabe"), ziel,
                                QStringLiteral("--seed"), QStringLiteral("42")});
     QCOMPARE(lauf.status, 0);
@@ -73,9 +74,11 @@ void TestCityBatch::generierenSchreibtDieSeiteDesGenerators()
     e.Reichtum = QStringLiteral("Arm");
     e.Kriminalitaet = QStringLiteral("Hoch");
     e.Rasse = QStringLiteral("Thorwaler");
+    e.Lage = Stadtlage::Kueste;
     e.Zufallsnamen = true;
     e.Zufallsereignisse = true;
     const QByteArray erwartet = CityTest::GeneratorSeite(e, 42);
+    QVERIFY(erwartet.contains("<B>Lage:</B> an der K\xFCste</BR>"));
     QCOMPARE(m_inst->Bytes(QStringLiteral("HTML/gen.html")), erwartet);
     QVERIFY(erwartet.contains("<B>Reichtum:</B> Arm</BR>"));
 }
@@ -97,6 +100,9 @@ void TestCityBatch::generierenVerweigert_data()
     QTest::newRow("unbekannte Kriminalitaet") << QStringList{QStringLiteral("--einwohner"), QStringLiteral("5"),
                                                              QStringLiteral("--kriminalitaet"), QStringLiteral("Mittel ")}
                                               << QStringLiteral("Kriminalität");
+    QTest::newRow("unbekannte Lage") << QStringList{QStringLiteral("--einwohner"), QStringLiteral("5"),
+                                                    QStringLiteral("--lage"), QStringLiteral("am Fluss")}
+                                     << QStringLiteral("Unbekannte Lage \"am Fluss\" (erlaubt: Binnenland, Fluss, Küste, Gebirge).");
     QTest::newRow("Zufallsnamen ohne Volk")
         << QStringList{QStringLiteral("--einwohner"), QStringLiteral("5"), QStringLiteral("--zufallsnamen")}
         << QStringLiteral("Ihr müsst eine Region / Rasse angeben, wenn Zufallsnamen berechnet werden sollen.");

@@ -748,6 +748,9 @@ void TestCityFenster::generatorSeitenUndPruefungen()
     QCOMPARE(zurueck->text(), QStringLiteral("<<< Zurück"));
     QCOMPARE(weiter->text(), QStringLiteral("Weiter >>>"));
     QVERIFY(!weiter->isEnabled());
+    auto* lage = Combo(&wizard, QStringLiteral("cmbLage"));
+    QCOMPARE(lage->currentText(), QStringLiteral("Binnenland"));
+    QCOMPARE(lage->count(), 4);
     Text(&wizard, QStringLiteral("Text1"))->setText(QStringLiteral("Prüfdorf"));
     Text(&wizard, QStringLiteral("Text2"))->setText(QStringLiteral("0"));
     QVERIFY(!weiter->isEnabled());
@@ -800,6 +803,7 @@ void TestCityFenster::generatorSchreibtSeiteUndOeffnetSie()
     Fenster::ModalHandlerSetzen([&](QDialog& d) {
         Text(&d, QStringLiteral("Text1"))->setText(QStringLiteral("Wegkreuz"));
         Text(&d, QStringLiteral("Text2"))->setText(QStringLiteral("1800"));
+        Combo(&d, QStringLiteral("cmbLage"))->setCurrentText(QStringLiteral("im Gebirge"));
         auto* weiter = Knopf(&d, QStringLiteral("cmdNav(1)"));
         weiter->click();
         Combo(&d, QStringLiteral("Combo1"))->setCurrentText(QStringLiteral("Reich"));
@@ -826,6 +830,7 @@ void TestCityFenster::generatorSchreibtSeiteUndOeffnetSie()
     e.Reichtum = QStringLiteral("Reich");
     e.Kriminalitaet = QStringLiteral("Niedrig");
     e.Rasse = QStringLiteral("Mohas");
+    e.Lage = Stadtlage::Gebirge;
     e.Zufallsnamen = true;
     e.Zufallsereignisse = true;
     const QByteArray erwartet = CityTest::GeneratorSeite(e, 99);

@@ -73,6 +73,25 @@ QStringList Abschnitt(const QStringList& seite, const QString& anker)
     return seite.mid(anfang, ende - anfang + 1);
 }
 
+// The page without separators and the location line, and without the businesses of the given trades (the bold
+// line and the owner and event lines under it).
+QStringList OhneBerufe(const QStringList& seite, const QStringList& berufe)
+{
+    QStringList aus;
+    bool weglassen = false;
+    for (const QString& z : seite) {
+        if (z.startsWith(QLatin1String("<B>")))
+            weglassen = std::any_of(berufe.begin(), berufe.end(), [&z](const QString& b) {
+                return z.startsWith(QStringLiteral("<B>") + b);
+            });
+        else if (!z.startsWith(QLatin1String("* ")))
+            weglassen = false;
+        if (!weglassen && z != QLatin1String("********************</BR>") && !z.startsWith(QLatin1String("<B>Lage:</B>")))
+            aus.append(z);
+    }
+    return aus;
+}
+
 int Betriebe(const QStringList& abschnitt)
 {
     int n = 0;
@@ -106,6 +125,8 @@ private Q_SLOTS:
     void betriebeProBeruf();
     void reichUndNiedrigHebenPreise();
     void fehlendeDateienGebenLeereAbschnitte();
+    void lageUndGroesseBestimmenBerufe_data();
+    void lageUndGroesseBestimmenBerufe();
     void dateiWirdGanzGeschrieben();
 };
 
@@ -495,6 +516,67 @@ void TestCityGenerator::fehlendeDateienGebenLeereAbschnitte()
     // Names and events from missing lists come out empty; the page is still whole.
     QVERIFY(seite.contains(QStringLiteral("* Zufallsereignis: </BR>")));
     QCOMPARE(seite.last(), QStringLiteral("<A HREF=\"#Start\">Nach oben</A></BR>"));
+}
+
+void TestCityGenerator::lageUndGroesseBestimmenBerufe_data()
+{
+    QTest::addColumn<int>("lage");
+    QTest::addColumn<int>("einwohner");
+    QTest::addColumn<QStringList>("fehlen");
+    QTest::addColumn<QString>("lagezeile");
+    const QString binnen; // no line for the usual inland town
+    QTest::newRow("Binnenland") << int(Stadtlage::Binnenland) << 3000 << QStringList{"Fischhändler", "Bergführer"} << binnen;
+    QTest::newRow("Fluss") << int(Stadtlage::Fluss) << 3000 << QStringList{"Bergführer"} << QStringLiteral("am Fluss");
+    QTest::newRow("Küste") << int(Stadtlage::Kueste) << 3000 << QStringList{"Bergführer"} << QStringLiteral("an der Küste");
+    QTest::newRow("Gebirge") << int(Stadtlage::Gebirge) << 3000 << QStringList{"Fischhändler"} << QStringLiteral("im Gebirge");
+    QTest::newRow("Fluss 999") << int(Stadtlage::Fluss) << 999 << QStringList{"Bergführer", "Siechenhaus"}
+                               << QStringLiteral("am Fluss");
+    QTest::newRow("Binnenland 1000") << int(Stadtlage::Binnenland) << 1000 << QStringList{"Fischhändler", "Bergführer"}
+                                     << binnen;
+}
+
+void TestCityGenerator::lageUndGroesseBestimmenBerufe()
+{
+    QFETCH(int, lage);
+    QFETCH(int, einwohner);
+    QFETCH(QStringList, fehlen);
+    QFETCH(QString, lagezeile);
+    TestInstallation inst(false);
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Handwerker1.dat"),
+                         {QStringLiteral("Schmied"), QStringLiteral("Fischhändler "), QStringLiteral("Bergführer"),
+                          QStringLiteral("Bäcker")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Heiler.dat"), {QStringLiteral("Siechenhaus"), QStringLiteral("Bader")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Mohas.dat"), {QStringLiteral("Tamu"), QStringLiteral("Kolo")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/CityZufallsereignisse.dat"), {QStringLiteral("Es regnet.")});
+    Generatoreingaben e;
+    e.Stadtname = QStringLiteral("Lagehof");
+    e.Einwohner = einwohner;
+    e.Rasse = QStringLiteral("Mohas");
+    e.Zufallsnamen = true;
+    e.Zufallsereignisse = true;
+    // Without location files every trade is everywhere: the page every other one is held against.
+    const QStringList alle = Zeilendatei::AusCodepage(CityTest::GeneratorSeite(e, 5)).split(QStringLiteral("\r\n"));
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Lage Fluss.dat"), {QStringLiteral("Fischhändler")});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Lage Küste.dat"), {QStringLiteral(" Fischhändler"), QString()});
+    inst.ZeilenSchreiben(QStringLiteral("Data/City/Lage Gebirge.dat"), {QStringLiteral("Bergführer")});
+    e.Lage = Stadtlage(lage);
+    const QStringList seite = Zeilendatei::AusCodepage(CityTest::GeneratorSeite(e, 5)).split(QStringLiteral("\r\n"));
+
+    for (const QString& beruf : {QStringLiteral("Fischhändler"), QStringLiteral("Bergführer"), QStringLiteral("Siechenhaus")}) {
+        const auto hat = [&beruf](const QStringList& s) {
+            return std::any_of(s.begin(), s.end(), [&beruf](const QString& z) { return z.startsWith(QStringLiteral("<B>") + beruf); });
+        };
+        QCOMPARE(hat(seite), !fehlen.contains(beruf));
+        QCOMPARE(hat(alle), beruf != QLatin1String("Siechenhaus") || einwohner >= 1000);
+    }
+    // Every other business kept its rolls: the page is the full one without the missing trades.
+    QCOMPARE(OhneBerufe(seite, {}), OhneBerufe(alle, fehlen));
+    QCOMPARE(seite.contains(QStringLiteral("<B>Lage:</B> %1</BR>").arg(lagezeile)), !lagezeile.isEmpty());
+    QCOMPARE(seite.filter(QStringLiteral("<B>Lage:</B>")).size(), lagezeile.isEmpty() ? 0 : 1);
+    // A separator only ever follows a written business.
+    for (qsizetype i = 1; i < seite.size(); ++i)
+        if (seite[i] == QLatin1String("********************</BR>"))
+            QVERIFY2(seite[i - 1].startsWith(QLatin1String("* ")), qPrintable(seite[i - 1]));
 }
 
 void TestCityGenerator::dateiWirdGanzGeschrieben()

@@ -31,6 +31,9 @@ class TestNamen : public QObject {
         Liste(inst, QStringLiteral("GarethMännlich"), {QStringLiteral("Ulfried")});
         Liste(inst, QStringLiteral("GarethWeiblich"), {QStringLiteral("Adelheid "), QStringLiteral("Hedda")});
         Liste(inst, QStringLiteral("GarethNachname"), {QStringLiteral("Kesselbach"), QStringLiteral("von Rothang")});
+        // Lists a text editor saved as UTF-8, without and with a byte-order mark.
+        inst.Schreiben(QStringLiteral("Data/City/NorbardenMännlich.dat"), "J\xC3\xBCrgen\n");
+        inst.Schreiben(QStringLiteral("Data/City/NorbardenNachname.dat"), "\xEF\xBB\xBFM\xC3\xB6ller\r\n");
     }
 
 private Q_SLOTS:
@@ -63,6 +66,8 @@ private Q_SLOTS:
                                << QList<int>{1, 2, 2};
         QTest::newRow("gareth-weiblich") << "Gareth" << "Weiblich" << QList<int>{1, 2} << "Adelheid  von Rothang" << "Weiblich"
                                          << QList<int>{2, 2};
+        QTest::newRow("norbarden-utf8") << "Norbarden" << "Männlich" << QList<int>{1, 1} << "Jürgen Möller" << "Männlich"
+                                        << QList<int>{1, 1};
         QTest::newRow("gareth-einzeilig") << "Gareth" << "Männlich" << QList<int>{1, 1} << "Ulfried Kesselbach" << "Männlich"
                                           << QList<int>{1, 2};
         // Another gender text: no given name, the name starts with the joining text; the female form.

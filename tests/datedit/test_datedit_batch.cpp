@@ -57,7 +57,7 @@ private Q_SLOTS:
         lauf = Starten({QStringLiteral("--liste"), QStringLiteral("Ortsbau 3")});
         QCOMPARE(lauf.status, 0);
         const QStringList zeilen = lauf.ausgabe.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(zeilen.size(), 33);
+        QCOMPARE(zeilen.size(), 36);
         QCOMPARE(zeilen.mid(14, 4), QStringList({QStringLiteral("Händler1"), QStringLiteral("Händler2"),
                                                  QStringLiteral("Händler3"), QStringLiteral("Handwerker1")}));
         lauf = Starten({QStringLiteral("--liste"), QStringLiteral("Lagerhof 3")});

@@ -1,4 +1,8 @@
+#include "Gegenstandstabelle.h"
+#include "Shopgenerator.h"
 #include "TestInstallation.h"
+#include "Waffentabelle.h"
+#include "Zufall.h"
 
 #include <QSet>
 #include <QtTest>
@@ -6,9 +10,10 @@
 #include <memory>
 
 // What the shipped content promises and a counter can check: lists long enough that a town does not repeat
-// itself, shop kinds that name each existing category once, creature weapons without a negative bonus, and
-// words that must not appear: water trades in the lists every town draws from, elven surnames that are
-// everyday words, events that assume a shop with a door.
+// itself, shop kinds that name each existing category once, creature weapons without a negative bonus, words
+// that must not appear (water trades in the lists every town draws from, elven surnames that are everyday
+// words, events that assume a shop with a door), location files that name the generator's trades, and no
+// generated shop that offers what cannot be bought.
 class TestInhalt : public QObject {
     Q_OBJECT
 
@@ -161,6 +166,79 @@ private Q_SLOTS:
             for (const QString& wort : woerter)
                 QVERIFY2(teil ? !eintrag.contains(wort, Qt::CaseInsensitive) : eintrag.compare(wort, Qt::CaseInsensitive) != 0,
                          qPrintable(eintrag));
+    }
+
+    // Each location file names trades of the generator's lists, and every trade of those lists that needs
+    // the location is named in it.
+    void lagedateienNennenBerufe_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("woerter");
+        const QStringList wasser = {"Fisch", "Schiff", "Fähr", "Boot", "Hafen"};
+        QTest::newRow("Lage Fluss") << QStringLiteral("Data/City/Lage Fluss.dat") << wasser;
+        QTest::newRow("Lage Küste") << QStringLiteral("Data/City/Lage Küste.dat") << wasser;
+        QTest::newRow("Lage Gebirge") << QStringLiteral("Data/City/Lage Gebirge.dat") << QStringList{"Bergführer"};
+    }
+
+    void lagedateienNennenBerufe()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, woerter);
+        QStringList berufe;
+        for (const char* liste : {"Handwerker1", "Handwerker2", "Handwerker3", "Händler1", "Händler2", "Händler3",
+                                  "Dienstleistung1", "Dienstleistung2", "Heiler"})
+            for (const QString& beruf : Eintraege(QStringLiteral("Data/City/%1.dat").arg(QString::fromUtf8(liste))))
+                berufe.append(beruf.trimmed());
+        QStringList genannt;
+        for (const QString& beruf : Eintraege(datei))
+            genannt.append(beruf.trimmed());
+        QVERIFY(!genannt.isEmpty());
+        for (const QString& beruf : genannt)
+            QVERIFY2(berufe.contains(beruf), qPrintable(beruf));
+        for (const QString& beruf : berufe)
+            for (const QString& wort : woerter)
+                if (beruf.contains(wort, Qt::CaseInsensitive))
+                    QVERIFY2(genannt.contains(beruf), qPrintable(beruf));
+    }
+
+    // No good that the generator can draw for a kind of shop (quality 5, every roll passing) says, in its own
+    // text or in the armory record of its name, that it cannot be bought.
+    void keineUnkaeuflicheWareImShop_data()
+    {
+        QTest::addColumn<QString>("shop");
+        for (const QString& shop : Eintraege(QStringLiteral("Data/Warehouse/ShopgeneratorShops.dat")))
+            QTest::newRow(qPrintable(shop)) << shop;
+    }
+
+    void keineUnkaeuflicheWareImShop()
+    {
+        QFETCH(QString, shop);
+        // As at every start of the warehouse, the armory's records it lacks are taken over first.
+        Katalog::WaffenUebernehmen();
+        QHash<QString, QString> armory;
+        for (const auto t : {Waffentabellen::Tabelle::NWaffen, Waffentabellen::Tabelle::FWaffen, Waffentabellen::Tabelle::Armor}) {
+            Waffentabellen::Waffentabelle tabelle;
+            tabelle.Art = t;
+            Waffentabellen::TabelleLaden(tabelle);
+            for (const QStringList& d : tabelle.Zeilen)
+                armory[d.value(1)] += d.join(QLatin1Char(' '));
+        }
+        // Each good's own texts, by name, from the categories the kind of shop sells.
+        QHash<QString, QString> eigene;
+        for (const QString& kategorie : Shopgenerator::Warenkategorien(shop))
+            for (const QStringList& ware : Katalog::WarenLesen(Katalog::Warendatei(kategorie)).Waren)
+                eigene[Katalog::Name(ware.value(0))] += QLatin1Char(' ') + ware.value(3);
+        Shopgenerator::Auftrag auftrag;
+        auftrag.Shopart = shop;
+        auftrag.Qualitaet = 5;
+        Zufall::Skript wuerfe(QList<int>(100000, 6));
+        Shop::Shopwaren waren;
+        QVERIFY(Shopgenerator::Generieren(auftrag, waren) > 0);
+        for (const Shop::Shopware& ware : waren.Waren) {
+            const QString text = ware.Text + eigene.value(ware.Text) + QLatin1Char(' ') + armory.value(ware.Text);
+            for (const char* wort : {"nicht käuflich", "unverkäuflich"})
+                QVERIFY2(!text.contains(QString::fromUtf8(wort), Qt::CaseInsensitive), qPrintable(ware.Text));
+        }
     }
 };
 

@@ -360,8 +360,7 @@ private Q_SLOTS:
             fenster.close();
         const QString abschied = QStringLiteral(
             "Ihr habt nun einen kleinen Überblick über Werkbund3 gewonnen, Hedwig. Sicherlich habt ihr nun den einen oder "
-            "anderen Kritikpunkt oder Vorschlag. Nun denn, lasst es mich wissen. Schickt mir einfach eine Mail an "
-            "werkbund3@example.org und ich werde mich darum kümmern.");
+            "anderen Kritikpunkt oder Vorschlag. Nun denn, lasst es mich wissen.");
         QCOMPARE(skript.Texte().mid(vorher), erstlauf ? QStringList{abschied} : QStringList());
         QVERIFY(!QFileInfo::exists(m_inst->Pfad(QStringLiteral("Temp/Temp.html"))));
     }

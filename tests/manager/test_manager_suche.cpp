@@ -22,8 +22,7 @@ using namespace ManagerTest;
 namespace {
 
 const QString kAlt = QStringLiteral("Ihr verwendet noch die alte Version der Varl-Suite, diese wird von Werkbund3 nicht "
-                                    "unterstützt. Die neueste Version der Varl-Suite findet ihr auf "
-                                    "https://varl-suite.example.org/");
+                                    "unterstützt. Bitte installiert die neueste Version der Varl-Suite.");
 
 void Datei(const QString& pfad)
 {

@@ -44,8 +44,9 @@ const QByteArray kAusser = "Alle, ausser NO, TH, OR, WE, TO, HA, ZW, PU, LF, ZY,
 QList<QStringList> Waren()
 {
     return {Ware(QStringLiteral("Talglicht"), QStringLiteral("1"), QStringLiteral("3H"), kAlle),
+            // Restricted: the pages show what its text says under its name.
             Ware(QStringLiteral("Öl & Docht"), QStringLiteral("2"), QStringLiteral("2S"), QStringLiteral("BO|EL|FI|"),
-                 QStringLiteral("1,5")),
+                 QStringLiteral("1,5"), QStringLiteral("Feines Lampenöl. Wird nur an Zünfte & Gilden verkauft.")),
             Ware(QStringLiteral("Wachs<klein>"), QStringLiteral("3"), QStringLiteral("1D"), QStringLiteral("BO|EL|FI|GA|"),
                  QStringLiteral("2")),
             Ware(QStringLiteral("Docht"), QStringLiteral("1"), QStringLiteral("1P"), QString(), QString())};
@@ -147,7 +148,8 @@ void TestWarehouseSeiten::shopDruckseite()
         + "</tr>\r\n"
         + "<tr>\r\n" + Zelle("Talglicht (x3)", "35%") + Zelle("5", "15%") + Zelle("2,55H", "15%")
         + Zelle("\xDC" "berall", "35%") + "</tr>\r\n"
-        + "<tr>\r\n" + Zelle("\xD6l &amp; Docht", "35%") + Zelle("1,5", "15%") + Zelle("1,7S", "15%")
+        + "<tr>\r\n" + Zelle("\xD6l &amp; Docht<BR><I>Wird nur an Z\xFCnfte &amp; Gilden verkauft.</I>", "35%")
+        + Zelle("1,5", "15%") + Zelle("1,7S", "15%")
         + Zelle("BO|EL|FI|", "25%") + "</tr>\r\n"
         + "<tr>\r\n" + Zelle("Docht", "35%") + Zelle("", "15%") + Zelle("0,85P", "15%") + Zelle("", "25%") + "</tr>\r\n"
         + "</table>\r\n";
@@ -165,7 +167,8 @@ void TestWarehouseSeiten::shopExportseite()
         + "<B>Preise: </B> Billig</BR>\r\n" + "<B>Qualit\xE4t: </B> Solide</BR>\r\n" + "</BR>\r\n</BR>\r\n</BR>\r\n"
         + kTabelle + Kopfzeile(false)
         + "<tr>\r\n" + Zelle("Talglicht (x3)", "50%") + Zelle("5 Unzen", "40%") + Zelle("2,55H", "10%") + "</tr>\r\n"
-        + "<tr>\r\n" + Zelle("\xD6l &amp; Docht", "50%") + Zelle("1,5 Unzen", "40%") + Zelle("1,7S", "10%") + "</tr>\r\n"
+        + "<tr>\r\n" + Zelle("\xD6l &amp; Docht<BR><I>Wird nur an Z\xFCnfte &amp; Gilden verkauft.</I>", "50%")
+        + Zelle("1,5 Unzen", "40%") + Zelle("1,7S", "10%") + "</tr>\r\n"
         + "</tr>\r\n</table>\r\n";
     QCOMPARE(seite, erwartet);
 }

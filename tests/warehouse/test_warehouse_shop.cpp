@@ -2,6 +2,7 @@
 // rolls, and what it reads from its two files.
 #include "ExplorerEngine.h"
 #include "Gegenstandstabelle.h"
+#include "Kaeuflichkeit.h"
 #include "Lagerhof3Variablen.h"
 #include "Shopgenerator.h"
 #include "Shopwaren.h"
@@ -69,6 +70,10 @@ private Q_SLOTS:
     void regionenMitGescriptetenWuerfen();
     void regionsabstand_data();
     void regionsabstand();
+    void kaeuflichkeit_data();
+    void kaeuflichkeit();
+    void unkaeuflichesBleibtDraussen_data();
+    void unkaeuflichesBleibtDraussen();
 
     void konfigurationLesen();
     void generierenZiehtDoppelteKategorieZweimal();
@@ -297,6 +302,97 @@ void TestWarehouseShop::regionsabstand()
     QFETCH(QString, region);
     QFETCH(int, d);
     QCOMPARE(Shopgenerator::Regionsabstand(regionen, region), d);
+}
+
+void TestWarehouseShop::kaeuflichkeit_data()
+{
+    using Kaeuflichkeit::Art;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QString>("hinweis");
+    QTest::newRow("frei") << "Ein Seil aus Hanf, nur zwei Finger dick." << int(Art::Frei) << "";
+    QTest::newRow("nicht kaeuflich") << "Alt. Nicht käuflich, nur als Fundstück zu erlangen." << int(Art::Nie)
+                                     << "Nicht käuflich, nur als Fundstück zu erlangen.";
+    QTest::newRow("im Namen") << "Bogen des Sturmrufs (nicht käuflich)" << int(Art::Nie) << "Nicht käuflich";
+    QTest::newRow("unverkaeuflich") << "Gilt in jeder Zunft als unverkäuflich!" << int(Art::Nie)
+                                    << "Gilt in jeder Zunft als unverkäuflich!";
+    QTest::newRow("nur an") << "Schwer. Wird meist nur an Stadtwachen verkauft." << int(Art::Beschraenkt)
+                            << "Wird meist nur an Stadtwachen verkauft.";
+    QTest::newRow("nur an ohne Verkauf") << "Nur an der Spitze geschliffen." << int(Art::Frei) << "";
+    QTest::newRow("Schnur an") << "Mit einer Schnur an der Seite, gern verkauft." << int(Art::Frei) << "";
+    QTest::newRow("Bestellung") << "Nur auf Bestellung bei einem Plattner, Fertigung mehrere Monate." << int(Art::Beschraenkt)
+                                << "Nur auf Bestellung bei einem Plattner, Fertigung mehrere Monate.";
+    QTest::newRow("nur ... auf Bestellung") << "Ein Kuchen, den nur ein Meister auf Bestellung backt." << int(Art::Beschraenkt)
+                                            << "Ein Kuchen, den nur ein Meister auf Bestellung backt.";
+    QTest::newRow("Bestellung ohne nur") << "Gibt es auch auf Bestellung. Nur selten." << int(Art::Frei) << "";
+    QTest::newRow("Vorbestellung") << "Nur auf Vorbestellung." << int(Art::Frei) << "";
+    QTest::newRow("das Strengere") << "Wird nur an Zwerge verkauft. Den Menschen unverkäuflich." << int(Art::Nie)
+                                   << "Den Menschen unverkäuflich.";
+}
+
+void TestWarehouseShop::kaeuflichkeit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, art);
+    QFETCH(QString, hinweis);
+    const Kaeuflichkeit::Urteil u = Kaeuflichkeit::TextPruefen(text);
+    QCOMPARE(int(u.Stufe), art);
+    QCOMPARE(u.Hinweis, hinweis);
+}
+
+void TestWarehouseShop::unkaeuflichesBleibtDraussen_data()
+{
+    QTest::addColumn<int>("qualitaet");
+    QTest::addColumn<bool>("mitArmory");
+    QTest::addColumn<QStringList>("texte");
+    QTest::addColumn<QStringList>("hinweise");
+    const QString zwerge = QStringLiteral("Wird nur an Zwerge verkauft.");
+    const QString plattner = QStringLiteral("Nur auf Bestellung bei einem Plattner.");
+    QTest::newRow("Qualität 4") << 4 << true << QStringList{"Seil"} << QStringList{QString()};
+    QTest::newRow("Qualität 5") << 5 << true << QStringList{"Seil", "Zwergenaxt", "Turnierharnisch"}
+                                << QStringList{QString(), zwerge, plattner};
+    // Without the armory's records only the goods' own texts count.
+    QTest::newRow("Qualität 5 ohne Waffenkammer") << 5 << false << QStringList{"Seil", "Zwergenaxt", "Turnierharnisch", "Bogen"}
+                                                  << QStringList{QString(), zwerge, QString(), QString()};
+    QTest::newRow("Qualität 4 ohne Waffenkammer") << 4 << false << QStringList{"Seil", "Turnierharnisch", "Bogen"}
+                                                  << QStringList{QString(), QString(), QString()};
+}
+
+void TestWarehouseShop::unkaeuflichesBleibtDraussen()
+{
+    QFETCH(int, qualitaet);
+    QFETCH(bool, mitArmory);
+    QFETCH(QStringList, texte);
+    QFETCH(QStringList, hinweise);
+    TestInstallation installation(false);
+    // The armory says what the warehouse's copies of its records do not.
+    QStringList bogen(23);
+    bogen[1] = QStringLiteral("Bogen");
+    bogen[10] = QStringLiteral("Nicht käuflich, nur als Fundstück zu erlangen.");
+    QStringList harnisch(20);
+    harnisch[1] = QStringLiteral("Turnierharnisch");
+    harnisch[3] = QStringLiteral("Glänzend. Nur auf Bestellung bei einem Plattner.");
+    installation.ZeilenSchreiben(QStringLiteral("Data/Armory/Fernwaffen.dat"), TestDatenbank::Datei({bogen}));
+    installation.ZeilenSchreiben(QStringLiteral("Data/Armory/Rüstungen.dat"), TestDatenbank::Datei({harnisch}));
+    const Kaeuflichkeit::Armoryurteile armory = mitArmory ? Kaeuflichkeit::ArmoryLesen() : Kaeuflichkeit::Armoryurteile();
+    const QString einfach = QStringLiteral("Ein Testgegenstand.");
+    const QList<QStringList> waren = {
+        Ware(QStringLiteral("Seil")),
+        Ware(QStringLiteral("Erbstück"), QStringLiteral("1"), QStringLiteral("1D"), {}, {}, QStringLiteral("Nicht käuflich.")),
+        Ware(QStringLiteral("Sturmbogen (Nicht käuflich)")),
+        Ware(QStringLiteral("Zwergenaxt"), QStringLiteral("1"), QStringLiteral("1D"), {}, {}, QStringLiteral("Wird nur an Zwerge verkauft.")),
+        Ware(QStringLiteral("Turnierharnisch"), QStringLiteral("1"), QStringLiteral("1D"), {}, {}, einfach),
+        Ware(QStringLiteral("Bogen"), QStringLiteral("1"), QStringLiteral("1D"), {}, {}, einfach)};
+    // Every good has its roll, whether it may be sold or not, so the others keep theirs.
+    Zufall::Skript wuerfe(QList<int>(6, 6));
+    Shopwaren shop;
+    QCOMPARE(Shopgenerator::WarenZiehen(waren, Auftrag(qualitaet), shop, armory), int(texte.size()));
+    QCOMPARE(Texte(shop), texte);
+    QStringList gezeigt;
+    for (const Shopware& w : shop.Waren)
+        gezeigt.append(w.Hinweis);
+    QCOMPARE(gezeigt, hinweise);
+    QCOMPARE(wuerfe.Uebrig(), 0);
 }
 
 void TestWarehouseShop::konfigurationLesen()

@@ -32,7 +32,8 @@ bool Umwandeln(const QString& quelle, const QString& ziel)
         if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
             text += QLatin1Char('\n');
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        bytes = Zeilendatei::InCodepage(text);
+        // Bytes that the programs would read as UTF-8 are written so that they read as meant.
+        bytes = Zeilendatei::Eindeutig(Zeilendatei::InCodepage(text));
     }
     QDir().mkpath(QFileInfo(ziel).absolutePath());
     QSaveFile aus(ziel);
