@@ -219,6 +219,7 @@ void TestDayFenster::fehlendeEreignisseWerdenEinmalGemeldet()
 {
     TestInstallation installation;
     QVERIFY(QFile::remove(installation.Pfad(QStringLiteral("Data/Day/DayEreignisse.dat"))));
+    QVERIFY(QFile::remove(installation.Pfad(QStringLiteral("Data/Day/Ereignisse/Wald.dat"))));
     Dialoge::Skript dialoge;
     frmDayMain fenster;
     Generatorlauf lauf;
