@@ -11,9 +11,11 @@
 #include "ReiseBatch.h"
 #include "TestInstallation.h"
 #include "WarehouseBatch.h"
+#include "Zeilendatei.h"
 #include "Zufall.h"
 
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QtTest>
@@ -238,6 +240,27 @@ void TestReiseBatch::kreuzprobe()
         QCOMPARE(k.Summe, k.Menge * k.Stueckpreis);
     }
     QVERIFY(dialoge.aufrufe.isEmpty());
+
+    // The page: Windows-1252, the head, a row a day, the odds, the provisions, the map inside it.
+    const QByteArray seite = inst.Bytes(QStringLiteral("HTML/reise.html"));
+    QVERIFY(!Zeilendatei::IstUtf8(seite));
+    const QString text = Zeilendatei::AusCodepage(seite);
+    QVERIFY(text.contains(QStringLiteral("<H1>Reise von Möwenhafen nach Eichenbrück</H1>")));
+    QVERIFY(text.contains(QStringLiteral("<B>Route: </B> Möwenhafen – Schieferhöh – Eichenbrück</BR>")));
+    QVERIFY(text.contains(QStringLiteral("<B>Reisetage: </B> %1</BR>").arg(e->Strecke.Tage)));
+    QVERIFY(text.contains(QStringLiteral("<B>Reiseart: </B> beritten</BR>")));
+    QVERIFY(text.contains(QStringLiteral("<B>Seed: </B> 4</BR>")));
+    const QString tage = text.section(QStringLiteral("<H2>Tag für Tag</H2>"), 1).section(QStringLiteral("</table>"), 0, 0);
+    QCOMPARE(tage.count(QStringLiteral("<tr>")), e->Strecke.Tage + 1);
+    for (const Tag& t : e->Tage)
+        if (t.Begegnung)
+            QVERIFY(text.contains(Gewinnchancen::Prozent(t.Chance.Sieg.Unten) + QStringLiteral(" – ")
+                                  + Gewinnchancen::Prozent(t.Chance.Sieg.Oben)));
+    QVERIFY(text.contains(QStringLiteral("<B>Gesamt: </B> %1</BR>").arg(Geld::Summe(e->Proviant.Summe))));
+    const QString bild = text.section(QStringLiteral("data:image/png;base64,"), 1).section(QLatin1Char('"'), 0, 0);
+    QImage karte;
+    QVERIFY(karte.loadFromData(QByteArray::fromBase64(bild.toLatin1()), "PNG"));
+    QVERIFY(karte.width() >= 400 && karte.height() >= 300);
 }
 
 void TestReiseBatch::dasProgrammSelbst()
