@@ -179,6 +179,9 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     cmdReiseBerechnen = new QPushButton(QStringLiteral("Reise berechnen"), this);
     cmdReiseBerechnen->setObjectName(QStringLiteral("cmdReiseBerechnen"));
     cmdReiseBerechnen->setDefault(true);
+    // Enter always calculates, whichever helper button was clicked last.
+    for (QPushButton* knopf : {cmdUeberHinzu, cmdUeberEntfernen, cmdAufstellung})
+        knopf->setAutoDefault(false);
     auto* cmdAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     cmdAbbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
     auto* knoepfe = new QHBoxLayout;
@@ -281,6 +284,9 @@ void frmReisePlanen::ZeileFuellen(int zeile)
     gelaende->setCurrentIndex(vorher ? vorher->currentIndex() : -1);
     auto* unterart = new QComboBox;
     unterart->setObjectName(Fenster::ArrayName(QStringLiteral("cmbUnterart"), zeile));
+    // Wide enough for "Waldwege und -pfade"; the longest sub-kind shows elided.
+    unterart->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    unterart->setMinimumContentsLength(18);
     auto* huegelig = new QCheckBox;
     huegelig->setObjectName(Fenster::ArrayName(QStringLiteral("chkHügelig"), zeile));
     auto* tempo = Zahlfeld(Fenster::ArrayName(QStringLiteral("txtMeilenProTag"), zeile), 0, 1000, 0);

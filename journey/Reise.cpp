@@ -513,9 +513,19 @@ void KarteSchreiben(const Ergebnis& e, const QByteArray& karte, QIODevice& datei
                   datei);
         return;
     }
-    // The picture travels inside the page, so the page can be kept, printed or mailed on its own.
-    HtmlRoh(QStringLiteral("<img src=\"data:image/png;base64,") + QString::fromLatin1(karte.toBase64())
-                + QStringLiteral("\" alt=\"Die Route auf der großen Karte\"></BR>"),
+    // The picture travels inside the page, so the page can be kept, printed or mailed on its own. Its size
+    // from the PNG header lets a browser lay the page out before it has decoded the picture.
+    QString groesse;
+    if (karte.size() >= 24 && karte.startsWith("\x89PNG\r\n\x1a\n")) {
+        auto zahl = [&karte](int i) {
+            return (quint32(quint8(karte[i])) << 24) | (quint32(quint8(karte[i + 1])) << 16)
+                | (quint32(quint8(karte[i + 2])) << 8) | quint32(quint8(karte[i + 3]));
+        };
+        groesse = QStringLiteral(" width=\"%1\" height=\"%2\"").arg(zahl(16)).arg(zahl(20));
+    }
+    // A paragraph of its own: Qt's rich text would set the picture into the heading's line.
+    HtmlRoh(QStringLiteral("<p><img src=\"data:image/png;base64,") + QString::fromLatin1(karte.toBase64()) + QLatin1Char('"')
+                + groesse + QStringLiteral(" alt=\"Die Route auf der großen Karte\"></p>"),
             datei);
 }
 
