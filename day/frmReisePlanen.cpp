@@ -195,7 +195,7 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     layout->addWidget(fraReise);
     layout->addWidget(fraHelden);
     layout->addLayout(knoepfe);
-    setMinimumWidth(640);
+    setMinimumWidth(720);
 
     connect(optStaedte, &QRadioButton::toggled, this, &frmReisePlanen::EtappenAktualisieren);
     connect(cmbVon, &QComboBox::currentIndexChanged, this, &frmReisePlanen::EtappenAktualisieren);
@@ -324,11 +324,12 @@ void frmReisePlanen::TempoAnzeigen(int zeile)
             bekannt = optBeritten->isChecked() ? g.Beritten : g.Fuss;
     // Where the terrain knows the speed it is shown; only where it does not is the user asked for one.
     const bool frei = !gelaende->currentText().isEmpty() && bekannt == 0;
+    // A speed shown before is no answer: the field starts empty when it starts asking.
+    if (frei && !tempo->isEnabled())
+        tempo->setValue(0);
     tempo->setEnabled(frei);
     if (!frei)
         tempo->setValue(bekannt);
-    else if (tempo->value() == 0)
-        tempo->setFocus();
 }
 
 std::optional<Reise::Plan> frmReisePlanen::PlanLesen(QString* fehler) const

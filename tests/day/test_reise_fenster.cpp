@@ -66,6 +66,14 @@ void TestReiseFenster::planenWieImStapelbetrieb()
         // The road shows its speed; the swamp asks for one.
         befunde << QStringLiteral("Straße %1 %2").arg(tempo0->isEnabled()).arg(tempo0->value())
                 << QStringLiteral("Sumpf %1").arg(tempo1->isEnabled());
+        // Cliffs on foot show their speed; mounted they have none, and the speed shown is no answer.
+        Waehlen(d, QStringLiteral("cmbGelände(0)"), QStringLiteral("Klippengebiete"));
+        befunde << QStringLiteral("Klippen %1 %2").arg(tempo0->isEnabled()).arg(tempo0->value());
+        Kind<QRadioButton>(d, QStringLiteral("optBeritten"))->click();
+        befunde << QStringLiteral("beritten %1 %2").arg(tempo0->isEnabled()).arg(tempo0->value());
+        Kind<QRadioButton>(d, QStringLiteral("optZuFuss"))->click();
+        Waehlen(d, QStringLiteral("cmbGelände(0)"), QStringLiteral("Straßen"));
+        Waehlen(d, QStringLiteral("cmbUnterart(0)"), QStringLiteral("Karrenweg"));
         Klick(d, QStringLiteral("cmdReiseBerechnen"));
         befunde << QStringLiteral("offen %1").arg(d.result() != QDialog::Accepted);
         tempo1->setValue(8);
@@ -75,7 +83,7 @@ void TestReiseFenster::planenWieImStapelbetrieb()
         return ergebnis;
     });
     Klick(fenster, QStringLiteral("cmdReise"));
-    QCOMPARE(befunde, (QStringList{"Straße 0 24", "Sumpf 1", "offen 1"}));
+    QCOMPARE(befunde, (QStringList{"Straße 0 24", "Sumpf 1", "Klippen 0 40", "beritten 1 0", "offen 1"}));
     QCOMPARE(ergebnis, int(QDialog::Accepted));
     QCOMPARE(dialoge.aufrufe.size(), 1);
     QVERIFY(dialoge.aufrufe.first().text.startsWith(
@@ -93,7 +101,7 @@ void TestReiseFenster::planenWieImStapelbetrieb()
     Zufall::SaatSetzen(saat.captured(1).toULongLong());
     const Batch::Ergebnis e = ReiseBatch::Ausfuehren(
         {"--reise", "--von", "Möwenhafen", "--ueber", "Schieferhöh", "--nach", "Eichenbrück", "--gelaende",
-         "Straßen:Karrenweg", "--gelaende", "Sumpf", "--meilen-pro-tag", "8", "--jahreszeit", "Herbst", "--reisende", "4",
+         "Straßen:Karrenweg", "--gelaende", "Sumpf", "--meilen-pro-tag", "8", "--jahreszeit", "Herbst", "--reisende", "4", "--reittiere", "4",
          "--ausgabe", inst.Pfad(QStringLiteral("HTML/stapel.html"))});
     Zufall::ProduktionSetzen();
     QCOMPARE(e.Status, 0);
