@@ -661,6 +661,17 @@ bool SeiteSpeichern(const Ergebnis& ergebnis, const QByteArray& karte, const QSt
     return false;
 }
 
+namespace {
+
+// A field of a batch line: a tab in an event or a name from a file would split it.
+QString Feld(QString text)
+{
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
 QStringList Ausgabezeilen(const Ergebnis& ergebnis)
 {
     const QChar tab = QLatin1Char('\t');
@@ -669,13 +680,13 @@ QStringList Ausgabezeilen(const Ergebnis& ergebnis)
         const bool anteil = t.Begegnung && t.Chance.Berechnet;
         zeilen.append(QStringList{QStringLiteral("Tag"), QString::number(t.Nummer),
                                   ergebnis.Strecke.Etappen[t.Etappe].GelaendeText(), t.Wetter.Text, t.Wind, t.Temperatur,
-                                  QString::number(t.Gemacht), QString::number(t.Rest), t.Ereignis,
-                                  t.Begegnung ? BegegnungText(*t.Begegnung) : QString(),
+                                  QString::number(t.Gemacht), QString::number(t.Rest), Feld(t.Ereignis),
+                                  t.Begegnung ? Feld(BegegnungText(*t.Begegnung)) : QString(),
                                   anteil ? Gewinnchancen::Prozent(t.Chance.Sieg.Wert) : QString()}
                           .join(tab));
     }
     for (const Reiseproviant::Einkauf& k : ergebnis.Proviant.Einkaeufe)
-        zeilen.append(QStringList{QStringLiteral("Proviant"), k.Ware, QString::number(k.Menge), k.Preis}.join(tab));
+        zeilen.append(QStringList{QStringLiteral("Proviant"), Feld(k.Ware), QString::number(k.Menge), Feld(k.Preis)}.join(tab));
     zeilen.append(QStringLiteral("Summe") + tab + Geld::Summe(ergebnis.Proviant.Summe));
     return zeilen;
 }

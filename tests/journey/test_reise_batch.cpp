@@ -51,6 +51,7 @@ private Q_SLOTS:
     void falscheAngaben_data();
     void falscheAngaben();
     void kreuzprobe();
+    void fehlendeKreaturEinmalGemeldet();
     void dasProgrammSelbst();
 };
 
@@ -261,6 +262,29 @@ void TestReiseBatch::kreuzprobe()
     QImage karte;
     QVERIFY(karte.loadFromData(QByteArray::fromBase64(bild.toLatin1()), "PNG"));
     QVERIFY(karte.width() >= 400 && karte.height() >= 300);
+}
+
+void TestReiseBatch::fehlendeKreaturEinmalGemeldet()
+{
+    TestInstallation inst;
+    inst.ZeilenSchreiben(QStringLiteral("Data/Day/Begegnungen/Steppe.dat"), {"Chance 100", "Wolff\t2\t1"});
+    BattleEngine::Kampfstand helden;
+    helden.Helden = {Kreatur(QStringLiteral("Söldner"))};
+    QVERIFY(Aufstellung::Speichern(helden, inst.Pfad(QStringLiteral("WBD/helden.dat"))));
+    Dialoge::Skript dialoge;
+    const Batch::Ergebnis f = Lauf({"--meilen", "270", "--gelaende", "Steppe", "--jahreszeit", "Winter", "--aufstellung",
+                                    inst.Pfad(QStringLiteral("WBD/helden.dat")), "--ausgabe",
+                                    inst.Pfad(QStringLiteral("HTML/r.html"))},
+                                   3);
+    QCOMPARE(f.Status, 0);
+    // Ten days, each with the unknown creature, none with odds; said once, and once on the page.
+    const QString meldung = QStringLiteral("Die Kreatur „Wolff“ aus Begegnungen\\Steppe.dat steht nicht in der "
+                                           "Kreaturendatenbank; eine Begegnung mit ihr hat keine Gewinnchance.");
+    QCOMPARE(dialoge.Texte().count(meldung), 1);
+    QCOMPARE(f.Ausgabe.filter(QStringLiteral("\t2× Wolff\t")).size(), 10);
+    for (const QString& zeile : f.Ausgabe.filter(QStringLiteral("Tag\t")))
+        QVERIFY(zeile.endsWith(QLatin1Char('\t')));
+    QCOMPARE(Zeilendatei::AusCodepage(inst.Bytes(QStringLiteral("HTML/r.html"))).count(meldung), 1);
 }
 
 void TestReiseBatch::dasProgrammSelbst()
