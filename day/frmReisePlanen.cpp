@@ -81,7 +81,7 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     cmbUeber = kombo(QStringLiteral("cmbUeber"));
     lstUeber = new QListWidget(fraRoute);
     lstUeber->setObjectName(QStringLiteral("lstUeber"));
-    lstUeber->setMaximumHeight(70);
+    lstUeber->setToolTip(QStringLiteral("Die Zwischenhalte in ihrer Reihenfolge"));
     cmdUeberHinzu = new QPushButton(QStringLiteral("Hinzufügen"), fraRoute);
     cmdUeberHinzu->setObjectName(QStringLiteral("cmdUeberHinzu"));
     cmdUeberEntfernen = new QPushButton(QStringLiteral("Entfernen"), fraRoute);
@@ -89,16 +89,17 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     txtMeilen = new QLineEdit(fraRoute);
     txtMeilen->setObjectName(QStringLiteral("txtMeilen"));
     auto* route = new QGridLayout(fraRoute);
+    // The waypoints in their order beside the three boxes.
     route->addWidget(optStaedte, 0, 0, 1, 4);
     route->addWidget(new QLabel(QStringLiteral("Von:")), 1, 0);
     route->addWidget(cmbVon, 1, 1);
-    route->addWidget(new QLabel(QStringLiteral("Nach:")), 1, 2);
-    route->addWidget(cmbNach, 1, 3);
     route->addWidget(new QLabel(QStringLiteral("Über:")), 2, 0);
     route->addWidget(cmbUeber, 2, 1);
     route->addWidget(cmdUeberHinzu, 2, 2);
-    route->addWidget(cmdUeberEntfernen, 2, 3);
-    route->addWidget(lstUeber, 3, 1, 1, 3);
+    route->addWidget(new QLabel(QStringLiteral("Nach:")), 3, 0);
+    route->addWidget(cmbNach, 3, 1);
+    route->addWidget(cmdUeberEntfernen, 3, 2);
+    route->addWidget(lstUeber, 1, 3, 3, 1);
     route->addWidget(optMeilen, 4, 0, 1, 2);
     route->addWidget(txtMeilen, 4, 2, 1, 2);
     optStaedte->setChecked(true);
@@ -112,14 +113,15 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     tblEtappen->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblEtappen->horizontalHeader()->setSectionResizeMode(kStrecke, QHeaderView::Stretch);
     tblEtappen->verticalHeader()->hide();
+    // Rows as high as the boxes in them.
+    tblEtappen->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblEtappen->setSelectionMode(QAbstractItemView::NoSelection);
-    tblEtappen->setMinimumHeight(120);
+    tblEtappen->setMinimumHeight(84);
     auto* etappen = new QVBoxLayout(fraEtappen);
     etappen->addWidget(tblEtappen);
-    auto* lblTempo = new QLabel(QStringLiteral("Meilen pro Tag gebt ihr nur dort an, wo das Gelände für die Reiseart keine "
-                                               "Geschwindigkeit kennt (Sumpf, Klippengebiete beritten)."),
-                                fraEtappen);
-    lblTempo->setWordWrap(true);
+    auto* lblTempo = new QLabel(QStringLiteral("Meilen pro Tag nur, wo das Gelände keine Geschwindigkeit kennt."), fraEtappen);
+    lblTempo->setToolTip(QStringLiteral("Der Sumpf kennt keine, die Klippengebiete keine beritten; sonst zeigt die Spalte "
+                                        "die Geschwindigkeit des Geländes."));
     etappen->addWidget(lblTempo);
 
     auto* fraReise = new QGroupBox(QStringLiteral("Reise"), this);
@@ -144,18 +146,20 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     art->addWidget(optZuFuss);
     art->addWidget(optBeritten);
     optZuFuss->setChecked(true);
-    reise->addWidget(new QLabel(QStringLiteral("Reiseart:")), 1, 0);
-    reise->addWidget(artGruppe, 1, 1, 1, 3);
     txtReisende = Zahlfeld(QStringLiteral("txtReisende"), 1, Reise::HoechsteKoepfe, 4);
     txtReittiere = Zahlfeld(QStringLiteral("txtReittiere"), 0, Reise::HoechsteKoepfe, 0);
-    reise->addWidget(new QLabel(QStringLiteral("Reisende:")), 2, 0);
-    reise->addWidget(txtReisende, 2, 1);
-    reise->addWidget(new QLabel(QStringLiteral("Reittiere:")), 2, 2);
-    reise->addWidget(txtReittiere, 2, 3);
+    art->addSpacing(12);
+    art->addWidget(new QLabel(QStringLiteral("Reisende:")));
+    art->addWidget(txtReisende);
+    art->addWidget(new QLabel(QStringLiteral("Reittiere:")));
+    art->addWidget(txtReittiere);
+    reise->addWidget(new QLabel(QStringLiteral("Reiseart:")), 1, 0);
+    reise->addWidget(artGruppe, 1, 1, 1, 3);
 
-    auto* fraHelden = new QGroupBox(QStringLiteral("Helden für die Gewinnchancen"), this);
+    // The heroes' buttons are a group of their own inside the travel frame.
+    auto* fraHelden = new QWidget(fraReise);
     fraHelden->setObjectName(QStringLiteral("fraHelden"));
-    optOhneHelden = Knopf(QStringLiteral("optOhneHelden"), QStringLiteral("Ohne Helden (keine Gewinnchancen)"), fraHelden);
+    optOhneHelden = Knopf(QStringLiteral("optOhneHelden"), QStringLiteral("Keine (ohne Gewinnchancen)"), fraHelden);
     optAufstellung = Knopf(QStringLiteral("optAufstellung"), QStringLiteral("Aufstellung aus einer Datei:"), fraHelden);
     optLetzteAufstellung =
         Knopf(QStringLiteral("optLetzteAufstellung"), QStringLiteral("Die letzte Aufstellung von Bestiar3"), fraHelden);
@@ -169,12 +173,15 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
                                                              "der Gewinnchancen in Bestiar3")
                                             : QStringLiteral("Bestiar3 hat noch keine Aufstellung gekämpft."));
     auto* helden = new QGridLayout(fraHelden);
-    helden->addWidget(optOhneHelden, 0, 0, 1, 3);
+    helden->setContentsMargins(0, 0, 0, 0);
+    helden->addWidget(optOhneHelden, 0, 0);
+    helden->addWidget(optLetzteAufstellung, 0, 1, 1, 2);
     helden->addWidget(optAufstellung, 1, 0);
     helden->addWidget(txtAufstellung, 1, 1);
     helden->addWidget(cmdAufstellung, 1, 2);
-    helden->addWidget(optLetzteAufstellung, 2, 0, 1, 3);
     optOhneHelden->setChecked(true);
+    reise->addWidget(new QLabel(QStringLiteral("Helden:")), 2, 0, Qt::AlignTop);
+    reise->addWidget(fraHelden, 2, 1, 1, 3);
 
     cmdReiseBerechnen = new QPushButton(QStringLiteral("Reise berechnen"), this);
     cmdReiseBerechnen->setObjectName(QStringLiteral("cmdReiseBerechnen"));
@@ -193,7 +200,6 @@ frmReisePlanen::frmReisePlanen(QWidget* eltern) : QDialog(eltern)
     layout->addWidget(fraRoute);
     layout->addWidget(fraEtappen, 1);
     layout->addWidget(fraReise);
-    layout->addWidget(fraHelden);
     layout->addLayout(knoepfe);
     setMinimumWidth(720);
 

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void cleanup() { Fenster::ModalHandlerSetzen(nullptr); }
     void planenWieImStapelbetrieb();
     void heldenAusDerAufstellung();
+    void nichtsIstAbgeschnitten();
 };
 
 void TestReiseFenster::planenWieImStapelbetrieb()
@@ -150,6 +151,27 @@ void TestReiseFenster::heldenAusDerAufstellung()
     QVERIFY(Aufstellung::Speichern(stand, Aufstellung::LetztePfad()));
     frmReisePlanen spaeter(&hauptfenster);
     QVERIFY(An(spaeter, QStringLiteral("optLetzteAufstellung")));
+}
+
+void TestReiseFenster::nichtsIstAbgeschnitten()
+{
+    TestInstallation inst;
+    Dialoge::Skript dialoge;
+    frmDayMain hauptfenster;
+    frmReisePlanen d(&hauptfenster);
+    Waehlen(d, QStringLiteral("cmbVon"), QStringLiteral("Möwenhafen"));
+    Waehlen(d, QStringLiteral("cmbNach"), QStringLiteral("Dünenrast"));
+    Waehlen(d, QStringLiteral("cmbGelände(0)"), QStringLiteral("Wald"));
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    for (QWidget* kind : d.findChildren<QWidget*>()) {
+        // Our controls; a spin box's inner line edit is Qt's own business.
+        if (kind->isWindow() || kind->isHidden() || kind->objectName().isEmpty()
+            || kind->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QVERIFY2(kind->width() >= kind->minimumSizeHint().width(), qPrintable(kind->objectName()));
+        QVERIFY2(kind->height() >= kind->minimumSizeHint().height(), qPrintable(kind->objectName()));
+    }
 }
 
 QTEST_MAIN(TestReiseFenster)
