@@ -2,6 +2,8 @@
 
 #include "Dateien.h"
 #include "Kreaturentabelle.h"
+#include "Pfad.h"
+#include "Variablen.h"
 #include "Zeilendatei.h"
 
 namespace Aufstellung {
@@ -30,6 +32,11 @@ QString Einzeilig(const QString& name)
 }
 
 } // namespace
+
+QString LetztePfad()
+{
+    return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Creatures\\Letzte Aufstellung.dat"));
+}
 
 QString Kopfzeile()
 {

@@ -23,6 +23,10 @@ bool Speichern(const BattleEngine::Kampfstand& stand, const QString& pfad, QStri
 // (`anzeige`) and the line.
 std::optional<BattleEngine::Kampfstand> AusZeilen(const QStringList& zeilen, const QString& anzeige,
                                                    QString* fehler = nullptr);
+// DataPfad + "\Creatures\Letzte Aufstellung.dat": Bestiar3 keeps the groups of its last fight or odds run
+// there, so the day tool's journey planner can take their heroes.
+QString LetztePfad();
+
 // Reads a file (a regular file within the size limit, its first line checked before the rest).
 std::optional<BattleEngine::Kampfstand> Lesen(const QString& pfad, QString* fehler = nullptr);
 

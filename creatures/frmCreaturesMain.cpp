@@ -1084,6 +1084,8 @@ void frmCreaturesMain::AufstellungMerken()
         for (const BattleEngine::Kaempfer& k : V::Kampf.Mitglieder(g))
             BattleEngine::Aufnehmen(kopie, g, k);
     V::LetzteAufstellung = kopie;
+    // Also on disk, for the day tool's journey planner; a failed write only leaves the older file there.
+    Aufstellung::Speichern(kopie, Aufstellung::LetztePfad());
 }
 
 void frmCreaturesMain::Fortschritt(int wert, int maximum)

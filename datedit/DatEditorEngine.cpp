@@ -19,6 +19,23 @@ namespace DatEditorEngine {
 
 const QString Shopdatei = QStringLiteral("ShopgeneratorConfig");
 
+namespace {
+
+// The day tool's events, then each terrain's events and encounters, then the journey's provisions.
+QStringList TageslaufDateien()
+{
+    static const char* const gelaende[] = {"Eisgebiete", "Gebirge", "Grasland", "Klippengebiete", "Regenwald",
+                                           "Steppe", "Straßen", "Sumpf", "Wald", "Wüste"};
+    QStringList dateien{QStringLiteral("DayEreignisse")};
+    for (const char* ordner : {"Ereignisse\\", "Begegnungen\\"})
+        for (const char* g : gelaende)
+            dateien.append(QString::fromUtf8(ordner) + QString::fromUtf8(g));
+    dateien.append(QStringLiteral("Reiseproviant"));
+    return dateien;
+}
+
+} // namespace
+
 const QList<Werkzeug>& Werkzeuge()
 {
     // The traders come before the craftsmen, as the city tool lists them.
@@ -35,7 +52,7 @@ const QList<Werkzeug>& Werkzeuge()
           QStringLiteral("NorbardenNachname"), QStringLiteral("NorbardenWeiblich"), QStringLiteral("ThorwalerMännlich"),
           QStringLiteral("ThorwalerWeiblich"), QStringLiteral("TulamidenMännlich"), QStringLiteral("TulamidenWeiblich"),
           QStringLiteral("ZwergeMännlich"), QStringLiteral("ZwergeWeiblich")}},
-        {QStringLiteral("Tageslauf 3"), QStringLiteral("\\Day"), {QStringLiteral("DayEreignisse")}},
+        {QStringLiteral("Tageslauf 3"), QStringLiteral("\\Day"), TageslaufDateien()},
         {QStringLiteral("Lagerhof 3"), QStringLiteral("\\Warehouse"), {Shopdatei}},
     };
     return werkzeuge;

@@ -51,7 +51,7 @@ Ergebnis Generieren(Batch::Befehlszeile& b)
     if (!ausgabe || ausgabe->isEmpty())
         return Aufruffehler(QStringLiteral("Zu --generieren fehlt --ausgabe DATEI.html."));
 
-    const Ereignisdatei ereignisse = EreignisseLaden();
+    const Ereignisdatei ereignisse = EreignisseFuer(*gelaende);
     const Tageslauf lauf = Berechnen(*gelaende, *saison, ereignisse.Zeilen);
     QString grund;
     if (!SeiteSpeichern(lauf, *ausgabe, &grund))

@@ -222,6 +222,22 @@ int ProzentVon(int prozent, int basis)
     return int(Subs::Runden(double(prozent) * double(basis) / 100.0));
 }
 
+QList<Geschwindigkeit> Geschwindigkeiten(const QString& gelaende)
+{
+    QList<Geschwindigkeit> liste;
+    for (const Gelaende& g : Gelaendetabelle()) {
+        if (QString::fromUtf8(g.Name) != gelaende)
+            continue;
+        // Grasland's fixed lines are the plain bases.
+        if (gelaende == QLatin1String("Grasland"))
+            liste.append({QString(), kFuss, kPferd});
+        for (const Unterart& u : g.Unterarten)
+            liste.append({QString::fromUtf8(u.Name), ProzentVon(u.Prozent, u.BasisFuss),
+                          u.BasisBeritten > 0 ? ProzentVon(u.Prozent, u.BasisBeritten) : 0});
+    }
+    return liste;
+}
+
 QList<Reisezeile> Reiseinformationen(const QString& gelaende)
 {
     QList<Reisezeile> zeilen;
@@ -286,6 +302,43 @@ Ereignisdatei EreignisseLaden(const QString& pfad)
 Ereignisdatei EreignisseLaden()
 {
     return EreignisseLaden(EreignisPfad());
+}
+
+QString GelaendeEreignisPfad(const QString& gelaende)
+{
+    return Pfad::Verbinden(Variablen::DataPfad, QStringLiteral("\\Day\\Ereignisse\\") + gelaende + QStringLiteral(".dat"));
+}
+
+Ereignisdatei EreignisseFuer(const QString& gelaende)
+{
+    Ereignisdatei datei = EreignisseLaden();
+    // Only the ten terrains have files; no other text ever becomes part of a path.
+    if (!Gelaendearten().contains(gelaende))
+        return datei;
+    Zeilendatei::Leseoptionen optionen;
+    optionen.Utf8Erkennen = true;
+    const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(GelaendeEreignisPfad(gelaende), optionen);
+    const QString name = QStringLiteral("Ereignisse\\") + gelaende + QStringLiteral(".dat");
+    if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt)
+        return datei;
+    if (!gelesen.Gelesen()) {
+        const QString meldung = QStringLiteral("Die Datei %1 konnte nicht gelesen werden (%2); ").arg(name, gelesen.Grund)
+            + (datei.Zeilen.isEmpty() ? kOhneEreignisse
+                                      : QStringLiteral("die Tagesereignisse kommen nur aus DayEreignisse.dat."));
+        datei.Meldung = datei.Meldung.isEmpty() ? meldung : datei.Meldung + QLatin1Char('\n') + meldung;
+        return datei;
+    }
+    qsizetype eigene = 0;
+    for (const QString& zeile : gelesen.Zeilen) {
+        if (zeile.trimmed().isEmpty())
+            continue;
+        datei.Zeilen.append(zeile);
+        ++eigene;
+    }
+    // Events of the terrain alone: the general file is still reported, but the page is not without events.
+    if (eigene > 0 && datei.Zeilen.size() == eigene)
+        datei.Meldung.replace(kOhneEreignisse, QStringLiteral("die Tagesereignisse kommen nur aus %1.").arg(name));
+    return datei;
 }
 
 QList<Ereignis> EreignisseZiehen(const QStringList& zeilen)

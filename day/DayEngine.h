@@ -58,6 +58,16 @@ QList<Tag> TageWuerfeln(Jahreszeit jahreszeit);
 // p percent of the base, rounded half to even (75% of 30 gives 22, 75% of 50 gives 38).
 int ProzentVon(int prozent, int basis);
 
+// The speeds of one sub-kind of a terrain in miles a day, as the travel lines give them. Grasland has one
+// sub-kind without a name; Klippengebiete has none mounted.
+struct Geschwindigkeit {
+    QString Unterart;
+    int Fuss = 0;
+    int Beritten = 0; // 0: horses cannot be used here
+};
+// The sub-kinds in the order of the travel lines; empty for "Sumpf" and for unknown names.
+QList<Geschwindigkeit> Geschwindigkeiten(const QString& gelaende);
+
 // One bold line of the travel section: label and value.
 struct Reisezeile {
     QString Bezeichnung;
@@ -75,6 +85,13 @@ struct Ereignisdatei {
 QString EreignisPfad();
 Ereignisdatei EreignisseLaden(const QString& pfad);
 Ereignisdatei EreignisseLaden();
+
+// DataPfad + "\Day\Ereignisse\" + terrain + ".dat": a terrain's own events (optional).
+QString GelaendeEreignisPfad(const QString& gelaende);
+// What a terrain draws from: the lines of DayEreignisse.dat followed by the lines of the terrain's file, as
+// one list (blank lines of the terrain's file left out). Without a terrain file it is DayEreignisse.dat alone.
+// A missing or empty DayEreignisse.dat is reported even when the terrain's file gives events.
+Ereignisdatei EreignisseFuer(const QString& gelaende);
 
 struct Ereignis {
     int Zeile = 0; // line number in the file, from 1

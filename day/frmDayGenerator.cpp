@@ -97,7 +97,7 @@ void frmDayGenerator::cmdTagBerechnen_Click()
         if (Option[i]->isChecked())
             saison = Jahreszeit(i);
 
-    const Ereignisdatei ereignisse = EreignisseLaden();
+    const Ereignisdatei ereignisse = EreignisseFuer(gelaende);
     const Tageslauf lauf = Berechnen(gelaende, saison, ereignisse.Zeilen);
     const QString pfad = TempSeite();
     QString fehler;

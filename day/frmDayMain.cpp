@@ -6,6 +6,7 @@
 #include "Subs.h"
 #include "Variablen.h"
 #include "frmDayGenerator.h"
+#include "frmReisePlanen.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -22,9 +23,12 @@ frmDayMain::frmDayMain(QWidget* eltern) : QWidget(eltern)
     auto* haupt = new QVBoxLayout(this);
     auto* leiste = new QHBoxLayout;
     cmdNeu = Knopf(QStringLiteral("cmdNeu"), QStringLiteral("\\new.bmp"), QStringLiteral("Neue Tagesabläufe berechnen"));
+    cmdReise = Knopf(QStringLiteral("cmdReise"), QStringLiteral("\\new.bmp"), QStringLiteral("Reise planen…"));
+    cmdReise->setToolTip(QStringLiteral("Eine ganze Reise Tag für Tag: Route, Wetter, Ereignisse, Begegnungen, Proviant"));
     cmdDrucken = Knopf(QStringLiteral("cmdDrucken"), QStringLiteral("\\print.bmp"), QStringLiteral("Drucken"));
     cmdHelp = Knopf(QStringLiteral("cmdHelp"), QStringLiteral("\\helpklein.bmp"), QStringLiteral("Hilfe"));
     leiste->addWidget(cmdNeu);
+    leiste->addWidget(cmdReise);
     leiste->addWidget(cmdDrucken);
     leiste->addStretch(1);
     leiste->addWidget(cmdHelp);
@@ -39,6 +43,7 @@ frmDayMain::frmDayMain(QWidget* eltern) : QWidget(eltern)
     resize(800, 600);
 
     connect(cmdNeu, &QPushButton::clicked, this, &frmDayMain::cmdNeu_Click);
+    connect(cmdReise, &QPushButton::clicked, this, &frmDayMain::cmdReise_Click);
     connect(cmdDrucken, &QPushButton::clicked, this, &frmDayMain::cmdDrucken_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmDayMain::cmdHelp_Click);
     connect(m_browser, &Browser::DokumentGeladen, this, &frmDayMain::Browser_DokumentGeladen);
@@ -63,6 +68,13 @@ void frmDayMain::cmdNeu_Click()
     frmDayGenerator generator(this);
     connect(&generator, &frmDayGenerator::SeiteErstellt, this, &frmDayMain::SeiteZeigen);
     Fenster::ModalAusfuehren(generator);
+}
+
+void frmDayMain::cmdReise_Click()
+{
+    frmReisePlanen planer(this);
+    connect(&planer, &frmReisePlanen::SeiteErstellt, this, &frmDayMain::SeiteZeigen);
+    Fenster::ModalAusfuehren(planer);
 }
 
 void frmDayMain::cmdDrucken_Click()

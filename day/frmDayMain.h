@@ -15,6 +15,7 @@ public:
 
 public Q_SLOTS:
     void cmdNeu_Click();
+    void cmdReise_Click();
     void cmdDrucken_Click();
     void cmdHelp_Click();
     void Browser_DokumentGeladen();
@@ -25,6 +26,7 @@ private:
     QPushButton* Knopf(const QString& name, const QString& bild, const QString& beschriftung);
 
     QPushButton* cmdNeu = nullptr;
+    QPushButton* cmdReise = nullptr;
     QPushButton* cmdDrucken = nullptr;
     QPushButton* cmdHelp = nullptr;
     Browser* m_browser = nullptr;

@@ -1,5 +1,6 @@
 // The events file: any file gives a whole page; every pick lies inside the file and at or before the pick
-// before it, carries exactly that line's text, and adds exactly one line to the page.
+// before it, carries exactly that line's text, and adds exactly one line to the page. The same bytes as a
+// terrain's own file follow the general lines, blank lines left out.
 #include "DayEngine.h"
 #include "FuzzHilfe.h"
 #include "HTMLExport.h"
@@ -7,6 +8,7 @@
 #include "Zufall.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 
 #include <cstdlib>
 #include <cstring>
@@ -55,6 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         rest.remove(0, zeile.size());
     }
     if (!rest.isEmpty())
+        std::abort();
+
+    QDir(FuzzHilfe::Einrichten()).mkpath(QStringLiteral("Data/Day/Ereignisse"));
+    FuzzHilfe::Datei(QStringLiteral("Data/Day/Ereignisse/Wald.dat"), daten, groesse);
+    const Ereignisdatei wald = EreignisseFuer(QStringLiteral("Wald"));
+    QStringList erwartet = datei.Zeilen;
+    for (const QString& zeile : EreignisseLaden(GelaendeEreignisPfad(QStringLiteral("Wald"))).Zeilen)
+        if (!zeile.trimmed().isEmpty())
+            erwartet.append(zeile);
+    // Without a line to draw from there is always a message.
+    if (wald.Zeilen != erwartet || (wald.Zeilen.isEmpty() && wald.Meldung.isEmpty()))
         std::abort();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "Zeilendatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 #include <memory>
@@ -59,8 +60,13 @@ private Q_SLOTS:
 
         const Werkzeug* tag = WerkzeugSuchen(QStringLiteral("Tageslauf 3"));
         QVERIFY(tag);
-        QCOMPARE(tag->Dateien, QStringList{QStringLiteral("DayEreignisse")});
-        QCOMPARE(Tabellenpfad(*tag, QStringLiteral("DayEreignisse")), m_inst->Pfad(QStringLiteral("Data/Day/DayEreignisse.dat")));
+        // The events, each terrain's events and encounters, the provisions: every one of them is shipped.
+        QCOMPARE(tag->Dateien.size(), 22);
+        QCOMPARE(tag->Dateien.first(), QStringLiteral("DayEreignisse"));
+        QCOMPARE(tag->Dateien.last(), QStringLiteral("Reiseproviant"));
+        for (const QString& d : tag->Dateien)
+            QVERIFY2(QFileInfo(Tabellenpfad(*tag, d)).isFile(), qPrintable(d));
+        QCOMPARE(Tabellenpfad(*tag, QStringLiteral("Ereignisse\\Wüste")), m_inst->Pfad(QStringLiteral("Data/Day/Ereignisse/Wüste.dat")));
         const Werkzeug* lager = WerkzeugSuchen(QStringLiteral("Lagerhof 3"));
         QVERIFY(lager);
         QCOMPARE(lager->Dateien, QStringList{QStringLiteral("ShopgeneratorConfig")});

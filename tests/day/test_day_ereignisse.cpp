@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QtTest>
 
 using namespace DayEngine;
@@ -44,6 +45,10 @@ private Q_SLOTS:
     void zeilenendenUndKodierungen();
     void maskierung();
     void mitgelieferteDatei();
+    void gelaendeHaengtSeineZeilenAn_data();
+    void gelaendeHaengtSeineZeilenAn();
+    void mitgelieferteGelaendedateien_data();
+    void mitgelieferteGelaendedateien();
 };
 
 void TestDayEreignisse::ziehungenMitGeskriptetenWuerfen_data()
@@ -224,6 +229,92 @@ void TestDayEreignisse::mitgelieferteDatei()
         QVERIFY2(zeile.size() < 160, qPrintable(zeile));
     }
     QCOMPARE(QSet<QString>(datei.Zeilen.begin(), datei.Zeilen.end()).size(), datei.Zeilen.size());
+}
+
+void TestDayEreignisse::gelaendeHaengtSeineZeilenAn_data()
+{
+    // The general file and the terrain's file as bytes ("-": missing, "/": a folder in its place).
+    QTest::addColumn<QByteArray>("allgemein");
+    QTest::addColumn<QByteArray>("eigene");
+    QTest::addColumn<QStringList>("zeilen");
+    QTest::addColumn<QString>("meldung");
+    const QString nurWald = QStringLiteral("Die Datei DayEreignisse.dat fehlt oder ist leer; die Tagesereignisse kommen nur "
+                                           "aus Ereignisse\\Wald.dat.");
+    QTest::newRow("beide") << QByteArray("A\r\nB\r\n") << QByteArray("C\r\n\r\n  \r\nD") << QStringList{"A", "B", "C", "D"}
+                           << QString();
+    QTest::newRow("ohne Geländedatei") << QByteArray("A\r\nB\r\n") << QByteArray("-") << QStringList{"A", "B"} << QString();
+    QTest::newRow("Geländedatei leer") << QByteArray("A\r\n") << QByteArray("\r\n") << QStringList{"A"} << QString();
+    QTest::newRow("Geländedatei in UTF-8") << QByteArray("A\r\n") << QByteArray("Fr\xc3\xb6sche\n")
+                                           << QStringList{"A", "Frösche"} << QString();
+    QTest::newRow("nur Geländedatei") << QByteArray("-") << QByteArray("C\r\n") << QStringList{"C"} << nurWald;
+    QTest::newRow("keine von beiden") << QByteArray("-") << QByteArray("-") << QStringList() << kFehltOderLeer;
+    QTest::newRow("Geländedatei ist ein Ordner")
+        << QByteArray("A\r\n") << QByteArray("/") << QStringList{"A"}
+        << QStringLiteral("Die Datei Ereignisse\\Wald.dat konnte nicht gelesen werden (das ist keine gewöhnliche Datei); "
+                          "die Tagesereignisse kommen nur aus DayEreignisse.dat.");
+}
+
+void TestDayEreignisse::gelaendeHaengtSeineZeilenAn()
+{
+    QFETCH(QByteArray, allgemein);
+    QFETCH(QByteArray, eigene);
+    QFETCH(QStringList, zeilen);
+    QFETCH(QString, meldung);
+    TestInstallation installation(false);
+    const QString wald = QStringLiteral("Data/Day/Ereignisse/Wald.dat");
+    if (allgemein != "-")
+        installation.Schreiben(kDatei, allgemein);
+    if (eigene == "/")
+        QVERIFY(QDir().mkpath(installation.Pfad(wald)));
+    else if (eigene != "-")
+        installation.Schreiben(wald, eigene);
+    // Another terrain's file never counts.
+    installation.Schreiben(QStringLiteral("Data/Day/Ereignisse/Sumpf.dat"), "Moor.\r\n");
+    const Ereignisdatei datei = EreignisseFuer(QStringLiteral("Wald"));
+    QCOMPARE(datei.Zeilen, zeilen);
+    QCOMPARE(datei.Meldung, meldung);
+    // The pick rule runs over the whole list: the last line of the terrain can come first.
+    if (!zeilen.isEmpty()) {
+        Zufall::Skript wuerfe({int(zeilen.size()), 1, 1});
+        QCOMPARE(EreignisseZiehen(datei.Zeilen).first().Text, zeilen.last());
+    }
+}
+
+void TestDayEreignisse::mitgelieferteGelaendedateien_data()
+{
+    QTest::addColumn<QString>("gelaende");
+    for (const QString& g : Gelaendearten())
+        QTest::newRow(qPrintable(g)) << g;
+}
+
+void TestDayEreignisse::mitgelieferteGelaendedateien()
+{
+    QFETCH(QString, gelaende);
+    static TestInstallation installation;
+    const QStringList allgemein = EreignisseLaden().Zeilen;
+    const QStringList eigene = installation.Zeilen(QStringLiteral("Data/Day/Ereignisse/%1.dat").arg(gelaende));
+    QVERIFY2(eigene.size() >= 25, qPrintable(QString::number(eigene.size())));
+    const Ereignisdatei datei = EreignisseFuer(gelaende);
+    QVERIFY(datei.Meldung.isEmpty());
+    QCOMPARE(datei.Zeilen, allgemein + eigene);
+    for (const QString& zeile : eigene) {
+        QVERIFY2(zeile.at(0).isUpper() && zeile.endsWith(QLatin1Char('.')), qPrintable(zeile));
+        QCOMPARE(zeile.count(QStringLiteral(". ")), 0);
+        QCOMPARE(HTMLExport::HtmlMaskieren(zeile), zeile);
+        QVERIFY2(zeile.size() < 160, qPrintable(zeile));
+    }
+    // Nothing comes twice in what a terrain draws from.
+    QCOMPARE(QSet<QString>(datei.Zeilen.begin(), datei.Zeilen.end()).size(), datei.Zeilen.size());
+    // The road and the settled land stay where they belong: no traffic of travellers, messengers, pilgrims,
+    // toll men or knights in the wilderness.
+    static const QStringList strassenwelt = {"Reisende", "Bote", "Pilger", "Zöllner", "Wegzoll für jeden Kopf", "Ritter",
+                                             "Gefolge", "Kesselflicker", "Wanderhändler", "Gaukler", "Brautzug",
+                                             "Streife", "Heerzug", "Straßenrand", "Wegrand", "Spielmann", "Wanderprediger"};
+    const bool wildnis = QStringList{"Eisgebiete", "Regenwald", "Wüste", "Sumpf", "Gebirge", "Klippengebiete", "Wald"}
+                             .contains(gelaende);
+    for (const QString& zeile : (wildnis ? datei.Zeilen : allgemein))
+        for (const QString& wort : strassenwelt)
+            QVERIFY2(!zeile.contains(wort), qPrintable(zeile));
 }
 
 QTEST_GUILESS_MAIN(TestDayEreignisse)

@@ -219,6 +219,7 @@ void TestDayFenster::fehlendeEreignisseWerdenEinmalGemeldet()
 {
     TestInstallation installation;
     QVERIFY(QFile::remove(installation.Pfad(QStringLiteral("Data/Day/DayEreignisse.dat"))));
+    QVERIFY(QFile::remove(installation.Pfad(QStringLiteral("Data/Day/Ereignisse/Wald.dat"))));
     Dialoge::Skript dialoge;
     frmDayMain fenster;
     Generatorlauf lauf;
@@ -342,7 +343,7 @@ void TestDayFenster::nichtsIstAbgeschnitten()
     frmDayMain fenster;
     fenster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-    for (const char* name : {"cmdNeu", "cmdDrucken", "cmdHelp"}) {
+    for (const char* name : {"cmdNeu", "cmdReise", "cmdDrucken", "cmdHelp"}) {
         auto* knopf = Kind<QWidget>(fenster, QLatin1String(name));
         QVERIFY2(knopf->width() >= knopf->sizeHint().width(), name);
         QVERIFY2(fenster.rect().contains(knopf->geometry()), name);
