@@ -315,8 +315,7 @@ Ereignisdatei EreignisseFuer(const QString& gelaende)
     // Only the ten terrains have files; no other text ever becomes part of a path.
     if (!Gelaendearten().contains(gelaende))
         return datei;
-    Zeilendatei::Leseoptionen optionen;
-    optionen.Utf8Erkennen = true;
+    const Zeilendatei::Leseoptionen optionen;
     const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(GelaendeEreignisPfad(gelaende), optionen);
     const QString name = QStringLiteral("Ereignisse\\") + gelaende + QStringLiteral(".dat");
     if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt)

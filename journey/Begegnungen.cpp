@@ -146,8 +146,7 @@ Tabelle Lesen(const QString& gelaende)
     // Only the ten terrains have tables; no other text becomes part of a path.
     if (!DayEngine::Gelaendearten().contains(gelaende))
         return t;
-    Zeilendatei::Leseoptionen optionen;
-    optionen.Utf8Erkennen = true;
+    const Zeilendatei::Leseoptionen optionen;
     const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(Pfad(gelaende), optionen);
     if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt)
         return t;

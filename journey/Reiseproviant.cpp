@@ -80,8 +80,7 @@ Liste AusZeilen(const QStringList& zeilen)
 
 Liste Lesen()
 {
-    Zeilendatei::Leseoptionen optionen;
-    optionen.Utf8Erkennen = true;
+    const Zeilendatei::Leseoptionen optionen;
     const Zeilendatei::Leseergebnis gelesen = Zeilendatei::Laden(Pfad(), optionen);
     if (!gelesen.Gelesen()) {
         Liste liste;
