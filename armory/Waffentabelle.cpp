@@ -418,6 +418,11 @@ public:
         : m_felder(felder), m_zeile(zeile), m_liste(liste), m_gelesen(gelesen)
     {
     }
+    // Only column `nur` into `zelle`: a list view asks for one cell at a time.
+    Spalten(const QStringList& felder, QString* zelle, int nur)
+        : m_felder(felder), m_zeile(nullptr), m_liste(nullptr), m_gelesen(nullptr), m_zelle(zelle), m_nur(nur)
+    {
+    }
 
     QStringView F(int i) const
     {
@@ -428,6 +433,12 @@ public:
 
     void operator()(std::initializer_list<QStringView> teile)
     {
+        if (m_zelle) {
+            if (m_spalte++ == m_nur)
+                for (QStringView teil : teile)
+                    m_zelle->append(teil);
+            return;
+        }
         if (!m_zeile && !m_liste)
             return;
         if (m_liste) {
@@ -448,6 +459,9 @@ private:
     QStringList* m_liste;
     // Marks the fields read, for Listenfelder.
     QList<bool>* m_gelesen;
+    QString* m_zelle = nullptr;
+    int m_nur = -1;
+    int m_spalte = 0;
 };
 
 void SpaltenBauen(Tabelle t, Spalten& s)
@@ -498,6 +512,19 @@ QStringList Listenspalten(Tabelle t, const QStringList& z)
     Spalten s(z, nullptr, &liste);
     SpaltenBauen(t, s);
     return liste;
+}
+
+QString Listenspalte(Tabelle t, const QStringList& zeile, int spalte)
+{
+    QString zelle;
+    Spalten s(zeile, &zelle, spalte);
+    SpaltenBauen(t, s);
+    return zelle;
+}
+
+int Preisspalte(Tabelle t)
+{
+    return int(Spaltenueberschriften(t).size()) - 1;
 }
 
 QString Listenzeile(Tabelle t, const QStringList& zeile)

@@ -263,8 +263,15 @@ void frmArmoryMain::ListeBauen(Seite& s, const QString& name)
     s.Liste = new Datensatzliste(this);
     s.Liste->setObjectName(name);
     s.Liste->SpaltenSetzen(Waffentabellen::Spaltenueberschriften(s.Art));
+    // The list reads the table itself: each shown line is made from its record when it is painted.
+    const Tabelle t = s.Art;
+    s.Liste->Quelle([t] { return Armory3Variablen::Tabelle(t).Anzahl(); },
+                    [t](int zeile, int spalte) {
+                        return Waffentabellen::Listenspalte(t, Armory3Variablen::Tabelle(t).Zeilen[zeile], spalte);
+                    });
+    s.Liste->Preisspalte(Waffentabellen::Preisspalte(t));
     connect(s.Liste, &Datensatzliste::LoeschenGedrueckt, this, &frmArmoryMain::EintragLoeschen);
-    connect(s.Liste, &QTreeWidget::itemDoubleClicked, this, [this] { EintragBearbeiten(); });
+    connect(s.Liste, &Datensatzliste::ZeileDoppelgeklickt, this, [this] { EintragBearbeiten(); });
 }
 
 QWidget* frmArmoryMain::RegionenBauen(Seite& s, const QString& kuerzel)
@@ -496,20 +503,10 @@ bool frmArmoryMain::TabelleSpeichern(Tabelle t)
 void frmArmoryMain::ListeFuellen(Tabelle t)
 {
     Datensatzliste* liste = SeiteVon(t).Liste;
-    liste->clear();
-    const Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(t);
-    // Built in one go: a list of ten thousand records must not slow the start down.
-    QList<QTreeWidgetItem*> eintraege;
-    eintraege.reserve(tabelle.Anzahl());
-    for (int i = 0; i < tabelle.Anzahl(); ++i) {
-        QStringList spalten = Waffentabellen::Listenspalten(t, tabelle.Zeilen[i]);
-        spalten.append(QString::number(i));
-        eintraege.append(new QTreeWidgetItem(spalten));
-    }
-    liste->addTopLevelItems(eintraege);
+    liste->Neu();
     liste->SpaltenAnpassen();
-    if (!eintraege.isEmpty())
-        liste->setCurrentItem(eintraege.first());
+    if (liste->Anzahl() > 0)
+        liste->ZeileWaehlen(0);
 }
 
 void frmArmoryMain::KnoepfeAktualisieren(const QString& schluessel)
@@ -695,21 +692,17 @@ bool frmArmoryMain::EintragSpeichern()
     }
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(s.Art);
     const QStringList felder = FelderAusEingaben(s);
-    QTreeWidgetItem* eintrag = nullptr;
+    int zeile = Armory3Variablen::Bearbeitungszeile;
     if (Armory3Variablen::Bearbeitungsmodus) {
-        const int zeile = Armory3Variablen::Bearbeitungszeile;
         Waffentabellen::ZeileAendern(tabelle, zeile, felder);
-        eintrag = s.Liste->EintragDerZeile(zeile);
-        if (eintrag)
-            s.Liste->EintragAktualisieren(eintrag, Waffentabellen::Listenspalten(s.Art, tabelle.Zeilen[zeile]));
+        s.Liste->Geaendert(zeile);
     } else {
-        const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, felder);
-        eintrag = s.Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(s.Art, tabelle.Zeilen[zeile]), zeile);
+        zeile = Waffentabellen::ZeileAnhaengen(tabelle, felder);
+        s.Liste->Hinzugefuegt(zeile);
     }
     const bool geschrieben = TabelleSpeichern(s.Art);
     Listenansicht();
-    if (eintrag)
-        s.Liste->setCurrentItem(eintrag);
+    s.Liste->ZeileWaehlen(zeile);
     return geschrieben;
 }
 
@@ -735,17 +728,16 @@ void frmArmoryMain::EintragLoeschen()
 {
     Seite& s = Aktuell();
     const int zeile = GewaehlteZeile();
-    if (s.Liste->topLevelItemCount() == 0 || zeile < 0)
+    if (s.Liste->Anzahl() == 0 || zeile < 0)
         return;
     if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
         return;
     Waffentabellen::ZeileLoeschen(Armory3Variablen::Tabelle(s.Art), zeile);
-    delete s.Liste->EintragDerZeile(zeile);
-    s.Liste->NachLoeschenNummerieren(zeile);
+    s.Liste->Entfernt(zeile);
     // The record that took the deleted one's place (or the new last one) becomes the selection.
     const int anzahl = Armory3Variablen::Tabelle(s.Art).Anzahl();
-    if (QTreeWidgetItem* naechster = s.Liste->EintragDerZeile(qMin(zeile, anzahl - 1)))
-        s.Liste->setCurrentItem(naechster);
+    if (anzahl > 0)
+        s.Liste->ZeileWaehlen(qMin(zeile, anzahl - 1));
     KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
     TabelleSpeichern(s.Art);
 }
@@ -833,7 +825,7 @@ void frmArmoryMain::cmdPrintListe_Click()
     Seite& s = Aktuell();
     const QString pfad = ArmoryHTML::TempSeite();
     QString fehler;
-    if (!ArmoryHTML::ListenSeiteSpeichern(s.Art, s.Liste->Anzeigereihenfolge(), pfad, &fehler)) {
+    if (!ArmoryHTML::ListenSeiteSpeichern(s.Art, s.Liste->Anzeigetexte(), pfad, &fehler)) {
         Dialoge::Warnung(fehler);
         return;
     }
@@ -869,7 +861,7 @@ void frmArmoryMain::cmdWBDImport_Click()
     }
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(eintrag->Art);
     const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, eintrag->Felder);
-    SeiteVon(eintrag->Art).Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(eintrag->Art, tabelle.Zeilen[zeile]), zeile);
+    SeiteVon(eintrag->Art).Liste->Hinzugefuegt(zeile);
     // The buttons belong to the list shown, which need not be the one that got the record.
     KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
     TabelleSpeichern(eintrag->Art);
@@ -882,9 +874,8 @@ void frmArmoryMain::cmdGenerator_Click()
         return;
     const int zeile = generator.NeueZeile();
     Seite& s = SeiteVon(Tabelle::NWaffen);
-    QTreeWidgetItem* eintrag = s.Liste->EintragHinzufuegen(
-        Waffentabellen::Listenspalten(Tabelle::NWaffen, Armory3Variablen::NWaffen.Zeilen[zeile]), zeile);
-    s.Liste->setCurrentItem(eintrag);
+    s.Liste->Hinzugefuegt(zeile);
+    s.Liste->ZeileWaehlen(zeile);
     KnoepfeAktualisieren(QStringLiteral("NWaffen"));
 }
 

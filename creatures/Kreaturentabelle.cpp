@@ -467,6 +467,14 @@ QStringList Listenspalten(const QStringList& z)
     return spalten;
 }
 
+QString Listenspalte(const QStringList& z, int spalte)
+{
+    if (spalte < 0 || spalte >= int(std::size(kSpaltenfelder)))
+        return QString();
+    const int feld = kSpaltenfelder[spalte];
+    return feld < 0 ? TPText(z) : Feld(z, feld);
+}
+
 QString Listenzeile(const QStringList& zeile)
 {
     qsizetype laenge = TPGrenze(zeile) + Sicht(zeile, 0).size() + qsizetype(std::size(kSpaltenfelder));

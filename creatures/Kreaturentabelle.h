@@ -122,6 +122,8 @@ QString TPText(const QStringList& zeile);
 // The captions of the list columns and the visible column texts of a record.
 const QStringList& Spaltenueberschriften();
 QStringList Listenspalten(const QStringList& zeile);
+// One column's text, as Listenspalten gives it.
+QString Listenspalte(const QStringList& zeile, int spalte);
 // The batch list line: the twelve columns, then the row number, separated by tabs.
 QString Listenzeile(const QStringList& zeile);
 

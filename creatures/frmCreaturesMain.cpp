@@ -29,7 +29,6 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +205,9 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     lvKreaturen = new Datensatzliste(imgGFX);
     lvKreaturen->setObjectName(QStringLiteral("lvKreaturen"));
     lvKreaturen->SpaltenSetzen(Spaltenueberschriften());
+    // The list reads the table itself: each shown line is made from its record when it is painted.
+    lvKreaturen->Quelle([] { return V::Kreaturen.Anzahl(); },
+                        [](int zeile, int spalte) { return Listenspalte(V::Kreaturen.Zeilen[zeile], spalte); });
     lvKreaturen->setColumnWidth(0, 190);
     lvKreaturen->setColumnWidth(1, 150);
     for (int spalte = 2; spalte <= 6; ++spalte)
@@ -268,8 +270,8 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     KrTab->installEventFilter(this);
     m_browser->installEventFilter(this);
     connect(m_browser, &Browser::DokumentGeladen, this, &frmCreaturesMain::Browser_DokumentGeladen);
-    connect(lvKreaturen, &QTreeWidget::currentItemChanged, this, [this] { AuswahlFolgen(); });
-    connect(lvKreaturen, &QTreeWidget::itemDoubleClicked, this, [this] {
+    connect(lvKreaturen, &Datensatzliste::AuswahlGeaendert, this, [this] { AuswahlFolgen(); });
+    connect(lvKreaturen, &Datensatzliste::ZeileDoppelgeklickt, this, [this] {
         if (V::Kreaturen.Anzahl() > 0)
             EintragBearbeiten();
     });
@@ -277,7 +279,6 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
         if (V::Kreaturen.Anzahl() > 0)
             EintragLoeschen();
     });
-    connect(lvKreaturen->header(), &QHeaderView::sectionClicked, this, [this] { m_sortiert = true; });
     // From the unsorted start the first click sorts descending.
     lvKreaturen->ErsteRichtung(Qt::DescendingOrder);
 
@@ -617,7 +618,7 @@ void frmCreaturesMain::EingabenAusFeldern(const QStringList& felder)
 
 int frmCreaturesMain::GewaehlteZeile() const
 {
-    const int zeile = Datensatzliste::Zeilennummer(lvKreaturen->currentItem());
+    const int zeile = lvKreaturen->GewaehlteZeile();
     return zeile >= 0 && zeile < V::Kreaturen.Anzahl() ? zeile : -1;
 }
 
@@ -633,31 +634,18 @@ bool frmCreaturesMain::EintragVorhanden() const
 
 void frmCreaturesMain::KreaturenlisteFuellen()
 {
-    // Clearing the list reports a change of the current item; the selection to restore is taken first.
+    // The selection follows the creature that was selected; at start it is the first line.
     const int gewaehlt = V::AktuelleKreatur;
-    lvKreaturen->clear();
-    // Built in one go: a list of ten thousand records must not slow the start down.
-    QList<QTreeWidgetItem*> eintraege;
-    eintraege.reserve(V::Kreaturen.Anzahl());
-    for (int i = 0; i < V::Kreaturen.Anzahl(); ++i) {
-        QStringList spalten = Listenspalten(V::Kreaturen.Zeilen[i]);
-        spalten.append(QString::number(i));
-        eintraege.append(new QTreeWidgetItem(spalten));
-    }
-    lvKreaturen->addTopLevelItems(eintraege);
-    if (m_sortiert)
-        lvKreaturen->Sortieren(lvKreaturen->header()->sortIndicatorSection(), lvKreaturen->header()->sortIndicatorOrder());
-    // The selection follows the creature that was selected; at start it is the first item.
-    QTreeWidgetItem* auswahl = lvKreaturen->EintragDerZeile(gewaehlt);
-    if (!auswahl)
-        auswahl = lvKreaturen->topLevelItem(0);
-    lvKreaturen->setCurrentItem(auswahl);
+    lvKreaturen->Neu();
+    if (lvKreaturen->Anzahl() > 0)
+        lvKreaturen->ZeileWaehlen(gewaehlt >= 0 && gewaehlt < lvKreaturen->Anzahl() ? gewaehlt : lvKreaturen->ZeileAn(0));
     AuswahlFolgen();
 }
 
-QTreeWidgetItem* frmCreaturesMain::ListenzeileHinzufuegen(int zeile)
+void frmCreaturesMain::ListenzeileHinzufuegen(int zeile)
 {
-    return lvKreaturen->EintragHinzufuegen(Listenspalten(V::Kreaturen.Zeilen[zeile]), zeile);
+    lvKreaturen->Hinzugefuegt(zeile);
+    lvKreaturen->ZeileWaehlen(zeile);
 }
 
 void frmCreaturesMain::KnoepfeAktualisieren()
@@ -758,13 +746,12 @@ bool frmCreaturesMain::EintragSpeichern()
     SpeichernVorbereiten(felder);
     if (V::Bearbeitungsmodus && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
         ZeileAendern(V::Kreaturen, m_bearbeitungszeile, felder);
-        V::AktuelleKreatur = m_bearbeitungszeile;
-        KreaturenlisteFuellen();
+        lvKreaturen->Geaendert(m_bearbeitungszeile);
+        lvKreaturen->ZeileWaehlen(m_bearbeitungszeile);
     } else {
-        const int zeile = ZeileAnhaengen(V::Kreaturen, felder);
-        lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
-        AuswahlFolgen();
+        ListenzeileHinzufuegen(ZeileAnhaengen(V::Kreaturen, felder));
     }
+    AuswahlFolgen();
     const bool geschrieben = DatenbankSpeichern();
     ListeAnzeigen();
     V::Bearbeitungsmodus = false;
@@ -799,15 +786,13 @@ void frmCreaturesMain::EintragLoeschen()
         return;
     if (Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?"))) {
         const int zeile = V::AktuelleKreatur;
-        QTreeWidgetItem* eintrag = lvKreaturen->EintragDerZeile(zeile);
-        const int position = lvKreaturen->indexOfTopLevelItem(eintrag);
+        const int position = lvKreaturen->PositionVon(zeile);
         ZeileLoeschen(V::Kreaturen, zeile);
-        delete eintrag;
-        lvKreaturen->NachLoeschenNummerieren(zeile);
-        // The neighbour in the list becomes the selection: the item that moved into the deleted one's
-        // place, or the new last one.
-        const int anzahl = lvKreaturen->topLevelItemCount();
-        lvKreaturen->setCurrentItem(anzahl > 0 ? lvKreaturen->topLevelItem(qBound(0, position, anzahl - 1)) : nullptr);
+        lvKreaturen->Entfernt(zeile);
+        // The neighbour in the list becomes the selection: the line that moved into the deleted one's
+        // place, or the new last one (the first shown one when a filter hid the deleted line).
+        const int anzahl = lvKreaturen->AngezeigteAnzahl();
+        lvKreaturen->ZeileWaehlen(anzahl > 0 ? lvKreaturen->ZeileAn(qBound(0, position, anzahl - 1)) : -1);
         AuswahlFolgen();
     }
     KnoepfeAktualisieren();
@@ -902,8 +887,7 @@ void frmCreaturesMain::cmdWBDImport_Click()
         Dialoge::Warnung(fehler);
         return;
     }
-    const int zeile = ZeileAnhaengen(V::Kreaturen, *felder);
-    lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
+    ListenzeileHinzufuegen(ZeileAnhaengen(V::Kreaturen, *felder));
     AuswahlFolgen();
     DatenbankSpeichern();
     KnoepfeAktualisieren();

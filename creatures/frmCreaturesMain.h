@@ -19,7 +19,6 @@ class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QToolButton;
-class QTreeWidgetItem;
 
 namespace BattleEngine {
 enum class Gruppe;
@@ -37,7 +36,8 @@ public:
     ~frmCreaturesMain() override;
 
     void KreaturenlisteFuellen();
-    QTreeWidgetItem* ListenzeileHinzufuegen(int zeile);
+    // A record appended to the table gets its line, which becomes the current one.
+    void ListenzeileHinzufuegen(int zeile);
     void KnoepfeAktualisieren();
     void EingabeBeginnen();
     void FelderLeeren();
@@ -165,7 +165,6 @@ private:
 
     int m_bearbeitungszeile = -1;
     std::unique_ptr<Datensatzeditor> m_editor;
-    bool m_sortiert = false;
     bool m_seiteGeladen = false;
     bool m_kampfLaeuft = false;
     qint64 m_letzteEreignisse = 0;

@@ -73,6 +73,11 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     lvURLs = new Datensatzliste(this);
     lvURLs->setObjectName(QStringLiteral("lvURLs"));
     lvURLs->SpaltenSetzen({QStringLiteral("Name"), QStringLiteral("URL"), QStringLiteral("Beschreibung")});
+    lvURLs->Quelle([this] { return m_links.Anzahl(); },
+                   [this](int zeile, int spalte) {
+                       const Link& link = m_links.Links()[zeile];
+                       return spalte == 0 ? link.name : spalte == 1 ? link.url : link.beschreibung;
+                   });
     lvURLs->setColumnWidth(0, 160);
     lvURLs->setColumnWidth(1, 220);
     mitte->addWidget(lvURLs, 1);
@@ -168,7 +173,7 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     connect(cmdURLsNeu, &QPushButton::clicked, this, &frmManagerMain::cmdURLsNeu_Click);
     connect(cmdURLsDelete, &QPushButton::clicked, this, &frmManagerMain::cmdURLsDelete_Click);
     connect(lvURLs, &Datensatzliste::LoeschenGedrueckt, this, &frmManagerMain::cmdURLsDelete_Click);
-    connect(lvURLs, &QTreeWidget::itemDoubleClicked, this, &frmManagerMain::lvURLs_DblClick);
+    connect(lvURLs, &Datensatzliste::ZeileDoppelgeklickt, this, &frmManagerMain::lvURLs_DblClick);
     connect(cmdTermin, &QPushButton::clicked, this, &frmManagerMain::cmdTermin_Click);
     connect(MonthView, &QCalendarWidget::selectionChanged, this, &frmManagerMain::MonthView_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmManagerMain::cmdOK_Click);
@@ -270,10 +275,7 @@ void frmManagerMain::BilderLaden()
 
 void frmManagerMain::LinksAnzeigen()
 {
-    lvURLs->clear();
-    const QList<Link>& links = m_links.Links();
-    for (int r = 0; r < links.size(); ++r)
-        lvURLs->EintragHinzufuegen({links[r].name, links[r].url, links[r].beschreibung}, r);
+    lvURLs->Neu();
 }
 
 void frmManagerMain::XTMenueAufbauen()
@@ -393,7 +395,7 @@ void frmManagerMain::cmdURLsNeu_Click()
         return;
     const int zeile = m_links.Anzahl();
     m_links.Hinzufuegen(*link);
-    lvURLs->EintragHinzufuegen({link->name, link->url, link->beschreibung}, zeile);
+    lvURLs->Hinzugefuegt(zeile);
 }
 
 void frmManagerMain::cmdURLsDelete_Click()
@@ -403,14 +405,12 @@ void frmManagerMain::cmdURLsDelete_Click()
         return;
     if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll die URL wirklich gelöscht werden ?")))
         return;
-    delete lvURLs->EintragDerZeile(r);
-    lvURLs->NachLoeschenNummerieren(r);
     m_links.Loeschen(r);
+    lvURLs->Entfernt(r);
 }
 
-void frmManagerMain::lvURLs_DblClick(QTreeWidgetItem* eintrag)
+void frmManagerMain::lvURLs_DblClick(int r)
 {
-    const int r = Datensatzliste::Zeilennummer(eintrag);
     if (r >= 0 && r < m_links.Anzahl())
         ManagerEngine::Oeffnen(Linkliste::Adresse(m_links.Links()[r].url));
 }

@@ -53,13 +53,23 @@ QString Text(const QList<int>& zahlen)
     return teile.join(QLatin1Char(','));
 }
 
-// The lists whose column widths are remembered: every tree view with a name, its visible columns.
-QList<QTreeView*> Listen(const QWidget& fenster)
+// The lists whose column widths are remembered: every record list and every other tree view with a name,
+// each with the header of its visible columns.
+struct Liste {
+    QString Name;
+    QHeaderView* Kopf = nullptr;
+    Datensatzliste* Datensaetze = nullptr;
+};
+
+QList<Liste> Listen(const QWidget& fenster)
 {
-    QList<QTreeView*> listen;
+    QList<Liste> listen;
+    for (Datensatzliste* liste : fenster.findChildren<Datensatzliste*>())
+        if (!liste->objectName().isEmpty() && liste->window() == &fenster)
+            listen.append({liste->objectName(), liste->Kopf(), liste});
     for (QTreeView* liste : fenster.findChildren<QTreeView*>())
         if (!liste->objectName().isEmpty() && liste->window() == &fenster)
-            listen.append(liste);
+            listen.append({liste->objectName(), liste->header(), nullptr});
     return listen;
 }
 
@@ -139,25 +149,32 @@ QString Programmname()
 
 void LageLaden(QWidget& fenster, const QString& schluessel)
 {
-    for (QTreeView* liste : Listen(fenster)) {
+    for (const Liste& liste : Listen(fenster)) {
         const QList<int> breiten =
-            Zahlen(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, schluessel + QLatin1Char('.') + liste->objectName()));
-        if (auto* datensaetze = qobject_cast<Datensatzliste*>(liste))
-            datensaetze->BreitenSetzen(breiten);
+            Zahlen(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, schluessel + QLatin1Char('.') + liste.Name));
+        if (liste.Datensaetze)
+            liste.Datensaetze->BreitenSetzen(breiten);
         else
-            for (int i = 0; i < breiten.size() && i < liste->header()->count(); ++i)
-                liste->header()->resizeSection(i, breiten[i]);
+            for (int i = 0; i < breiten.size() && i < liste.Kopf->count(); ++i)
+                liste.Kopf->resizeSection(i, breiten[i]);
     }
     const QRect flaeche = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
     const QList<int> lage = Zahlen(Subs::IniLesen(Variablen::IniDatei, kAbschnitt, schluessel));
     if (lage.size() == 5) {
-        const QRect rechteck(lage[0], lage[1], lage[2], lage[3]);
-        // A screen that is gone, or smaller now, does not get a window it cannot show.
+        QRect rechteck(lage[0], lage[1], lage[2], lage[3]);
+        // The title bar stands above the saved inner area; it must stay whole on a screen, or the window
+        // could not be moved any more.
+        const int titel = qMax(30, fenster.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &fenster));
         const QScreen* bildschirm = QGuiApplication::screenAt(rechteck.center());
+        if (!bildschirm)
+            bildschirm = QGuiApplication::screenAt(QPoint(rechteck.center().x(), rechteck.top() - titel / 2));
+        const QRect platz = bildschirm ? bildschirm->availableGeometry() : QRect();
+        // A screen that is gone, or smaller now, does not get a window it cannot show.
         if (bildschirm && rechteck.width() >= fenster.minimumWidth() && rechteck.height() >= fenster.minimumHeight()
-            && bildschirm->availableGeometry().contains(rechteck.center())
-            && rechteck.width() <= bildschirm->availableGeometry().width()
-            && rechteck.height() <= bildschirm->availableGeometry().height()) {
+            && rechteck.width() <= platz.width() && rechteck.height() + titel <= platz.height()) {
+            // Pushed back just far enough that the title bar and the window lie on that screen.
+            rechteck.moveLeft(qBound(platz.left(), rechteck.left(), platz.right() + 1 - rechteck.width()));
+            rechteck.moveTop(qBound(platz.top() + titel, rechteck.top(), platz.bottom() + 1 - rechteck.height()));
             fenster.setGeometry(rechteck);
             if (lage[4] != 0)
                 fenster.setWindowState(fenster.windowState() | Qt::WindowMaximized);
@@ -173,11 +190,11 @@ void LageSichern(const QWidget& fenster, const QString& schluessel)
     const QRect normal = fenster.isMaximized() ? fenster.normalGeometry() : fenster.geometry();
     QList<QPair<QString, QString>> werte{
         {schluessel, Text({normal.x(), normal.y(), normal.width(), normal.height(), fenster.isMaximized() ? 1 : 0})}};
-    for (const QTreeView* liste : Listen(fenster)) {
+    for (const Liste& liste : Listen(fenster)) {
         QList<int> breiten;
-        for (int i = 0; i < liste->header()->count(); ++i)
-            breiten.append(liste->header()->isSectionHidden(i) ? 0 : liste->header()->sectionSize(i));
-        werte.append({schluessel + QLatin1Char('.') + liste->objectName(), Text(breiten)});
+        for (int i = 0; i < liste.Kopf->count(); ++i)
+            breiten.append(liste.Kopf->isSectionHidden(i) ? 0 : liste.Kopf->sectionSize(i));
+        werte.append({schluessel + QLatin1Char('.') + liste.Name, Text(breiten)});
     }
     // A settings file that cannot be written costs only the remembered size; the user is not bothered.
     Subs::IniSchreiben(Variablen::IniDatei, kAbschnitt, werte);
