@@ -197,7 +197,7 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     Fenster::Taste(this, QKeySequence::New, {cmdURLsNeu});
     Fenster::Taste(this, QKeySequence::Delete, {cmdURLsDelete});
     Fenster::Taste(this, QKeySequence::HelpContents, {cmdHilfe});
-    Fenster::BeendenTaste(this);
+    Fenster::BeendenTaste(this, {cmdEnde});
 }
 
 frmManagerMain::~frmManagerMain() = default;

@@ -5,7 +5,17 @@
 #include "Variablen.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextEdit>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
@@ -31,6 +41,55 @@ QString OhneTaste(const QString& tipp)
     const qsizetype klammer = tipp.lastIndexOf(QStringLiteral(" ("));
     return klammer > 0 && tipp.endsWith(QLatin1Char(')')) ? tipp.left(klammer) : tipp;
 }
+
+// What the button does, with its key: a button without a tooltip is named by its text.
+void TastentippSetzen(QAbstractButton* knopf, const QKeySequence& folge)
+{
+    QString was = OhneTaste(knopf->toolTip());
+    if (was.isEmpty()) {
+        // The text without its mnemonic marks ("&&" is a plain "&").
+        const QString text = knopf->text();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+                ++i;
+            was += text[i];
+        }
+    }
+    const QString name = folge.toString(QKeySequence::NativeText);
+    knopf->setToolTip(was.isEmpty() ? name : was + QStringLiteral(" (") + name + QLatin1Char(')'));
+}
+
+// The tab page a button lies on (the page of the innermost tab widget), or null for the window itself.
+QWidget* Reiterseite(QWidget* widget, const QWidget* fenster)
+{
+    for (QWidget* w = widget; w && w != fenster; w = w->parentWidget()) {
+        auto* stapel = qobject_cast<QStackedWidget*>(w->parentWidget());
+        if (stapel && qobject_cast<QTabWidget*>(stapel->parentWidget()))
+            return w;
+    }
+    return nullptr;
+}
+
+// An Alt key that no button took does not type its letter into a text box.
+class AlttastenFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress)
+            return false;
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const Qt::KeyboardModifiers mod = taste->modifiers();
+        if (!(mod & Qt::AltModifier) || (mod & (Qt::ControlModifier | Qt::MetaModifier)) || taste->text().isEmpty()
+            || !taste->text().at(0).isPrint())
+            return false;
+        const auto* kombo = qobject_cast<QComboBox*>(objekt);
+        return qobject_cast<QLineEdit*>(objekt) || qobject_cast<QPlainTextEdit*>(objekt) || qobject_cast<QTextEdit*>(objekt)
+            || qobject_cast<QAbstractSpinBox*>(objekt) || (kombo && kombo->isEditable());
+    }
+};
 
 QList<int> Zahlen(const QString& text)
 {
@@ -88,9 +147,8 @@ void Zentrieren(QWidget& fenster, const QRect& flaeche)
 void Taste(QWidget* fenster, QKeySequence::StandardKey taste, const QList<QAbstractButton*>& knoepfe)
 {
     const QKeySequence folge(taste);
-    const QString name = folge.toString(QKeySequence::NativeText);
     for (QAbstractButton* knopf : knoepfe)
-        knopf->setToolTip(OhneTaste(knopf->toolTip()) + QStringLiteral(" (") + name + QLatin1Char(')'));
+        TastentippSetzen(knopf, folge);
     if (taste == QKeySequence::Delete)
         return;
     auto* kurz = new QShortcut(folge, fenster);
@@ -103,40 +161,65 @@ void Taste(QWidget* fenster, QKeySequence::StandardKey taste, const QList<QAbstr
     });
 }
 
-void BeendenTaste(QWidget* fenster)
+void BeendenTaste(QWidget* fenster, const QList<QAbstractButton*>& knoepfe)
 {
     // Some platforms name no key for quitting; Ctrl+Q is what desktops use.
     QKeySequence folge(QKeySequence::Quit);
     if (folge.isEmpty())
         folge = QKeySequence(Qt::CTRL | Qt::Key_Q);
+    for (QAbstractButton* knopf : knoepfe)
+        TastentippSetzen(knopf, folge);
     auto* kurz = new QShortcut(folge, fenster);
     QObject::connect(kurz, &QShortcut::activated, fenster, &QWidget::close);
 }
 
 void Kurztasten(QWidget* fenster)
 {
-    QString vergeben;
-    QList<QAbstractButton*> ohne;
+    static bool filterAngebracht = false;
+    if (!filterAngebracht && qApp) {
+        qApp->installEventFilter(new AlttastenFilter(qApp));
+        filterAngebracht = true;
+    }
+    // Letters are given per tab page: a hidden page's buttons cannot be pressed, so pages may share
+    // letters, but none may take a letter of the window's own buttons, which every page can press.
+    QList<QWidget*> seiten{nullptr};
+    QMap<QWidget*, QString> vergeben;
+    QMap<QWidget*, QList<QAbstractButton*>> ohne;
     for (QAbstractButton* knopf : fenster->findChildren<QAbstractButton*>()) {
         const auto* werkzeug = qobject_cast<QToolButton*>(knopf);
         const bool beschriftet = qobject_cast<QPushButton*>(knopf)
             || (werkzeug && werkzeug->toolButtonStyle() != Qt::ToolButtonIconOnly);
         if (!beschriftet || knopf->text().isEmpty())
             continue;
+        QWidget* seite = Reiterseite(knopf, fenster);
+        if (!seiten.contains(seite))
+            seiten.append(seite);
         const qsizetype und = knopf->text().indexOf(QLatin1Char('&'));
         if (und >= 0 && und + 1 < knopf->text().size())
-            vergeben += knopf->text().at(und + 1).toLower();
+            vergeben[seite] += knopf->text().at(und + 1).toLower();
         else
-            ohne.append(knopf);
+            ohne[seite].append(knopf);
     }
-    for (QAbstractButton* knopf : ohne) {
-        const QString text = knopf->text();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar c = text.at(i).toLower();
-            if (c.isLetterOrNumber() && !vergeben.contains(c)) {
-                vergeben += c;
-                knopf->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
-                break;
+    // The window's buttons first, around every letter a page gave itself.
+    QString fest;
+    for (QWidget* seite : seiten)
+        fest += vergeben.value(seite);
+    for (QWidget* seite : seiten) {
+        // The pages of enclosing tab widgets keep their letters too.
+        QString belegt = seite ? vergeben.value(nullptr) + vergeben.value(seite) : fest;
+        for (QWidget* aussen = seite ? Reiterseite(seite->parentWidget(), fenster) : nullptr; aussen;
+             aussen = Reiterseite(aussen->parentWidget(), fenster))
+            belegt += vergeben.value(aussen);
+        for (QAbstractButton* knopf : ohne.value(seite)) {
+            const QString text = knopf->text();
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const QChar c = text.at(i).toLower();
+                if (c.isLetterOrNumber() && !belegt.contains(c)) {
+                    belegt += c;
+                    vergeben[seite] += c;
+                    knopf->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
+                    break;
+                }
             }
         }
     }

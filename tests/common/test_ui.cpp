@@ -408,6 +408,54 @@ private Q_SLOTS:
         for (const QPushButton* k : knoepfe)
             texte.append(k->text());
         QCOMPARE(texte, (QStringList{"&Abbrechen", "&Speichern", "S&uchen", ">>>", "Sa&mmeln"}));
+
+        // Per tab page: the pages may share letters, but not the window's own ("Speichern" keeps its S).
+        auto* reiter = new QTabWidget;
+        layout->addWidget(reiter);
+        QList<QPushButton*> seite[2];
+        for (int i = 0; i < 2; ++i) {
+            auto* blatt = new QWidget;
+            auto* spalte = new QVBoxLayout(blatt);
+            for (const char* text : {"Zufällig generieren", "Zufällig generieren", "Löschen"}) {
+                seite[i].append(new QPushButton(QString::fromUtf8(text)));
+                spalte->addWidget(seite[i].last());
+            }
+            reiter->addTab(blatt, QStringLiteral("Seite"));
+        }
+        for (QPushButton* k : knoepfe)
+            k->setText(QString(k->text()).remove(QLatin1Char('&')));
+        knoepfe[0]->setText(QStringLiteral("&Abbrechen"));
+        Fenster::Kurztasten(&fenster);
+        for (int i = 0; i < 2; ++i) {
+            QStringList blatt;
+            for (const QPushButton* k : seite[i])
+                blatt.append(k->text());
+            QCOMPARE(blatt, (QStringList{"&Zufällig generieren", "Zu&fällig generieren", "&Löschen"}));
+        }
+        QCOMPARE(knoepfe[1]->text(), QStringLiteral("&Speichern"));
+        QCOMPARE(knoepfe[2]->text(), QStringLiteral("S&uchen"));
+
+        // An Alt key no button takes types nothing into a box; plain letters still type.
+        auto* box = new QLineEdit;
+        layout->addWidget(box);
+        QTest::keyClick(box, Qt::Key_W, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_W);
+        QCOMPARE(box->text(), QStringLiteral("w"));
+    }
+
+    // A key's button names the action, also where the button has its text instead of a tooltip.
+    void tastentipp()
+    {
+        QWidget fenster;
+        auto* mitText = new QPushButton(QStringLiteral("Neue Tagesabläufe berechnen"), &fenster);
+        auto* mitTipp = new QPushButton(QStringLiteral("&Ende"), &fenster);
+        mitTipp->setToolTip(QStringLiteral("Beenden"));
+        Fenster::Taste(&fenster, QKeySequence::New, {mitText});
+        Fenster::BeendenTaste(&fenster, {mitTipp});
+        const QString neu = QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText);
+        QCOMPARE(mitText->toolTip(), QStringLiteral("Neue Tagesabläufe berechnen (%1)").arg(neu));
+        QVERIFY2(mitTipp->toolTip().startsWith(QStringLiteral("Beenden (")) && mitTipp->toolTip().endsWith(QStringLiteral("+Q)")),
+                 qPrintable(mitTipp->toolTip()));
     }
 
     void zeigenMeldetWasNichtGeht()
