@@ -118,6 +118,7 @@ struct Warenergebnis {
     bool KeineDatei = false; // a folder or device in its place: never copied nor replaced
     QString Grund;
     QString Pfad;
+    int Ganze = -1; // the whole goods read where Waren is not kept (WarenDurchlaufen)
 };
 Warenergebnis WarenLesen(const QString& pfad);
 // The goods of lines already read (tests, benchmarks, fuzzing).
@@ -131,6 +132,17 @@ bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QStrin
 // written again, with the good after them, once the original is kept. A file that cannot be read is refused.
 bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QStringList* meldungen,
                          QString* fehler);
+
+// Goes through the goods of a file good by good without keeping them, reading only the fields marked in
+// `felder` (Feldanzahl entries; the others stay empty); `nimm` gets each whole good. The result tells what
+// WarenLesen would have told, without the goods.
+Warenergebnis WarenDurchlaufen(const QString& pfad, const QList<bool>& felder,
+                               const std::function<void(const QStringList&)>& nimm);
+// Goes through the goods of the category (every category for "Alles") as KategorieLaden loads them, good by
+// good: `nimm` gets each good (only the fields marked in `felder`) and the row it would have in the table.
+// Returns the messages for the user, as KategorieLaden does.
+QStringList KategorieDurchlaufen(const QString& kategorie, const QStringList& kategorien, const QList<bool>& felder,
+                                 const std::function<void(const QStringList&, int)>& nimm);
 
 // Loads the category (or every category for "Alles") into the table. Returns the messages for the user
 // (each damaged file is told once a run).
