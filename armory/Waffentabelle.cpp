@@ -434,9 +434,14 @@ public:
     void operator()(std::initializer_list<QStringView> teile)
     {
         if (m_zelle) {
-            if (m_spalte++ == m_nur)
-                for (QStringView teil : teile)
-                    m_zelle->append(teil);
+            if (m_spalte++ != m_nur)
+                return;
+            qsizetype laenge = 0;
+            for (QStringView teil : teile)
+                laenge += teil.size();
+            m_zelle->reserve(laenge);
+            for (QStringView teil : teile)
+                m_zelle->append(teil);
             return;
         }
         if (!m_zeile && !m_liste)
@@ -535,10 +540,16 @@ QString Listenzeile(Tabelle t, const QStringList& zeile)
         laenge += feld.size();
     QString text;
     text.reserve(laenge);
-    Spalten s(zeile, &text, nullptr);
-    SpaltenBauen(t, s);
-    text += Feld(zeile, 0);
+    ListenzeileAnhaengen(t, zeile, text, true);
     return text;
+}
+
+void ListenzeileAnhaengen(Tabelle t, const QStringList& zeile, QString& ziel, bool nummer)
+{
+    Spalten s(zeile, &ziel, nullptr);
+    SpaltenBauen(t, s);
+    if (nummer)
+        ziel += Feld(zeile, 0);
 }
 
 const QList<bool>& Listenfelder(Tabelle t)

@@ -267,7 +267,10 @@ void frmArmoryMain::ListeBauen(Seite& s, const QString& name)
     const Tabelle t = s.Art;
     s.Liste->Quelle([t] { return Armory3Variablen::Tabelle(t).Anzahl(); },
                     [t](int zeile, int spalte) {
-                        return Waffentabellen::Listenspalte(t, Armory3Variablen::Tabelle(t).Zeilen[zeile], spalte);
+                        return Waffentabellen::Listenspalte(t, Armory3Variablen::Tabelle(t).Zeilen.at(zeile), spalte);
+                    },
+                    [t](int zeile, QString& ziel) {
+                        Waffentabellen::ListenzeileAnhaengen(t, Armory3Variablen::Tabelle(t).Zeilen.at(zeile), ziel, false);
                     });
     s.Liste->Preisspalte(Waffentabellen::Preisspalte(t));
     connect(s.Liste, &Datensatzliste::LoeschenGedrueckt, this, &frmArmoryMain::EintragLoeschen);
@@ -842,7 +845,7 @@ void frmArmoryMain::cmdWBDExport_Click()
         return;
     QString fehler;
     const Tabelle t = Aktuell().Art;
-    if (ArmoryAustausch::Exportieren(t, Armory3Variablen::Tabelle(t).Zeilen[zeile], datei, &fehler))
+    if (ArmoryAustausch::Exportieren(t, Armory3Variablen::Tabelle(t).Zeilen.at(zeile), datei, &fehler))
         Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
     else
         Dialoge::Warnung(fehler);

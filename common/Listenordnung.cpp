@@ -15,34 +15,51 @@ int Schluessel::Vergleichen(const Schluessel& b) const
     return m_rest.compare(b.m_rest);
 }
 
-Schluesselbau::Schluesselbau()
-    : m_vergleich(QLocale(QLocale::German, QLocale::Germany)), m_leer(m_vergleich.sortKey(QString()))
+namespace {
+
+// One collator for every builder: set up once, it is only read when building keys, also on two threads.
+const QCollator& Vergleich()
 {
-    // Weights, prices and values are text with numbers in it: "8 Unzen" belongs before "75 Unzen".
-    m_vergleich.setNumericMode(true);
-    m_vergleich.setCaseSensitivity(Qt::CaseInsensitive);
-    m_leer = m_vergleich.sortKey(QString());
+    static const QCollator vergleich = [] {
+        // Weights, prices and values are text with numbers in it: "8 Unzen" belongs before "75 Unzen".
+        QCollator c(QLocale(QLocale::German, QLocale::Germany));
+        c.setNumericMode(true);
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        // The first key sets the collator up; afterwards building keys changes nothing in it.
+        c.sortKey(QStringLiteral("a"));
+        return c;
+    }();
+    return vergleich;
 }
 
-QCollatorSortKey Schluesselbau::Sortierschluessel(QStringView text)
+} // namespace
+
+Schluesselbau::Schluesselbau() : m_vergleich(Vergleich()), m_leer(m_vergleich.sortKey(QString())) {}
+
+QCollatorSortKey Schluesselbau::Sortierschluessel(const QString& text)
 {
     if (text.isEmpty())
         return m_leer;
-    const QString kopie = text.toString();
-    const auto gefunden = m_gleiche.constFind(kopie);
-    if (gefunden != m_gleiche.constEnd())
+    constexpr int kProbe = 256;
+    if (m_versuche >= kProbe && m_treffer * 4 < m_versuche)
+        return m_vergleich.sortKey(text);
+    ++m_versuche;
+    const auto gefunden = m_gleiche.constFind(text);
+    if (gefunden != m_gleiche.constEnd()) {
+        ++m_treffer;
         return *gefunden;
-    return *m_gleiche.insert(kopie, m_vergleich.sortKey(kopie));
+    }
+    return *m_gleiche.insert(text, m_vergleich.sortKey(text));
 }
 
-Schluessel Schluesselbau::Bilden(QStringView text, Art art)
+Schluessel Schluesselbau::Bilden(const QString& text, Art art)
 {
-    const QStringView t = text.trimmed();
+    const QString t = text.trimmed();
     if (t.isEmpty())
         return Schluessel(0, 0, m_leer);
     if (art == Art::Preis) {
         bool ok = false;
-        const qint64 pfennig = Geld::Pfennig(t.toString(), &ok);
+        const qint64 pfennig = Geld::Pfennig(t, &ok);
         if (ok)
             return Schluessel(1, double(pfennig), m_leer);
     }
@@ -97,20 +114,25 @@ const char* const kLatin1[64] = {
 
 void FaltenIn(QStringView text, QString& ziel)
 {
+    // Written straight into the string: a filter folds every line of a large list on each key.
+    const qsizetype anfang = ziel.size();
+    ziel.resize(anfang + 2 * text.size());
+    QChar* p = ziel.data() + anfang;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80) {
-            ziel.append(u >= 'A' && u <= 'Z' ? QChar(u + 32) : c);
+            *p++ = QChar(u >= 'A' && u <= 'Z' ? char16_t(u + 32) : u);
         } else if (u >= 0xC0 && u <= 0xFF) {
-            ziel.append(QLatin1String(kLatin1[u - 0xC0]));
-        } else if (u == 0x152 || u == 0x153) {
-            ziel.append(QLatin1String("oe"));
-        } else if (u == 0x1E9E) {
-            ziel.append(QLatin1String("ss"));
+            for (const char* z = kLatin1[u - 0xC0]; *z; ++z)
+                *p++ = QLatin1Char(*z);
+        } else if (u == 0x152 || u == 0x153 || u == 0x1E9E) {
+            *p++ = QLatin1Char(u == 0x1E9E ? 's' : 'o');
+            *p++ = QLatin1Char(u == 0x1E9E ? 's' : 'e');
         } else {
-            ziel.append(c.toLower());
+            *p++ = c.toLower();
         }
     }
+    ziel.resize(p - ziel.data());
 }
 
 QString Falten(QStringView text)

@@ -26,17 +26,21 @@ private:
     int m_klasse; // 0 empty, 1 a value (number or price), 2 other text
 };
 
-// Builds keys; texts that come again (a suffix like " Unzen", a category) share one collation key.
+// Builds keys; texts that come again (a suffix like " Unzen", a category) share one collation key. Two
+// builders may work at once, each on its own thread.
 class Schluesselbau {
 public:
     Schluesselbau();
-    Schluessel Bilden(QStringView text, Art art);
+    Schluessel Bilden(const QString& text, Art art);
 
 private:
-    QCollatorSortKey Sortierschluessel(QStringView text);
-    QCollator m_vergleich;
+    QCollatorSortKey Sortierschluessel(const QString& text);
+    const QCollator& m_vergleich;
     QHash<QString, QCollatorSortKey> m_gleiche;
     QCollatorSortKey m_leer;
+    // Texts are looked up only while that finds enough of them again (a column of names would not).
+    int m_versuche = 0;
+    int m_treffer = 0;
 };
 
 // The number a text starts with (after blanks), read as Subs::Zahl reads numbers: an optional sign, digits,

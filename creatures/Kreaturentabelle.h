@@ -126,6 +126,8 @@ QStringList Listenspalten(const QStringList& zeile);
 QString Listenspalte(const QStringList& zeile, int spalte);
 // The batch list line: the twelve columns, then the row number, separated by tabs.
 QString Listenzeile(const QStringList& zeile);
+// The same appended to `ziel`, without the row number where `nummer` is false (what a filter searches).
+void ListenzeileAnhaengen(const QStringList& zeile, QString& ziel, bool nummer);
 
 // The text boxes Text(i) that take the numeric key filter.
 const QList<int>& Zahlenboxen();

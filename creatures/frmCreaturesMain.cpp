@@ -207,7 +207,8 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     lvKreaturen->SpaltenSetzen(Spaltenueberschriften());
     // The list reads the table itself: each shown line is made from its record when it is painted.
     lvKreaturen->Quelle([] { return V::Kreaturen.Anzahl(); },
-                        [](int zeile, int spalte) { return Listenspalte(V::Kreaturen.Zeilen[zeile], spalte); });
+                        [](int zeile, int spalte) { return Listenspalte(V::Kreaturen.Zeilen.at(zeile), spalte); },
+                        [](int zeile, QString& ziel) { ListenzeileAnhaengen(V::Kreaturen.Zeilen.at(zeile), ziel, false); });
     lvKreaturen->setColumnWidth(0, 190);
     lvKreaturen->setColumnWidth(1, 150);
     for (int spalte = 2; spalte <= 6; ++spalte)

@@ -122,7 +122,7 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     // The list reads the goods of the table itself when it shows them.
     lvGegenstaende->Quelle([] { return V::Gegenstaende.Anzahl(); },
                            [](int zeile, int spalte) {
-                               const QStringList& f = V::Gegenstaende.Zeilen[zeile].Felder;
+                               const QStringList& f = V::Gegenstaende.Zeilen.at(zeile).Felder;
                                return spalte == 0 ? Katalog::Name(Feld(f, 0)) : Feld(f, 2);
                            });
     lvGegenstaende->Preisspalte(1);
@@ -356,7 +356,7 @@ QWidget* frmWarehouseMain::ShopEditorBauen()
     lvLaden->SpaltenSetzen({QStringLiteral("Gegenstand"), QStringLiteral("Gewicht"), QStringLiteral("Preis")});
     lvLaden->Quelle([] { return V::Shopwaren.Shopwarenzahl(); },
                     [](int index, int spalte) {
-                        const Shop::Shopware& w = V::Shopwaren.Waren[index];
+                        const Shop::Shopware& w = V::Shopwaren.Waren.at(index);
                         return spalte == 0 ? w.Text : spalte == 1 ? w.Gewicht : w.Preis;
                     });
     lvLaden->Preisspalte(2);

@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     Variablen::PfadeInitialisieren();
     Fenster::UiEinrichten();
+    Fenster::StartBeginnen();
     frmWarehouseMain fenster;
     return Fenster::Ausfuehren(fenster);
 }

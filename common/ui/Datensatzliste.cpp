@@ -1,5 +1,6 @@
 #include "Datensatzliste.h"
 
+#include "Fenster.h"
 #include "Listenordnung.h"
 
 #include <QAbstractProxyModel>
@@ -23,9 +24,29 @@
 #include <cmath>
 #include <deque>
 #include <map>
+#include <thread>
 #include <vector>
 
 using Listenordnung::Schluessel;
+
+namespace {
+
+// Runs `teil(von, bis)` over [0, n) in two halves at once, the second on a worker thread, where a list is long
+// enough to gain from it. The text functions of a list only read the table, so two threads may call them.
+void Zweigeteilt(int n, const std::function<void(int von, int bis)>& teil)
+{
+    constexpr int kAbHier = 4000;
+    if (n < kAbHier) {
+        teil(0, n);
+        return;
+    }
+    const int mitte = n / 2;
+    std::thread helfer([&teil, mitte, n] { teil(mitte, n); });
+    teil(0, mitte);
+    helfer.join();
+}
+
+} // namespace
 
 // The program's table as a model: one row per record, the texts asked for when they are needed.
 class Datensatzmodell : public QAbstractTableModel {
@@ -35,6 +56,7 @@ public:
     QStringList Ueberschriften;
     Datensatzliste::Anzahlfunktion Anzahl;
     Datensatzliste::Textfunktion Text;
+    Datensatzliste::Zeilenfunktion Zeilentext;
 
     int Zeilen() const { return Anzahl ? qMax(0, Anzahl()) : 0; }
     QString Zelle(int zeile, int spalte) const
@@ -146,6 +168,11 @@ public:
             return QVariant();
         return m_quelle->Zelle(QuellZeile(index.row()), index.column());
     }
+    // The captions also while no line is shown (the base class finds them through the first line).
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override
+    {
+        return richtung == Qt::Horizontal ? m_quelle->headerData(abschnitt, richtung, rolle) : QVariant();
+    }
     void sort(int spalte, Qt::SortOrder richtung) override
     {
         Vorher();
@@ -193,11 +220,15 @@ public:
         m_woerter = woerter;
         Vorher();
         if (enger) {
-            for (const int zeile : m_anzeige)
-                m_passt[size_t(zeile)] = Passt(zeile);
+            const std::vector<int> gezeigt = m_anzeige;
+            Zweigeteilt(int(gezeigt.size()), [this, &gezeigt](int von, int bis) {
+                QString roh;
+                QString gefaltet;
+                for (int i = von; i < bis; ++i)
+                    m_passt[size_t(gezeigt[size_t(i)])] = Passt(gezeigt[size_t(i)], roh, gefaltet);
+            });
         } else {
-            for (size_t zeile = 0; zeile < m_passt.size(); ++zeile)
-                m_passt[zeile] = Passt(int(zeile));
+            AllePruefen();
         }
         Anzeigen();
         Nachher();
@@ -209,12 +240,18 @@ private:
     {
         auto gefunden = m_schluessel.find(spalte);
         if (gefunden == m_schluessel.end()) {
-            Listenordnung::Schluesselbau bau;
-            std::vector<Schluessel> k;
             const int n = m_quelle->Zeilen();
-            k.reserve(size_t(n));
-            for (int zeile = 0; zeile < n; ++zeile)
-                k.push_back(bau.Bilden(m_quelle->Zelle(zeile, spalte), Art(spalte)));
+            std::vector<Schluessel> haelften[2];
+            const Listenordnung::Art art = Art(spalte);
+            Zweigeteilt(n, [&](int von, int bis) {
+                Listenordnung::Schluesselbau bau;
+                std::vector<Schluessel>& k = haelften[von == 0 ? 0 : 1];
+                k.reserve(size_t(bis - von));
+                for (int zeile = von; zeile < bis; ++zeile)
+                    k.push_back(bau.Bilden(m_quelle->Zelle(zeile, spalte), art));
+            });
+            std::vector<Schluessel>& k = haelften[0];
+            k.insert(k.end(), haelften[1].begin(), haelften[1].end());
             gefunden = m_schluessel.emplace(spalte, std::move(k)).first;
             m_spaltenfolge.push_back(spalte);
             constexpr size_t kBehalten = 3;
@@ -230,24 +267,37 @@ private:
         return m_preis.contains(spalte) ? Listenordnung::Art::Preis : Listenordnung::Art::Text;
     }
 
-    bool Passt(int zeile)
+    // Whether the record's line holds every filter word; the two strings are reused from line to line.
+    bool Passt(int zeile, QString& roh, QString& gefaltet) const
     {
         if (m_woerter.isEmpty())
             return true;
-        m_gefunden.assign(size_t(m_woerter.size()), false);
-        qsizetype offen = m_woerter.size();
-        const int spalten = m_quelle->columnCount();
-        for (int spalte = 0; spalte < spalten && offen > 0; ++spalte) {
-            m_puffer.resize(0);
-            Listenordnung::FaltenIn(m_quelle->Zelle(zeile, spalte), m_puffer);
-            for (qsizetype w = 0; w < m_woerter.size(); ++w) {
-                if (!m_gefunden[size_t(w)] && m_puffer.contains(m_woerter[w])) {
-                    m_gefunden[size_t(w)] = true;
-                    --offen;
-                }
+        roh.resize(0);
+        if (m_quelle->Zeilentext && zeile < m_quelle->Zeilen()) {
+            m_quelle->Zeilentext(zeile, roh);
+        } else {
+            const int spalten = m_quelle->columnCount();
+            for (int spalte = 0; spalte < spalten; ++spalte) {
+                roh += m_quelle->Zelle(zeile, spalte);
+                roh += QLatin1Char('\t');
             }
         }
-        return offen == 0;
+        gefaltet.resize(0);
+        Listenordnung::FaltenIn(roh, gefaltet);
+        for (const QString& wort : m_woerter)
+            if (!gefaltet.contains(wort))
+                return false;
+        return true;
+    }
+    bool Passt(int zeile) { return Passt(zeile, m_roh, m_puffer); }
+    void AllePruefen()
+    {
+        Zweigeteilt(int(m_passt.size()), [this](int von, int bis) {
+            QString roh;
+            QString gefaltet;
+            for (int zeile = von; zeile < bis; ++zeile)
+                m_passt[size_t(zeile)] = Passt(zeile, roh, gefaltet);
+        });
     }
 
     // Position of a new record in the sort order: after the lines that compare equal to it.
@@ -276,8 +326,7 @@ private:
             m_ordnung[size_t(i)] = i;
         m_passt.assign(size_t(n), true);
         if (!m_woerter.isEmpty())
-            for (int i = 0; i < n; ++i)
-                m_passt[size_t(i)] = Passt(i);
+            AllePruefen();
         if (m_spalte >= 0) {
             const std::vector<Schluessel>& k = Schluessel_(m_spalte);
             const bool auf = m_richtung == Qt::AscendingOrder;
@@ -325,8 +374,21 @@ private:
         Q_EMIT layoutChanged();
     }
 
+    // The list and the table disagree (a change the window did not tell): everything is built anew.
+    void Neuaufbau()
+    {
+        m_schluessel.clear();
+        m_spaltenfolge.clear();
+        Aufbauen();
+        for (auto& [zeile, spalte] : m_merkQuelle)
+            zeile = -1;
+        Nachher();
+    }
+
     void Eingefuegt(int erste, int anzahl)
     {
+        if (size_t(erste) > m_passt.size() || m_passt.size() + size_t(anzahl) != size_t(m_quelle->Zeilen()))
+            return Neuaufbau();
         for (auto& [zeile, spalte] : m_merkQuelle)
             if (zeile >= erste)
                 zeile += anzahl;
@@ -349,6 +411,8 @@ private:
     void Entfernt(int erste, int anzahl)
     {
         const int letzte = erste + anzahl - 1;
+        if (size_t(letzte) >= m_passt.size() || m_passt.size() - size_t(anzahl) != size_t(m_quelle->Zeilen()))
+            return Neuaufbau();
         for (auto& [zeile, spalte] : m_merkQuelle) {
             if (zeile > letzte)
                 zeile -= anzahl;
@@ -360,10 +424,8 @@ private:
             if (zeile > letzte)
                 zeile -= anzahl;
         for (auto& [spalte, k] : m_schluessel)
-            if (size_t(letzte) < k.size())
-                k.erase(k.begin() + erste, k.begin() + letzte + 1);
-        if (size_t(letzte) < m_passt.size())
-            m_passt.erase(m_passt.begin() + erste, m_passt.begin() + letzte + 1);
+            k.erase(k.begin() + erste, k.begin() + letzte + 1);
+        m_passt.erase(m_passt.begin() + erste, m_passt.begin() + letzte + 1);
         Anzeigen();
         Nachher();
     }
@@ -371,6 +433,8 @@ private:
     void Geaendert(int erste, int letzte)
     {
         Vorher();
+        if (m_passt.size() != size_t(m_quelle->Zeilen()))
+            return Neuaufbau();
         Listenordnung::Schluesselbau bau;
         for (int zeile = erste; zeile <= letzte && size_t(zeile) < m_passt.size(); ++zeile) {
             for (auto& [spalte, k] : m_schluessel)
@@ -391,14 +455,14 @@ private:
     std::vector<int> m_ordnung;
     std::vector<int> m_anzeige;
     std::vector<int> m_position;
-    std::vector<bool> m_passt;
+    std::vector<char> m_passt; // char, not bool: two threads write it at once
     std::map<int, std::vector<Schluessel>> m_schluessel;
     std::deque<int> m_spaltenfolge;
     QSet<int> m_preis;
     int m_spalte = -1;
     Qt::SortOrder m_richtung = Qt::AscendingOrder;
     QStringList m_woerter;
-    std::vector<bool> m_gefunden;
+    QString m_roh;
     QString m_puffer;
     QModelIndexList m_merkAlt;
     std::vector<std::pair<int, int>> m_merkQuelle;
@@ -511,10 +575,11 @@ int Datensatzliste::SichtbareSpalten() const
     return int(m_modell->Ueberschriften.size());
 }
 
-void Datensatzliste::Quelle(Anzahlfunktion anzahl, Textfunktion text)
+void Datensatzliste::Quelle(Anzahlfunktion anzahl, Textfunktion text, Zeilenfunktion zeilentext)
 {
     m_modell->Anzahl = std::move(anzahl);
     m_modell->Text = std::move(text);
+    m_modell->Zeilentext = std::move(zeilentext);
     Neu();
 }
 
@@ -793,10 +858,21 @@ void Datensatzliste::SpaltenAnpassen(int hoechstbreite)
 {
     if (m_breitenFest)
         return;
+    // The lines of the first view now; all the lines the view would measure once the window has shown.
+    constexpr int kErsteZeilen = 100;
+    BreitenMessen(qMin(Anzahl(), kErsteZeilen), hoechstbreite);
+    if (Anzahl() > kErsteZeilen)
+        Fenster::Spaeter(this, [this, hoechstbreite] {
+            if (!m_breitenFest)
+                BreitenMessen(qMin(Anzahl(), Kopf()->resizeContentsPrecision()), hoechstbreite);
+        });
+}
+
+void Datensatzliste::BreitenMessen(int zeilen, int hoechstbreite)
+{
     // The widths resizeColumnToContents would give over the first lines, each distinct text measured once:
     // the view would lay out every cell of every line through the style.
     QHeaderView* kopf = m_ansicht->header();
-    const int zeilen = qMin(Anzahl(), kopf->resizeContentsPrecision());
     const QFontMetricsF masse(m_ansicht->font());
     const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_ansicht) + 1);
     QSet<QString> gemessen;

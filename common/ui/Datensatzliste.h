@@ -20,7 +20,8 @@ class Datensatzsicht;
 // the list (Ctrl+F; Escape clears it). A header click sorts by that column, every click flips the direction.
 // The Delete key is reported as LoeschenGedrueckt.
 //
-// The window tells the list what it did to its table: Neu (the whole table was replaced), Hinzugefuegt,
+// The text functions may be called from two threads at once (sorting and filtering a long list split the
+// work), so they only read the table. The window tells the list what it did to its table: Neu (the whole table was replaced), Hinzugefuegt,
 // Geaendert, Entfernt (one row). The record chosen in the list (GewaehlteZeile) stays chosen while a filter
 // hides its line.
 class Datensatzliste : public QWidget {
@@ -29,13 +30,17 @@ public:
     using Anzahlfunktion = std::function<int()>;
     // The text of record `zeile` in column `spalte`; called for shown lines, sorting and filtering.
     using Textfunktion = std::function<QString(int zeile, int spalte)>;
+    // Appends every visible text of record `zeile` to `ziel`, the columns separated by tabs: the filter reads a
+    // line in one go, into a string it uses again for the next line.
+    using Zeilenfunktion = std::function<void(int zeile, QString& ziel)>;
 
     explicit Datensatzliste(QWidget* eltern = nullptr);
     ~Datensatzliste() override;
 
     void SpaltenSetzen(const QStringList& ueberschriften);
     int SichtbareSpalten() const;
-    void Quelle(Anzahlfunktion anzahl, Textfunktion text);
+    // Without `zeilentext` the filter puts the line together from its cells.
+    void Quelle(Anzahlfunktion anzahl, Textfunktion text, Zeilenfunktion zeilentext = {});
     // A column of prices sorts by value across currencies.
     void Preisspalte(int spalte);
     // Lists where filtering makes no sense (a shop's few goods) hide the field.
@@ -95,7 +100,8 @@ public:
     Qt::SortOrder Sortierrichtung() const;
 
     // Every column as wide as its texts and caption (over the first lines), at most `hoechstbreite` pixels;
-    // not once the user has set the widths (by dragging, or remembered from the last run).
+    // not once the user has set the widths (by dragging, or remembered from the last run). At start the lines of
+    // the first view are measured before the window shows, the others afterwards.
     void SpaltenAnpassen(int hoechstbreite = 320);
     // Widths the user chose earlier; an empty list changes nothing.
     void BreitenSetzen(const QList<int>& breiten);
@@ -118,6 +124,7 @@ protected:
 
 private:
     void AktuellGeaendert(const QModelIndex& aktuell);
+    void BreitenMessen(int zeilen, int hoechstbreite);
     // Puts the view's current line on the chosen record again (after a change of order or filter).
     void AnsichtAbgleichen();
     void ZaehlerZeigen();
