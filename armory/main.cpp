@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     Variablen::PfadeInitialisieren();
+    // The data are read on a worker thread while the window is built.
+    Armory3Variablen::TabellenVorladen();
     Fenster::UiEinrichten();
     Fenster::StartBeginnen();
     frmArmoryMain fenster;

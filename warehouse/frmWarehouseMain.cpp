@@ -466,7 +466,10 @@ void frmWarehouseMain::KategorieLaden()
     const QString kategorie = cmbKategorien->currentText();
     if (kategorie.isEmpty())
         return;
-    const QStringList meldungen = Katalog::KategorieLaden(V::Gegenstaende, kategorie, V::Kategorien);
+    // "Alles" at start was read while the window was built.
+    QStringList meldungen;
+    if (kategorie != Katalog::Alles() || !V::AllesVorgeladen(V::Gegenstaende, meldungen))
+        meldungen = Katalog::KategorieLaden(V::Gegenstaende, kategorie, V::Kategorien);
     ListeFuellen();
     {
         const QSignalBlocker sperre(cmbItemKategorien);
