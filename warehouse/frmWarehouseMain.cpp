@@ -50,8 +50,8 @@ QComboBox* Kombo(const QString& name, const QStringList& eintraege = {})
     return kombo;
 }
 
-// A box of names from the data files: a long one never widens the window.
-void Schmal(QComboBox* kombo, int zeichen = 18)
+// A box of names from the data files: a long one never widens the window, which fits a screen 800 pixels wide.
+void Schmal(QComboBox* kombo, int zeichen = 14)
 {
     kombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     kombo->setMinimumContentsLength(zeichen);
@@ -238,6 +238,7 @@ QWidget* frmWarehouseMain::ItemEditorBauen()
     cmbItemKategorien = Kombo(QStringLiteral("cmbItemKategorien"));
     Schmal(cmbItemKategorien);
     cmbItemWert = Kombo(QStringLiteral("cmbItemWert"), Katalog::Wertklassen());
+    Schmal(cmbItemWert, 18);
     cmbItemPreis = Kombo(QStringLiteral("cmbItemPreis"), Katalog::Waehrungen());
 
     auto* gewicht = new QHBoxLayout;

@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -127,6 +128,14 @@ void TestWarehouseFenster::startZeigtAllesUndBilder()
     frmWarehouseMain fenster;
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Lagerhof 3 v3.00 - Die Werkbund3 Markthalle"));
     QVERIFY(!fenster.windowIcon().isNull());
+    // The window fits a screen 800 pixels wide, in both modes, a window frame left and right included.
+    fenster.show();
+    for (const char* modus : {"cmdShopEditor", "cmdItemEditor"}) {
+        Klick(fenster, QLatin1String(modus));
+        QCoreApplication::processEvents();
+        const int breite = fenster.layout()->totalMinimumSize().width();
+        QVERIFY2(breite <= 800 - 2 * 8, qPrintable(QString::number(breite)));
+    }
     auto* kategorien = Kind<QComboBox>(fenster, QStringLiteral("cmbKategorien"));
     QCOMPARE(kategorien->count(), 25);
     QCOMPARE(kategorien->currentText(), QStringLiteral("Alles"));
