@@ -735,12 +735,14 @@ void frmArmoryMain::EintragLoeschen()
         return;
     if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
         return;
+    const int position = s.Liste->PositionVon(zeile);
     Waffentabellen::ZeileLoeschen(Armory3Variablen::Tabelle(s.Art), zeile);
     s.Liste->Entfernt(zeile);
-    // The record that took the deleted one's place (or the new last one) becomes the selection.
-    const int anzahl = Armory3Variablen::Tabelle(s.Art).Anzahl();
-    if (anzahl > 0)
-        s.Liste->ZeileWaehlen(qMin(zeile, anzahl - 1));
+    // The line that took the deleted one's place in the list (or the new last one) becomes the selection;
+    // where a filter hid the deleted line, the first line shown.
+    const int angezeigt = s.Liste->AngezeigteAnzahl();
+    if (angezeigt > 0)
+        s.Liste->ZeileWaehlen(s.Liste->ZeileAn(qBound(0, position, angezeigt - 1)));
     KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
     TabelleSpeichern(s.Art);
 }

@@ -708,14 +708,16 @@ void Datensatzliste::AnsichtAbgleichen()
     const int position = PositionVon(m_aktuell);
     const bool warIntern = m_intern;
     m_intern = true;
+    // Through the view, which then knows a line was chosen on purpose (or none): getting the focus does not
+    // make the first line current by itself.
     if (position >= 0) {
         const QModelIndex index = m_sicht->index(position, 0);
         if (auswahl->currentIndex() != index || !auswahl->isRowSelected(position, QModelIndex()))
-            auswahl->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            m_ansicht->setCurrentIndex(index);
     } else {
         // A chosen record whose line a filter hides stays chosen; the view shows no current line.
+        m_ansicht->setCurrentIndex(QModelIndex());
         auswahl->clearSelection();
-        auswahl->clearCurrentIndex();
     }
     m_intern = warIntern;
 }

@@ -15,6 +15,7 @@
 #include "frmWarehouseMain.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -146,6 +147,11 @@ void TestWarehouseFenster::startZeigtAllesUndBilder()
     QCOMPARE(liste->Ansicht()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Gegenstand"));
     QCOMPARE(liste->Ansicht()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Preis"));
     QCOMPARE(liste->Ansicht()->model()->columnCount(), 2);
+    // The list getting the focus (a click on its header, Tab) shows no good by itself.
+    QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(liste->Ansicht(), &fokus);
+    QCOMPARE(liste->GewaehlteZeile(), -1);
+    QVERIFY(Box(fenster, 0)->text().isEmpty());
     for (const char* name : {"cmdItemEditor", "cmdShopEditor", "cmdKategorieNeu", "cmdKategorieDelete", "cmdItemNeu",
                              "cmdItemSave", "cmdItemDelete", "cmdListeDrucken", "cmdShopDelete", "cmdShopAnzahl",
                              "cmdShopGenerator", "cmdShopDrucken", "cmdShopExport", "cmdHelp"})
