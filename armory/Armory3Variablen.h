@@ -22,5 +22,8 @@ extern int Bearbeitungszeile;
 // Loads the three tables in the order melee, ranged, armour; returns the messages for the user (one per
 // file that was missing or damaged).
 QStringList TabellenLaden();
+// Starts reading the three files on a worker thread (a program's main, before it builds its window, so that
+// reading and building overlap); the next TabellenLaden takes what was read instead of reading again.
+void TabellenVorladen();
 
 } // namespace Armory3Variablen

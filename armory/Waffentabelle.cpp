@@ -462,6 +462,11 @@ public:
         : m_felder(felder), m_zeile(zeile), m_liste(liste), m_gelesen(gelesen)
     {
     }
+    // Only column `nur` into `zelle`: a list view asks for one cell at a time.
+    Spalten(const QStringList& felder, QString* zelle, int nur)
+        : m_felder(felder), m_zeile(nullptr), m_liste(nullptr), m_gelesen(nullptr), m_zelle(zelle), m_nur(nur)
+    {
+    }
 
     QStringView F(int i) const
     {
@@ -472,6 +477,17 @@ public:
 
     void operator()(std::initializer_list<QStringView> teile)
     {
+        if (m_zelle) {
+            if (m_spalte++ != m_nur)
+                return;
+            qsizetype laenge = 0;
+            for (QStringView teil : teile)
+                laenge += teil.size();
+            m_zelle->reserve(laenge);
+            for (QStringView teil : teile)
+                m_zelle->append(teil);
+            return;
+        }
         if (!m_zeile && !m_liste)
             return;
         if (m_liste) {
@@ -492,6 +508,9 @@ private:
     QStringList* m_liste;
     // Marks the fields read, for Listenfelder.
     QList<bool>* m_gelesen;
+    QString* m_zelle = nullptr;
+    int m_nur = -1;
+    int m_spalte = 0;
 };
 
 void SpaltenBauen(Tabelle t, Spalten& s)
@@ -544,6 +563,19 @@ QStringList Listenspalten(Tabelle t, const QStringList& z)
     return liste;
 }
 
+QString Listenspalte(Tabelle t, const QStringList& zeile, int spalte)
+{
+    QString zelle;
+    Spalten s(zeile, &zelle, spalte);
+    SpaltenBauen(t, s);
+    return zelle;
+}
+
+int Preisspalte(Tabelle t)
+{
+    return int(Spaltenueberschriften(t).size()) - 1;
+}
+
 QString Listenzeile(Tabelle t, const QStringList& zeile)
 {
     // Built in one string: a listing makes ten thousand of these.
@@ -552,10 +584,16 @@ QString Listenzeile(Tabelle t, const QStringList& zeile)
         laenge += feld.size();
     QString text;
     text.reserve(laenge);
-    Spalten s(zeile, &text, nullptr);
-    SpaltenBauen(t, s);
-    text += Feld(zeile, 0);
+    ListenzeileAnhaengen(t, zeile, text, true);
     return text;
+}
+
+void ListenzeileAnhaengen(Tabelle t, const QStringList& zeile, QString& ziel, bool nummer)
+{
+    Spalten s(zeile, &ziel, nullptr);
+    SpaltenBauen(t, s);
+    if (nummer)
+        ziel += Feld(zeile, 0);
 }
 
 const QList<bool>& Listenfelder(Tabelle t)

@@ -116,8 +116,13 @@ void LeereZahlenFuellen(Tabelle t, QStringList& felder);
 // The list view's captions and the visible column texts of a record (without the hidden row number).
 QStringList Spaltenueberschriften(Tabelle t);
 QStringList Listenspalten(Tabelle t, const QStringList& zeile);
+// One visible column's text, as Listenspalten gives it; and the column of the price.
+QString Listenspalte(Tabelle t, const QStringList& zeile, int spalte);
+int Preisspalte(Tabelle t);
 // The batch list line: the columns, then the row number, separated by tabs.
 QString Listenzeile(Tabelle t, const QStringList& zeile);
+// The same appended to `ziel`, without the row number where `nummer` is false (what a filter searches).
+void ListenzeileAnhaengen(Tabelle t, const QStringList& zeile, QString& ziel, bool nummer);
 // The fields the list columns (Listenspalten, Listenzeile) are made of.
 const QList<bool>& Listenfelder(Tabelle t);
 

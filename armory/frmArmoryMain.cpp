@@ -272,8 +272,18 @@ void frmArmoryMain::ListeBauen(Seite& s, const QString& name)
     s.Liste = new Datensatzliste(this);
     s.Liste->setObjectName(name);
     s.Liste->SpaltenSetzen(Waffentabellen::Spaltenueberschriften(s.Art));
+    // The list reads the table itself: each shown line is made from its record when it is painted.
+    const Tabelle t = s.Art;
+    s.Liste->Quelle([t] { return Armory3Variablen::Tabelle(t).Anzahl(); },
+                    [t](int zeile, int spalte) {
+                        return Waffentabellen::Listenspalte(t, Armory3Variablen::Tabelle(t).Zeilen.at(zeile), spalte);
+                    },
+                    [t](int zeile, QString& ziel) {
+                        Waffentabellen::ListenzeileAnhaengen(t, Armory3Variablen::Tabelle(t).Zeilen.at(zeile), ziel, false);
+                    });
+    s.Liste->Preisspalte(Waffentabellen::Preisspalte(t));
     connect(s.Liste, &Datensatzliste::LoeschenGedrueckt, this, &frmArmoryMain::EintragLoeschen);
-    connect(s.Liste, &QTreeWidget::itemDoubleClicked, this, [this] { EintragBearbeiten(); });
+    connect(s.Liste, &Datensatzliste::ZeileDoppelgeklickt, this, [this] { EintragBearbeiten(); });
 }
 
 QWidget* frmArmoryMain::RegionenBauen(Seite& s, const QString& kuerzel)
@@ -518,11 +528,11 @@ bool frmArmoryMain::TabelleSpeichern(Tabelle t, int* zeile)
 void frmArmoryMain::ListeNeuZeigen(Tabelle t, int zeile)
 {
     Datensatzliste* liste = SeiteVon(t).Liste;
-    const int rollen = liste->verticalScrollBar()->value();
-    ListeFuellen(t);
-    if (QTreeWidgetItem* eintrag = liste->EintragDerZeile(zeile))
-        liste->setCurrentItem(eintrag);
-    liste->verticalScrollBar()->setValue(rollen);
+    const Datensatzliste::Lage lage = liste->LageMerken();
+    liste->Neu();
+    liste->LageWiederherstellen(lage);
+    if (zeile >= 0 && zeile < Armory3Variablen::Tabelle(t).Anzahl())
+        liste->ZeileWaehlen(zeile);
     KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
 }
 
@@ -536,33 +546,30 @@ void frmArmoryMain::DateiGeaendert(const QString& pfad)
         const bool hier = m_editor->Eingabe() && Aktuell().Art == t;
         // Typed work and records a failed save kept stay; the next save merges both sides.
         if ((hier && m_editor->Geaendert()) || tabelle.Ungeschrieben) {
-            Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden die "
-                                                 "Änderungen beider Seiten zusammengeführt.")
+            Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden "
+                                                 "beide Seiten zusammengeführt.")
                                       .arg(datei));
             return;
         }
-        // The record shown and the one being looked at are found again by name.
-        const auto schluessel = [&tabelle](int zeile) {
-            const QString name = tabelle.Zeilen.value(zeile).value(1);
-            int vorher = 0;
-            for (int i = 0; i < zeile && i < tabelle.Anzahl(); ++i)
-                vorher += tabelle.Zeilen[i].value(1) == name;
-            return qMakePair(zeile >= 0 && zeile < tabelle.Anzahl() ? name : QString(), vorher);
-        };
-        const auto finden = [&tabelle](const QPair<QString, int>& s) {
-            int gezaehlt = 0;
-            for (int i = 0; i < tabelle.Anzahl() && !s.first.isNull(); ++i)
-                if (tabelle.Zeilen[i].value(1) == s.first && gezaehlt++ == s.second)
-                    return i;
-            return -1;
-        };
-        const auto gewaehlt = schluessel(SeiteVon(t).Liste->GewaehlteZeile());
+        // The list keeps its record and scroll position by name; the record open in the edit pages is found
+        // again by its name and place among records of that name.
+        Datensatzliste* liste = SeiteVon(t).Liste;
+        const Datensatzliste::Lage lage = liste->LageMerken();
         const bool bearbeitet = hier && Armory3Variablen::Bearbeitungsmodus;
-        const auto offen = schluessel(bearbeitet ? Armory3Variablen::Bearbeitungszeile : -1);
+        const int alt = bearbeitet ? Armory3Variablen::Bearbeitungszeile : -1;
+        const QString offen = tabelle.Zeilen.value(alt).value(1);
+        int vorher = 0;
+        for (int i = 0; i < alt && i < tabelle.Anzahl(); ++i)
+            vorher += tabelle.Zeilen[i].value(1) == offen;
         const QString meldung = Waffentabellen::Lademeldung(Waffentabellen::TabelleLaden(tabelle));
-        ListeNeuZeigen(t, finden(gewaehlt));
+        liste->Neu();
+        liste->LageWiederherstellen(lage);
+        KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
         if (bearbeitet) {
-            const int zeile = finden(offen);
+            int zeile = -1;
+            for (int i = 0, gezaehlt = 0; i < tabelle.Anzahl() && zeile < 0; ++i)
+                if (tabelle.Zeilen[i].value(1) == offen && gezaehlt++ == vorher)
+                    zeile = i;
             if (zeile < 0) {
                 Listenansicht();
             } else {
@@ -586,20 +593,10 @@ void frmArmoryMain::DateiGeaendert(const QString& pfad)
 void frmArmoryMain::ListeFuellen(Tabelle t)
 {
     Datensatzliste* liste = SeiteVon(t).Liste;
-    liste->clear();
-    const Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(t);
-    // Built in one go: a list of ten thousand records must not slow the start down.
-    QList<QTreeWidgetItem*> eintraege;
-    eintraege.reserve(tabelle.Anzahl());
-    for (int i = 0; i < tabelle.Anzahl(); ++i) {
-        QStringList spalten = Waffentabellen::Listenspalten(t, tabelle.Zeilen[i]);
-        spalten.append(QString::number(i));
-        eintraege.append(new QTreeWidgetItem(spalten));
-    }
-    liste->addTopLevelItems(eintraege);
+    liste->Neu();
     liste->SpaltenAnpassen();
-    if (!eintraege.isEmpty())
-        liste->setCurrentItem(eintraege.first());
+    if (liste->Anzahl() > 0)
+        liste->ZeileWaehlen(0);
 }
 
 void frmArmoryMain::KnoepfeAktualisieren(const QString& schluessel)
@@ -785,24 +782,18 @@ bool frmArmoryMain::EintragSpeichern()
     }
     Waffentabellen::Waffentabelle& tabelle = Armory3Variablen::Tabelle(s.Art);
     const QStringList felder = FelderAusEingaben(s);
-    QTreeWidgetItem* eintrag = nullptr;
+    int zeile = Armory3Variablen::Bearbeitungszeile;
     if (Armory3Variablen::Bearbeitungsmodus) {
-        const int zeile = Armory3Variablen::Bearbeitungszeile;
         Waffentabellen::ZeileAendern(tabelle, zeile, felder);
-        eintrag = s.Liste->EintragDerZeile(zeile);
-        if (eintrag)
-            s.Liste->EintragAktualisieren(eintrag, Waffentabellen::Listenspalten(s.Art, tabelle.Zeilen[zeile]));
+        s.Liste->Geaendert(zeile);
     } else {
-        const int zeile = Waffentabellen::ZeileAnhaengen(tabelle, felder);
-        eintrag = s.Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(s.Art, tabelle.Zeilen[zeile]), zeile);
+        zeile = Waffentabellen::ZeileAnhaengen(tabelle, felder);
+        s.Liste->Hinzugefuegt(zeile);
     }
-    int zeile = Datensatzliste::Zeilennummer(eintrag);
+    // A merge with another window's save moves the row; it follows its record.
     const bool geschrieben = TabelleSpeichern(s.Art, &zeile);
-    if (tabelle.Zusammengefuehrt)
-        eintrag = s.Liste->EintragDerZeile(zeile);
     Listenansicht();
-    if (eintrag)
-        s.Liste->setCurrentItem(eintrag);
+    s.Liste->ZeileWaehlen(zeile);
     return geschrieben;
 }
 
@@ -828,19 +819,20 @@ void frmArmoryMain::EintragLoeschen()
 {
     Seite& s = Aktuell();
     const int zeile = GewaehlteZeile();
-    if (s.Liste->topLevelItemCount() == 0 || zeile < 0)
+    if (s.Liste->Anzahl() == 0 || zeile < 0)
         return;
     if (!Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")))
         return;
+    const int position = s.Liste->PositionVon(zeile);
     Waffentabellen::ZeileLoeschen(Armory3Variablen::Tabelle(s.Art), zeile);
-    delete s.Liste->EintragDerZeile(zeile);
-    s.Liste->NachLoeschenNummerieren(zeile);
-    // The record that took the deleted one's place (or the new last one) becomes the selection.
-    const int anzahl = Armory3Variablen::Tabelle(s.Art).Anzahl();
-    if (QTreeWidgetItem* naechster = s.Liste->EintragDerZeile(qMin(zeile, anzahl - 1)))
-        s.Liste->setCurrentItem(naechster);
+    s.Liste->Entfernt(zeile);
+    // The line that took the deleted one's place in the list (or the new last one) becomes the selection;
+    // where a filter hid the deleted line, the first line shown.
+    const int angezeigt = s.Liste->AngezeigteAnzahl();
+    if (angezeigt > 0)
+        s.Liste->ZeileWaehlen(s.Liste->ZeileAn(qBound(0, position, angezeigt - 1)));
     KnoepfeAktualisieren(Waffentabellen::Schluessel(s.Art));
-    int naechste = qMin(zeile, anzahl - 1);
+    int naechste = s.Liste->GewaehlteZeile();
     TabelleSpeichern(s.Art, &naechste);
 }
 
@@ -927,7 +919,7 @@ void frmArmoryMain::cmdPrintListe_Click()
     Seite& s = Aktuell();
     const QString pfad = ArmoryHTML::TempSeite();
     QString fehler;
-    if (!ArmoryHTML::ListenSeiteSpeichern(s.Art, s.Liste->Anzeigereihenfolge(), pfad, &fehler)) {
+    if (!ArmoryHTML::ListenSeiteSpeichern(s.Art, s.Liste->Anzeigetexte(), pfad, &fehler)) {
         Dialoge::Warnung(fehler);
         return;
     }
@@ -944,7 +936,7 @@ void frmArmoryMain::cmdWBDExport_Click()
         return;
     QString fehler;
     const Tabelle t = Aktuell().Art;
-    if (ArmoryAustausch::Exportieren(t, Armory3Variablen::Tabelle(t).Zeilen[zeile], datei, &fehler))
+    if (ArmoryAustausch::Exportieren(t, Armory3Variablen::Tabelle(t).Zeilen.at(zeile), datei, &fehler))
         Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
     else
         Dialoge::Warnung(fehler);
@@ -970,7 +962,7 @@ void frmArmoryMain::cmdWBDImport_Click()
                                .arg(name)))
         return;
     int zeile = Waffentabellen::ZeileAnhaengen(tabelle, eintrag->Felder);
-    SeiteVon(eintrag->Art).Liste->EintragHinzufuegen(Waffentabellen::Listenspalten(eintrag->Art, tabelle.Zeilen[zeile]), zeile);
+    SeiteVon(eintrag->Art).Liste->Hinzugefuegt(zeile);
     // The buttons belong to the list shown, which need not be the one that got the record.
     KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
     TabelleSpeichern(eintrag->Art, &zeile);
@@ -988,9 +980,8 @@ void frmArmoryMain::cmdGenerator_Click()
         ListeNeuZeigen(Tabelle::NWaffen, zeile);
         return;
     }
-    QTreeWidgetItem* eintrag = s.Liste->EintragHinzufuegen(
-        Waffentabellen::Listenspalten(Tabelle::NWaffen, Armory3Variablen::NWaffen.Zeilen[zeile]), zeile);
-    s.Liste->setCurrentItem(eintrag);
+    s.Liste->Hinzugefuegt(zeile);
+    s.Liste->ZeileWaehlen(zeile);
     KnoepfeAktualisieren(QStringLiteral("NWaffen"));
 }
 

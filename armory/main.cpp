@@ -18,7 +18,10 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     Variablen::PfadeInitialisieren();
+    // The data are read on a worker thread while the window is built.
+    Armory3Variablen::TabellenVorladen();
     Fenster::UiEinrichten();
+    Fenster::StartBeginnen();
     frmArmoryMain fenster;
     return Fenster::Ausfuehren(fenster);
 }

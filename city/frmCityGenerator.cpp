@@ -109,8 +109,9 @@ frmCityGenerator::frmCityGenerator(QWidget* eltern) : QDialog(eltern)
                                     Rahmen(QStringLiteral("Einstellungen"), Check1, Check2)));
     m_seiten->addWidget(Seitenblatt(Bar, nullptr));
 
-    cmdNav[0] = new QPushButton(QStringLiteral("<<< Zurück"));
-    cmdNav[1] = new QPushButton(QStringLiteral("Weiter >>>"));
+    // The two buttons keep their Alt letters on every page, the changed caption of the last one included.
+    cmdNav[0] = new QPushButton(QStringLiteral("<<< &Zurück"));
+    cmdNav[1] = new QPushButton(QStringLiteral("&Weiter >>>"));
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
     for (int i = 0; i < 2; ++i) {
@@ -144,7 +145,7 @@ void frmCityGenerator::SeiteZeigen()
     m_seiten->setCurrentIndex(m_seite - 1);
     lblInfo->setText(m_seite <= 3 ? kInfo[m_seite - 1] : QString());
     lblInfo->setVisible(m_seite <= 3);
-    cmdNav[1]->setText(m_seite == 3 ? QStringLiteral("Fertigstellen") : QStringLiteral("Weiter >>>"));
+    cmdNav[1]->setText(m_seite == 3 ? QStringLiteral("&Fertigstellen") : QStringLiteral("&Weiter >>>"));
     // There is no page before the first one and no way back from the running generation.
     cmdNav[0]->setEnabled(m_seite > 1 && m_seite < 4);
     cmdNav[0]->setVisible(m_seite < 4);

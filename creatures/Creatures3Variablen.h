@@ -22,5 +22,8 @@ extern std::optional<BattleEngine::Kampfstand> LetzteAufstellung;
 // Loads the database; returns the messages for the user (a missing or damaged database, a missing or
 // unreadable category list), each once.
 QStringList DatenLaden();
+// Starts reading the database on a worker thread (a program's main, before it builds its window, so that
+// reading and building overlap); the next DatenLaden takes what was read instead of reading again.
+void DatenVorladen();
 
 } // namespace Creatures3Variablen

@@ -428,7 +428,13 @@ QStringView Sicht(const QStringList& z, int i)
 // lines of some twenty pieces, and the string's own append checks its room and sharing for each.
 class Zeilenbau {
 public:
-    explicit Zeilenbau(qsizetype hoechstens) : m_text(hoechstens, Qt::Uninitialized), m_ziel(m_text.data()) {}
+    // Writes after what `ziel` holds, at most `mehr` characters.
+    Zeilenbau(QString& ziel, qsizetype mehr) : m_text(ziel)
+    {
+        const qsizetype alt = ziel.size();
+        ziel.resize(alt + mehr);
+        m_ziel = ziel.data() + alt;
+    }
 
     Zeilenbau& operator<<(QStringView teil)
     {
@@ -443,14 +449,10 @@ public:
         return *this;
     }
 
-    QString Ergebnis()
-    {
-        m_text.truncate(m_ziel - m_text.constData());
-        return std::move(m_text);
-    }
+    void Abschliessen() { m_text.truncate(m_ziel - m_text.constData()); }
 
 private:
-    QString m_text;
+    QString& m_text;
     QChar* m_ziel;
 };
 
@@ -484,9 +486,11 @@ constexpr int kSpaltenfelder[] = {FeldName, FeldKategorie, FeldMU, FeldAT, FeldP
 
 QString TPText(const QStringList& z)
 {
-    Zeilenbau text(TPGrenze(z));
+    QString tp;
+    Zeilenbau text(tp, TPGrenze(z));
     TPAnhaengen(text, z);
-    return text.Ergebnis();
+    text.Abschliessen();
+    return tp;
 }
 
 const QStringList& Spaltenueberschriften()
@@ -507,12 +511,20 @@ QStringList Listenspalten(const QStringList& z)
     return spalten;
 }
 
-QString Listenzeile(const QStringList& zeile)
+QString Listenspalte(const QStringList& z, int spalte)
+{
+    if (spalte < 0 || spalte >= int(std::size(kSpaltenfelder)))
+        return QString();
+    const int feld = kSpaltenfelder[spalte];
+    return feld < 0 ? TPText(z) : Feld(z, feld);
+}
+
+void ListenzeileAnhaengen(const QStringList& zeile, QString& ziel, bool nummer)
 {
     qsizetype laenge = TPGrenze(zeile) + Sicht(zeile, 0).size() + qsizetype(std::size(kSpaltenfelder));
     for (int feld : kSpaltenfelder)
         laenge += Sicht(zeile, feld).size();
-    Zeilenbau text(laenge);
+    Zeilenbau text(ziel, laenge);
     for (int feld : kSpaltenfelder) {
         if (feld < 0)
             TPAnhaengen(text, zeile);
@@ -520,9 +532,18 @@ QString Listenzeile(const QStringList& zeile)
             text << Sicht(zeile, feld);
         text << QLatin1Char('\t');
     }
-    text << Sicht(zeile, 0);
-    return text.Ergebnis();
+    if (nummer)
+        text << Sicht(zeile, 0);
+    text.Abschliessen();
 }
+
+QString Listenzeile(const QStringList& zeile)
+{
+    QString text;
+    ListenzeileAnhaengen(zeile, text, true);
+    return text;
+}
+
 const QList<bool>& Listenfelder()
 {
     static const QList<bool> felder = [] {

@@ -135,8 +135,12 @@ QString TPText(const QStringList& zeile);
 // The captions of the list columns and the visible column texts of a record.
 const QStringList& Spaltenueberschriften();
 QStringList Listenspalten(const QStringList& zeile);
+// One column's text, as Listenspalten gives it.
+QString Listenspalte(const QStringList& zeile, int spalte);
 // The batch list line: the twelve columns, then the row number, separated by tabs.
 QString Listenzeile(const QStringList& zeile);
+// The same appended to `ziel`, without the row number where `nummer` is false (what a filter searches).
+void ListenzeileAnhaengen(const QStringList& zeile, QString& ziel, bool nummer);
 
 // The text boxes Text(i) that take the numeric key filter.
 const QList<int>& Zahlenboxen();

@@ -33,7 +33,6 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,6 +209,10 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     lvKreaturen = new Datensatzliste(imgGFX);
     lvKreaturen->setObjectName(QStringLiteral("lvKreaturen"));
     lvKreaturen->SpaltenSetzen(Spaltenueberschriften());
+    // The list reads the table itself: each shown line is made from its record when it is painted.
+    lvKreaturen->Quelle([] { return V::Kreaturen.Anzahl(); },
+                        [](int zeile, int spalte) { return Listenspalte(V::Kreaturen.Zeilen.at(zeile), spalte); },
+                        [](int zeile, QString& ziel) { ListenzeileAnhaengen(V::Kreaturen.Zeilen.at(zeile), ziel, false); });
     lvKreaturen->setColumnWidth(0, 190);
     lvKreaturen->setColumnWidth(1, 150);
     for (int spalte = 2; spalte <= 6; ++spalte)
@@ -272,8 +275,8 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     KrTab->installEventFilter(this);
     m_browser->installEventFilter(this);
     connect(m_browser, &Browser::DokumentGeladen, this, &frmCreaturesMain::Browser_DokumentGeladen);
-    connect(lvKreaturen, &QTreeWidget::currentItemChanged, this, [this] { AuswahlFolgen(); });
-    connect(lvKreaturen, &QTreeWidget::itemDoubleClicked, this, [this] {
+    connect(lvKreaturen, &Datensatzliste::AuswahlGeaendert, this, [this] { AuswahlFolgen(); });
+    connect(lvKreaturen, &Datensatzliste::ZeileDoppelgeklickt, this, [this] {
         if (V::Kreaturen.Anzahl() > 0)
             EintragBearbeiten();
     });
@@ -281,7 +284,6 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
         if (V::Kreaturen.Anzahl() > 0)
             EintragLoeschen();
     });
-    connect(lvKreaturen->header(), &QHeaderView::sectionClicked, this, [this] { m_sortiert = true; });
     // From the unsorted start the first click sorts descending.
     lvKreaturen->ErsteRichtung(Qt::DescendingOrder);
 
@@ -625,7 +627,7 @@ void frmCreaturesMain::EingabenAusFeldern(const QStringList& felder)
 
 int frmCreaturesMain::GewaehlteZeile() const
 {
-    const int zeile = Datensatzliste::Zeilennummer(lvKreaturen->currentItem());
+    const int zeile = lvKreaturen->GewaehlteZeile();
     return zeile >= 0 && zeile < V::Kreaturen.Anzahl() ? zeile : -1;
 }
 
@@ -641,31 +643,18 @@ bool frmCreaturesMain::EintragVorhanden() const
 
 void frmCreaturesMain::KreaturenlisteFuellen()
 {
-    // Clearing the list reports a change of the current item; the selection to restore is taken first.
+    // The selection follows the creature that was selected; at start it is the first line.
     const int gewaehlt = V::AktuelleKreatur;
-    lvKreaturen->clear();
-    // Built in one go: a list of ten thousand records must not slow the start down.
-    QList<QTreeWidgetItem*> eintraege;
-    eintraege.reserve(V::Kreaturen.Anzahl());
-    for (int i = 0; i < V::Kreaturen.Anzahl(); ++i) {
-        QStringList spalten = Listenspalten(V::Kreaturen.Zeilen[i]);
-        spalten.append(QString::number(i));
-        eintraege.append(new QTreeWidgetItem(spalten));
-    }
-    lvKreaturen->addTopLevelItems(eintraege);
-    if (m_sortiert)
-        lvKreaturen->Sortieren(lvKreaturen->header()->sortIndicatorSection(), lvKreaturen->header()->sortIndicatorOrder());
-    // The selection follows the creature that was selected; at start it is the first item.
-    QTreeWidgetItem* auswahl = lvKreaturen->EintragDerZeile(gewaehlt);
-    if (!auswahl)
-        auswahl = lvKreaturen->topLevelItem(0);
-    lvKreaturen->setCurrentItem(auswahl);
+    lvKreaturen->Neu();
+    if (lvKreaturen->Anzahl() > 0)
+        lvKreaturen->ZeileWaehlen(gewaehlt >= 0 && gewaehlt < lvKreaturen->Anzahl() ? gewaehlt : lvKreaturen->ZeileAn(0));
     AuswahlFolgen();
 }
 
-QTreeWidgetItem* frmCreaturesMain::ListenzeileHinzufuegen(int zeile)
+void frmCreaturesMain::ListenzeileHinzufuegen(int zeile)
 {
-    return lvKreaturen->EintragHinzufuegen(Listenspalten(V::Kreaturen.Zeilen[zeile]), zeile);
+    lvKreaturen->Hinzugefuegt(zeile);
+    lvKreaturen->ZeileWaehlen(zeile);
 }
 
 void frmCreaturesMain::KnoepfeAktualisieren()
@@ -771,13 +760,12 @@ bool frmCreaturesMain::EintragSpeichern()
     SpeichernVorbereiten(felder);
     if (V::Bearbeitungsmodus && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
         ZeileAendern(V::Kreaturen, m_bearbeitungszeile, felder);
-        V::AktuelleKreatur = m_bearbeitungszeile;
-        KreaturenlisteFuellen();
+        lvKreaturen->Geaendert(m_bearbeitungszeile);
+        lvKreaturen->ZeileWaehlen(m_bearbeitungszeile);
     } else {
-        const int zeile = ZeileAnhaengen(V::Kreaturen, felder);
-        lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
-        AuswahlFolgen();
+        ListenzeileHinzufuegen(ZeileAnhaengen(V::Kreaturen, felder));
     }
+    AuswahlFolgen();
     int zeile = V::AktuelleKreatur;
     const bool geschrieben = DatenbankSpeichern(&zeile);
     ListeAnzeigen();
@@ -801,10 +789,12 @@ bool frmCreaturesMain::DatenbankSpeichern(int* zeile)
     const bool geschrieben = Kreaturentabellen::Speichern(V::Kreaturen, &fehler, &gefolgt);
     if (V::Kreaturen.Zusammengefuehrt) {
         // Creatures another window saved meanwhile came in; the list shows them, scrolled where it was.
-        const int rollen = lvKreaturen->verticalScrollBar()->value();
-        V::AktuelleKreatur = gefolgt;
-        KreaturenlisteFuellen();
-        lvKreaturen->verticalScrollBar()->setValue(rollen);
+        const Datensatzliste::Lage lage = lvKreaturen->LageMerken();
+        lvKreaturen->Neu();
+        lvKreaturen->LageWiederherstellen(lage);
+        if (gefolgt >= 0 && gefolgt < V::Kreaturen.Anzahl())
+            lvKreaturen->ZeileWaehlen(gefolgt);
+        AuswahlFolgen();
         Fenster::Status(this, QStringLiteral("Die Änderungen aus einem anderen Fenster an %1 wurden übernommen.")
                                   .arg(Dateien::Anzeigename(QFileInfo(Datenbankpfad()).fileName())),
                         15000);
@@ -827,15 +817,13 @@ void frmCreaturesMain::EintragLoeschen()
         return;
     if (Dialoge::FrageZerstoerend(QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?"))) {
         const int zeile = V::AktuelleKreatur;
-        QTreeWidgetItem* eintrag = lvKreaturen->EintragDerZeile(zeile);
-        const int position = lvKreaturen->indexOfTopLevelItem(eintrag);
+        const int position = lvKreaturen->PositionVon(zeile);
         ZeileLoeschen(V::Kreaturen, zeile);
-        delete eintrag;
-        lvKreaturen->NachLoeschenNummerieren(zeile);
-        // The neighbour in the list becomes the selection: the item that moved into the deleted one's
-        // place, or the new last one.
-        const int anzahl = lvKreaturen->topLevelItemCount();
-        lvKreaturen->setCurrentItem(anzahl > 0 ? lvKreaturen->topLevelItem(qBound(0, position, anzahl - 1)) : nullptr);
+        lvKreaturen->Entfernt(zeile);
+        // The neighbour in the list becomes the selection: the line that moved into the deleted one's
+        // place, or the new last one (the first shown one when a filter hid the deleted line).
+        const int anzahl = lvKreaturen->AngezeigteAnzahl();
+        lvKreaturen->ZeileWaehlen(anzahl > 0 ? lvKreaturen->ZeileAn(qBound(0, position, anzahl - 1)) : -1);
         AuswahlFolgen();
     }
     KnoepfeAktualisieren();
@@ -940,8 +928,7 @@ void frmCreaturesMain::cmdWBDImport_Click()
                                           "angelegt werden?")
                                .arg(name)))
         return;
-    const int zeile = ZeileAnhaengen(V::Kreaturen, *felder);
-    lvKreaturen->setCurrentItem(ListenzeileHinzufuegen(zeile));
+    ListenzeileHinzufuegen(ZeileAnhaengen(V::Kreaturen, *felder));
     AuswahlFolgen();
     DatenbankSpeichern();
     KnoepfeAktualisieren();
@@ -1315,19 +1302,13 @@ void frmCreaturesMain::DateiGeaendert(const QString& pfad)
     const QString datei = Dateien::Anzeigename(QFileInfo(pfad).fileName());
     // Typed work and creatures a failed save kept stay; the next save merges both sides.
     if ((m_editor->Eingabe() && m_editor->Geaendert()) || V::Kreaturen.Ungeschrieben) {
-        Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden die "
-                                             "Änderungen beider Seiten zusammengeführt.")
+        Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden "
+                                             "beide Seiten zusammengeführt.")
                                   .arg(datei));
         return;
     }
-    // The creature selected and the one open in the edit pages are found again by name.
-    const auto schluessel = [](int zeile) {
-        const QString name = V::Kreaturen.Zeilen.value(zeile).value(FeldName);
-        int vorher = 0;
-        for (int i = 0; i < zeile && i < V::Kreaturen.Anzahl(); ++i)
-            vorher += V::Kreaturen.Zeilen[i].value(FeldName) == name;
-        return qMakePair(zeile >= 0 && zeile < V::Kreaturen.Anzahl() ? name : QString(), vorher);
-    };
+    // The list keeps its creature and scroll position by name; the creature open in the edit pages is found
+    // again by its name and place among creatures of that name.
     const auto finden = [](const QPair<QString, int>& s) {
         int gezaehlt = 0;
         for (int i = 0; i < V::Kreaturen.Anzahl() && !s.first.isNull(); ++i)
@@ -1335,14 +1316,18 @@ void frmCreaturesMain::DateiGeaendert(const QString& pfad)
                 return i;
         return -1;
     };
-    const auto gewaehlt = schluessel(V::AktuelleKreatur);
     const bool bearbeitet = m_editor->Eingabe() && V::Bearbeitungsmodus;
-    const auto offen = schluessel(bearbeitet ? m_bearbeitungszeile : -1);
-    const int rollen = lvKreaturen->verticalScrollBar()->value();
+    QPair<QString, int> offen;
+    if (bearbeitet && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
+        offen.first = V::Kreaturen.Zeilen[m_bearbeitungszeile].value(FeldName);
+        for (int i = 0; i < m_bearbeitungszeile; ++i)
+            offen.second += V::Kreaturen.Zeilen[i].value(FeldName) == offen.first;
+    }
+    const Datensatzliste::Lage lage = lvKreaturen->LageMerken();
     const QString meldung = Lademeldung(Kreaturentabellen::Laden(V::Kreaturen));
-    V::AktuelleKreatur = finden(gewaehlt);
-    KreaturenlisteFuellen();
-    lvKreaturen->verticalScrollBar()->setValue(rollen);
+    lvKreaturen->Neu();
+    lvKreaturen->LageWiederherstellen(lage);
+    AuswahlFolgen();
     if (bearbeitet) {
         const int zeile = finden(offen);
         if (zeile < 0) {

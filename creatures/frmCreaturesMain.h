@@ -20,7 +20,6 @@ class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QToolButton;
-class QTreeWidgetItem;
 
 namespace BattleEngine {
 enum class Gruppe;
@@ -38,7 +37,8 @@ public:
     ~frmCreaturesMain() override;
 
     void KreaturenlisteFuellen();
-    QTreeWidgetItem* ListenzeileHinzufuegen(int zeile);
+    // A record appended to the table gets its line, which becomes the current one.
+    void ListenzeileHinzufuegen(int zeile);
     void KnoepfeAktualisieren();
     void EingabeBeginnen();
     void FelderLeeren();
@@ -174,7 +174,6 @@ private:
     // The groups as last loaded from or saved to a line-up file: anything else was built by hand.
     QStringList m_aufstellungGesichert;
     std::unique_ptr<Datensatzeditor> m_editor;
-    bool m_sortiert = false;
     bool m_seiteGeladen = false;
     bool m_kampfLaeuft = false;
     qint64 m_letzteEreignisse = 0;

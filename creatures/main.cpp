@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     Variablen::PfadeInitialisieren();
+    // The data are read on a worker thread while the window is built.
+    Creatures3Variablen::DatenVorladen();
     Fenster::UiEinrichten();
     Fenster::StartBeginnen();
     frmCreaturesMain fenster;

@@ -75,6 +75,11 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     lvURLs = new Datensatzliste(this);
     lvURLs->setObjectName(QStringLiteral("lvURLs"));
     lvURLs->SpaltenSetzen({QStringLiteral("Name"), QStringLiteral("URL"), QStringLiteral("Beschreibung")});
+    lvURLs->Quelle([this] { return m_links.Anzahl(); },
+                   [this](int zeile, int spalte) {
+                       const Link& link = m_links.Links()[zeile];
+                       return spalte == 0 ? link.name : spalte == 1 ? link.url : link.beschreibung;
+                   });
     lvURLs->setColumnWidth(0, 160);
     lvURLs->setColumnWidth(1, 220);
     mitte->addWidget(lvURLs, 1);
@@ -172,7 +177,7 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     connect(cmdURLsNeu, &QPushButton::clicked, this, &frmManagerMain::cmdURLsNeu_Click);
     connect(cmdURLsDelete, &QPushButton::clicked, this, &frmManagerMain::cmdURLsDelete_Click);
     connect(lvURLs, &Datensatzliste::LoeschenGedrueckt, this, &frmManagerMain::cmdURLsDelete_Click);
-    connect(lvURLs, &QTreeWidget::itemDoubleClicked, this, &frmManagerMain::lvURLs_DblClick);
+    connect(lvURLs, &Datensatzliste::ZeileDoppelgeklickt, this, &frmManagerMain::lvURLs_DblClick);
     connect(cmdTermin, &QPushButton::clicked, this, &frmManagerMain::cmdTermin_Click);
     connect(MonthView, &QCalendarWidget::selectionChanged, this, &frmManagerMain::MonthView_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmManagerMain::cmdOK_Click);
@@ -196,7 +201,7 @@ frmManagerMain::frmManagerMain(QWidget* eltern) : QWidget(eltern), m_umgebung(Ma
     Fenster::Taste(this, QKeySequence::New, {cmdURLsNeu});
     Fenster::Taste(this, QKeySequence::Delete, {cmdURLsDelete});
     Fenster::Taste(this, QKeySequence::HelpContents, {cmdHilfe});
-    Fenster::BeendenTaste(this);
+    Fenster::BeendenTaste(this, {cmdEnde});
 }
 
 frmManagerMain::~frmManagerMain() = default;
@@ -279,13 +284,8 @@ void frmManagerMain::BilderLaden()
 
 void frmManagerMain::LinksAnzeigen()
 {
-    lvURLs->clear();
-    const QList<Link>& links = m_links.Links();
-    for (int r = 0; r < links.size(); ++r)
-        lvURLs->EintragHinzufuegen({links[r].name, links[r].url, links[r].beschreibung}, r);
-    // A list the user sorted stays sorted when it is shown again.
-    if (lvURLs->header()->isSortIndicatorShown())
-        lvURLs->Sortieren(lvURLs->header()->sortIndicatorSection(), lvURLs->header()->sortIndicatorOrder());
+    // The model reads the links when it shows them; a sorted list stays sorted.
+    lvURLs->Neu();
 }
 
 void frmManagerMain::XTMenueAufbauen()
@@ -408,8 +408,7 @@ void frmManagerMain::cmdURLsNeu_Click()
     m_links.Hinzufuegen(*link);
     // Links another program saved meanwhile came in with the save; the new one stands last.
     LinksAnzeigen();
-    if (QTreeWidgetItem* neu = lvURLs->EintragDerZeile(m_links.Anzahl() - 1))
-        lvURLs->setCurrentItem(neu);
+    lvURLs->ZeileWaehlen(m_links.Anzahl() - 1);
 }
 
 void frmManagerMain::cmdURLsDelete_Click()
@@ -421,13 +420,11 @@ void frmManagerMain::cmdURLsDelete_Click()
         return;
     m_links.Loeschen(r);
     LinksAnzeigen();
-    if (QTreeWidgetItem* naechster = lvURLs->EintragDerZeile(qMin(r, m_links.Anzahl() - 1)))
-        lvURLs->setCurrentItem(naechster);
+    lvURLs->ZeileWaehlen(qMin(r, m_links.Anzahl() - 1));
 }
 
-void frmManagerMain::lvURLs_DblClick(QTreeWidgetItem* eintrag)
+void frmManagerMain::lvURLs_DblClick(int r)
 {
-    const int r = Datensatzliste::Zeilennummer(eintrag);
     if (r >= 0 && r < m_links.Anzahl())
         ManagerEngine::Oeffnen(Linkliste::Adresse(m_links.Links()[r].url));
 }
@@ -513,14 +510,10 @@ bool frmManagerMain::NotizSichern()
 void frmManagerMain::DateiGeaendert(const QString& pfad)
 {
     if (pfad == Linkliste::Dateipfad()) {
-        const int r = lvURLs->GewaehlteZeile();
-        const QString name = r >= 0 && r < m_links.Anzahl() ? m_links.Links()[r].name : QString();
+        const Datensatzliste::Lage lage = lvURLs->LageMerken();
         m_links.Laden();
         LinksAnzeigen();
-        for (int i = 0; i < m_links.Anzahl(); ++i)
-            if (m_links.Links()[i].name == name)
-                if (QTreeWidgetItem* eintrag = lvURLs->EintragDerZeile(i))
-                    lvURLs->setCurrentItem(eintrag);
+        lvURLs->LageWiederherstellen(lage);
         return;
     }
     m_iniAbdruck = Dateien::Stand(Variablen::IniDatei);

@@ -18,7 +18,6 @@ class QLineEdit;
 class QMenu;
 class QProgressDialog;
 class QPushButton;
-class QTreeWidgetItem;
 
 // The manager's main window: a button per tool, the external-tools and suite menus, the link list and
 // the day-note calendar.
@@ -48,7 +47,7 @@ public Q_SLOTS:
     void cmdURLs_Click();
     void cmdURLsNeu_Click();
     void cmdURLsDelete_Click();
-    void lvURLs_DblClick(QTreeWidgetItem* eintrag);
+    void lvURLs_DblClick(int zeile);
     void cmdTermin_Click();
     void MonthView_Click();
     void cmdOK_Click();

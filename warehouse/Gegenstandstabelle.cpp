@@ -496,6 +496,45 @@ Warenergebnis WarenLesen(const QString& pfad)
     return e;
 }
 
+Warenergebnis WarenDurchlaufen(const QString& pfad, const QList<bool>& felder,
+                               const std::function<void(const QStringList&)>& nimm)
+{
+    Warenergebnis e;
+    e.Pfad = pfad;
+    Zeilendatei::Zeilenleser leser;
+    Zeilendatei::Leseergebnis gelesen = leser.Oeffnen(pfad);
+    qsizetype rest = 0;
+    e.Ganze = 0;
+    if (gelesen.Gelesen()) {
+        QStringList ware;
+        for (;;) {
+            ware.clear();
+            if (!Zeilendatei::FelderLesen(leser, ware, Feldanzahl, felder.size() == Feldanzahl ? &felder : nullptr)) {
+                rest = ware.size();
+                break;
+            }
+            nimm(ware);
+            ++e.Ganze;
+        }
+        if (!leser.Ende().Gelesen())
+            gelesen = leser.Ende();
+    }
+    if (gelesen.Status == Zeilendatei::Lesestatus::Fehlt) {
+        e.Vorhanden = false;
+    } else if (!gelesen.Gelesen()) {
+        e.Abgelehnt = true;
+        e.KeineDatei = gelesen.Status == Zeilendatei::Lesestatus::KeineDatei;
+        e.Grund = gelesen.Grund;
+    } else if (rest > 0) {
+        // Lines after the last whole good: whether they hold anything decides, and the fields passed over
+        // were not read. A file that does not end on a good is rare; it is read again whole.
+        const Warenergebnis ganz = WarenLesen(pfad);
+        e.Unvollstaendig = ganz.Unvollstaendig;
+        e.Restzeilen = ganz.Restzeilen;
+    }
+    return e;
+}
+
 QStringList WarenZeilen(const QList<QStringList>& waren)
 {
     QStringList zeilen;
@@ -516,13 +555,13 @@ QString Warenmeldung(const Warenergebnis& e)
         return QStringLiteral("Die Warendatei %1 konnte nicht gelesen werden: %2 Die Kategorie bleibt leer, und an "
                               "ihrer Stelle wird nichts gespeichert.")
             .arg(Anzeige(e.Pfad), Dateien::Satz(e.Grund));
+    const qsizetype ganze = e.Ganze >= 0 ? e.Ganze : e.Waren.size();
     if (e.Unvollstaendig)
         return QStringLiteral("Die Warendatei %1 endet mitten in einem Gegenstand. %2; der Rest der Datei ist "
                               "beschädigt. Bevor die Kategorie neu gespeichert wird, wird die Originaldatei als "
                               "Sicherung (.bak) neben ihr aufbewahrt.")
-            .arg(Anzeige(e.Pfad),
-                 e.Waren.size() == 1 ? QStringLiteral("Gelesen wurde 1 Gegenstand")
-                                     : QStringLiteral("Gelesen wurden %1 Gegenstände").arg(e.Waren.size()));
+            .arg(Anzeige(e.Pfad), ganze == 1 ? QStringLiteral("Gelesen wurde 1 Gegenstand")
+                                              : QStringLiteral("Gelesen wurden %1 Gegenstände").arg(ganze));
     return QString();
 }
 
@@ -596,6 +635,23 @@ QStringList KategorieDazuladen(Gegenstandstabelle& tabelle, const QString& name)
 }
 
 } // namespace
+
+QStringList KategorieDurchlaufen(const QString& kategorie, const QStringList& kategorien, const QList<bool>& felder,
+                                 const std::function<void(const QStringList&, int)>& nimm)
+{
+    QStringList meldungen;
+    QStringList gelesen;
+    int zeile = 0;
+    for (const QString& name : kategorie == Alles() ? kategorien : QStringList{kategorie}) {
+        // The categories KategorieLaden takes, each once, rows counted on across them.
+        if (!KategorieVerwendbar(name) || gelesen.contains(name))
+            continue;
+        gelesen.append(name);
+        const Warenergebnis e = WarenDurchlaufen(Warendatei(name), felder, [&](const QStringList& ware) { nimm(ware, zeile++); });
+        Vermerken(e, &meldungen);
+    }
+    return meldungen;
+}
 
 QStringList KategorieLaden(Gegenstandstabelle& tabelle, const QString& kategorie, const QStringList& kategorien)
 {

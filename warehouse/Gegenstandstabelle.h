@@ -125,6 +125,7 @@ struct Warenergebnis {
     QString Grund;
     QString Pfad;
     Dateien::Fingerabdruck Abdruck; // the file as it was read
+    int Ganze = -1; // the whole goods read where Waren is not kept (WarenDurchlaufen)
 };
 Warenergebnis WarenLesen(const QString& pfad);
 // The goods of lines already read (tests, benchmarks, fuzzing).
@@ -139,6 +140,17 @@ bool WarenSchreiben(const QString& pfad, const QList<QStringList>& waren, QStrin
 // written again, with the good after them, once the original is kept. A file that cannot be read is refused.
 bool GegenstandAnhaengen(const QString& kategorie, const QStringList& felder, QStringList* meldungen,
                          QString* fehler);
+
+// Goes through the goods of a file good by good without keeping them, reading only the fields marked in
+// `felder` (Feldanzahl entries; the others stay empty); `nimm` gets each whole good. The result tells what
+// WarenLesen would have told, without the goods.
+Warenergebnis WarenDurchlaufen(const QString& pfad, const QList<bool>& felder,
+                               const std::function<void(const QStringList&)>& nimm);
+// Goes through the goods of the category (every category for "Alles") as KategorieLaden loads them, good by
+// good: `nimm` gets each good (only the fields marked in `felder`) and the row it would have in the table.
+// Returns the messages for the user, as KategorieLaden does.
+QStringList KategorieDurchlaufen(const QString& kategorie, const QStringList& kategorien, const QList<bool>& felder,
+                                 const std::function<void(const QStringList&, int)>& nimm);
 
 // Loads the category (or every category for "Alles") into the table. Returns the messages for the user
 // (each damaged file is told once a run).

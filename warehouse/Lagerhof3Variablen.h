@@ -29,6 +29,13 @@ extern QSet<QString> GemeldeteDateien;
 // Start-up of every run, window or batch: regions, replacement files, the armory take-over, the category
 // list. Returns the messages for the user.
 QStringList Starten();
+// Runs the start-up and reads the goods of "Alles" on a worker thread (a program's main, before it builds its
+// window, so that reading and building overlap). The next Starten waits for it and returns its messages; the
+// goods are taken once by AllesVorgeladen.
+void StartVorziehen();
+// The goods of "Alles" read by StartVorziehen, with the messages about their files; false when there are
+// none (any more).
+bool AllesVorgeladen(Katalog::Gegenstandstabelle& tabelle, QStringList& meldungen);
 
 // Back to the state of a fresh start (tests run several starts in one process).
 void Zuruecksetzen();

@@ -156,7 +156,22 @@ Ergebnis Liste(Batch::Befehlszeile& b)
     const auto k = Kategorie(name.value_or(Katalog::Alles()), &fehler);
     if (!k)
         return Fehler(fehler);
-    return {0, Listenzeilen(Laden(*k))};
+    // Listed good by good: the goods are not kept, and only the name and the price are read.
+    static const QList<bool> felder{true, false, true, false, false};
+    Ergebnis e;
+    const QStringList meldungen = Katalog::KategorieDurchlaufen(
+        *k, Lagerhof3Variablen::Kategorien, felder, [&e](const QStringList& ware, int zeile) {
+            QString text = Katalog::Name(ware[0]);
+            text.reserve(text.size() + ware[2].size() + 8);
+            text += QLatin1Char('\t');
+            text += ware[2];
+            text += QLatin1Char('\t');
+            text += QString::number(zeile);
+            e.Ausgabe.append(text);
+        });
+    for (const QString& meldung : meldungen)
+        Dialoge::Warnung(meldung);
+    return e;
 }
 
 Ergebnis Details(Batch::Befehlszeile& b)

@@ -54,8 +54,8 @@ QComboBox* Kombo(const QString& name, const QStringList& eintraege = {})
     return kombo;
 }
 
-// A box of names from the data files: a long one never widens the window.
-void Schmal(QComboBox* kombo, int zeichen = 18)
+// A box of names from the data files: a long one never widens the window, which fits a screen 800 pixels wide.
+void Schmal(QComboBox* kombo, int zeichen = 14)
 {
     kombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     kombo->setMinimumContentsLength(zeichen);
@@ -123,6 +123,13 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     lvGegenstaende = new Datensatzliste;
     lvGegenstaende->setObjectName(QStringLiteral("lvGegenstände"));
     lvGegenstaende->SpaltenSetzen({QStringLiteral("Gegenstand"), QStringLiteral("Preis")});
+    // The list reads the goods of the table itself when it shows them.
+    lvGegenstaende->Quelle([] { return V::Gegenstaende.Anzahl(); },
+                           [](int zeile, int spalte) {
+                               const QStringList& f = V::Gegenstaende.Zeilen.at(zeile).Felder;
+                               return spalte == 0 ? Katalog::Name(Feld(f, 0)) : Feld(f, 2);
+                           });
+    lvGegenstaende->Preisspalte(1);
     lvGegenstaende->setColumnWidth(0, 230);
     auto* gegenstaende = new QVBoxLayout;
     gegenstaende->addWidget(lvGegenstaende, 1);
@@ -157,8 +164,8 @@ frmWarehouseMain::frmWarehouseMain(QWidget* eltern) : QWidget(eltern)
     connect(cmdShopEditor, &QToolButton::clicked, this, &frmWarehouseMain::cmdShopEditor_Click);
     connect(cmdHelp, &QToolButton::clicked, this, &frmWarehouseMain::cmdHelp_Click);
     connect(cmbKategorien, &QComboBox::currentIndexChanged, this, &frmWarehouseMain::cmbKategorien_Click);
-    connect(lvGegenstaende, &QTreeWidget::itemClicked, this, &frmWarehouseMain::lvGegenstaende_ItemClick);
-    connect(lvGegenstaende, &QTreeWidget::currentItemChanged, this, &frmWarehouseMain::GegenstandWaehlen);
+    connect(lvGegenstaende, &Datensatzliste::ZeileAngeklickt, this, &frmWarehouseMain::lvGegenstaende_ItemClick);
+    connect(lvGegenstaende, &Datensatzliste::AuswahlGeaendert, this, &frmWarehouseMain::GegenstandWaehlen);
     connect(lvGegenstaende, &Datensatzliste::LoeschenGedrueckt, this, &frmWarehouseMain::cmdItemDelete_Click);
     connect(cmdKategorieNeu, &QToolButton::clicked, this, &frmWarehouseMain::cmdKategorieNeu_Click);
     connect(cmdKategorieDelete, &QToolButton::clicked, this, &frmWarehouseMain::cmdKategorieDelete_Click);
@@ -238,6 +245,7 @@ QWidget* frmWarehouseMain::ItemEditorBauen()
     cmbItemKategorien = Kombo(QStringLiteral("cmbItemKategorien"));
     Schmal(cmbItemKategorien);
     cmbItemWert = Kombo(QStringLiteral("cmbItemWert"), Katalog::Wertklassen());
+    Schmal(cmbItemWert, 18);
     cmbItemPreis = Kombo(QStringLiteral("cmbItemPreis"), Katalog::Waehrungen());
 
     auto* gewicht = new QHBoxLayout;
@@ -354,6 +362,14 @@ QWidget* frmWarehouseMain::ShopEditorBauen()
     lvLaden = new Datensatzliste;
     lvLaden->setObjectName(QStringLiteral("lvLaden"));
     lvLaden->SpaltenSetzen({QStringLiteral("Gegenstand"), QStringLiteral("Gewicht"), QStringLiteral("Preis")});
+    lvLaden->Quelle([] { return V::Shopwaren.Shopwarenzahl(); },
+                    [](int index, int spalte) {
+                        const Shop::Shopware& w = V::Shopwaren.Waren.at(index);
+                        return spalte == 0 ? w.Text : spalte == 1 ? w.Gewicht : w.Preis;
+                    });
+    lvLaden->Preisspalte(2);
+    // A shop holds a few goods picked by hand: it needs no filter.
+    lvLaden->FilterZeigen(false);
     lvLaden->setColumnWidth(0, 260);
     cmdShopDelete = Knopf(QStringLiteral("cmdShopDelete"), QStringLiteral("\\delete.bmp"),
                           QStringLiteral("Gewählten Gegenstand löschen"));
@@ -378,7 +394,7 @@ QWidget* frmWarehouseMain::ShopEditorBauen()
     connect(cmbShopRegion, &QComboBox::currentIndexChanged, this,
             [this] { cmbShopRegion->setToolTip(ExplorerEngine::RegionBeschreibung(cmbShopRegion->currentText())); });
     connect(cmbShopPreise, &QComboBox::currentIndexChanged, this, &frmWarehouseMain::cmbShopPreise_Click);
-    connect(lvLaden, &QTreeWidget::itemDoubleClicked, this, &frmWarehouseMain::lvLaden_DblClick);
+    connect(lvLaden, &Datensatzliste::ZeileDoppelgeklickt, this, &frmWarehouseMain::lvLaden_DblClick);
     connect(lvLaden, &Datensatzliste::LoeschenGedrueckt, this, &frmWarehouseMain::cmdShopDelete_Click);
     connect(cmdShopDelete, &QToolButton::clicked, this, &frmWarehouseMain::cmdShopDelete_Click);
     connect(cmdShopAnzahl, &QToolButton::clicked, this, &frmWarehouseMain::cmdShopAnzahl_Click);
@@ -450,21 +466,7 @@ void frmWarehouseMain::cmdShopEditor_Click()
 void frmWarehouseMain::ListeFuellen()
 {
     ++m_listenFuellungen;
-    const QSignalBlocker sperre(lvGegenstaende);
-    lvGegenstaende->clear();
-    const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
-    QList<QTreeWidgetItem*> eintraege;
-    eintraege.reserve(t.Anzahl());
-    for (int i = 0; i < t.Anzahl(); ++i) {
-        const QStringList& f = t.Zeilen[i].Felder;
-        eintraege.append(new QTreeWidgetItem(QStringList{Katalog::Name(Feld(f, 0)), Feld(f, 2), QString::number(i)}));
-    }
-    lvGegenstaende->addTopLevelItems(eintraege);
-}
-
-QTreeWidgetItem* frmWarehouseMain::GegenstandEintrag(int zeile)
-{
-    return lvGegenstaende->EintragDerZeile(zeile);
+    lvGegenstaende->Neu();
 }
 
 void frmWarehouseMain::KategorieLaden()
@@ -472,7 +474,10 @@ void frmWarehouseMain::KategorieLaden()
     const QString kategorie = cmbKategorien->currentText();
     if (kategorie.isEmpty())
         return;
-    const QStringList meldungen = Katalog::KategorieLaden(V::Gegenstaende, kategorie, V::Kategorien);
+    // "Alles" at start was read while the window was built.
+    QStringList meldungen;
+    if (kategorie != Katalog::Alles() || !V::AllesVorgeladen(V::Gegenstaende, meldungen))
+        meldungen = Katalog::KategorieLaden(V::Gegenstaende, kategorie, V::Kategorien);
     ListeFuellen();
     DateienBeobachten();
     {
@@ -488,13 +493,9 @@ void frmWarehouseMain::KategorieLaden()
 
 void frmWarehouseMain::ListeNeuZeigen(int zeile)
 {
-    const int rollen = lvGegenstaende->verticalScrollBar()->value();
     ListeFuellen();
-    if (QTreeWidgetItem* eintrag = GegenstandEintrag(zeile)) {
-        const QSignalBlocker sperre(lvGegenstaende);
-        lvGegenstaende->setCurrentItem(eintrag);
-    }
-    lvGegenstaende->verticalScrollBar()->setValue(rollen);
+    if (zeile >= 0 && zeile < V::Gegenstaende.Anzahl())
+        lvGegenstaende->ZeileWaehlen(zeile, false);
 }
 
 void frmWarehouseMain::DateienBeobachten()
@@ -560,8 +561,8 @@ void frmWarehouseMain::DateiGeaendert(const QString& pfad)
     // A goods file of the table shown. Typed work and goods a failed save kept stay; the next save merges
     // both sides.
     if (m_editor->Geaendert() || Katalog::Ungespeichert(V::Gegenstaende)) {
-        Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden die "
-                                             "Änderungen beider Seiten zusammengeführt.")
+        Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert; beim Speichern werden "
+                                             "beide Seiten zusammengeführt.")
                                   .arg(Dateien::Anzeigename(QFileInfo(pfad).fileName())));
         return;
     }
@@ -576,8 +577,9 @@ void frmWarehouseMain::DateiGeaendert(const QString& pfad)
         for (int i = 0; i < alt; ++i)
             vorher += Katalog::EigeneKategorie(t, i) == kategorie && Katalog::Name(Feld(t.Zeilen[i].Felder, 0)) == name;
     }
-    const int rollen = lvGegenstaende->verticalScrollBar()->value();
+    const Datensatzliste::Lage lage = lvGegenstaende->LageMerken();
     KategorieLaden();
+    lvGegenstaende->LageWiederherstellen(lage, false);
     int neu = -1;
     for (int i = 0, gezaehlt = 0; i < t.Anzahl() && !name.isNull() && neu < 0; ++i)
         if (Katalog::EigeneKategorie(t, i) == kategorie && Katalog::Name(Feld(t.Zeilen[i].Felder, 0)) == name
@@ -585,7 +587,6 @@ void frmWarehouseMain::DateiGeaendert(const QString& pfad)
             neu = i;
     if (neu >= 0)
         GegenstandAnzeigen(neu);
-    lvGegenstaende->verticalScrollBar()->setValue(rollen);
     Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert und neu geladen.")
                               .arg(Dateien::Anzeigename(QFileInfo(pfad).fileName())),
                     15000);
@@ -622,11 +623,7 @@ void frmWarehouseMain::GegenstandFelderLeeren()
     lblRegionen->clear();
     SpeichernPruefen();
     // An empty editor shows no good, so the list highlights none.
-    {
-        const QSignalBlocker sperre(lvGegenstaende);
-        lvGegenstaende->setCurrentItem(nullptr);
-        lvGegenstaende->clearSelection();
-    }
+    lvGegenstaende->ZeileWaehlen(-1, false);
     m_editor->Neu();
     m_editor->Anwenden(true);
     m_editor->Geladen();
@@ -656,37 +653,33 @@ void frmWarehouseMain::GegenstandAnzeigen(int zeile)
             lstVerfuegbar->addItem(lstRegionen->takeItem(lstRegionen->row(treffer.first())));
     }
     SpeichernPruefen();
-    if (QTreeWidgetItem* eintrag = GegenstandEintrag(zeile); eintrag && lvGegenstaende->currentItem() != eintrag) {
-        const QSignalBlocker sperre(lvGegenstaende);
-        lvGegenstaende->setCurrentItem(eintrag);
-    }
+    if (lvGegenstaende->GewaehlteZeile() != zeile)
+        lvGegenstaende->ZeileWaehlen(zeile, false);
     m_editor->Anwenden(true);
     m_editor->Geladen();
 }
 
-void frmWarehouseMain::lvGegenstaende_ItemClick(QTreeWidgetItem* eintrag)
+void frmWarehouseMain::lvGegenstaende_ItemClick(int zeile)
 {
     // A click on the highlighted good shows it when the editor was emptied meanwhile.
-    GegenstandWaehlen(eintrag, nullptr);
+    GegenstandWaehlen(zeile, -1);
 }
 
-void frmWarehouseMain::GegenstandWaehlen(QTreeWidgetItem* eintrag, QTreeWidgetItem* vorher)
+void frmWarehouseMain::GegenstandWaehlen(int zeile, int vorher)
 {
-    const int zeile = Datensatzliste::Zeilennummer(eintrag);
-    if (zeile < 0 || (V::Bearbeitungsmodus && zeile == V::AktuellerGegenstand))
+    const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
+    if (zeile < 0 || zeile >= t.Anzahl() || (V::Bearbeitungsmodus && zeile == V::AktuellerGegenstand))
         return;
     const int fuellungen = m_listenFuellungen;
+    const Katalog::Gegenstand gewaehlt = t.Zeilen[zeile];
     if (!m_editor->Verlassen(EditorName(), [this] { return GegenstandSpeichern(); })) {
         // The highlight goes back to the good whose edits were kept: at once, and again once a mouse click
         // that started this has finished selecting its own line.
         const auto zurueck = [this, vorher] {
-            const QSignalBlocker sperre(lvGegenstaende);
-            QTreeWidgetItem* gezeigt = V::Bearbeitungsmodus ? GegenstandEintrag(V::AktuellerGegenstand) : nullptr;
-            if (!gezeigt && lvGegenstaende->indexOfTopLevelItem(vorher) >= 0)
+            int gezeigt = V::Bearbeitungsmodus ? V::AktuellerGegenstand : -1;
+            if (gezeigt < 0 && vorher >= 0 && vorher < V::Gegenstaende.Anzahl())
                 gezeigt = vorher;
-            lvGegenstaende->setCurrentItem(gezeigt);
-            if (!gezeigt)
-                lvGegenstaende->clearSelection();
+            lvGegenstaende->ZeileWaehlen(gezeigt, false);
         };
         zurueck();
         const int fuellungenJetzt = m_listenFuellungen;
@@ -696,10 +689,16 @@ void frmWarehouseMain::GegenstandWaehlen(QTreeWidgetItem* eintrag, QTreeWidgetIt
         }, Qt::QueuedConnection);
         return;
     }
-    // A save may have refilled the list; the chosen line is shown only if it is still the same line.
-    if (m_listenFuellungen != fuellungen || lvGegenstaende->indexOfTopLevelItem(eintrag) < 0)
+    // A save may have refilled the list or moved the rows: the chosen good is shown only where it still is.
+    if (m_listenFuellungen != fuellungen)
         return;
-    GegenstandAnzeigen(Datensatzliste::Zeilennummer(eintrag));
+    for (const int kandidat : {zeile, zeile - 1}) {
+        if (kandidat >= 0 && kandidat < t.Anzahl() && t.Zeilen[kandidat].Felder == gewaehlt.Felder
+            && t.Zeilen[kandidat].Kategorie == gewaehlt.Kategorie) {
+            GegenstandAnzeigen(kandidat);
+            return;
+        }
+    }
 }
 
 QString frmWarehouseMain::EditorName() const
@@ -773,11 +772,6 @@ bool frmWarehouseMain::GegenstandSpeichern()
             Dialoge::Warnung(meldung);
         return false;
     }
-    const auto spalten = [&t](int zeile) {
-        const QStringList& f = t.Zeilen[zeile].Felder;
-        return QStringList{Katalog::Name(Feld(f, 0)), Feld(f, 2)};
-    };
-    const QSignalBlocker sperre(lvGegenstaende);
     if (e.Nachgeladen || t.Zusammengefuehrt) {
         // Another category's goods joined the table, or another window's save was merged in: the list shows
         // them all again.
@@ -789,17 +783,16 @@ bool frmWarehouseMain::GegenstandSpeichern()
     } else {
         switch (e.Aktion) {
         case Katalog::Speicheraktion::Geaendert:
-            if (QTreeWidgetItem* eintrag = GegenstandEintrag(e.Zeile))
-                lvGegenstaende->EintragAktualisieren(eintrag, spalten(e.Zeile));
+            lvGegenstaende->Geaendert(e.Zeile);
             break;
         case Katalog::Speicheraktion::Hinzugefuegt:
-            lvGegenstaende->EintragHinzufuegen(spalten(e.Zeile), e.Zeile);
+            lvGegenstaende->Hinzugefuegt(e.Zeile);
             break;
         case Katalog::Speicheraktion::Verschoben:
-            delete GegenstandEintrag(e.Geloescht);
-            lvGegenstaende->NachLoeschenNummerieren(e.Geloescht);
+            if (e.Geloescht >= 0)
+                lvGegenstaende->Entfernt(e.Geloescht);
             if (e.Zeile >= 0)
-                lvGegenstaende->EintragHinzufuegen(spalten(e.Zeile), e.Zeile);
+                lvGegenstaende->Hinzugefuegt(e.Zeile);
             break;
         case Katalog::Speicheraktion::Angehaengt:
         case Katalog::Speicheraktion::Behalten:
@@ -821,11 +814,8 @@ void frmWarehouseMain::GegenstandLoeschen()
     Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     if (zeile < 0 || zeile >= t.Anzahl())
         return;
-    // Lines leaving the list must not move the editor on by themselves.
-    const QSignalBlocker sperre(lvGegenstaende);
     Katalog::GegenstandLoeschen(t, zeile);
-    delete GegenstandEintrag(zeile);
-    lvGegenstaende->NachLoeschenNummerieren(zeile);
+    lvGegenstaende->Entfernt(zeile);
     QString fehler;
     if (!Katalog::KategorieSpeichern(t, &fehler) && !fehler.isEmpty())
         Dialoge::Warnung(fehler);
@@ -946,11 +936,10 @@ void frmWarehouseMain::cmdListeDrucken_Click()
 {
     const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     QList<QStringList> waren;
-    for (int i = 0; i < lvGegenstaende->topLevelItemCount(); ++i) {
-        const int zeile = Datensatzliste::Zeilennummer(lvGegenstaende->topLevelItem(i));
+    // The goods as the list shows them: in its order, without those a filter hides.
+    for (const int zeile : lvGegenstaende->Anzeigereihenfolge())
         if (zeile >= 0 && zeile < t.Anzahl())
             waren.append(t.Zeilen[zeile].Felder);
-    }
     const QString pfad = WarehouseHTML::TempSeite();
     QString fehler;
     if (!WarehouseHTML::ListenSeiteSpeichern(cmbKategorien->currentText(), waren, pfad, &fehler)) {
@@ -975,18 +964,12 @@ void frmWarehouseMain::LadenEintragAktualisieren(int index)
 {
     if (index < 0 || index >= V::Shopwaren.Shopwarenzahl())
         return;
-    const Shop::Shopware& w = V::Shopwaren.Waren[index];
-    if (QTreeWidgetItem* eintrag = lvLaden->EintragDerZeile(index))
-        lvLaden->EintragAktualisieren(eintrag, {w.Text, w.Gewicht, w.Preis});
+    lvLaden->Geaendert(index);
 }
 
 void frmWarehouseMain::LadenFuellen()
 {
-    lvLaden->clear();
-    for (int i = 0; i < V::Shopwaren.Shopwarenzahl(); ++i) {
-        const Shop::Shopware& w = V::Shopwaren.Waren[i];
-        lvLaden->EintragHinzufuegen({w.Text, w.Gewicht, w.Preis}, i);
-    }
+    lvLaden->Neu();
 }
 
 int frmWarehouseMain::GewaehlteShopware() const
@@ -1001,8 +984,8 @@ void frmWarehouseMain::cmdItemHin_Click()
     if (zeile < 0 || zeile >= V::Gegenstaende.Anzahl())
         return;
     const int index = Shop::ShopwareHinzufuegen(V::Shopwaren, V::Gegenstaende.Zeilen[zeile].Felder);
-    const Shop::Shopware& w = V::Shopwaren.Waren[index];
-    lvLaden->setCurrentItem(lvLaden->EintragHinzufuegen({w.Text, w.Gewicht, w.Preis}, index));
+    lvLaden->Hinzugefuegt(index);
+    lvLaden->ZeileWaehlen(index);
     ShopGeaendert();
 }
 
@@ -1012,8 +995,7 @@ void frmWarehouseMain::cmdShopDelete_Click()
     if (index < 0)
         return;
     Shop::ShopwareEntfernen(V::Shopwaren, index);
-    delete lvLaden->EintragDerZeile(index);
-    lvLaden->NachLoeschenNummerieren(index);
+    lvLaden->Entfernt(index);
     ShopGeaendert();
 }
 
@@ -1067,7 +1049,7 @@ void frmWarehouseMain::cmdShopGenerator_Click()
         return;
     frmWarehouseGenerator generator(V::Shopwaren, this);
     // The generator emptied the shop; its level starts unchosen.
-    lvLaden->clear();
+    lvLaden->Neu();
     {
         const QSignalBlocker sperre(cmbShopPreise);
         cmbShopPreise->setCurrentIndex(-1);
@@ -1095,10 +1077,7 @@ WarehouseHTML::Shopkopf frmWarehouseMain::Shopkopf() const
 
 QList<int> frmWarehouseMain::Ladenreihenfolge() const
 {
-    QList<int> reihenfolge;
-    for (int i = 0; i < lvLaden->topLevelItemCount(); ++i)
-        reihenfolge.append(Datensatzliste::Zeilennummer(lvLaden->topLevelItem(i)));
-    return reihenfolge;
+    return lvLaden->Anzeigereihenfolge();
 }
 
 void frmWarehouseMain::cmdShopDrucken_Click()

@@ -25,7 +25,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
-class QTreeWidgetItem;
 
 // The warehouse's main window: the goods list with its categories, the item editor, and the shop editor
 // with its generator, printing and export.
@@ -53,7 +52,7 @@ public Q_SLOTS:
     void cmdItemEditor_Click();
     void cmdShopEditor_Click();
     void cmbKategorien_Click();
-    void lvGegenstaende_ItemClick(QTreeWidgetItem* eintrag);
+    void lvGegenstaende_ItemClick(int zeile);
     void cmdKategorieNeu_Click();
     void cmdKategorieDelete_Click();
     void cmdItemNeu_Click();
@@ -86,7 +85,7 @@ private:
     QWidget* ShopEditorBauen();
     void SpeichernPruefen();
     // The editor follows the list's current good, keyboard and mouse alike, unless edits are kept.
-    void GegenstandWaehlen(QTreeWidgetItem* eintrag, QTreeWidgetItem* vorher);
+    void GegenstandWaehlen(int zeile, int vorher);
     // Saves the good in the editor; false when it was refused.
     bool GegenstandSpeichern();
     // The good in the editor as the unsaved-changes question names it: as typed, else as stored.
@@ -96,7 +95,6 @@ private:
     // The shop's goods changed since it was last exported or printed.
     void ShopGeaendert();
     QStringList FelderAusEditor() const;
-    QTreeWidgetItem* GegenstandEintrag(int zeile);
     void ListeFuellen();
     void LadenEintragAktualisieren(int index);
     void LadenFuellen();

@@ -18,7 +18,10 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     Variablen::PfadeInitialisieren();
+    // The data are read on a worker thread while the window is built.
+    Lagerhof3Variablen::StartVorziehen();
     Fenster::UiEinrichten();
+    Fenster::StartBeginnen();
     frmWarehouseMain fenster;
     return Fenster::Ausfuehren(fenster);
 }

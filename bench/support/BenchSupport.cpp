@@ -13,6 +13,14 @@
 #include <cstdio>
 #include <vector>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
 namespace BenchSupport {
 
 void InstallationAnlegen(const QString& ordner)
@@ -75,6 +83,39 @@ double StartzeitMs(const QString& programm, const QStringList& argumente, int la
         return -1;
     std::sort(zeiten.begin(), zeiten.end());
     return zeiten[zeiten.size() / 2];
+}
+
+long SpitzenspeicherKb(const QString& programm, const QStringList& argumente)
+{
+    // Spawned and waited for directly: wait4 gives this one child's peak, which QProcess cannot.
+    QList<QByteArray> teile{QFile::encodeName(programm)};
+    for (const QString& argument : argumente)
+        teile.append(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& teil : teile)
+        argv.push_back(teil.data());
+    argv.push_back(nullptr);
+    QList<QByteArray> umgebung{QByteArrayLiteral("WERKBUND_STARTMESSUNG=1")};
+    for (char** e = environ; *e; ++e)
+        if (!QByteArray(*e).startsWith("WERKBUND_STARTMESSUNG="))
+            umgebung.append(QByteArray(*e));
+    std::vector<char*> envp;
+    for (QByteArray& eintrag : umgebung)
+        envp.push_back(eintrag.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
+    pid_t kind = 0;
+    const int fehler = posix_spawn(&kind, argv[0], &aktionen, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&aktionen);
+    if (fehler != 0)
+        return -1;
+    int status = 0;
+    rusage verbrauch{};
+    if (wait4(kind, &status, 0, &verbrauch) != kind || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return verbrauch.ru_maxrss;
 }
 
 double LaufzeitMs(const QString& programm, const QStringList& argumente)

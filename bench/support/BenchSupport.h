@@ -20,6 +20,10 @@ double MedianMs(int laeufe, const std::function<void()>& lauf);
 // never reported, or did not end cleanly afterwards.
 double StartzeitMs(const QString& programm, const QStringList& argumente, int laeufe);
 
+// The peak resident memory in kB of one start of the program with WERKBUND_STARTMESSUNG set (it ends after its
+// first paint and the start-up work that waited for it); -1 when it failed.
+long SpitzenspeicherKb(const QString& programm, const QStringList& argumente = {});
+
 // Milliseconds from starting the program until it has ended with exit code 0 (its output is read and
 // dropped); -1 when it failed.
 double LaufzeitMs(const QString& programm, const QStringList& argumente);

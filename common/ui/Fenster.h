@@ -82,17 +82,20 @@ int Ausfuehren(QWidget& hauptfenster);
 
 // Keys as on any desktop. The standard key of an action clicks the first of `knoepfe` that is shown and
 // enabled (a window may have one such button per mode), and each button's tooltip names the key:
-// "Speichern (Strg+S)". QKeySequence::Delete only names the key: a record list deletes on it by itself,
-// and a window-wide Delete would fire in lists where the key means something else.
+// "Speichern (Strg+S)"; a button without a tooltip is named by its text. QKeySequence::Delete only names
+// the key: a record list deletes on it by itself, and a window-wide Delete would fire in lists where the key
+// means something else.
 void Taste(QWidget* fenster, QKeySequence::StandardKey taste, const QList<QAbstractButton*>& knoepfe);
-// Ctrl+Q closes the window; its own questions before closing apply.
-void BeendenTaste(QWidget* fenster);
+// Ctrl+Q closes the window; its own questions before closing apply. The buttons that close it name the key.
+void BeendenTaste(QWidget* fenster, const QList<QAbstractButton*>& knoepfe = {});
 
 // A line at the foot of the window for what happened without a question (a file another program changed
 // was loaded again). A main window uses its status bar; another window gets one below its layout, made at
 // the first message. `ms` 0 keeps the message until the next one.
 void Status(QWidget* fenster, const QString& text, int ms = 0);
-// Buttons with a visible text get an Alt mnemonic: the first letter of their text not yet taken in the window.
+// Buttons with a visible text get an Alt mnemonic: the first letter of their text not yet taken among the
+// window's own buttons and those of the same tab page (pages may share letters). An Alt key that no button
+// takes never types its letter into a text box.
 void Kurztasten(QWidget* fenster);
 
 // The running program's name, under which its windows are remembered ("Ortsbau3").

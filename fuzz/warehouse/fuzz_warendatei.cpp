@@ -1,5 +1,6 @@
-// Goods files: any file loads as far as its goods are whole, what was loaded saves and reloads unchanged,
-// and everything built from a good (details, region texts, shop prices, pages) copes with any field.
+// Goods files: any file loads as far as its goods are whole (the listing's reader, good by good, agrees), what
+// was loaded saves and reloads unchanged, and everything built from a good (details, region texts, shop prices,
+// pages) copes with any field.
 #include "FuzzHilfe.h"
 #include "Gegenstandstabelle.h"
 #include "Lagerhof3Variablen.h"
@@ -29,6 +30,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     if (gelesen.Abgelehnt || tabelle.Anzahl() != gelesen.Waren.size())
         std::abort();
     if (Katalog::Warenmeldung(gelesen).isEmpty() == gelesen.Unvollstaendig)
+        std::abort();
+    // The listing's reader, good by good with name and price only, finds the same goods and the same end.
+    qsizetype gezaehlt = 0;
+    bool gleich = true;
+    const Katalog::Warenergebnis durchlaufen = Katalog::WarenDurchlaufen(
+        pfad, {true, false, true, false, false}, [&](const QStringList& ware) {
+            gleich = gleich && gezaehlt < gelesen.Waren.size() && ware.size() == Katalog::Feldanzahl
+                && ware[0] == gelesen.Waren[gezaehlt][0] && ware[2] == gelesen.Waren[gezaehlt][2] && ware[3].isEmpty();
+            ++gezaehlt;
+        });
+    if (!gleich || gezaehlt != gelesen.Waren.size() || durchlaufen.Unvollstaendig != gelesen.Unvollstaendig
+        || durchlaufen.Restzeilen != gelesen.Restzeilen || durchlaufen.Abgelehnt)
         std::abort();
     Shop::Shopwaren shop;
     for (const Katalog::Gegenstand& g : tabelle.Zeilen) {

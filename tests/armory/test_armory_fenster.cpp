@@ -28,6 +28,7 @@
 #include <QPrinter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace Waffentabellen;
@@ -56,9 +57,14 @@ void Waehlen(QListWidget* liste, const QString& code)
 
 void ZeileWaehlen(Datensatzliste* liste, int zeile)
 {
-    QTreeWidgetItem* eintrag = liste->EintragDerZeile(zeile);
-    QVERIFY(eintrag);
-    liste->setCurrentItem(eintrag);
+    QVERIFY(zeile < liste->Anzahl());
+    liste->ZeileWaehlen(zeile);
+}
+
+// A double click on the chosen line, as the view reports it.
+void Doppelklick(Datensatzliste* liste)
+{
+    Q_EMIT liste->Ansicht()->doubleClicked(liste->Ansicht()->currentIndex());
 }
 
 // The three known weapons A, B, C (prices 30, 5, 120; B without currency or regions).
@@ -127,19 +133,21 @@ void TestArmoryFenster::startZeigtNahkampflisteUndBilder()
     frmArmoryMain fenster;
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Waffkam 3 v3.00  -  Der Werkbund3 Waffeneditor"));
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"));
-    QCOMPARE(liste->topLevelItemCount(), Armory3Variablen::NWaffen.Anzahl());
-    QVERIFY(liste->topLevelItemCount() > 0);
+    QCOMPARE(liste->AngezeigteAnzahl(), Armory3Variablen::NWaffen.Anzahl());
+    QVERIFY(liste->AngezeigteAnzahl() > 0);
     QCOMPARE(liste->SichtbareSpalten(), 9);
-    QVERIFY(liste->isColumnHidden(9));
+    // The row number is the model's own row: the view has the nine visible columns only.
+    QCOMPARE(liste->Ansicht()->model()->columnCount(), 9);
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvNWaffen")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("lvFWaffen")));
     // At the default size the last column ("Preis") is whole, and no sort arrow shows before a click.
     fenster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenster));
     const int preis = liste->SichtbareSpalten() - 1;
-    QVERIFY(liste->header()->sectionViewportPosition(preis) + liste->columnWidth(preis) <= liste->viewport()->width());
-    QVERIFY(liste->columnWidth(preis) >= liste->fontMetrics().horizontalAdvance(QStringLiteral("1200 Dukaten")));
-    QVERIFY(!liste->header()->isSortIndicatorShown());
+    QVERIFY(liste->Kopf()->sectionViewportPosition(preis) + liste->columnWidth(preis)
+            <= liste->Ansicht()->viewport()->width());
+    QVERIFY(liste->columnWidth(preis) >= liste->Ansicht()->fontMetrics().horizontalAdvance(QStringLiteral("1200 Dukaten")));
+    QVERIFY(!liste->Kopf()->isSortIndicatorShown());
     QVERIFY(!Sichtbar(fenster, QStringLiteral("NWaffenTab")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("Browser")));
     QVERIFY(!An(fenster, QStringLiteral("cmdSave")));
@@ -173,7 +181,7 @@ void TestArmoryFenster::optionenWechselnDieTabelle()
     // The empty armour table: every record button is disabled, new records and imports are not.
     Klick(fenster, QStringLiteral("Option1(2)"));
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvArmor")));
-    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvArmor"))->topLevelItemCount(), 0);
+    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvArmor"))->AngezeigteAnzahl(), 0);
     for (const char* name : {"cmdBearbeiten", "cmdWBDExport", "cmdExport", "cmdHTML", "cmdDelete", "cmdPrint", "cmdPrintListe"})
         QVERIFY2(!An(fenster, QLatin1String(name)), name);
     QVERIFY(An(fenster, QStringLiteral("cmdNeu")));
@@ -194,7 +202,7 @@ void TestArmoryFenster::fehlendeDatenbankWirdEinmalGemeldet()
     QCOMPARE(dialoge.Texte().size(), 1);
     QVERIFY(dialoge.Texte().first().contains(QStringLiteral("Fernwaffen.dat")));
     QCOMPARE(dialoge.aufrufe.first().titel, QStringLiteral("Waffkam 3"));
-    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvFWaffen"))->topLevelItemCount(), 0);
+    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvFWaffen"))->AngezeigteAnzahl(), 0);
 }
 
 void TestArmoryFenster::neuerEintragMitNullenRegionenUndUnzerstoerbar()
@@ -251,11 +259,9 @@ void TestArmoryFenster::neuerEintragMitNullenRegionenUndUnzerstoerbar()
     QCOMPARE(block[28], QStringLiteral("GA|BO|"));
 
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"));
-    QCOMPARE(liste->topLevelItemCount(), 4);
-    QTreeWidgetItem* neu = liste->EintragDerZeile(3);
-    QVERIFY(neu);
-    QCOMPARE(neu->text(2), QStringLiteral("2W4+0"));
-    QCOMPARE(neu->text(4), QStringLiteral("0 Unzen"));
+    QCOMPARE(liste->AngezeigteAnzahl(), 4);
+    QCOMPARE(liste->Text(3, 2), QStringLiteral("2W4+0"));
+    QCOMPARE(liste->Text(3, 4), QStringLiteral("0 Unzen"));
     QCOMPARE(liste->GewaehlteZeile(), 3);
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvNWaffen")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("NWaffenTab")));
@@ -277,7 +283,7 @@ void TestArmoryFenster::leererNameWirdAbgelehnt()
     QCOMPARE(dialoge.aufrufe.first().symbol, Dialoge::Symbol::Ausrufezeichen);
     QCOMPARE(installation.Bytes(kNah), vorher);
     QVERIFY(Sichtbar(fenster, QStringLiteral("NWaffenTab")));
-    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"))->topLevelItemCount(), 3);
+    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"))->AngezeigteAnzahl(), 3);
 }
 
 void TestArmoryFenster::bearbeitenAendertZeileUndListeneintrag()
@@ -288,7 +294,7 @@ void TestArmoryFenster::bearbeitenAendertZeileUndListeneintrag()
     frmArmoryMain fenster;
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"));
     ZeileWaehlen(liste, 2);
-    Q_EMIT liste->itemDoubleClicked(liste->currentItem(), 0);
+    Doppelklick(liste);
     QVERIFY(Sichtbar(fenster, QStringLiteral("NWaffenTab")));
     QCOMPARE(Kind<QLineEdit>(fenster, QStringLiteral("txtNWaffe(0)"))->text(), QStringLiteral("C-Schwert"));
     QCOMPARE(Kind<QLineEdit>(fenster, QStringLiteral("txtNWaffe(10)"))->text(), QStringLiteral("120"));
@@ -301,9 +307,9 @@ void TestArmoryFenster::bearbeitenAendertZeileUndListeneintrag()
     Kind<QLineEdit>(fenster, QStringLiteral("txtNWaffe(0)"))->setText(QStringLiteral("C-Schwert, neu geschliffen"));
     Kind<QLineEdit>(fenster, QStringLiteral("txtNWaffe(10)"))->setText(QStringLiteral("150"));
     Klick(fenster, QStringLiteral("cmdSave"));
-    QCOMPARE(liste->topLevelItemCount(), 3);
-    QCOMPARE(liste->EintragDerZeile(2)->text(0), QStringLiteral("C-Schwert, neu geschliffen"));
-    QCOMPARE(liste->EintragDerZeile(2)->text(8), QStringLiteral("150 Dukaten"));
+    QCOMPARE(liste->AngezeigteAnzahl(), 3);
+    QCOMPARE(liste->Text(2, 0), QStringLiteral("C-Schwert, neu geschliffen"));
+    QCOMPARE(liste->Text(2, 8), QStringLiteral("150 Dukaten"));
     QCOMPARE(Block(installation, 2)[1], QStringLiteral("C-Schwert, neu geschliffen"));
     QCOMPARE(Block(installation, 2)[28], QStringLiteral("GA|HA|"));
     QCOMPARE(Block(installation, 0)[1], QStringLiteral("A-Axt"));
@@ -349,16 +355,16 @@ void TestArmoryFenster::loeschenMitEntfTasteUndNachfrage()
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"));
     ZeileWaehlen(liste, 1);
     dialoge.ja = {false};
-    QTest::keyClick(liste, Qt::Key_Delete);
+    QTest::keyClick(liste->Ansicht(), Qt::Key_Delete);
     QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")});
     QCOMPARE(dialoge.aufrufe.first().symbol, Dialoge::Symbol::Frage);
-    QCOMPARE(liste->topLevelItemCount(), 3);
+    QCOMPARE(liste->AngezeigteAnzahl(), 3);
 
     dialoge.ja = {true};
-    QTest::keyClick(liste, Qt::Key_Delete);
-    QCOMPARE(liste->topLevelItemCount(), 2);
-    QCOMPARE(liste->EintragDerZeile(0)->text(0), QStringLiteral("A-Axt"));
-    QCOMPARE(liste->EintragDerZeile(1)->text(0), QStringLiteral("C-Schwert"));
+    QTest::keyClick(liste->Ansicht(), Qt::Key_Delete);
+    QCOMPARE(liste->AngezeigteAnzahl(), 2);
+    QCOMPARE(liste->Text(0, 0), QStringLiteral("A-Axt"));
+    QCOMPARE(liste->Text(1, 0), QStringLiteral("C-Schwert"));
     QCOMPARE(liste->GewaehlteZeile(), 1);
     QCOMPARE(Armory3Variablen::NWaffen.Anzahl(), 2);
     const QStringList zeilen = installation.Zeilen(kNah);
@@ -565,7 +571,7 @@ void TestArmoryFenster::wbdImportInEineAndereTabelle()
     Dialoge::Skript dialoge;
     frmArmoryMain fenster;
     auto* armor = Kind<Datensatzliste>(fenster, QStringLiteral("lvArmor"));
-    const int vorher = armor->topLevelItemCount();
+    const int vorher = armor->AngezeigteAnzahl();
     QStringList datei{QStringLiteral("Waffkam 3 - Rüstung")};
     datei.append(Ruestung(QStringLiteral("Importhelm")).mid(1));
     installation.ZeilenSchreiben(QStringLiteral("WBD/helm.wbd"), datei);
@@ -574,9 +580,9 @@ void TestArmoryFenster::wbdImportInEineAndereTabelle()
 
     Klick(fenster, QStringLiteral("cmdWBDImport"));
     QCOMPARE(dialoge.aufrufe[0].art, QStringLiteral("Oeffnen"));
-    QCOMPARE(armor->topLevelItemCount(), vorher + 1);
-    QCOMPARE(armor->EintragDerZeile(vorher)->text(0), QStringLiteral("Importhelm"));
-    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"))->topLevelItemCount(), 3);
+    QCOMPARE(armor->AngezeigteAnzahl(), vorher + 1);
+    QCOMPARE(armor->Text(vorher, 0), QStringLiteral("Importhelm"));
+    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"))->AngezeigteAnzahl(), 3);
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvNWaffen")));
     QVERIFY(!Sichtbar(fenster, QStringLiteral("lvArmor")));
     const QStringList ruestungen = installation.Zeilen(QStringLiteral("Data/Armory/Rüstungen.dat"));
@@ -588,13 +594,18 @@ void TestArmoryFenster::wbdImportInEineAndereTabelle()
     QCOMPARE(dialoge.Texte(),
              QStringList{QStringLiteral("Diese Datei wurde nicht mit Waffkam 3 erstellt oder sie ist beschädigt.")});
     QCOMPARE(installation.Bytes(kNah), nahVorher);
-    QCOMPARE(armor->topLevelItemCount(), vorher + 1);
+    QCOMPARE(armor->AngezeigteAnzahl(), vorher + 1);
 }
 
 void TestArmoryFenster::sortierteListeAlsPdfDrucken()
 {
     TestInstallation installation;
     DreiWaffen(installation);
+    QStringList waffen = installation.Zeilen(kNah);
+    QStringList stilett = Nahkampfwaffe(QStringLiteral("D-Stilett"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("40"));
+    stilett[27] = QStringLiteral("Silbertaler");
+    waffen += Datei({stilett}).mid(1);
+    installation.ZeilenSchreiben(kNah, waffen);
     Dialoge::Skript dialoge;
     const QString pdf = installation.Pfad(QStringLiteral("Temp/liste.pdf"));
     dialoge.drucken = [&pdf](QPrinter& drucker) {
@@ -604,10 +615,11 @@ void TestArmoryFenster::sortierteListeAlsPdfDrucken()
     };
     frmArmoryMain fenster;
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"));
-    Q_EMIT liste->header()->sectionClicked(8); // "Preis", numbers compared by value
-    QCOMPARE(liste->topLevelItem(0)->text(8), QStringLiteral("5 "));
-    Q_EMIT liste->header()->sectionClicked(8);
-    QCOMPARE(liste->topLevelItem(0)->text(8), QStringLiteral("120 Dukaten"));
+    Q_EMIT liste->Kopf()->sectionClicked(8); // "Preis", by value: 40 Silbertaler are less than 5 Dukaten
+    QCOMPARE(liste->Text(liste->ZeileAn(0), 8), QStringLiteral("40 Silbertaler"));
+    QCOMPARE(liste->Text(liste->ZeileAn(1), 8), QStringLiteral("5 "));
+    Q_EMIT liste->Kopf()->sectionClicked(8);
+    QCOMPARE(liste->Text(liste->ZeileAn(0), 8), QStringLiteral("120 Dukaten"));
 
     Klick(fenster, QStringLiteral("cmdPrintListe"));
     QCOMPARE(dialoge.aufrufe.last().art, QStringLiteral("Drucken"));
@@ -617,9 +629,19 @@ void TestArmoryFenster::sortierteListeAlsPdfDrucken()
     const qsizetype b = seite.indexOf(QStringLiteral(">B-Dolch<"));
     const qsizetype a = seite.indexOf(QStringLiteral(">A-Axt<"));
     const qsizetype c = seite.indexOf(QStringLiteral(">C-Schwert<"));
-    QVERIFY(c > 0 && a > c && b > a);
+    const qsizetype d = seite.indexOf(QStringLiteral(">D-Stilett<"));
+    QVERIFY(c > 0 && a > c && b > a && d > b);
     QVERIFY(!Sichtbar(fenster, QStringLiteral("Browser")));
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvNWaffen")));
+
+    // The page holds the lines shown: a filter leaves the others out.
+    liste->FilterSetzen(QStringLiteral("dolch stilett"));
+    QCOMPARE(liste->Zaehlertext(), QStringLiteral("0 von 4"));
+    liste->FilterSetzen(QStringLiteral("stilett"));
+    Klick(fenster, QStringLiteral("cmdPrintListe"));
+    const QString gefiltert = QString::fromLatin1(installation.Bytes(QStringLiteral("Temp/Temp.html")));
+    QVERIFY(gefiltert.contains(QStringLiteral(">D-Stilett<")));
+    QVERIFY(!gefiltert.contains(QStringLiteral(">A-Axt<")));
 }
 
 void TestArmoryFenster::einzelneWaffeAlsPdfDrucken()
@@ -689,18 +711,18 @@ void TestArmoryFenster::generatorFuegtWaffeHinzu()
     Klick(fenster, QStringLiteral("cmdGenerator"));
     QCOMPARE(geoeffnet, QStringLiteral("frmArmoryGenerator Waffkam 3 - Waffengenerator"));
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"));
-    QCOMPARE(liste->topLevelItemCount(), 4);
-    QTreeWidgetItem* neu = liste->EintragDerZeile(3);
-    QCOMPARE(neu->text(0), QStringLiteral("Küchenmesser"));
-    QCOMPARE(neu->text(2), QStringLiteral("1W6+1"));
-    QCOMPARE(neu->text(7), QStringLiteral("2 / 2"));
+    QCOMPARE(liste->AngezeigteAnzahl(), 4);
+    QCOMPARE(liste->Text(3, 0), QStringLiteral("Küchenmesser"));
+    QCOMPARE(liste->Text(3, 2), QStringLiteral("1W6+1"));
+    QCOMPARE(liste->Text(3, 7), QStringLiteral("2 / 2"));
+    QCOMPARE(liste->GewaehlteZeile(), 3);
     QCOMPARE(Block(installation, 3)[1], QStringLiteral("Küchenmesser"));
     QCOMPARE(Block(installation, 3)[10], QStringLiteral("2"));
 
     // Closing the generator without a weapon changes nothing.
     Fenster::ModalHandlerSetzen([](QDialog&) { return int(QDialog::Rejected); });
     Klick(fenster, QStringLiteral("cmdGenerator"));
-    QCOMPARE(liste->topLevelItemCount(), 4);
+    QCOMPARE(liste->AngezeigteAnzahl(), 4);
 }
 
 void TestArmoryFenster::schmiedeOhnePreisFragtZuerst()
@@ -744,9 +766,7 @@ void TestArmoryFenster::schmiedeUnlesbarerOderRiesigerPreis()
     QVERIFY(status.isEmpty());
     QCOMPARE(dialoge.Texte().size(), 1);
     QVERIFY(dialoge.Texte().first().contains(QStringLiteral("„1e30“")));
-    auto* liste = Kind<QTreeWidget>(fenster, QStringLiteral("lvNWaffen"));
-    liste->setCurrentItem(liste->topLevelItem(1));
-    liste->topLevelItem(1)->setSelected(true);
+    Kind<Datensatzliste>(fenster, QStringLiteral("lvNWaffen"))->ZeileWaehlen(1);
     Klick(fenster, QStringLiteral("cmdForge"));
     QVERIFY2(status.endsWith(QStringLiteral("PREIS: 9223372036854775807 Dukaten")), qPrintable(status));
     QCOMPARE(dialoge.Texte().size(), 1);

@@ -19,6 +19,7 @@
 #include "frmCityStart.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
@@ -112,6 +114,8 @@ private Q_SLOTS:
     void gasthausregisterKlicken();
     void berufUndTempelregister();
     void zufallsknoepfe();
+    void altTastenJeSeite();
+    void generatorAltTasten();
     void speichernUndLaden();
     void ladenVerweigertLaesstFensterUnveraendert();
     void htmlBerichtUndHilfe();
@@ -745,8 +749,8 @@ void TestCityFenster::generatorSeitenUndPruefungen()
     auto* info = Kind<QLabel>(&wizard, QStringLiteral("lblInfo"));
     QCOMPARE(wizard.Seite(), 1);
     QVERIFY(info->text().startsWith(QStringLiteral("Der Name der Stadt kann beliebig gewählt werden.")));
-    QCOMPARE(zurueck->text(), QStringLiteral("<<< Zurück"));
-    QCOMPARE(weiter->text(), QStringLiteral("Weiter >>>"));
+    QCOMPARE(zurueck->text(), QStringLiteral("<<< &Zurück"));
+    QCOMPARE(weiter->text(), QStringLiteral("&Weiter >>>"));
     QVERIFY(!weiter->isEnabled());
     auto* lage = Combo(&wizard, QStringLiteral("cmbLage"));
     QCOMPARE(lage->currentText(), QStringLiteral("Binnenland"));
@@ -767,7 +771,7 @@ void TestCityFenster::generatorSeitenUndPruefungen()
     weiter->click();
     weiter->click();
     QCOMPARE(wizard.Seite(), 3);
-    QCOMPARE(weiter->text(), QStringLiteral("Fertigstellen"));
+    QCOMPARE(weiter->text(), QStringLiteral("&Fertigstellen"));
     QVERIFY(info->text().startsWith(QStringLiteral("Die Region / Rasse der Einwohner beeinflusst")));
 
     Dialoge::Skript dialoge;
@@ -787,6 +791,74 @@ void TestCityFenster::generatorSeitenUndPruefungen()
     QCOMPARE(wizard.Seite(), 3);
     QVERIFY(QDir(inst.Pfad(QStringLiteral("HTML"))).isEmpty());
     QCOMPARE(wizard.result(), int(QDialog::Rejected));
+}
+
+// Every labelled button of a register page has an Alt letter of its own among the page's and the window's.
+void TestCityFenster::altTastenJeSeite()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityMain fenster;
+    Fenster::Kurztasten(&fenster);
+    auto* reiter = Kind<QTabWidget>(&fenster, QStringLiteral("CityTab"));
+    const auto buchstabe = [](const QAbstractButton* k) {
+        const qsizetype und = k->text().indexOf(QLatin1Char('&'));
+        return und >= 0 && und + 1 < k->text().size() ? k->text().at(und + 1).toLower() : QChar();
+    };
+    QString fenstereigene;
+    for (QPushButton* k : fenster.findChildren<QPushButton*>())
+        if (!reiter->isAncestorOf(k) && !k->text().isEmpty())
+            fenstereigene += buchstabe(k);
+    for (int seite = 0; seite < reiter->count(); ++seite) {
+        QString belegt = fenstereigene;
+        int beschriftet = 0;
+        for (QPushButton* k : reiter->widget(seite)->findChildren<QPushButton*>()) {
+            const QString ohne = QString(k->text()).remove(QLatin1Char('&'));
+            if (ohne.isEmpty() || !ohne.at(0).isLetter())
+                continue;
+            ++beschriftet;
+            const QChar c = buchstabe(k);
+            QVERIFY2(!c.isNull() && !belegt.contains(c), qPrintable(reiter->tabText(seite) + QLatin1Char(' ') + k->text()));
+            belegt += c;
+        }
+        if (seite >= 1 && seite <= 8)
+            QVERIFY2(beschriftet >= 2, qPrintable(reiter->tabText(seite)));
+    }
+    QVERIFY(Knopf(&fenster, QStringLiteral("cmdTempelDelete"))->text().contains(QLatin1Char('&')));
+}
+
+// The wizard's two buttons keep their letters on every page; Alt+W never types into a box.
+void TestCityFenster::generatorAltTasten()
+{
+    TestInstallation inst(false);
+    CityDaten(inst);
+    frmCityGenerator wizard;
+    Fenster::Kurztasten(&wizard);
+    wizard.show();
+    QApplication::setActiveWindow(&wizard);
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    auto* name = Text(&wizard, QStringLiteral("Text1"));
+    auto* einwohner = Text(&wizard, QStringLiteral("Text2"));
+    name->setText(QStringLiteral("Prüfdorf"));
+    einwohner->setFocus();
+    QTest::keyClick(einwohner, Qt::Key_W, Qt::AltModifier);
+    QCOMPARE(einwohner->text(), QString());
+    QCOMPARE(wizard.Seite(), 1);
+    einwohner->setText(QStringLiteral("60"));
+    // A button's Alt key clicks it shortly afterwards, as a mouse click would look.
+    QTest::keyClick(einwohner, Qt::Key_W, Qt::AltModifier);
+    QTRY_COMPARE(wizard.Seite(), 2);
+    QCOMPARE(einwohner->text(), QStringLiteral("60"));
+    QTest::keyClick(&wizard, Qt::Key_W, Qt::AltModifier);
+    QTRY_COMPARE(wizard.Seite(), 3);
+    QTest::keyClick(&wizard, Qt::Key_Z, Qt::AltModifier);
+    QTRY_COMPARE(wizard.Seite(), 2);
+    QTest::keyClick(&wizard, Qt::Key_W, Qt::AltModifier);
+    QTRY_COMPARE(wizard.Seite(), 3);
+    Dialoge::Skript dialoge;
+    QTest::keyClick(&wizard, Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(dialoge.aufrufe.size(), 1);
+    QCOMPARE(dialoge.aufrufe.last().art, QStringLiteral("Speichern"));
 }
 
 void TestCityFenster::generatorSchreibtSeiteUndOeffnetSie()

@@ -30,6 +30,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace Kreaturentabellen;
@@ -56,10 +57,18 @@ Datensatzliste* Liste(QWidget& fenster)
 
 void ZeileWaehlen(QWidget& fenster, int zeile)
 {
-    QTreeWidgetItem* eintrag = Liste(fenster)->EintragDerZeile(zeile);
-    QVERIFY(eintrag);
-    Liste(fenster)->setCurrentItem(eintrag);
+    QVERIFY(zeile < Liste(fenster)->Anzahl());
+    Liste(fenster)->ZeileWaehlen(zeile);
     QCOMPARE(V::AktuelleKreatur, zeile);
+}
+
+// The text of the chosen record, which must also be the line the view shows as current.
+QString Aktuell(Datensatzliste* liste, int spalte)
+{
+    const int zeile = liste->GewaehlteZeile();
+    if (zeile < 0 || liste->Ansicht()->currentIndex().row() != liste->PositionVon(zeile))
+        return QStringLiteral("(keine Auswahl)");
+    return liste->Text(zeile, spalte);
 }
 
 QStringList Eintraege(QListWidget* liste)
@@ -138,13 +147,14 @@ void TestCreaturesFenster::startZeigtListeUndBilder()
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Bestiar 3 v3.00 - Der Werkbund3 Kreatureneditor"));
     QCOMPARE(Variablen::Programmtitel, QStringLiteral("Bestiar 3"));
     Datensatzliste* liste = Liste(fenster);
-    QCOMPARE(liste->topLevelItemCount(), V::Kreaturen.Anzahl());
-    QCOMPARE(liste->topLevelItemCount(), 58);
+    QCOMPARE(liste->AngezeigteAnzahl(), V::Kreaturen.Anzahl());
+    QCOMPARE(liste->AngezeigteAnzahl(), 58);
     QCOMPARE(liste->SichtbareSpalten(), 12);
-    QVERIFY(liste->isColumnHidden(12));
-    QCOMPARE(liste->headerItem()->text(7), QStringLiteral("TP"));
-    QCOMPARE(liste->topLevelItem(0)->text(7), QStringLiteral("Biss   1W6+1"));
-    QCOMPARE(liste->currentItem(), liste->topLevelItem(0));
+    QCOMPARE(liste->Ansicht()->model()->columnCount(), 12);
+    QCOMPARE(liste->Ansicht()->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("TP"));
+    QCOMPARE(liste->Text(liste->ZeileAn(0), 7), QStringLiteral("Biss   1W6+1"));
+    QCOMPARE(liste->Ansicht()->currentIndex().row(), 0);
+    QCOMPARE(liste->GewaehlteZeile(), liste->ZeileAn(0));
     QCOMPARE(V::AktuelleKreatur, 0);
     QVERIFY(Sichtbar(fenster, QStringLiteral("lvKreaturen")));
     for (const char* name : {"KrTab", "Browser", "lstHeldengruppe", "lstGegnergruppe", "cmdBattleStart", "cmdBattleEnde", "Bar"})
@@ -184,21 +194,21 @@ void TestCreaturesFenster::sortierenErstNachKlick()
     Dialoge::Skript dialoge;
     frmCreaturesMain fenster;
     Datensatzliste* liste = Liste(fenster);
-    QVERIFY(!liste->header()->isSortIndicatorShown());
-    QCOMPARE(liste->topLevelItem(0)->text(0), QStringLiteral("Wolf"));
-    Q_EMIT liste->header()->sectionClicked(5); // "LE": the first click sorts descending, numbers by value
-    QCOMPARE(liste->header()->sortIndicatorSection(), 5);
-    QCOMPARE(liste->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QVERIFY(!liste->Kopf()->isSortIndicatorShown());
+    QCOMPARE(liste->Text(liste->ZeileAn(0), 0), QStringLiteral("Wolf"));
+    Q_EMIT liste->Kopf()->sectionClicked(5); // "LE": the first click sorts descending, numbers by value
+    QCOMPARE(liste->Kopf()->sortIndicatorSection(), 5);
+    QCOMPARE(liste->Kopf()->sortIndicatorOrder(), Qt::DescendingOrder);
     QList<int> le;
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        le.append(liste->topLevelItem(i)->text(5).toInt());
+    for (int i = 0; i < liste->AngezeigteAnzahl(); ++i)
+        le.append(liste->Text(liste->ZeileAn(i), 5).toInt());
     QVERIFY(std::is_sorted(le.crbegin(), le.crend()));
     QVERIFY(le.first() > le.last());
-    Q_EMIT liste->header()->sectionClicked(5);
-    QCOMPARE(liste->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    Q_EMIT liste->Kopf()->sectionClicked(5);
+    QCOMPARE(liste->Kopf()->sortIndicatorOrder(), Qt::AscendingOrder);
     // The hidden key still leads to the right record.
     ZeileWaehlen(fenster, 17);
-    QCOMPARE(liste->currentItem()->text(0), V::Kreaturen.Zeilen[17][FeldName]);
+    QCOMPARE(Aktuell(liste, 0), V::Kreaturen.Zeilen[17][FeldName]);
 }
 
 void TestCreaturesFenster::leereDatenbankSperrtKnoepfe()
@@ -207,7 +217,7 @@ void TestCreaturesFenster::leereDatenbankSperrtKnoepfe()
     installation.Schreiben(kDatenbank, "3.00\r\n");
     Dialoge::Skript dialoge;
     frmCreaturesMain fenster;
-    QCOMPARE(Liste(fenster)->topLevelItemCount(), 0);
+    QCOMPARE(Liste(fenster)->AngezeigteAnzahl(), 0);
     QCOMPARE(V::AktuelleKreatur, -1);
     for (const QString& name : kSatzknoepfe)
         QVERIFY2(!An(fenster, name), qPrintable(name));
@@ -290,8 +300,8 @@ void TestCreaturesFenster::neueKreaturSpeichern()
     QVERIFY(!An(fenster, QStringLiteral("cmdSave")));
     QCOMPARE(V::Kreaturen.Anzahl(), 59);
     QCOMPARE(V::AktuelleKreatur, 58);
-    QCOMPARE(Liste(fenster)->currentItem()->text(0), QStringLiteral("Schattenkatze"));
-    QCOMPARE(Liste(fenster)->currentItem()->text(7), QStringLiteral("Klaue   2W6+0"));
+    QCOMPARE(Aktuell(Liste(fenster), 0), QStringLiteral("Schattenkatze"));
+    QCOMPARE(Aktuell(Liste(fenster), 7), QStringLiteral("Klaue   2W6+0"));
     const QStringList block = Block(installation, 58);
     QCOMPARE(block[0], QStringLiteral(" 58 "));
     QCOMPARE(block[FeldName], QStringLiteral("Schattenkatze"));
@@ -328,9 +338,9 @@ void TestCreaturesFenster::bearbeitenFuelltUndSpeichert()
     ZeileWaehlen(fenster, 1); // Braunbär, two weapons
     // A double click on the item opens it for editing.
     Datensatzliste* liste = Liste(fenster);
-    const QPoint punkt = liste->visualItemRect(liste->currentItem()).center();
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, punkt);
-    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, punkt);
+    const QPoint punkt = liste->Ansicht()->visualRect(liste->Ansicht()->currentIndex()).center();
+    QTest::mouseClick(liste->Ansicht()->viewport(), Qt::LeftButton, {}, punkt);
+    QTest::mouseDClick(liste->Ansicht()->viewport(), Qt::LeftButton, {}, punkt);
     QVERIFY(Sichtbar(fenster, QStringLiteral("KrTab")));
     const QStringList& baer = V::Kreaturen.Zeilen[1];
     QCOMPARE(Box(fenster, 0)->text(), baer[FeldName]);
@@ -347,8 +357,8 @@ void TestCreaturesFenster::bearbeitenFuelltUndSpeichert()
     Box(fenster, 28)->setText(QStringLiteral("15"));
     Klick(fenster, QStringLiteral("cmdSave"));
     QCOMPARE(V::AktuelleKreatur, 1);
-    QCOMPARE(Liste(fenster)->currentItem()->text(2), QStringLiteral("15"));
-    QCOMPARE(Liste(fenster)->topLevelItemCount(), 58);
+    QCOMPARE(Aktuell(Liste(fenster), 2), QStringLiteral("15"));
+    QCOMPARE(Liste(fenster)->AngezeigteAnzahl(), 58);
     QStringList erwartet = vorher;
     erwartet[1 + Feldanzahl + FeldMU] = QStringLiteral("15");
     QCOMPARE(installation.Zeilen(kDatenbank), erwartet);
@@ -370,16 +380,16 @@ void TestCreaturesFenster::bearbeitenBehaeltSortierung()
     Dialoge::Skript dialoge;
     frmCreaturesMain fenster;
     Datensatzliste* liste = Liste(fenster);
-    Q_EMIT liste->header()->sectionClicked(0); // descending: Zwei, Vier, Null, Eins, Drei
+    Q_EMIT liste->Kopf()->sectionClicked(0); // descending: Zwei, Vier, Null, Eins, Drei
     ZeileWaehlen(fenster, 3);
     Klick(fenster, QStringLiteral("cmdBearbeiten"));
     Box(fenster, 0)->setText(QStringLiteral("Acht"));
     Klick(fenster, QStringLiteral("cmdSave"));
     QStringList namen;
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        namen.append(liste->topLevelItem(i)->text(0));
+    for (int i = 0; i < liste->AngezeigteAnzahl(); ++i)
+        namen.append(liste->Text(liste->ZeileAn(i), 0));
     QCOMPARE(namen, (QStringList{"Zwei", "Vier", "Null", "Eins", "Acht"}));
-    QCOMPARE(liste->currentItem()->text(0), QStringLiteral("Acht"));
+    QCOMPARE(Aktuell(liste, 0), QStringLiteral("Acht"));
     QCOMPARE(V::AktuelleKreatur, 3);
 }
 
@@ -392,14 +402,14 @@ void TestCreaturesFenster::loeschenWaehltDenNachbarn()
     Datensatzliste* liste = Liste(fenster);
     ZeileWaehlen(fenster, 2);
     dialoge.ja = {true};
-    QTest::keyClick(liste, Qt::Key_Delete);
+    QTest::keyClick(liste->Ansicht(), Qt::Key_Delete);
     QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Soll der Eintrag wirklich gelöscht werden ?")});
     QCOMPARE(dialoge.aufrufe.last().symbol, Dialoge::Symbol::Frage);
-    QCOMPARE(liste->topLevelItemCount(), 4);
+    QCOMPARE(liste->AngezeigteAnzahl(), 4);
     // The creature that moved into the deleted one's place is selected, and it is the one a button acts on.
-    QCOMPARE(liste->currentItem()->text(0), QStringLiteral("Drei"));
+    QCOMPARE(Aktuell(liste, 0), QStringLiteral("Drei"));
     QCOMPARE(V::AktuelleKreatur, 2);
-    QCOMPARE(Datensatzliste::Zeilennummer(liste->topLevelItem(3)), 3);
+    QCOMPARE(liste->ZeileAn(3), 3);
     const QStringList zeilen = installation.Zeilen(kDatenbank);
     QCOMPARE(zeilen.size(), 1 + 4 * Feldanzahl);
     QCOMPARE(zeilen[1 + 2 * Feldanzahl], QStringLiteral(" 2 "));
@@ -416,7 +426,7 @@ void TestCreaturesFenster::loeschenWaehltDenNachbarn()
     ZeileWaehlen(fenster, 3);
     dialoge.ja = {true};
     Klick(fenster, QStringLiteral("cmdDelete"));
-    QCOMPARE(liste->currentItem()->text(0), QStringLiteral("Drei"));
+    QCOMPARE(Aktuell(liste, 0), QStringLiteral("Drei"));
     QCOMPARE(V::AktuelleKreatur, 2);
     Klick(fenster, QStringLiteral("cmdBearbeiten"));
     QCOMPARE(Box(fenster, 0)->text(), QStringLiteral("Drei"));
@@ -426,12 +436,12 @@ void TestCreaturesFenster::loeschenWaehltDenNachbarn()
     dialoge.ja = {true, true, true};
     for (int i = 0; i < 3; ++i)
         Klick(fenster, QStringLiteral("cmdDelete"));
-    QCOMPARE(liste->topLevelItemCount(), 0);
+    QCOMPARE(liste->AngezeigteAnzahl(), 0);
     QCOMPARE(V::AktuelleKreatur, -1);
     for (const QString& name : kSatzknoepfe)
         QVERIFY2(!An(fenster, name), qPrintable(name));
     const int fragen = dialoge.aufrufe.size();
-    QTest::keyClick(liste, Qt::Key_Delete);
+    QTest::keyClick(liste->Ansicht(), Qt::Key_Delete);
     fenster.cmdDelete_Click();
     QCOMPARE(dialoge.aufrufe.size(), fragen);
     QCOMPARE(installation.Bytes(kDatenbank), QByteArray("3.00\r\n"));
@@ -444,13 +454,13 @@ void TestCreaturesFenster::loeschenInSortierterListe()
     Dialoge::Skript dialoge;
     frmCreaturesMain fenster;
     Datensatzliste* liste = Liste(fenster);
-    Q_EMIT liste->header()->sectionClicked(0);
-    Q_EMIT liste->header()->sectionClicked(0); // ascending: Drei, Eins, Null, Vier, Zwei
+    Q_EMIT liste->Kopf()->sectionClicked(0);
+    Q_EMIT liste->Kopf()->sectionClicked(0); // ascending: Drei, Eins, Null, Vier, Zwei
     ZeileWaehlen(fenster, 0);                  // "Null", third in the list
     dialoge.ja = {true};
     Klick(fenster, QStringLiteral("cmdDelete"));
     // The neighbour below it in the sorted list, "Vier", now row 3.
-    QCOMPARE(liste->currentItem()->text(0), QStringLiteral("Vier"));
+    QCOMPARE(Aktuell(liste, 0), QStringLiteral("Vier"));
     QCOMPARE(V::AktuelleKreatur, 3);
     QCOMPARE(V::Kreaturen.Zeilen[3][FeldName], QStringLiteral("Vier"));
 }
@@ -692,8 +702,8 @@ void TestCreaturesFenster::wbdImport()
     QCOMPARE(dialoge.aufrufe.last().art, QStringLiteral("Oeffnen"));
     QCOMPARE(dialoge.aufrufe.last().ordner, Variablen::WbdPfad);
     QCOMPARE(V::Kreaturen.Anzahl(), 59);
-    QCOMPARE(Liste(fenster)->topLevelItemCount(), 59);
-    QCOMPARE(Liste(fenster)->currentItem()->text(0), QStringLiteral("Gast aus der Ferne"));
+    QCOMPARE(Liste(fenster)->AngezeigteAnzahl(), 59);
+    QCOMPARE(Aktuell(Liste(fenster), 0), QStringLiteral("Gast aus der Ferne"));
     QCOMPARE(V::AktuelleKreatur, 58);
     QCOMPARE(Block(installation, 58).mid(1), kreatur.mid(1));
     // The imported category is not taken into the list: no category box held it.

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTreeView>
 
 using namespace FensterTest;
 
@@ -23,7 +24,7 @@ Verwerfen::Fall Umbenannt(const QString& name, std::function<void(QWidget&)> aus
     f.bauen = [] { return new frmWarehouseMain; };
     f.tippen = [](QWidget& w) {
         auto* liste = Kind<Datensatzliste>(w, QStringLiteral("lvGegenstände"));
-        liste->setCurrentItem(liste->topLevelItem(0));
+        liste->ZeileWaehlen(liste->ZeileAn(0));
         auto* box = Kind<QLineEdit>(w, QStringLiteral("txtItem(0)"));
         box->selectAll();
         QTest::keyClicks(box, kName);
@@ -33,7 +34,7 @@ Verwerfen::Fall Umbenannt(const QString& name, std::function<void(QWidget&)> aus
     f.nochDa = [](QWidget& w) {
         auto* liste = Kind<Datensatzliste>(w, QStringLiteral("lvGegenstände"));
         return !w.property("geschlossen").toBool() && Kind<QLineEdit>(w, QStringLiteral("txtItem(0)"))->text() == kName
-            && liste->currentItem() == liste->topLevelItem(0);
+            && liste->GewaehlteZeile() == liste->ZeileAn(0) && liste->Ansicht()->currentIndex().row() == 0;
     };
     f.gespeichert = [](const TestInstallation& i) {
         const QDir ordner(i.Pfad(QStringLiteral("Data/Warehouse")));
@@ -56,7 +57,7 @@ QList<Verwerfen::Fall> Verwerfen::Lagerhof()
     laden.tippen = [](QWidget& w) {
         Klick(w, QStringLiteral("cmdShopEditor"));
         auto* liste = Kind<Datensatzliste>(w, QStringLiteral("lvGegenstände"));
-        liste->setCurrentItem(liste->topLevelItem(0));
+        liste->ZeileWaehlen(liste->ZeileAn(0));
         Klick(w, QStringLiteral("cmdItemHin"));
         QTest::keyClicks(Kind<QLineEdit>(w, QStringLiteral("txtName")), QStringLiteral("Zum Kupferkessel"));
     };
@@ -67,7 +68,7 @@ QList<Verwerfen::Fall> Verwerfen::Lagerhof()
     laden.gespeichert = [](const TestInstallation& i) { return QFileInfo::exists(i.Pfad(QStringLiteral("HTML/kessel.html"))); };
 
     return {Umbenannt(QStringLiteral("Lagerhof3, anderer Gegenstand mit der Pfeiltaste"),
-                      [](QWidget& w) { QTest::keyClick(Kind<Datensatzliste>(w, QStringLiteral("lvGegenstände")), Qt::Key_Down); }),
+                      [](QWidget& w) { QTest::keyClick(Kind<Datensatzliste>(w, QStringLiteral("lvGegenstände"))->Ansicht(), Qt::Key_Down); }),
             Umbenannt(QStringLiteral("Lagerhof3, neuer Gegenstand"), [](QWidget& w) { Klick(w, QStringLiteral("cmdItemNeu")); }),
             Umbenannt(QStringLiteral("Lagerhof3, andere Kategorie"),
                       [](QWidget& w) { Kind<QComboBox>(w, QStringLiteral("cmbKategorien"))->setCurrentIndex(1); }),

@@ -47,7 +47,7 @@ QList<Verwerfen::Fall> Verwerfen::Waffkam()
     betrachter.bauen = [] { return new frmArmoryMain; };
     betrachter.tippen = [](QWidget& f) {
         auto* liste = Kind<Datensatzliste>(f, QStringLiteral("lvNWaffen"));
-        liste->setCurrentItem(liste->topLevelItem(0));
+        liste->ZeileWaehlen(liste->ZeileAn(0));
         Klick(f, QStringLiteral("cmdBearbeiten"));
         auto* name = Kind<QLineEdit>(f, QStringLiteral("txtNWaffe(0)"));
         name->selectAll();

@@ -141,7 +141,7 @@ void TestTasten::lageUeberstehtDenNeustart()
     const QSize groesse = fenster->minimumSizeHint().expandedTo(fenster->minimumSize()).expandedTo(QSize(300, 200));
     if (groesse.width() > flaeche.width() - 40 || groesse.height() > flaeche.height() - 40)
         QSKIP("Das Fenster ist größer als der Bildschirm der Tests.");
-    const QRect lage(flaeche.topLeft() + QPoint(20, 20), groesse);
+    const QRect lage(flaeche.topLeft() + QPoint(20, 60), groesse);
     fenster->setGeometry(lage);
     auto* liste = fenster->findChild<Datensatzliste*>();
     if (liste && liste->SichtbareSpalten() > 0)
@@ -153,6 +153,16 @@ void TestTasten::lageUeberstehtDenNeustart()
     QCOMPARE(wieder->geometry(), lage);
     if (liste && liste->SichtbareSpalten() > 0)
         QCOMPARE(wieder->findChild<Datensatzliste*>(liste->objectName())->columnWidth(0), 123);
+
+    // A title bar above the screen's top, or a window partly beyond its right edge, comes back whole on the
+    // screen, the size kept; the title bar is taken to be at least 30 pixels high.
+    fenster->setGeometry(QRect(QPoint(flaeche.right() - groesse.width() / 2, flaeche.top() + 5), groesse));
+    Fenster::LageSichern(*fenster, QLatin1String(p.name));
+    std::unique_ptr<QWidget> geschoben(p.bauen());
+    Fenster::LageLaden(*geschoben, QLatin1String(p.name));
+    QCOMPARE(geschoben->size(), groesse);
+    QVERIFY(geschoben->geometry().top() >= flaeche.top() + 30);
+    QVERIFY(flaeche.contains(geschoben->geometry()));
 
     // A place no screen shows any more is not restored: the window comes up centred.
     fenster->move(flaeche.right() + 2000, flaeche.top());

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace ManagerTest;
@@ -59,10 +60,10 @@ private Q_SLOTS:
         QCOMPARE(Dateizeilen().size(), 9);
 
         // The second header click sorts descending: Zuletzt, Mitte, Anfang.
-        Q_EMIT liste->header()->sectionClicked(0);
-        Q_EMIT liste->header()->sectionClicked(0);
-        QCOMPARE(liste->topLevelItem(1)->text(0), QStringLiteral("Mitte"));
-        liste->setCurrentItem(liste->topLevelItem(1));
+        Q_EMIT liste->Kopf()->sectionClicked(0);
+        Q_EMIT liste->Kopf()->sectionClicked(0);
+        QCOMPARE(liste->Text(liste->ZeileAn(1), 0), QStringLiteral("Mitte"));
+        liste->ZeileWaehlen(liste->ZeileAn(1));
 
         skript.ja = {true};
         fenster->findChild<QPushButton*>(QStringLiteral("cmdURLsDelete"))->click();
@@ -71,26 +72,26 @@ private Q_SLOTS:
                                              QStringLiteral("Start"), QStringLiteral("Zuletzt"),
                                              QStringLiteral("https://zuletzt.example.org"), QStringLiteral("Ende")}));
         QCOMPARE(m_inst->Bytes(QStringLiteral("Data/Manager/URLs.dat")).left(8), QByteArray("Anfang\r\n"));
-        QCOMPARE(liste->topLevelItemCount(), 2);
-        QCOMPARE(Datensatzliste::Zeilennummer(liste->topLevelItem(0)), 1); // Zuletzt moved up
-        QCOMPARE(Datensatzliste::Zeilennummer(liste->topLevelItem(1)), 0);
+        QCOMPARE(liste->AngezeigteAnzahl(), 2);
+        QCOMPARE(liste->ZeileAn(0), 1); // Zuletzt moved up
+        QCOMPARE(liste->ZeileAn(1), 0);
 
         // The corrected row numbers still lead to the right rows.
         Shell::Aufzeichnung shell;
-        Q_EMIT liste->itemDoubleClicked(liste->topLevelItem(0), 0);
+        Q_EMIT liste->Ansicht()->doubleClicked(liste->Ansicht()->model()->index(0, 0));
         QCOMPARE(shell.geoeffnet, QStringList({QStringLiteral("https://zuletzt.example.org")}));
-        liste->setCurrentItem(liste->topLevelItem(0));
+        liste->ZeileWaehlen(liste->ZeileAn(0));
         skript.ja = {true};
-        QTest::keyClick(liste, Qt::Key_Delete);
+        QTest::keyClick(liste->Ansicht(), Qt::Key_Delete);
         QCOMPARE(Dateizeilen(), QStringList({QStringLiteral("Anfang"), QStringLiteral("https://anfang.example.org"),
                                              QStringLiteral("Start")}));
 
         // Answering No changes nothing.
-        liste->setCurrentItem(liste->topLevelItem(0));
+        liste->ZeileWaehlen(liste->ZeileAn(0));
         skript.ja = {false};
         fenster->findChild<QPushButton*>(QStringLiteral("cmdURLsDelete"))->click();
         QCOMPARE(Dateizeilen().size(), 3);
-        QCOMPARE(liste->topLevelItemCount(), 1);
+        QCOMPARE(liste->AngezeigteAnzahl(), 1);
     }
 
     void hinzufuegen_abgebrochen_data()
@@ -112,7 +113,7 @@ private Q_SLOTS:
         skript.eingaben = antworten;
         fenster->findChild<QPushButton*>(QStringLiteral("cmdURLsNeu"))->click();
         QCOMPARE(skript.aufrufe.size(), fragen);
-        QCOMPARE(fenster->findChild<Datensatzliste*>(QStringLiteral("lvURLs"))->topLevelItemCount(), 0);
+        QCOMPARE(fenster->findChild<Datensatzliste*>(QStringLiteral("lvURLs"))->AngezeigteAnzahl(), 0);
         QCOMPARE(m_inst->Bytes(QStringLiteral("Data/Manager/URLs.dat")), vorher);
     }
 
@@ -142,7 +143,7 @@ private Q_SLOTS:
         auto fenster = Starten();
         QVERIFY(fenster);
         auto* liste = fenster->findChild<Datensatzliste*>(QStringLiteral("lvURLs"));
-        QCOMPARE(liste->topLevelItemCount(), 1);
+        QCOMPARE(liste->AngezeigteAnzahl(), 1);
         QCOMPARE(skript.aufrufe.size(), 0);
 
         skript.eingaben = {QStringLiteral("Drei"), QStringLiteral("https://drei.example.org"), QStringLiteral("dritte"),
@@ -172,7 +173,7 @@ private Q_SLOTS:
         // An address without a scheme is opened as a web address, not as a file.
         Shell::Aufzeichnung shell;
         auto* liste = fenster->findChild<Datensatzliste*>(QStringLiteral("lvURLs"));
-        Q_EMIT liste->itemDoubleClicked(liste->topLevelItem(0), 0);
+        Q_EMIT liste->Ansicht()->doubleClicked(liste->Ansicht()->model()->index(0, 0));
         QCOMPARE(shell.geoeffnet, QStringList({QStringLiteral("http://www.example.org")}));
     }
 

@@ -15,6 +15,7 @@
 #include "frmWarehouseMain.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -22,11 +23,13 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace WarehouseTest;
@@ -59,17 +62,21 @@ void Waehlen(QWidget& fenster, const QString& kombo, const QString& text)
 // Clicks the list line of the good of that name.
 void Anklicken(Datensatzliste* liste, const QString& name)
 {
-    const QList<QTreeWidgetItem*> treffer = liste->findItems(name, Qt::MatchExactly, 0);
-    QVERIFY2(!treffer.isEmpty(), qPrintable(name));
-    liste->setCurrentItem(treffer.first());
-    Q_EMIT liste->itemClicked(treffer.first(), 0);
+    const int zeile = liste->ZeileMitName(name);
+    QVERIFY2(zeile >= 0, qPrintable(name));
+    liste->ZeileWaehlen(zeile);
+    const int position = liste->PositionVon(zeile);
+    if (position >= 0)
+        Q_EMIT liste->Ansicht()->clicked(liste->Ansicht()->model()->index(position, 0));
 }
 
-QStringList Spalte(const QTreeWidget* liste, int spalte)
+// A column's texts in the shown order; the column after the visible ones gives each line's row, as the
+// hidden row-number column did.
+QStringList Spalte(const Datensatzliste* liste, int spalte)
 {
     QStringList texte;
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        texte.append(liste->topLevelItem(i)->text(spalte));
+    for (const int zeile : liste->Anzeigereihenfolge())
+        texte.append(spalte == liste->SichtbareSpalten() ? QString::number(zeile) : liste->Text(zeile, spalte));
     return texte;
 }
 
@@ -122,16 +129,29 @@ void TestWarehouseFenster::startZeigtAllesUndBilder()
     frmWarehouseMain fenster;
     QCOMPARE(fenster.windowTitle(), QStringLiteral("Lagerhof 3 v3.00 - Die Werkbund3 Markthalle"));
     QVERIFY(!fenster.windowIcon().isNull());
+    // The window fits a screen 800 pixels wide, in both modes, a window frame left and right included.
+    fenster.show();
+    for (const char* modus : {"cmdShopEditor", "cmdItemEditor"}) {
+        Klick(fenster, QLatin1String(modus));
+        QCoreApplication::processEvents();
+        const int breite = fenster.layout()->totalMinimumSize().width();
+        QVERIFY2(breite <= 800 - 2 * 8, qPrintable(QString::number(breite)));
+    }
     auto* kategorien = Kind<QComboBox>(fenster, QStringLiteral("cmbKategorien"));
     QCOMPARE(kategorien->count(), 33);
     QCOMPARE(kategorien->currentText(), QStringLiteral("Alles"));
     QCOMPARE(Kind<QComboBox>(fenster, QStringLiteral("cmbItemKategorien"))->currentText(), QStringLiteral("Alles"));
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"));
-    QCOMPARE(liste->topLevelItemCount(), Lagerhof3Variablen::Gegenstaende.Anzahl());
-    QVERIFY(liste->topLevelItemCount() > 300);
-    QCOMPARE(liste->headerItem()->text(0), QStringLiteral("Gegenstand"));
-    QCOMPARE(liste->headerItem()->text(1), QStringLiteral("Preis"));
-    QVERIFY(liste->isColumnHidden(2));
+    QCOMPARE(liste->AngezeigteAnzahl(), Lagerhof3Variablen::Gegenstaende.Anzahl());
+    QVERIFY(liste->AngezeigteAnzahl() > 300);
+    QCOMPARE(liste->Ansicht()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Gegenstand"));
+    QCOMPARE(liste->Ansicht()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Preis"));
+    QCOMPARE(liste->Ansicht()->model()->columnCount(), 2);
+    // The list getting the focus (a click on its header, Tab) shows no good by itself.
+    QFocusEvent fokus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(liste->Ansicht(), &fokus);
+    QCOMPARE(liste->GewaehlteZeile(), -1);
+    QVERIFY(Box(fenster, 0)->text().isEmpty());
     for (const char* name : {"cmdItemEditor", "cmdShopEditor", "cmdKategorieNeu", "cmdKategorieDelete", "cmdItemNeu",
                              "cmdItemSave", "cmdItemDelete", "cmdListeDrucken", "cmdShopDelete", "cmdShopAnzahl",
                              "cmdShopGenerator", "cmdShopDrucken", "cmdShopExport", "cmdHelp"})
@@ -243,7 +263,7 @@ void TestWarehouseFenster::kategorieWaehlenUndKnoepfe()
         QVERIFY2(!An(fenster, QStringLiteral("cmdKategorieDelete")), qPrintable(k));
     }
     Waehlen(fenster, QStringLiteral("cmbKategorien"), QStringLiteral("Leer"));
-    QCOMPARE(liste->topLevelItemCount(), 0);
+    QCOMPARE(liste->AngezeigteAnzahl(), 0);
     QVERIFY(An(fenster, QStringLiteral("cmdKategorieDelete")));
     for (const char* name : {"cmdItemDelete", "cmdListeDrucken", "cmdItemHin"})
         QVERIFY2(!An(fenster, QString::fromUtf8(name)), name);
@@ -333,7 +353,7 @@ void TestWarehouseFenster::gegenstandBearbeiten()
     Box(fenster, 2)->setText(QStringLiteral("15"));
     Klick(fenster, QStringLiteral("cmdItemSave"));
     QCOMPARE(dialoge.aufrufe.size(), 0);
-    QCOMPARE(liste->EintragDerZeile(0)->text(1), QStringLiteral("15S"));
+    QCOMPARE(liste->Text(0, 1), QStringLiteral("15S"));
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Seilerei"))[0],
              Ware(QStringLiteral("Seil"), QStringLiteral("1"), QStringLiteral("15S"), QStringLiteral("BO|EL|")));
     QVERIFY(Box(fenster, 0)->text().isEmpty());
@@ -388,7 +408,7 @@ void TestWarehouseFenster::neuerGegenstandMitRegionen()
     Klick(fenster, QStringLiteral("cmdItemSave"));
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Kerzen")).last(),
              (QStringList{"Laterne4", "30", "15S", "", "SÜ|EL|"}));
-    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"))->EintragDerZeile(2)->text(0),
+    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"))->Text(2, 0),
              QStringLiteral("Laterne"));
 }
 
@@ -409,12 +429,12 @@ void TestWarehouseFenster::loeschenBeendetBearbeitung()
     QCOMPARE(dialoge.Texte(), QStringList{QStringLiteral("Soll „B“ wirklich gelöscht werden?")});
     QCOMPARE(dialoge.aufrufe.first().symbol, Dialoge::Symbol::Frage);
     QCOMPARE(dialoge.aufrufe.first().knoepfe, Dialoge::Knoepfe::JaNeinVorgabeNein);
-    QCOMPARE(liste->topLevelItemCount(), 3);
+    QCOMPARE(liste->AngezeigteAnzahl(), 3);
 
     dialoge.ja = {true};
     Klick(fenster, QStringLiteral("cmdItemDelete"));
     QCOMPARE(Spalte(liste, 0), (QStringList{"A", "C"}));
-    QCOMPARE(liste->findItems(QStringLiteral("C"), Qt::MatchExactly, 0).first()->text(2), QStringLiteral("1"));
+    QCOMPARE(liste->ZeileMitName(QStringLiteral("C")), 1);
     QCOMPARE(WarehouseTest::WarenLesen(installation, QStringLiteral("Kerzen")),
              (QList<QStringList>{Ware(QStringLiteral("A")), Ware(QStringLiteral("C"))}));
     QVERIFY(!Lagerhof3Variablen::Bearbeitungsmodus);
@@ -432,7 +452,7 @@ void TestWarehouseFenster::loeschenBeendetBearbeitung()
     // The Delete key asks the same question.
     Anklicken(liste, QStringLiteral("A"));
     dialoge.ja = {true};
-    QTest::keyClick(liste, Qt::Key_Delete);
+    QTest::keyClick(liste->Ansicht(), Qt::Key_Delete);
     QCOMPARE(Spalte(liste, 0), (QStringList{"C", "D"}));
     QCOMPARE(Spalte(liste, 2), (QStringList{"0", "1"}));
 }
@@ -534,8 +554,7 @@ void TestWarehouseFenster::kategorieLoeschen()
     QCOMPARE(Kind<QComboBox>(fenster, QStringLiteral("cmbItemKategorien"))->findText(QStringLiteral("Kerzen")), -1);
     QCOMPARE(kategorien->currentText(), QStringLiteral("Alles"));
     QVERIFY(!An(fenster, QStringLiteral("cmdKategorieDelete")));
-    QVERIFY(Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"))->findItems(QStringLiteral("Talglicht"),
-                                                                                      Qt::MatchExactly, 0).isEmpty());
+    QCOMPARE(Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"))->ZeileMitName(QStringLiteral("Talglicht")), -1);
     QCOMPARE(installation.Zeilen(QStringLiteral("Data/Warehouse/ItemKategorien.dat")).first(), QStringLiteral(" 5 "));
 }
 
@@ -547,13 +566,14 @@ void TestWarehouseFenster::sortierenErstNachKlick()
     frmWarehouseMain fenster;
     Waehlen(fenster, QStringLiteral("cmbKategorien"), QStringLiteral("Seilerei"));
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"));
-    QVERIFY(!liste->header()->isSortIndicatorShown());
-    Q_EMIT liste->header()->sectionClicked(1);
-    QCOMPARE(Spalte(liste, 1), (QStringList{"2D", "4S"}));
-    QVERIFY(liste->header()->isSortIndicatorShown());
-    QCOMPARE(liste->header()->sortIndicatorSection(), 1);
-    Q_EMIT liste->header()->sectionClicked(1);
+    QVERIFY(!liste->Kopf()->isSortIndicatorShown());
+    // Prices by value: 4 Silbertaler are less than 2 Dukaten.
+    Q_EMIT liste->Kopf()->sectionClicked(1);
     QCOMPARE(Spalte(liste, 1), (QStringList{"4S", "2D"}));
+    QVERIFY(liste->Kopf()->isSortIndicatorShown());
+    QCOMPARE(liste->Kopf()->sortIndicatorSection(), 1);
+    Q_EMIT liste->Kopf()->sectionClicked(1);
+    QCOMPARE(Spalte(liste, 1), (QStringList{"2D", "4S"}));
     // The sorted lines still lead to their goods.
     Anklicken(liste, QStringLiteral("Tau"));
     QCOMPARE(Box(fenster, 2)->text(), QStringLiteral("2"));
@@ -573,8 +593,8 @@ void TestWarehouseFenster::listeAlsPdfDrucken()
     frmWarehouseMain fenster;
     Waehlen(fenster, QStringLiteral("cmbKategorien"), QStringLiteral("Seilerei"));
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvGegenstände"));
-    Q_EMIT liste->header()->sectionClicked(0);
-    Q_EMIT liste->header()->sectionClicked(0);
+    Q_EMIT liste->Kopf()->sectionClicked(0);
+    Q_EMIT liste->Kopf()->sectionClicked(0);
     Klick(fenster, QStringLiteral("cmdListeDrucken"));
     QCOMPARE(dialoge.aufrufe.last().art, QStringLiteral("Drucken"));
     QVERIFY(QFile(pdf).size() > 0);
@@ -613,31 +633,31 @@ void TestWarehouseFenster::shopFuellenUndPreise()
     Klick(fenster, QStringLiteral("cmdItemHin"));
     QCOMPARE(Spalte(laden, 2).last(), QStringLiteral("4S"));
 
-    laden->setCurrentItem(laden->EintragDerZeile(0));
+    laden->ZeileWaehlen(0);
     dialoge.eingaben = {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7")};
     Klick(fenster, QStringLiteral("cmdShopAnzahl"));
     Klick(fenster, QStringLiteral("cmdShopAnzahl"));
-    QCOMPARE(laden->EintragDerZeile(0)->text(0), QStringLiteral("Seil (x5)"));
+    QCOMPARE(laden->Text(0, 0), QStringLiteral("Seil (x5)"));
     QCOMPARE(dialoge.aufrufe.first().art, QStringLiteral("Eingabe"));
     QCOMPARE(dialoge.aufrufe.first().text,
              QStringLiteral("Bitte gebt eine Zahl an, wie oft der Gegenstand im Shop vorhanden sein soll."));
-    laden->setCurrentItem(laden->EintragDerZeile(1));
-    Q_EMIT laden->itemDoubleClicked(laden->currentItem(), 0);
+    laden->ZeileWaehlen(1);
+    Q_EMIT laden->Ansicht()->doubleClicked(laden->Ansicht()->currentIndex());
     QCOMPARE(dialoge.aufrufe.last().text, QStringLiteral("Bitte gebt den neuen Preis ein."));
-    QCOMPARE(laden->EintragDerZeile(1)->text(2), QStringLiteral("7D"));
+    QCOMPARE(laden->Text(1, 2), QStringLiteral("7D"));
 
     // Removing the first good renumbers the rest; a new level still prices the right goods.
-    laden->setCurrentItem(laden->EintragDerZeile(0));
-    QTest::keyClick(laden, Qt::Key_Delete);
+    laden->ZeileWaehlen(0);
+    QTest::keyClick(laden->Ansicht(), Qt::Key_Delete);
     QCOMPARE(Spalte(laden, 0), (QStringList{"Tau", "Talglicht", "Seil"}));
     QCOMPARE(Spalte(laden, 3), (QStringList{"0", "1", "2"}));
     Waehlen(fenster, QStringLiteral("cmbShopPreise"), QStringLiteral("Sehr billig"));
     QCOMPARE(Spalte(laden, 2), (QStringList{"1,4D", "2,1H", "2,8S"}));
     for (int i = 0; i < 3; ++i) {
-        laden->setCurrentItem(laden->topLevelItem(0));
+        laden->ZeileWaehlen(laden->ZeileAn(0));
         Klick(fenster, QStringLiteral("cmdShopDelete"));
     }
-    QCOMPARE(laden->topLevelItemCount(), 0);
+    QCOMPARE(laden->AngezeigteAnzahl(), 0);
     for (const char* name : {"cmdShopDelete", "cmdShopAnzahl", "cmbShopPreise"})
         QVERIFY2(!An(fenster, QString::fromUtf8(name)), name);
     // Switching modes keeps the shop.
@@ -645,7 +665,7 @@ void TestWarehouseFenster::shopFuellenUndPreise()
     Klick(fenster, QStringLiteral("cmdItemHin"));
     Klick(fenster, QStringLiteral("cmdItemEditor"));
     Klick(fenster, QStringLiteral("cmdShopEditor"));
-    QCOMPARE(laden->topLevelItemCount(), 1);
+    QCOMPARE(laden->AngezeigteAnzahl(), 1);
 }
 
 void TestWarehouseFenster::besitzernamen()
@@ -744,11 +764,11 @@ void TestWarehouseFenster::generatorFragtBeiVollemShop()
                                                          "wirklich starten ?")});
     QCOMPARE(dialoge.aufrufe.first().symbol, Dialoge::Symbol::Ausrufezeichen);
     auto* laden = Kind<Datensatzliste>(fenster, QStringLiteral("lvLaden"));
-    QCOMPARE(laden->topLevelItemCount(), 1);
+    QCOMPARE(laden->AngezeigteAnzahl(), 1);
     // Closing the generator without a run leaves the shop empty and the level unchosen.
     Klick(fenster, QStringLiteral("cmdShopGenerator"));
     QCOMPARE(geoeffnet, 1);
-    QCOMPARE(laden->topLevelItemCount(), 0);
+    QCOMPARE(laden->AngezeigteAnzahl(), 0);
     QCOMPARE(Lagerhof3Variablen::Shopwaren.Shopwarenzahl(), 0);
     QCOMPARE(Kind<QComboBox>(fenster, QStringLiteral("cmbShopPreise"))->currentIndex(), -1);
     QVERIFY(!An(fenster, QStringLiteral("cmdShopDelete")));

@@ -48,6 +48,9 @@ private Q_SLOTS:
 
     void warendateiRundreise();
     void warendateiZeilenenden();
+    void warenDurchlaufen_data();
+    void warenDurchlaufen();
+    void kategorieDurchlaufenWieLaden();
     void kategorienlisteLesen();
     void geliefertenKatalogLesen();
 
@@ -210,6 +213,66 @@ void TestWarehouseKatalog::warendateiZeilenenden()
         QCOMPARE(e.Waren, (QList<QStringList>{{"Seil1", "5", "4S", "Stark.", "BO|"}}));
         QVERIFY2(!e.Unvollstaendig, bytes.constData());
     }
+}
+
+// The listing's reader, good by good with only some fields read, tells what the whole reader tells.
+void TestWarehouseKatalog::warenDurchlaufen_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray ware = "Seil1\r\n5\r\n4S\r\nStark.\r\nBO|\r\n";
+    QTest::newRow("zwei Waren") << ware + "Tau2\r\n3\r\n1,5D\r\n\r\n\r\n";
+    QTest::newRow("leer") << QByteArray();
+    QTest::newRow("Leerzeilen am Ende") << ware + "\r\n \r\n";
+    QTest::newRow("mitten in einer Ware") << ware + "Tau2\r\n3\r\n";
+    QTest::newRow("Rest ohne Zeilenende") << ware + "Tau2";
+    QTest::newRow("nur CR") << QByteArray(ware).replace("\r\n", "\r") + "\r";
+    QTest::newRow("Umlaute und Verweise") << QByteArray("K\xe4se1\r\n2\r\n3H\r\nZwei&#10;Zeilen\r\n\r\n");
+}
+
+void TestWarehouseKatalog::warenDurchlaufen()
+{
+    QFETCH(QByteArray, bytes);
+    TestInstallation installation;
+    installation.Schreiben(Warenpfad(QStringLiteral("Test")), bytes);
+    const QString pfad = Warendatei(QStringLiteral("Test"));
+    const Warenergebnis ganz = Katalog::WarenLesen(pfad);
+    for (const QList<bool>& felder : {QList<bool>(Feldanzahl, true), QList<bool>{true, false, true, false, false}}) {
+        QList<QStringList> waren;
+        const Warenergebnis e = WarenDurchlaufen(pfad, felder, [&waren](const QStringList& w) { waren.append(w); });
+        QCOMPARE(waren.size(), ganz.Waren.size());
+        for (qsizetype i = 0; i < waren.size(); ++i)
+            for (int f = 0; f < Feldanzahl; ++f)
+                QCOMPARE(waren[i][f], felder[f] ? ganz.Waren[i][f] : QString());
+        QCOMPARE(e.Unvollstaendig, ganz.Unvollstaendig);
+        QCOMPARE(e.Restzeilen, ganz.Restzeilen);
+        QCOMPARE(e.Vorhanden, ganz.Vorhanden);
+        QCOMPARE(e.Abgelehnt, ganz.Abgelehnt);
+        QCOMPARE(Warenmeldung(e), Warenmeldung(ganz));
+    }
+}
+
+// Under "Alles" the listing goes through the categories KategorieLaden loads, with the same rows and messages.
+void TestWarehouseKatalog::kategorieDurchlaufenWieLaden()
+{
+    TestInstallation installation;
+    installation.Schreiben(Warenpfad(QStringLiteral("Kerzen")), "Talglicht1\r\n1\r\n3H\r\n\r\n\r\n");
+    installation.Schreiben(Warenpfad(QStringLiteral("Seilerei")), "Seil1\r\n5\r\n4S\r\n\r\n\r\nTau2\r\n");
+    const QStringList kategorien{"Kerzen", "Fehlt", "Seilerei", "Kerzen", "../Kerzen"};
+    const QList<bool> felder{true, false, true, false, false};
+    Lagerhof3Variablen::Zuruecksetzen();
+    QStringList gelistet;
+    const QStringList meldungen = KategorieDurchlaufen(Alles(), kategorien, felder, [&](const QStringList& w, int zeile) {
+        gelistet.append(w[0] + QLatin1Char(' ') + w[2] + QLatin1Char(' ') + QString::number(zeile));
+    });
+    Lagerhof3Variablen::Zuruecksetzen();
+    Gegenstandstabelle t;
+    QCOMPARE(meldungen, KategorieLaden(t, Alles(), kategorien));
+    QStringList geladen;
+    for (int i = 0; i < t.Anzahl(); ++i)
+        geladen.append(t.Zeilen[i].Felder[0] + QLatin1Char(' ') + t.Zeilen[i].Felder[2] + QLatin1Char(' ') + QString::number(i));
+    QCOMPARE(gelistet, geladen);
+    QCOMPARE(gelistet.size(), 2);
+    QCOMPARE(meldungen.size(), 1);
 }
 
 void TestWarehouseKatalog::kategorienlisteLesen()
