@@ -70,6 +70,7 @@ public Q_SLOTS:
     void cmdChancen_Click();
     void cmdChancenAbbrechen_Click();
     void cmdChancenSeite_Click();
+    void cmdVorschlagen_Click();
     void cmdAufstellungSpeichern_Click();
     void cmdAufstellungLaden_Click();
     void cmdLetzteAufstellung_Click();
@@ -148,6 +149,7 @@ private:
     QPushButton* cmdChancen = nullptr;
     QPushButton* cmdChancenAbbrechen = nullptr;
     QPushButton* cmdChancenSeite = nullptr;
+    QPushButton* cmdVorschlagen = nullptr;
     QPushButton* cmdAufstellungSpeichern = nullptr;
     QPushButton* cmdAufstellungLaden = nullptr;
     QPushButton* cmdLetzteAufstellung = nullptr;
