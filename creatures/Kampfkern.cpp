@@ -171,25 +171,29 @@ Kern::Kern(const Kampfstand& aufstellung)
             const Kaempfer& k = gruppe[i];
             Mitglied m{};
             m.le = k.LE;
-            m.at = k.AT;
-            m.pa = k.PA;
-            m.anzahl = k.Anzahl;
+            m.startLE = k.LE;
             m.bonus = k.Bonus;
             m.rs = k.RS;
             m.ziel = -1;
             m.getroffen = 0;
             m.feindBasis = g == 0 ? m_anzahl[0] : 0;
             m.feinde = m_anzahl[1 - g];
-            m.wuerfelt = k.Wuerfel.startsWith(QLatin1Char('W'));
-            // What BattleEngine's die reading gives for every text: the number after the "W", 0 for none.
-            m.seiten = m.wuerfelt ? k.Wuerfel.mid(1).toInt() : 0;
-            m.zieht = m.wuerfelt && m.seiten >= 1;
+            const bool wuerfelt = k.Wuerfel.startsWith(QLatin1Char('W'));
+            // What BattleEngine's die reading gives for every text: the number after the "W", 0 for none. A
+            // die without sides rolls 1 without a draw.
+            const int seiten = wuerfelt ? k.Wuerfel.mid(1).toInt() : 0;
+            m.zieht = wuerfelt && seiten >= 1;
+            m.seiten = m.zieht ? seiten : 1;
+            m.faktor = double(m.seiten) * 0x1.0p-53;
+            m.mal = wuerfelt ? k.Anzahl : 0;
+            m.plus = wuerfelt ? k.Bonus : k.Anzahl;
+            m.ruestung = wuerfelt ? ~qint64(0) : 0;
             // Hits: a roll of 1, or one of at most AT. Parries: at most PA; against a good attack twice the
             // roll at most PA, that is the roll at most PA / 2 rounded down.
             m.trifft = Generator::Grenze(20, std::max<qint64>(1, k.AT));
             m.pariert = Generator::Grenze(20, k.PA);
             m.pariertGut = Generator::Grenze(20, k.PA >= 0 ? k.PA / 2 : 0);
-            m_vorlage.push_back(m);
+            m_m.push_back(m);
             if (k.LE >= 1) {
                 lebende.push_back({k.MU, 2 * i + g, m_basis[g] + i});
                 ++m_startLebende[g];
@@ -204,7 +208,6 @@ Kern::Kern(const Kampfstand& aufstellung)
     for (const Eintrag& e : lebende)
         m_volleReihe.push_back(e.index);
     m_gutGrenze = Generator::Grenze(20, 1);
-    m_m = m_vorlage;
     m_reihe.reserve(m_volleReihe.size());
 }
 
@@ -219,14 +222,21 @@ int Kern::LebendesZiel(Generator& zufall, int gruppe)
     const double faktor = double(groesse) * 0x1.0p-53;
     const qint64 grenze = qint64(groesse) * 64 + 10000;
     int r = 0;
+    int pos = zufall.m_pos;
     for (qint64 versuch = 0; versuch < grenze; ++versuch) {
-        if (zufall.m_pos == zufall.m_ende)
+        if (pos == zufall.m_ende) {
+            zufall.m_pos = pos;
             zufall.Nachfuellen();
-        r = int(double(qint64(zufall.m_aus[zufall.m_pos++] >> 11)) * faktor);
+            pos = zufall.m_pos;
+        }
+        r = int(double(qint64(zufall.m_aus[pos++] >> 11)) * faktor);
         r = r >= groesse ? groesse - 1 : r;
-        if (m[r].le >= 1)
+        if (m[r].le >= 1) {
+            zufall.m_pos = pos;
             return r;
+        }
     }
+    zufall.m_pos = pos;
     for (int i = 0; i < groesse; ++i) {
         const int j = (r + i) % groesse;
         if (m[j].le >= 1)
@@ -280,9 +290,13 @@ void Kern::ZielVerloren(Generator& zufall, int gruppe, int index)
 
 bool Kern::Kaempfen(Generator& zufall, const std::atomic<bool>* abbrechen)
 {
-    // Each member as the fight begins: its values, no target, its parry unspent.
-    std::copy(m_vorlage.begin(), m_vorlage.end(), m_m.begin());
+    // Each member as the fight begins: its LE, no target, its parry unspent.
     Mitglied* const m = m_m.data();
+    for (Mitglied* k = m, *ende = m + m_m.size(); k != ende; ++k) {
+        k->le = k->startLE;
+        k->ziel = -1;
+        k->getroffen = 0;
+    }
     m_lebende[0] = m_startLebende[0];
     m_lebende[1] = m_startLebende[1];
     m_runden = 0;
@@ -338,9 +352,12 @@ bool Kern::Kaempfen(Generator& zufall, const std::atomic<bool>* abbrechen)
                 pos += 1 + int(trifft) + int(zieht);
                 // A good attack: a W20 plus the bonus, without armour; a normal hit: the die times the
                 // number of dice plus the bonus less armour, or the fixed points of "SP"; never below 0.
-                const int seiten = gut ? 20 : a.zieht ? a.seiten : 1;
-                const qint64 wurf = Generator::Abbilden(z[2], seiten);
-                qint64 s = gut ? wurf + a.bonus : a.wuerfelt ? wurf * a.anzahl + a.bonus - d.rs : a.anzahl;
+                const double faktor = gut ? 20 * 0x1.0p-53 : a.faktor;
+                const int seiten = gut ? 20 : a.seiten;
+                int roh = int(double(qint64(z[2] >> 11)) * faktor) + 1;
+                roh = roh > seiten ? seiten : roh;
+                const qint64 wurf = roh;
+                qint64 s = gut ? wurf + a.bonus : wurf * a.mal + a.plus - (d.rs & a.ruestung);
                 s = s < 0 ? 0 : s;
                 // Masks, since a compiler would turn a selection on the outcome back into a jump.
                 s &= -qint64(schlaegt);

@@ -98,16 +98,21 @@ public:
     qint64 LE(int i) const { return m_m[size_t(i)].le; }
 
 private:
-    // One member, on one cache line: its values and its state in the current fight.
-    struct Mitglied {
+    // One member: its values and its state in the current fight. Two cache lines exactly, so a member's
+    // place is its index shifted, not multiplied.
+    struct alignas(128) Mitglied {
         qint64 le;
-        qint64 at, pa, anzahl, bonus, rs;
+        qint64 startLE; // LE as the fight begins
+        qint64 bonus, rs;
         int ziel;      // index within the other group, or -1
         int getroffen; // the pass in which it was last hit: its parry is spent for that pass
         int feindBasis; // where the other group starts among all members, and its size
         int feinde;
-        int seiten;    // sides of the weapon's die; below 1 the roll is 1 without a draw
-        bool wuerfelt; // a "W..." weapon; otherwise the fixed points of "SP"
+        // A normal hit does roll * mal + plus - (the defender's RS & ruestung) points: for a "W..." weapon
+        // the number of dice, the bonus and all of RS; for "SP" 0, the fixed points and none of RS.
+        qint64 mal, plus, ruestung;
+        double faktor; // the sides of the die times 2^-53, for Zufall's mapping; 1 side when it takes no roll
+        int seiten;    // the sides as the mapping's upper end (1 when no roll is taken)
         bool zieht;    // its normal hit takes a roll: a "W..." weapon with at least one side
         // Rolls as bounds on the generator's 53 bits (Generator::Grenze): the attack hits below `trifft`;
         // a parry holds below `pariert`, against a good attack below `pariertGut`.
@@ -121,9 +126,8 @@ private:
     int m_anzahl[2] = {0, 0};
     int m_basis[2] = {0, 0};
     int m_startLebende[2] = {0, 0};
-    std::vector<Mitglied> m_vorlage;   // heroes first, as the fight begins
     std::vector<int> m_volleReihe;     // the members living at the start, in the initiative order
-    std::vector<Mitglied> m_m;         // the state of the current fight
+    std::vector<Mitglied> m_m;         // heroes first: their values, and their state in the current fight
     std::vector<int> m_reihe;
     quint64 m_gutGrenze = 0; // a roll of 1 on a W20
     int m_lebende[2] = {0, 0};
