@@ -94,6 +94,7 @@ std::optional<Kampfstand> AusZeilen(const QStringList& zeilen, const QString& an
                               {7, "der Schadensbonus"},    {8, "der Rüstungsschutz (RS)"},
                               {9, "die Lebensenergie (LE)"}};
     Kampfstand stand;
+    int mitglieder[2] = {0, 0};
     for (qsizetype z = 1; z < zeilen.size(); ++z) {
         // A blank line (as an editor may leave at the end) holds no member.
         if (zeilen[z].trimmed().isEmpty())
@@ -109,6 +110,15 @@ std::optional<Kampfstand> AusZeilen(const QStringList& zeilen, const QString& an
             gruppe = Gruppe::Gegner;
         else if (f[0] != Art(Gruppe::Helden))
             return ablehnen(beschaedigt + QStringLiteral("steht „%1“, wo „Held“ oder „Gegner“ stehen muss.").arg(f[0]));
+        // A group passing the limit refuses the whole file, before any value of the line is read.
+        if (++mitglieder[int(gruppe)] > BattleEngine::HoechsteMitglieder)
+            return ablehnen(QStringLiteral("Die Aufstellung %1 ist zu groß: Zeile %2 ist das %3. Mitglied der %4; eine "
+                                           "Gruppe hat höchstens %5 Mitglieder.")
+                                .arg(anzeige)
+                                .arg(z + 1)
+                                .arg(BattleEngine::HoechsteMitglieder + 1)
+                                .arg(gruppe == Gruppe::Helden ? QStringLiteral("Heldengruppe") : QStringLiteral("Gegnergruppe"))
+                                .arg(BattleEngine::HoechsteMitglieder));
         qint64 zahl[Felder] = {};
         for (const Wertfeld& w : werte) {
             const auto wert = BattleEngine::Kampfwert(f[w.feld]);

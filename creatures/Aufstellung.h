@@ -19,8 +19,8 @@ QStringList Zeilen(const BattleEngine::Kampfstand& stand);
 // Writes the file whole; false with a message for the user when it could not be written.
 bool Speichern(const BattleEngine::Kampfstand& stand, const QString& pfad, QString* fehler = nullptr);
 
-// The groups of a file's lines. A damaged file is refused whole, with a message that names the file
-// (`anzeige`) and the line.
+// The groups of a file's lines. A damaged file, or one with more than BattleEngine::HoechsteMitglieder in
+// a group, is refused whole, with a message that names the file (`anzeige`) and the line.
 std::optional<BattleEngine::Kampfstand> AusZeilen(const QStringList& zeilen, const QString& anzeige,
                                                    QString* fehler = nullptr);
 // DataPfad + "\Creatures\Letzte Aufstellung.dat": Bestiar3 keeps the groups of its last fight or odds run

@@ -33,6 +33,10 @@ struct Kaempfer {
 
 enum class Gruppe { Helden = 0, Gegner = 1 };
 
+// The most members a group may hold in the window, in line-up files and in batch mode. A fight's cost grows
+// with the square of the members; a hundred against a hundred still ends in well under a second.
+constexpr int HoechsteMitglieder = 100;
+
 // A place of the initiative order; its key is the group digit and the index ("03", "112").
 struct Platz {
     Gruppe Seite = Gruppe::Helden;

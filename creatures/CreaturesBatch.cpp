@@ -10,6 +10,7 @@
 #include "Dialoge.h"
 #include "Gewinnchancen.h"
 #include "Subs.h"
+#include "Vorschlaege.h"
 #include "Zufall.h"
 
 namespace CreaturesBatch {
@@ -163,6 +164,12 @@ std::optional<Ergebnis> GruppenBauen(const Gruppenangabe& angabe, BattleEngine::
         return Aufruffehler(QStringLiteral("Die Heldengruppe ist leer; nennt mindestens eine Kreatur mit --held."));
     if (beide && angabe.namen[1].isEmpty())
         return Aufruffehler(QStringLiteral("Die Gegnergruppe ist leer; nennt mindestens eine Kreatur mit --gegner."));
+    for (int g = 0; g < 2; ++g)
+        if (angabe.namen[g].size() > BattleEngine::HoechsteMitglieder)
+            return Aufruffehler(QStringLiteral("Eine Gruppe hat höchstens %1 Mitglieder; für die %2 sind %3 genannt.")
+                                    .arg(BattleEngine::HoechsteMitglieder)
+                                    .arg(g == 0 ? QStringLiteral("Heldengruppe") : QStringLiteral("Gegnergruppe"))
+                                    .arg(angabe.namen[g].size()));
     const Kreaturentabelle& tabelle = Laden();
     for (int g = 0; g < 2; ++g) {
         for (const QString& name : angabe.namen[g]) {
@@ -228,6 +235,86 @@ Ergebnis Chancen(Batch::Befehlszeile& b)
     return {0, Gewinnchancen::Ausgabezeilen(*ergebnis)};
 }
 
+// A whole-number option: its value, the default when it is missing, or nothing after the message.
+std::optional<qint64> Zahloption(const std::optional<QString>& text, qint64 standard, qint64 von, qint64 bis,
+                                 const QString& was, QString* fehler)
+{
+    if (!text)
+        return standard;
+    const Subs::Ganzzahleingabe n = Subs::GanzzahlLesen(*text, von, bis, was);
+    if (!n.Ok) {
+        *fehler = n.Meldung;
+        return std::nullopt;
+    }
+    return n.Wert;
+}
+
+Ergebnis Vorschlagen(Batch::Befehlszeile& b)
+{
+    Gruppenangabe angabe;
+    angabe.namen[0] = b.Werte(QStringLiteral("--held"));
+    angabe.datei = b.Wert(QStringLiteral("--aufstellung"));
+    const QStringList kategorien = b.Werte(QStringLiteral("--kategorie"));
+    const auto ziel = b.Wert(QStringLiteral("--ziel"));
+    const auto spanne = b.Wert(QStringLiteral("--spanne"));
+    const auto hoechstens = b.Wert(QStringLiteral("--hoechstens"));
+    const auto anzahl = b.Wert(QStringLiteral("--vorschlaege"));
+    const auto kaempfe = b.Wert(QStringLiteral("--kaempfe"));
+    const auto ausgabe = b.Wert(QStringLiteral("--ausgabe"));
+    const auto ordner = b.Wert(QStringLiteral("--vorschlaege-speichern"));
+    if (!b.Fehlerhaft().isEmpty())
+        return Aufruffehler(b.Fehlerhaft());
+    Vorschlaege::Anfrage anfrage;
+    QString fehler;
+    const struct {
+        const std::optional<QString>& text;
+        qint64 standard, von, bis;
+        const char* was;
+    } optionen[] = {{ziel, Vorschlaege::StandardZiel, Vorschlaege::KleinstesZiel, Vorschlaege::GroesstesZiel, "die gewünschte Siegchance (--ziel)"},
+                    {spanne, Vorschlaege::StandardSpanne, 1, Vorschlaege::GroessteSpanne, "die Spanne (--spanne)"},
+                    {hoechstens, Vorschlaege::StandardHoechstens, 1, BattleEngine::HoechsteMitglieder, "die größte Gegnergruppe (--hoechstens)"},
+                    {anzahl, Vorschlaege::StandardAnzahl, 1, Vorschlaege::HoechsteAnzahl, "die Zahl der Vorschläge (--vorschlaege)"},
+                    {kaempfe, Gewinnchancen::StandardKaempfe, 1, Gewinnchancen::HoechsteKaempfe, "die Zahl der Kämpfe"}};
+    qint64 werte[5] = {};
+    for (int i = 0; i < 5; ++i) {
+        const auto wert = Zahloption(optionen[i].text, optionen[i].standard, optionen[i].von, optionen[i].bis,
+                                     QString::fromUtf8(optionen[i].was), &fehler);
+        if (!wert)
+            return Aufruffehler(fehler);
+        werte[i] = *wert;
+    }
+    anfrage.Ziel = int(werte[0]);
+    anfrage.Spanne = int(werte[1]);
+    anfrage.Hoechstens = int(werte[2]);
+    anfrage.Anzahl = int(werte[3]);
+    anfrage.Kaempfe = werte[4];
+    if (!angabe.datei && angabe.namen[0].isEmpty())
+        return Aufruffehler(QStringLiteral("Nennt die Heldengruppe mit --held NAME oder mit --aufstellung DATEI."));
+    BattleEngine::Kampfstand stand;
+    if (const auto fehlschlag = GruppenBauen(angabe, stand, false))
+        return *fehlschlag;
+    if (stand.Helden.isEmpty())
+        return Fehler(QStringLiteral("In der Aufstellung %1 ist die Heldengruppe leer.").arg(Dateien::Anzeigename(*angabe.datei)));
+    anfrage.Helden = stand.Helden;
+    const Kreaturentabelle& tabelle = Laden();
+    // A category is one of the list's or one a creature has, whatever the letter case.
+    QStringList bekannt = Kreaturentabellen::KategorienLesen() + Vorschlaege::Kategorien(tabelle.Zeilen);
+    for (QString& k : bekannt)
+        k = k.trimmed().toLower();
+    for (const QString& k : kategorien)
+        if (!bekannt.contains(k.trimmed().toLower()))
+            return Fehler(QStringLiteral("In der Datenbank gibt es keine Kategorie „%1“.").arg(k));
+    anfrage.Saat = Zufall::Saat().value_or(Zufall::NeueSaat());
+    const auto ergebnis = Vorschlaege::Suchen(anfrage, Vorschlaege::Arten(tabelle.Zeilen, kategorien));
+    if (!ergebnis)
+        return Fehler(QStringLiteral("Die Suche wurde abgebrochen."));
+    if (ordner && !Vorschlaege::Speichern(*ergebnis, *ordner, &fehler))
+        return Fehler(fehler);
+    if (ausgabe && !Vorschlaege::SeiteSpeichern(anfrage, *ergebnis, *ausgabe, &fehler))
+        return Fehler(fehler);
+    return {0, Vorschlaege::Ausgabezeilen(anfrage, *ergebnis)};
+}
+
 Ergebnis AufstellungSpeichern(Batch::Befehlszeile& b)
 {
     const auto datei = b.Wert(QStringLiteral("--aufstellung-speichern"));
@@ -259,7 +346,15 @@ QString Hilfetext()
         "          --ausgabe DATEI.html           Kampf bis zum Ende, Bericht schreiben, Sieger ausgeben\n"
         "  --chancen (--held NAME ... --gegner NAME ... | --aufstellung DATEI) [--kaempfe N] [--ausgabe DATEI.html|-]\n"
         "                                         N Kämpfe (1 bis 10.000.000, sonst 10.000) mit den Seeds S, S+1 ...:\n"
-        "                                         Siege mit 95-%-Intervall, Runden, Überleben je Mitglied\n"
+        "                                         Siege mit 95-%-Intervall, Runden, Überleben je Mitglied,\n"
+        "                                         Verluste der Heldengruppe (mindestens ein Held unter 1 LE)\n"
+        "  --vorschlagen (--held NAME ... | --aufstellung DATEI) [--ziel P] [--spanne T] [--kategorie K ...]\n"
+        "          [--hoechstens M] [--vorschlaege A] [--kaempfe N] [--vorschlaege-speichern ORDNER]\n"
+        "          [--ausgabe DATEI.html|-]       bis zu A Gegnergruppen (5) aus höchstens M Kreaturen (8, bis 100),\n"
+        "                                         gegen die die Heldengruppe P ± T % der Kämpfe gewinnt (70 ± 5);\n"
+        "                                         je Vorschlag eine Zeile: Nummer, Gruppe, Siege der Heldengruppe mit\n"
+        "                                         95-%-Intervall, Verluste, Runden im Mittel. Jeder Anteil ist der\n"
+        "                                         von --chancen --seed S --kaempfe N auf der gespeicherten Aufstellung\n"
         "  --aufstellung-speichern DATEI --held NAME ... --gegner NAME ...\n"
         "                                         die Gruppen als Aufstellung speichern\n"
         "  --exportieren NAME --ausgabe DATEI.wbd Kreatur als WBD-Datei exportieren\n"
@@ -277,6 +372,8 @@ Ergebnis Ausfuehren(const QStringList& argumente)
         return Kampf(b);
     if (b.Schalter(QStringLiteral("--chancen")))
         return Chancen(b);
+    if (b.Schalter(QStringLiteral("--vorschlagen")))
+        return Vorschlagen(b);
     if (argumente.contains(QStringLiteral("--aufstellung-speichern")))
         return AufstellungSpeichern(b);
     if (b.Schalter(QStringLiteral("--exportieren")))

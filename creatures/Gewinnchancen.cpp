@@ -2,6 +2,7 @@
 
 #include "Creatures3Variablen.h"
 #include "HTMLExport.h"
+#include "Kampfkern.h"
 #include "Subs.h"
 #include "Zufall.h"
 
@@ -27,7 +28,8 @@ constexpr qint64 Blockgroesse = 64;
 // What one thread gathers; all whole numbers, so adding the parts in any order gives the same sums.
 struct Teil {
     qint64 siege[3] = {0, 0, 0};
-    std::map<int, qint64> runden;
+    qint64 verluste = 0;
+    std::vector<qint64> runden;    // passes -> fights; a list, as a fight's count needs no search
     std::vector<qint64> ueberlebt; // heroes, then enemies
     std::vector<qint64> leSumme;
 };
@@ -43,36 +45,48 @@ void Arbeiten(const Kampfstand& vorlage, qint64 kaempfe, quint64 saat, std::atom
         Teil& an;
         ~Abgabe() { an = std::move(von); }
     } abgabe{teil, ergebnis};
-    // One copy per thread: a fight changes only LE (and the state Kampf resets itself), so LE is put back
-    // before each fight instead of copying the groups again.
-    Kampfstand stand = vorlage;
-    const int helden = vorlage.AnzahlHelden();
-    const int mitglieder = helden + vorlage.AnzahlGegner();
+    // The line-up in flat arrays, once per thread; every fight starts again from its values.
+    Kampfkern::Kern kern(vorlage);
+    const int helden = kern.AnzahlHelden();
+    const int mitglieder = helden + kern.AnzahlGegner();
     teil.ueberlebt.assign(size_t(mitglieder), 0);
     teil.leSumme.assign(size_t(mitglieder), 0);
-    Zufall::Eigene zufall;
+    teil.runden.assign(64, 0);
+    const std::atomic<bool>* abbrechen = steuerung ? &steuerung->Abbrechen : nullptr;
+    // Four generators seeded together for the next four fights.
+    Kampfkern::Generator zufall[4];
+    Kampfkern::Generator* vier[4] = {&zufall[0], &zufall[1], &zufall[2], &zufall[3]};
     for (;;) {
-        if (steuerung && steuerung->Abbrechen.load(std::memory_order_relaxed))
+        if (abbrechen && abbrechen->load(std::memory_order_relaxed))
             return;
         const qint64 anfang = naechster.fetch_add(Blockgroesse, std::memory_order_relaxed);
         if (anfang >= kaempfe)
             return;
         const qint64 ende = std::min(anfang + Blockgroesse, kaempfe);
-        for (qint64 k = anfang; k < ende; ++k) {
-            for (int i = 0; i < helden; ++i)
-                stand.Helden[i].LE = vorlage.Helden[i].LE;
-            for (int i = helden; i < mitglieder; ++i)
-                stand.Gegner[i - helden].LE = vorlage.Gegner[i - helden].LE;
-            zufall.Saeen(SaatFuer(saat, k));
-            const Sieger sieger = BattleEngine::Kampf(stand, nullptr);
-            ++teil.siege[int(sieger)];
-            ++teil.runden[stand.Runden];
-            for (int i = 0; i < mitglieder; ++i) {
-                const qint64 le = i < helden ? stand.Helden[i].LE : stand.Gegner[i - helden].LE;
-                if (le >= 1) {
-                    ++teil.ueberlebt[size_t(i)];
-                    teil.leSumme[size_t(i)] += le;
+        for (qint64 k = anfang; k < ende; k += 4) {
+            const int n = int(std::min<qint64>(4, ende - k));
+            quint64 saaten[4];
+            for (int j = 0; j < 4; ++j)
+                saaten[j] = SaatFuer(saat, k + std::min(j, n - 1));
+            Kampfkern::Generator::VierSaeen(vier, saaten);
+            for (int j = 0; j < n; ++j) {
+                if (!kern.Kaempfen(zufall[j], abbrechen))
+                    return;
+                ++teil.siege[int(kern.Sieger())];
+                const size_t runden = size_t(kern.Runden());
+                if (runden >= teil.runden.size())
+                    teil.runden.resize(runden * 2, 0);
+                ++teil.runden[runden];
+                // Counted without a jump on each member's fate, which changes from fight to fight.
+                int gefallen = 0;
+                for (int i = 0; i < mitglieder; ++i) {
+                    const qint64 le = kern.LE(i);
+                    const bool lebt = le >= 1;
+                    teil.ueberlebt[size_t(i)] += lebt;
+                    teil.leSumme[size_t(i)] += lebt ? le : 0;
+                    gefallen |= int(!lebt & (i < helden));
                 }
+                teil.verluste += gefallen;
             }
         }
         if (steuerung)
@@ -83,28 +97,6 @@ void Arbeiten(const Kampfstand& vorlage, qint64 kaempfe, quint64 saat, std::atom
 QString Zelltext(const QString& text)
 {
     return HtmlMaskieren(text);
-}
-
-// A bar of table cells over the full cell width: dark up to `dunkel`, light up to `hell`, then empty
-// (shares from 0 to 1). The suite's browser pane draws cell colours, so the bar needs no picture.
-void Balken(double dunkel, double hell, const QString& farbeDunkel, const QString& farbeHell, QIODevice& datei)
-{
-    const int a = int(std::lround(std::clamp(dunkel, 0.0, 1.0) * 100));
-    const int b = std::max(a, int(std::lround(std::clamp(hell, 0.0, 1.0) * 100)));
-    HtmlRoh(QStringLiteral("<td width=\"40%\"><table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"),
-            datei);
-    const auto zelle = [&](int breite, const QString& farbe) {
-        if (breite <= 0)
-            return;
-        HtmlRoh(QStringLiteral("<td width=\"%1%\"%2>&nbsp;</td>")
-                    .arg(breite)
-                    .arg(farbe.isEmpty() ? QString() : QStringLiteral(" bgcolor=\"%1\"").arg(farbe)),
-                datei);
-    };
-    zelle(a, farbeDunkel);
-    zelle(b - a, farbeHell);
-    zelle(100 - b, QString());
-    HtmlRoh(QStringLiteral("</tr></table></td>"), datei);
 }
 
 const QString& Gruppenname(BattleEngine::Gruppe g)
@@ -136,6 +128,28 @@ quint64 SaatFuer(quint64 saat, qint64 k)
     return (saat + quint64(k)) & Zufall::HoechsteSaat;
 }
 
+// A bar of table cells over the full cell width: dark up to `dunkel`, light up to `hell`, then empty
+// (shares from 0 to 1). The suite's browser pane draws cell colours, so the bar needs no picture.
+void BalkenSchreiben(double dunkel, double hell, const QString& farbeDunkel, const QString& farbeHell, QIODevice& datei)
+{
+    const int a = int(std::lround(std::clamp(dunkel, 0.0, 1.0) * 100));
+    const int b = std::max(a, int(std::lround(std::clamp(hell, 0.0, 1.0) * 100)));
+    HtmlRoh(QStringLiteral("<td width=\"40%\"><table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"),
+            datei);
+    const auto zelle = [&](int breite, const QString& farbe) {
+        if (breite <= 0)
+            return;
+        HtmlRoh(QStringLiteral("<td width=\"%1%\"%2>&nbsp;</td>")
+                    .arg(breite)
+                    .arg(farbe.isEmpty() ? QString() : QStringLiteral(" bgcolor=\"%1\"").arg(farbe)),
+                datei);
+    };
+    zelle(a, farbeDunkel);
+    zelle(b - a, farbeHell);
+    zelle(100 - b, QString());
+    HtmlRoh(QStringLiteral("</tr></table></td>"), datei);
+}
+
 Anteil Wilson(qint64 treffer, qint64 n)
 {
     Anteil a;
@@ -158,6 +172,11 @@ Anteil Wilson(qint64 treffer, qint64 n)
 Anteil Ergebnis::Sieg(Sieger sieger) const
 {
     return Wilson(Siege[int(sieger)], Kaempfe);
+}
+
+Anteil Ergebnis::Verlust() const
+{
+    return Wilson(Verluste, Kaempfe);
 }
 
 double Ergebnis::RundenMittel() const
@@ -229,8 +248,10 @@ std::optional<Ergebnis> Berechnen(const Kampfstand& aufstellung, qint64 kaempfe,
     for (const Teil& teil : teile) {
         for (int s = 0; s < 3; ++s)
             ergebnis.Siege[s] += teil.siege[s];
-        for (const auto& [runden, zahl] : teil.runden)
-            ergebnis.Runden[runden] += zahl;
+        ergebnis.Verluste += teil.verluste;
+        for (size_t runden = 0; runden < teil.runden.size(); ++runden)
+            if (teil.runden[runden] > 0)
+                ergebnis.Runden[int(runden)] += teil.runden[runden];
         for (size_t i = 0; i < teil.ueberlebt.size(); ++i) {
             Mitglied& m = int(i) < helden ? ergebnis.Helden[qsizetype(i)] : ergebnis.Gegner[qsizetype(i) - helden];
             m.Ueberlebt += teil.ueberlebt[i];
@@ -328,6 +349,11 @@ QStringList Ausgabezeilen(const Ergebnis& e)
                               .arg(Feldtext(m.Name), Prozent(Wilson(m.Ueberlebt, e.Kaempfe).Wert), MittlereLE(m)));
         }
     }
+    // Last, so every earlier line keeps its place.
+    const Anteil verlust = e.Verlust();
+    zeilen.append(QStringLiteral("Verluste Heldengruppe\t%1\t%2\t%3\t%4")
+                      .arg(verlust.Anzahl)
+                      .arg(Prozent(verlust.Wert), Prozent(verlust.Unten), Prozent(verlust.Oben)));
     return zeilen;
 }
 
@@ -363,7 +389,7 @@ void SeiteSchreiben(const Ergebnis& e, QIODevice& datei)
         HtmlZelle(Prozent(anteil.Wert), QStringLiteral("10%"), datei);
         HtmlZelle(Prozent(anteil.Unten) + QStringLiteral(" bis ") + Prozent(anteil.Oben), QStringLiteral("20%"), datei);
         // Dark up to the lower bound, light across the interval: the true share lies in the light part.
-        Balken(anteil.Unten, anteil.Oben, QLatin1String(a.dunkel), QLatin1String(a.hell), datei);
+        BalkenSchreiben(anteil.Unten, anteil.Oben, QLatin1String(a.dunkel), QLatin1String(a.hell), datei);
         HtmlRoh(QStringLiteral("</tr>"), datei);
     }
     HtmlRoh(QStringLiteral("</table>"), datei);
@@ -394,7 +420,7 @@ void SeiteSchreiben(const Ergebnis& e, QIODevice& datei)
             HtmlZelle(Zelltext(m.Name), QStringLiteral("20%"), datei);
             HtmlZelle(Prozent(anteil), QStringLiteral("10%"), datei);
             HtmlZelle(MittlereLE(m), QStringLiteral("10%"), datei);
-            Balken(anteil, anteil, farbe, QString(), datei);
+            BalkenSchreiben(anteil, anteil, farbe, QString(), datei);
             HtmlRoh(QStringLiteral("</tr>"), datei);
         }
     }

@@ -42,11 +42,14 @@ struct Ergebnis {
     qint64 Kaempfe = 0;
     quint64 Saat = 0;
     qint64 Siege[3] = {0, 0, 0};        // by BattleEngine::Sieger: keiner, Helden, Gegner
+    qint64 Verluste = 0;                // fights in which at least one hero ended with LE below 1
     std::map<int, qint64> Runden;       // passes of a fight -> how many fights took that many
     QList<Mitglied> Helden;
     QList<Mitglied> Gegner;
 
     Anteil Sieg(BattleEngine::Sieger sieger) const;
+    // The share of fights with a hero lost, the counterpart of the heroes' "Überlebt".
+    Anteil Verlust() const;
     double RundenMittel() const;
     double RundenMedian() const;
     int RundenMaximum() const;
@@ -96,8 +99,13 @@ QString Dezimal(double wert);
 // A whole number as it is ("13"), any other with one decimal ("13,5").
 QString Zahl(double wert);
 
-// The lines of the batch output, tab-separated.
+// The lines of the batch output, tab-separated; the last one "Verluste Heldengruppe" with its count, share
+// and bounds.
 QStringList Ausgabezeilen(const Ergebnis& ergebnis);
+
+// A bar of table cells over the full cell width: dark up to `dunkel`, light up to `hell`, then empty (shares
+// from 0 to 1). The suite's browser pane draws cell colours, so the bar needs no picture.
+void BalkenSchreiben(double dunkel, double hell, const QString& farbeDunkel, const QString& farbeHell, QIODevice& datei);
 
 // The result as a page of the suite: the outcomes and survivals as bars of table cells.
 void SeiteSchreiben(const Ergebnis& ergebnis, QIODevice& datei);

@@ -19,6 +19,7 @@
 #include "Variablen.h"
 #include "ZifferntastenFilter.h"
 #include "Zufall.h"
+#include "frmGegnervorschlag.h"
 #include "frmKaempferWerte.h"
 
 #include <QCheckBox>
@@ -264,6 +265,7 @@ frmCreaturesMain::frmCreaturesMain(QWidget* eltern) : QWidget(eltern)
     connect(cmdChancen, &QPushButton::clicked, this, &frmCreaturesMain::cmdChancen_Click);
     connect(cmdChancenAbbrechen, &QPushButton::clicked, this, &frmCreaturesMain::cmdChancenAbbrechen_Click);
     connect(cmdChancenSeite, &QPushButton::clicked, this, &frmCreaturesMain::cmdChancenSeite_Click);
+    connect(cmdVorschlagen, &QPushButton::clicked, this, &frmCreaturesMain::cmdVorschlagen_Click);
     connect(cmdAufstellungSpeichern, &QPushButton::clicked, this, &frmCreaturesMain::cmdAufstellungSpeichern_Click);
     connect(cmdAufstellungLaden, &QPushButton::clicked, this, &frmCreaturesMain::cmdAufstellungLaden_Click);
     connect(cmdLetzteAufstellung, &QPushButton::clicked, this, &frmCreaturesMain::cmdLetzteAufstellung_Click);
@@ -531,6 +533,10 @@ QWidget* frmCreaturesMain::KampfpanelBauen()
     cmdChancen = new QPushButton(QStringLiteral("Gewinnchancen"));
     cmdChancen->setObjectName(QStringLiteral("cmdChancen"));
     cmdChancen->setToolTip(QStringLiteral("Die Gruppen viele Male gegeneinander kämpfen lassen und auszählen"));
+    cmdVorschlagen = new QPushButton(QStringLiteral("Gegner vorschlagen…"));
+    cmdVorschlagen->setObjectName(QStringLiteral("cmdVorschlagen"));
+    cmdVorschlagen->setToolTip(QStringLiteral("Gegnergruppen aus der Datenbank suchen, gegen die die Heldengruppe so oft "
+                                              "gewinnt wie gewünscht"));
     txtKaempfe = new QLineEdit(Subs::Tausender(Gewinnchancen::StandardKaempfe));
     txtKaempfe->setObjectName(QStringLiteral("txtKaempfe"));
     txtKaempfe->setToolTip(QStringLiteral("Zahl der Kämpfe, 1 bis 10.000.000"));
@@ -562,7 +568,10 @@ QWidget* frmCreaturesMain::KampfpanelBauen()
     };
     steuerung->setRowStretch(0, 1);
     steuerung->addWidget(cmdBattleStart, 1, 0);
-    steuerung->addWidget(cmdChancen, 1, 1);
+    auto* chancenKnoepfe = new QHBoxLayout;
+    chancenKnoepfe->addWidget(cmdChancen);
+    chancenKnoepfe->addWidget(cmdVorschlagen);
+    steuerung->addLayout(chancenKnoepfe, 1, 1);
     steuerung->addLayout(beschriftet(QStringLiteral("Kämpfe:"), txtKaempfe), 2, 0);
     steuerung->addLayout(beschriftet(QStringLiteral("Seed:"), txtSeed), 2, 1);
     steuerung->addWidget(Bar, 3, 0);
@@ -1001,6 +1010,12 @@ void frmCreaturesMain::ZurGruppe(Gruppe gruppe)
         Dialoge::Warnung(meldung);
         return;
     }
+    if (V::Kampf.Mitglieder(gruppe).size() >= BattleEngine::HoechsteMitglieder) {
+        Dialoge::Warnung(QStringLiteral("Die %1 hat schon %2 Mitglieder; mehr nimmt eine Gruppe nicht auf.")
+                             .arg(gruppe == Gruppe::Helden ? QStringLiteral("Heldengruppe") : QStringLiteral("Gegnergruppe"))
+                             .arg(BattleEngine::HoechsteMitglieder));
+        return;
+    }
     KampfpanelZeigen(true);
     BattleEngine::Aufnehmen(V::Kampf, gruppe, *kaempfer);
     (gruppe == Gruppe::Helden ? lstHeldengruppe : lstGegnergruppe)->addItem(Mitgliedseintrag(*kaempfer));
@@ -1054,6 +1069,7 @@ void frmCreaturesMain::KampfknoepfeAktualisieren()
     const bool beide = V::Kampf.AnzahlHelden() > 0 && V::Kampf.AnzahlGegner() > 0;
     cmdBattleStart->setEnabled(frei && beide);
     cmdChancen->setEnabled(frei && beide);
+    cmdVorschlagen->setEnabled(frei && V::Kampf.AnzahlHelden() > 0);
     cmdChancenAbbrechen->setEnabled(m_chancenLauf != nullptr);
     cmdChancenSeite->setEnabled(frei && picChancen->Ergebnis());
     cmdAufstellungSpeichern->setEnabled(!m_kampfLaeuft && V::Kampf.AnzahlHelden() + V::Kampf.AnzahlGegner() > 0);
@@ -1113,9 +1129,10 @@ void frmCreaturesMain::cmdBattleStart_Click()
         cmdLetzteAufstellung_Click();
         return;
     } else {
+        // The fight is over, though not every member fell: the bar shows it full.
+        Bar->setValue(Bar->maximum());
         const bool ansehen = Dialoge::Frage(
             QStringLiteral("Der Kampf ist beendet, wollt ihr euch nun genauer über den Verlauf informieren ?"));
-        Bar->setValue(0);
         if (ansehen)
             Shell::Zeigen(datei);
     }
@@ -1174,8 +1191,9 @@ void frmCreaturesMain::ChancenVerfolgen()
     m_chancenUhr->stop();
     const auto ergebnis = m_chancenLauf->Abholen();
     m_chancenLauf.reset();
+    // A finished run leaves the bar full; a cancelled one empty.
     Bar->setRange(0, 1);
-    Bar->setValue(0);
+    Bar->setValue(ergebnis ? 1 : 0);
     if (ergebnis)
         picChancen->ErgebnisSetzen(*ergebnis);
     else
@@ -1187,8 +1205,10 @@ void frmCreaturesMain::cmdChancenAbbrechen_Click()
 {
     if (!m_chancenLauf)
         return;
+    // The threads see the wish between fights and once a pass: the run ends at once, and so does the wait.
     m_chancenLauf->Abbrechen();
-    cmdChancenAbbrechen->setEnabled(false);
+    m_chancenLauf->Abholen();
+    ChancenVerfolgen();
 }
 
 void frmCreaturesMain::cmdChancenSeite_Click()
@@ -1204,6 +1224,25 @@ void frmCreaturesMain::cmdChancenSeite_Click()
         Dialoge::Hinweis(QStringLiteral("Daten wurden erfolgreich exportiert."));
     else
         Dialoge::Warnung(fehler);
+}
+
+void frmCreaturesMain::cmdVorschlagen_Click()
+{
+    if (m_kampfLaeuft || m_chancenLauf || V::Kampf.AnzahlHelden() == 0)
+        return;
+    frmGegnervorschlag dialog(V::Kampf.Helden, V::Kreaturen.Zeilen, txtKaempfe->text(), txtSeed->text(), this);
+    if (Fenster::ModalAusfuehren(dialog) != QDialog::Accepted || !dialog.Gewaehlt())
+        return;
+    // The proposal replaces the enemy group ("Letzte Aufstellung" brings the old one back); its confirmed run
+    // is the chart at once.
+    const Vorschlaege::Vorschlag& vorschlag = *dialog.Gewaehlt();
+    AufstellungMerken();
+    V::Kampf.Gegner.clear();
+    for (const BattleEngine::Kaempfer& k : vorschlag.Aufstellung.Gegner)
+        BattleEngine::Aufnehmen(V::Kampf, Gruppe::Gegner, k);
+    GruppenlistenFuellen();
+    picChancen->ErgebnisSetzen(vorschlag.Ergebnis);
+    KampfknoepfeAktualisieren();
 }
 
 void frmCreaturesMain::cmdAufstellungSpeichern_Click()

@@ -73,6 +73,7 @@ public Q_SLOTS:
     void cmdChancen_Click();
     void cmdChancenAbbrechen_Click();
     void cmdChancenSeite_Click();
+    void cmdVorschlagen_Click();
     void cmdAufstellungSpeichern_Click();
     void cmdAufstellungLaden_Click();
     // Another program saved the creature database.
@@ -154,6 +155,7 @@ private:
     QPushButton* cmdChancen = nullptr;
     QPushButton* cmdChancenAbbrechen = nullptr;
     QPushButton* cmdChancenSeite = nullptr;
+    QPushButton* cmdVorschlagen = nullptr;
     QPushButton* cmdAufstellungSpeichern = nullptr;
     QPushButton* cmdAufstellungLaden = nullptr;
     QPushButton* cmdLetzteAufstellung = nullptr;

@@ -68,8 +68,9 @@ void frmKaempferWerte::cmdOK_Click()
 {
     BattleEngine::Kaempfer neu = m_kaempfer;
     for (int i = 0; i < 4; ++i) {
+        // A member with LE 0 would be dead before the fight begins.
         const Subs::Ganzzahleingabe wert =
-            Subs::GanzzahlLesen(m_boxen[i]->text(), -32768, 32767, QString::fromUtf8(kWerte[i].was));
+            Subs::GanzzahlLesen(m_boxen[i]->text(), i == 0 ? 1 : -32768, 32767, QString::fromUtf8(kWerte[i].was));
         if (!wert.Ok) {
             // The member keeps its values until all four are whole numbers of the range.
             Dialoge::Warnung(wert.Meldung);

@@ -8,7 +8,10 @@
 #include "Gewinnchancen.h"
 #include "Kreaturentabelle.h"
 #include "TestInstallation.h"
+#include "Vorschlaege.h"
 #include "Zufall.h"
+
+#include <QDir>
 
 #include <QBuffer>
 #include <QFile>
@@ -67,6 +70,7 @@ private Q_SLOTS:
     void kampfWirdAbgelehnt_data();
     void kampfWirdAbgelehnt();
     void chancenWieEinzelneKaempfe();
+    void vorschlagenWieChancen();
     void aufstellungSpeichernUndKaempfen();
     void exportierenUndImportieren();
     void importAbgelehntLaesstDatenbankUnveraendert_data();
@@ -133,6 +137,13 @@ void TestCreaturesBatch::falscheAufrufe_data()
     QTest::newRow("zu viele Kämpfe") << "--chancen --held Wolf --gegner Wolf --kaempfe 10.000.001";
     QTest::newRow("Namen und Aufstellung") << "--chancen --held Wolf --gegner Wolf --aufstellung a.txt";
     QTest::newRow("Aufstellung ohne Datei") << "--aufstellung-speichern --held Wolf";
+    QTest::newRow("Vorschlagen ohne Helden") << "--vorschlagen --ziel 60";
+    QTest::newRow("Vorschlagen mit Gegnern") << "--vorschlagen --held Wolf --gegner Wolf";
+    QTest::newRow("Ziel über 95") << "--vorschlagen --held Wolf --ziel 96";
+    QTest::newRow("Spanne 0") << "--vorschlagen --held Wolf --spanne 0";
+    QTest::newRow("größte Gruppe 101") << "--vorschlagen --held Wolf --hoechstens 101";
+    QTest::newRow("keine Vorschläge") << "--vorschlagen --held Wolf --vorschlaege 0";
+    QTest::newRow("101 Helden") << QStringLiteral("--chancen --gegner Wolf") + QStringLiteral(" --held Wolf").repeated(101);
 }
 
 void TestCreaturesBatch::falscheAufrufe()
@@ -288,6 +299,57 @@ void TestCreaturesBatch::chancenWieEinzelneKaempfe()
     QCOMPARE(g.Status, 1);
     QVERIFY(g.Ausgabe.isEmpty());
     QVERIFY(dialoge.Texte().last().contains(QStringLiteral("c.html")));
+}
+
+void TestCreaturesBatch::vorschlagenWieChancen()
+{
+    TestInstallation installation;
+    Dialoge::Skript dialoge;
+    Zufall::SaatSetzen(9);
+    const QString ordner = installation.Pfad(QStringLiteral("WBD/Vorschläge"));
+    const QString seite = installation.Pfad(QStringLiteral("HTML/vorschlaege.html"));
+    const CreaturesBatch::Ergebnis e =
+        Lauf(QStringList{"--vorschlagen", "--held", "Söldner", "--kaempfe", "300", "--vorschlaege", "2", "--hoechstens", "3",
+                         "--kategorie", "tiere", "--kategorie", "Untote", "--vorschlaege-speichern", ordner, "--ausgabe", seite});
+    QCOMPARE(e.Status, 0);
+    QVERIFY(dialoge.aufrufe.isEmpty());
+    // The lines of the engine's search with these values.
+    Kreaturentabelle tabelle;
+    Laden(tabelle);
+    Vorschlaege::Anfrage anfrage;
+    anfrage.Helden = {*BattleEngine::KaempferAus(tabelle.Zeilen[ZeileSuchen(tabelle, QStringLiteral("Söldner"))])};
+    anfrage.Kaempfe = 300;
+    anfrage.Anzahl = 2;
+    anfrage.Hoechstens = 3;
+    anfrage.Saat = 9;
+    const auto erwartet = Vorschlaege::Suchen(anfrage, Vorschlaege::Arten(tabelle.Zeilen, {"tiere", "Untote"}));
+    QCOMPARE(e.Ausgabe, Vorschlaege::Ausgabezeilen(anfrage, *erwartet));
+    QCOMPARE(e.Ausgabe.size(), 4);
+    QVERIFY(installation.Bytes(QStringLiteral("HTML/vorschlaege.html")).contains("Gegnervorschl\xE4ge"));
+    // Each saved line-up gives the printed shares with --chancen and the same seed and fights.
+    for (int i = 1; i <= 2; ++i) {
+        const CreaturesBatch::Ergebnis c = Lauf(QStringList{"--chancen", "--aufstellung", QDir(ordner).filePath(Vorschlaege::Dateiname(i)),
+                                                            "--kaempfe", "300"});
+        QCOMPARE(c.Status, 0);
+        const QStringList felder = e.Ausgabe[i + 1].split(QLatin1Char('\t'));
+        QCOMPARE(felder.mid(3, 3), c.Ausgabe[2].split(QLatin1Char('\t')).mid(2, 3));
+        QCOMPARE(felder[6], c.Ausgabe.last().split(QLatin1Char('\t'))[2]);
+    }
+
+    // Nothing within the band: one sentence, exit 0, nothing saved; an unknown category is refused.
+    const CreaturesBatch::Ergebnis leer =
+        Lauf(QStringList{"--vorschlagen", "--held", "Schieferdrache", "--hoechstens", "1", "--ziel", "5", "--spanne", "1",
+                         "--kaempfe", "200", "--vorschlaege-speichern", installation.Pfad("WBD/leer")});
+    QCOMPARE(leer.Status, 0);
+    QCOMPARE(leer.Ausgabe.size(), 3);
+    QVERIFY2(leer.Ausgabe.last().startsWith(QStringLiteral("Keine Gegnergruppe aus einer Kreatur bringt die Heldengruppe auf 4 bis 6 % Siege; "
+                                                           "am nächsten kommt 1× ")),
+             qPrintable(leer.Ausgabe.last()));
+    QVERIFY(QDir(installation.Pfad("WBD/leer")).entryList(QDir::Files).isEmpty());
+    const CreaturesBatch::Ergebnis unbekannt = Lauf(QStringList{"--vorschlagen", "--held", "Ratte", "--kategorie", "Drachen"});
+    QCOMPARE(unbekannt.Status, 1);
+    QVERIFY(dialoge.Texte().last().contains(QStringLiteral("keine Kategorie „Drachen“")));
+    Zufall::ProduktionSetzen();
 }
 
 void TestCreaturesBatch::aufstellungSpeichernUndKaempfen()

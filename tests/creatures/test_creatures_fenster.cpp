@@ -850,7 +850,9 @@ void TestCreaturesFenster::kampfLaeuftBisZumEnde()
     QVERIFY(bytes.startsWith("<H1>Heldengruppe</H1>\r\n"));
     QVERIFY(bytes.contains("stirbt</BR>"));
     QVERIFY(bytes.endsWith("</table>\r\n</BR>\r\n</BR>\r\n</BR>\r\n"));
-    QCOMPARE(Kind<QProgressBar>(fenster, QStringLiteral("Bar"))->value(), 0);
+    // A finished fight leaves the bar full, though not every member fell.
+    QCOMPARE(Kind<QProgressBar>(fenster, QStringLiteral("Bar"))->value(), 5);
+    QCOMPARE(Kind<QProgressBar>(fenster, QStringLiteral("Bar"))->maximum(), 5);
     QCOMPARE(Kind<QListWidget>(fenster, QStringLiteral("lstHeldengruppe"))->count(), 0);
     QVERIFY(!An(fenster, QStringLiteral("cmdBattleStart")));
     QVERIFY(An(fenster, QStringLiteral("cmdBattleEnde")));
