@@ -261,7 +261,8 @@ QWidget* frmWarehouseMain::ItemEditorBauen()
     raster->addWidget(Rahmen(QStringLiteral("Preis"), preis), 2, 1);
     raster->addWidget(Rahmen(QStringLiteral("Beschreibung"), txtBeschreibung), 3, 0, 1, 2);
     auto* hinweis = new QLabel(QStringLiteral("Die Kategorien Nahkampfwaffen, Fernwaffen und Rüstungen füllt der Lagerhof "
-                                              "bei jedem Start mit den neuen Einträgen der Waffenkammer."));
+                                              "beim Start und bei jedem Speichern in Waffkam3 mit den neuen Einträgen "
+                                              "der Waffenkammer."));
     hinweis->setObjectName(QStringLiteral("lblHinweis"));
     hinweis->setWordWrap(true);
     raster->addWidget(hinweis, 4, 0, 1, 2);

@@ -36,7 +36,7 @@ namespace {
 void Hinzufuegen(frmCreaturesMain& fenster, int zeile, const char* knopf)
 {
     auto* liste = Kind<Datensatzliste>(fenster, QStringLiteral("lvKreaturen"));
-    liste->setCurrentItem(liste->EintragDerZeile(zeile));
+    liste->ZeileWaehlen(zeile);
     Klick(fenster, QLatin1String(knopf));
 }
 
