@@ -1,11 +1,10 @@
 #include "ArmoryBatch.h"
 
-#include "Dateien.h"
-
+#include "Armory3Variablen.h"
 #include "ArmoryAustausch.h"
 #include "ArmoryHTML.h"
-#include "Armory3Variablen.h"
 #include "Batch.h"
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "ForgeEngine.h"
 #include "GeneratorEngine.h"

@@ -1,11 +1,6 @@
 #include "Waffentabelle.h"
 
 #include "Abgleich.h"
-
-#include <functional>
-
-#include <array>
-
 #include "Dateien.h"
 #include "Pfad.h"
 #include "Subs.h"
@@ -17,8 +12,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <array>
 #include <functional>
+#include <array>
 
 namespace Waffentabellen {
 

@@ -1,11 +1,12 @@
 #include "frmArmoryMain.h"
-#include "Dateien.h"
-#include "Dateiwaechter.h"
 
+#include "Abgleich.h"
+#include "Armory3Variablen.h"
 #include "ArmoryAustausch.h"
 #include "ArmoryHTML.h"
-#include "Armory3Variablen.h"
 #include "Browser.h"
+#include "Dateien.h"
+#include "Dateiwaechter.h"
 #include "Datensatzeditor.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
@@ -22,11 +23,10 @@
 #include "frmArmoryGenerator.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QScrollBar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -556,20 +557,15 @@ void frmArmoryMain::DateiGeaendert(const QString& pfad)
         Datensatzliste* liste = SeiteVon(t).Liste;
         const Datensatzliste::Lage lage = liste->LageMerken();
         const bool bearbeitet = hier && Armory3Variablen::Bearbeitungsmodus;
-        const int alt = bearbeitet ? Armory3Variablen::Bearbeitungszeile : -1;
-        const QString offen = tabelle.Zeilen.value(alt).value(1);
-        int vorher = 0;
-        for (int i = 0; i < alt && i < tabelle.Anzahl(); ++i)
-            vorher += tabelle.Zeilen[i].value(1) == offen;
+        const auto name = [&tabelle](int i) { return tabelle.Zeilen[i].value(1); };
+        const Abgleich::Stelle offen =
+            Abgleich::StelleVon(bearbeitet ? Armory3Variablen::Bearbeitungszeile : -1, tabelle.Anzahl(), name);
         const QString meldung = Waffentabellen::Lademeldung(Waffentabellen::TabelleLaden(tabelle));
         liste->Neu();
         liste->LageWiederherstellen(lage);
         KnoepfeAktualisieren(Waffentabellen::Schluessel(Armory3Variablen::AktuelleTabelle));
         if (bearbeitet) {
-            int zeile = -1;
-            for (int i = 0, gezaehlt = 0; i < tabelle.Anzahl() && zeile < 0; ++i)
-                if (tabelle.Zeilen[i].value(1) == offen && gezaehlt++ == vorher)
-                    zeile = i;
+            const int zeile = Abgleich::ZeileVon(offen, tabelle.Anzahl(), name);
             if (zeile < 0) {
                 Listenansicht();
             } else {

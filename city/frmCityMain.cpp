@@ -1,8 +1,8 @@
 #include "frmCityMain.h"
-#include "Dateiwaechter.h"
-#include "Abgleich.h"
 
+#include "Abgleich.h"
 #include "CityEngine.h"
+#include "Dateiwaechter.h"
 #include "Dialoge.h"
 #include "ExplorerEngine.h"
 #include "Fenster.h"
@@ -22,18 +22,18 @@
 #include "frmCityStart.h"
 
 #include <QCloseEvent>
-#include <QStatusBar>
-#include <QSet>
-#include <QFileInfo>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>

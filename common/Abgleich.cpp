@@ -43,6 +43,26 @@ bool Gleich(const QStringList& a, const QStringList& b, int erstes)
 
 } // namespace
 
+Stelle StelleVon(int zeile, int anzahl, const std::function<QString(int)>& name)
+{
+    Stelle s;
+    if (zeile < 0 || zeile >= anzahl)
+        return s;
+    s.Gueltig = true;
+    s.Name = name(zeile);
+    for (int i = 0; i < zeile; ++i)
+        s.Vorher += name(i) == s.Name;
+    return s;
+}
+
+int ZeileVon(const Stelle& stelle, int anzahl, const std::function<QString(int)>& name)
+{
+    for (int i = 0, gezaehlt = 0; stelle.Gueltig && i < anzahl; ++i)
+        if (name(i) == stelle.Name && gezaehlt++ == stelle.Vorher)
+            return i;
+    return -1;
+}
+
 QString FreierName(const QString& name, const QSet<QString>& vergeben)
 {
     for (int i = 2;; ++i) {

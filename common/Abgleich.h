@@ -53,6 +53,17 @@ struct Tabelle {
 // False with the reason on failure; false with an empty reason when the user cancelled.
 bool Speichern(const Tabelle& tabelle, const Regeln& regeln, QString* grund, int* zeile = nullptr);
 
+// A record found again after its table was read anew: its name and how many records of that name stand
+// before it. `name` gives the name of row i of a table of `anzahl` rows.
+struct Stelle {
+    QString Name;
+    int Vorher = 0;
+    bool Gueltig = false;
+};
+Stelle StelleVon(int zeile, int anzahl, const std::function<QString(int)>& name);
+// The row of the table now that holds that record, or -1.
+int ZeileVon(const Stelle& stelle, int anzahl, const std::function<QString(int)>& name);
+
 // "Breitschwert (2)", or the first of (3), (4) ... that `vergeben` does not hold.
 QString FreierName(const QString& name, const QSet<QString>& vergeben);
 

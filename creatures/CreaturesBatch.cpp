@@ -1,8 +1,8 @@
 #include "CreaturesBatch.h"
 
 #include "Aufstellung.h"
-#include "BattleEngine.h"
 #include "Batch.h"
+#include "BattleEngine.h"
 #include "Creatures3Variablen.h"
 #include "CreaturesAustausch.h"
 #include "CreaturesHTML.h"

@@ -1,11 +1,6 @@
 #include "Kreaturentabelle.h"
 
 #include "Abgleich.h"
-
-#include <cstring>
-#include <functional>
-#include <iterator>
-
 #include "Dateien.h"
 #include "Pfad.h"
 #include "Subs.h"
@@ -14,6 +9,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cstring>
+#include <functional>
+#include <iterator>
 
 namespace Kreaturentabellen {
 

@@ -1,5 +1,6 @@
 #include "frmCreaturesMain.h"
 
+#include "Abgleich.h"
 #include "Aufstellung.h"
 #include "Browser.h"
 #include "ChancenDiagramm.h"
@@ -23,17 +24,16 @@
 #include "frmKaempferWerte.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QScrollBar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHash>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +43,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -1348,27 +1349,16 @@ void frmCreaturesMain::DateiGeaendert(const QString& pfad)
     }
     // The list keeps its creature and scroll position by name; the creature open in the edit pages is found
     // again by its name and place among creatures of that name.
-    const auto finden = [](const QPair<QString, int>& s) {
-        int gezaehlt = 0;
-        for (int i = 0; i < V::Kreaturen.Anzahl() && !s.first.isNull(); ++i)
-            if (V::Kreaturen.Zeilen[i].value(FeldName) == s.first && gezaehlt++ == s.second)
-                return i;
-        return -1;
-    };
+    const auto name = [](int i) { return V::Kreaturen.Zeilen[i].value(FeldName); };
     const bool bearbeitet = m_editor->Eingabe() && V::Bearbeitungsmodus;
-    QPair<QString, int> offen;
-    if (bearbeitet && m_bearbeitungszeile >= 0 && m_bearbeitungszeile < V::Kreaturen.Anzahl()) {
-        offen.first = V::Kreaturen.Zeilen[m_bearbeitungszeile].value(FeldName);
-        for (int i = 0; i < m_bearbeitungszeile; ++i)
-            offen.second += V::Kreaturen.Zeilen[i].value(FeldName) == offen.first;
-    }
+    const Abgleich::Stelle offen = Abgleich::StelleVon(bearbeitet ? m_bearbeitungszeile : -1, V::Kreaturen.Anzahl(), name);
     const Datensatzliste::Lage lage = lvKreaturen->LageMerken();
     const QString meldung = Lademeldung(Kreaturentabellen::Laden(V::Kreaturen));
     lvKreaturen->Neu();
     lvKreaturen->LageWiederherstellen(lage);
     AuswahlFolgen();
     if (bearbeitet) {
-        const int zeile = finden(offen);
+        const int zeile = Abgleich::ZeileVon(offen, V::Kreaturen.Anzahl(), name);
         if (zeile < 0) {
             ListeAnzeigen();
         } else {

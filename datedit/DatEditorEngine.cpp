@@ -1,8 +1,8 @@
 #include "DatEditorEngine.h"
-#include "Dialoge.h"
-#include "Abgleich.h"
 
+#include "Abgleich.h"
 #include "Dateien.h"
+#include "Dialoge.h"
 #include "Pfad.h"
 #include "Variablen.h"
 #include "Zeilendatei.h"
@@ -13,7 +13,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-
 
 namespace DatEditorEngine {
 

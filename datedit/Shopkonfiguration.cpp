@@ -1,7 +1,7 @@
 #include "Shopkonfiguration.h"
-#include "Dialoge.h"
 
 #include "Dateien.h"
+#include "Dialoge.h"
 #include "Pfad.h"
 #include "Subs.h"
 #include "Variablen.h"

@@ -1,7 +1,7 @@
 #include "frmDatEditorMain.h"
-#include "Dateiwaechter.h"
 
 #include "DatEditorEngine.h"
+#include "Dateiwaechter.h"
 #include "Dialoge.h"
 #include "Fenster.h"
 #include "Pfad.h"
@@ -10,16 +10,16 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
-#include <QFileInfo>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QScrollBar>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>

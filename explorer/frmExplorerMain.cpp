@@ -1,10 +1,9 @@
 #include "frmExplorerMain.h"
 
-#include "Dateiwaechter.h"
-#include "ExplorerEngine.h"
-
 #include "Dateien.h"
+#include "Dateiwaechter.h"
 #include "Dialoge.h"
+#include "ExplorerEngine.h"
 #include "Fenster.h"
 #include "Kartenzeichnung.h"
 #include "Subs.h"

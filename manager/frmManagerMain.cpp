@@ -25,8 +25,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 #include "Gegenstandstabelle.h"
 
 #include "Abgleich.h"
-
 #include "Dateien.h"
 #include "ExplorerEngine.h"
 #include "Lagerhof3Variablen.h"

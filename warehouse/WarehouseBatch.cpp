@@ -1,8 +1,7 @@
 #include "WarehouseBatch.h"
 
-#include "Dateien.h"
-
 #include "Batch.h"
+#include "Dateien.h"
 #include "Dialoge.h"
 #include "Gegenstandstabelle.h"
 #include "Lagerhof3Variablen.h"

@@ -1,29 +1,29 @@
 #include "frmWarehouseMain.h"
-#include "Waffentabelle.h"
-#include "Dateiwaechter.h"
 
+#include "Abgleich.h"
 #include "Browser.h"
+#include "Dateiwaechter.h"
 #include "Datensatzeditor.h"
 #include "Datensatzliste.h"
 #include "Dialoge.h"
 #include "ExplorerEngine.h"
 #include "Fenster.h"
-#include "GenNameSub.h"
 #include "Gegenstandstabelle.h"
+#include "GenNameSub.h"
 #include "Lagerhof3Variablen.h"
 #include "Namensfeld.h"
 #include "Shell.h"
 #include "Shopwaren.h"
 #include "Subs.h"
 #include "Variablen.h"
+#include "Waffentabelle.h"
 #include "WarehouseHTML.h"
 #include "ZifferntastenFilter.h"
 #include "frmWarehouseGenerator.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QScrollBar>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +34,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -569,23 +570,12 @@ void frmWarehouseMain::DateiGeaendert(const QString& pfad)
     }
     const Katalog::Gegenstandstabelle& t = V::Gegenstaende;
     // The good shown is found again by its category, name and place among goods of that name.
-    const int alt = V::Bearbeitungsmodus ? V::AktuellerGegenstand : -1;
-    QString kategorie, name;
-    int vorher = 0;
-    if (alt >= 0 && alt < t.Anzahl()) {
-        kategorie = Katalog::EigeneKategorie(t, alt);
-        name = Katalog::Name(Feld(t.Zeilen[alt].Felder, 0));
-        for (int i = 0; i < alt; ++i)
-            vorher += Katalog::EigeneKategorie(t, i) == kategorie && Katalog::Name(Feld(t.Zeilen[i].Felder, 0)) == name;
-    }
+    const auto name = [&t](int i) { return Katalog::EigeneKategorie(t, i) + QLatin1Char('\t') + Katalog::Name(Feld(t.Zeilen[i].Felder, 0)); };
+    const Abgleich::Stelle gezeigt = Abgleich::StelleVon(V::Bearbeitungsmodus ? V::AktuellerGegenstand : -1, t.Anzahl(), name);
     const Datensatzliste::Lage lage = lvGegenstaende->LageMerken();
     KategorieLaden();
     lvGegenstaende->LageWiederherstellen(lage, false);
-    int neu = -1;
-    for (int i = 0, gezaehlt = 0; i < t.Anzahl() && !name.isNull() && neu < 0; ++i)
-        if (Katalog::EigeneKategorie(t, i) == kategorie && Katalog::Name(Feld(t.Zeilen[i].Felder, 0)) == name
-            && gezaehlt++ == vorher)
-            neu = i;
+    const int neu = Abgleich::ZeileVon(gezeigt, t.Anzahl(), name);
     if (neu >= 0)
         GegenstandAnzeigen(neu);
     Fenster::Status(this, QStringLiteral("%1 wurde in einem anderen Fenster geändert und neu geladen.")

@@ -1,8 +1,4 @@
 #include "Fenster.h"
-#include <QGridLayout>
-#include <QBoxLayout>
-#include <QMainWindow>
-#include <QStatusBar>
 
 #include "Dialoge.h"
 #include "Pfad.h"
@@ -12,18 +8,22 @@
 #include "Variablen.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDialog>
-#include <QTimer>
-#include <QToolButton>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
-#include <QImage>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cstdio>
