@@ -324,58 +324,18 @@ QString Lademeldung(const Ladeergebnis& ergebnis)
 
 namespace {
 
-// Records are known by their name (field 1); field 0, the row number, moves with every delete.
-const Abgleich::Regeln& Abgleichregeln()
-{
-    static const Abgleich::Regeln regeln{[](const QStringList& felder) { return felder.value(1); },
-                                         [](QStringList& felder, const QString& name) { felder[1] = name; }, 1};
-    return regeln;
-}
-
 bool Schreiben(Waffentabelle& tabelle, QString* fehler, int* zeile)
 {
-    const QString pfad = Dateipfad(tabelle.Art);
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    Abgleich::Tabelle datei;
-    datei.Pfad = pfad;
-    datei.Zeilen = &tabelle.Zeilen;
-    datei.Basis = &tabelle.Basis;
-    datei.Abdruck = &tabelle.Abdruck;
-    datei.Zusammengefuehrt = &tabelle.Zusammengefuehrt;
-    datei.Lesen = [&tabelle](QList<QStringList>& fremd, Dateien::Fingerabdruck& abdruck, QString*) {
-        Waffentabelle andere;
-        andere.Art = tabelle.Art;
-        const Ladeergebnis gelesen = TabelleLaden(andere);
-        abdruck = gelesen.Abdruck;
-        // A file removed or damaged meanwhile cannot tell what was deleted: a damaged one is kept aside, and
-        // this table's records are written as they are. Something else in its place is refused by the writer.
-        fremd = andere.SicherungNoetig || !gelesen.Vorhanden ? tabelle.Basis : std::move(andere.Zeilen);
-        if (andere.SicherungNoetig && QFileInfo(Dateipfad(tabelle.Art)).isFile())
-            tabelle.SicherungNoetig = true;
-        return true;
-    };
-    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) {
-        // The helper copies only a regular file; anything else (a folder, a device) is never replaced.
-        if (tabelle.SicherungNoetig) {
-            if (!Dateien::SicherungAnlegen(pfad, grund))
-                return false;
-            tabelle.SicherungNoetig = false;
-        }
-        QString warum;
-        if (Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl(tabelle.Art), &warum, &neu))
-            return true;
-        if (grund)
-            *grund = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
-                         .arg(Anfuehrung(QDir::toNativeSeparators(pfad)), warum);
-        return false;
-    };
-    QString grund;
-    if (Abgleich::Speichern(datei, Abgleichregeln(), &grund, zeile))
-        return true;
-    // The lock's reason names the file already; the backup's is a whole message of its own.
-    if (fehler)
-        *fehler = grund;
-    return false;
+    return Abgleich::DatenbankSpeichern(Dateipfad(tabelle.Art), Feldanzahl(tabelle.Art), tabelle.Zeilen, tabelle.Basis,
+                                        tabelle.Abdruck, tabelle.SicherungNoetig, tabelle.Zusammengefuehrt,
+                                        [&tabelle] {
+                                            Waffentabelle andere;
+                                            andere.Art = tabelle.Art;
+                                            const Ladeergebnis gelesen = TabelleLaden(andere);
+                                            return Abgleich::Datenbankstand{std::move(andere.Zeilen), gelesen.Abdruck,
+                                                                            gelesen.Vorhanden, andere.SicherungNoetig};
+                                        },
+                                        fehler, zeile);
 }
 
 } // namespace

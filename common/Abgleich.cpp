@@ -1,7 +1,10 @@
 #include "Abgleich.h"
 
 #include "Dialoge.h"
+#include "Zeilendatei.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 
 namespace Abgleich {
@@ -61,6 +64,48 @@ int ZeileVon(const Stelle& stelle, int anzahl, const std::function<QString(int)>
         if (name(i) == stelle.Name && gezaehlt++ == stelle.Vorher)
             return i;
     return -1;
+}
+
+bool DatenbankSpeichern(const QString& pfad, int feldanzahl, QList<QStringList>& zeilen, QList<QStringList>& basis,
+                        Dateien::Fingerabdruck& abdruck, bool& sicherungNoetig, bool& zusammengefuehrt,
+                        const std::function<Datenbankstand()>& lesen, QString* fehler, int* zeile)
+{
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    Tabelle datei;
+    datei.Pfad = pfad;
+    datei.Zeilen = &zeilen;
+    datei.Basis = &basis;
+    datei.Abdruck = &abdruck;
+    datei.Zusammengefuehrt = &zusammengefuehrt;
+    datei.Lesen = [&](QList<QStringList>& fremd, Dateien::Fingerabdruck& neu, QString*) {
+        Datenbankstand stand = lesen();
+        neu = stand.Abdruck;
+        // A file removed or damaged meanwhile cannot tell what was deleted: this table's records are written as
+        // they are, a damaged regular file kept aside first. Something else in its place is refused by the writer.
+        fremd = stand.Beschaedigt || !stand.Vorhanden ? basis : std::move(stand.Zeilen);
+        if (stand.Beschaedigt && QFileInfo(pfad).isFile())
+            sicherungNoetig = true;
+        return true;
+    };
+    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) {
+        // The helper copies only a regular file; anything else (a folder, a device) is never replaced.
+        if (sicherungNoetig) {
+            if (!Dateien::SicherungAnlegen(pfad, grund))
+                return false;
+            sicherungNoetig = false;
+        }
+        QString warum;
+        if (Zeilendatei::DatensaetzeSchreiben(pfad, zeilen, feldanzahl, &warum, &neu))
+            return true;
+        if (grund)
+            *grund = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
+                         .arg(Dateien::Anzeigename(pfad), warum);
+        return false;
+    };
+    // Records are known by their name; field 0, the row number, moves with every delete.
+    static const Regeln regeln{[](const QStringList& felder) { return felder.value(1); },
+                               [](QStringList& felder, const QString& name) { felder[1] = name; }, 1};
+    return Speichern(datei, regeln, fehler, zeile);
 }
 
 QString FreierName(const QString& name, const QSet<QString>& vergeben)

@@ -53,6 +53,22 @@ struct Tabelle {
 // False with the reason on failure; false with an empty reason when the user cancelled.
 bool Speichern(const Tabelle& tabelle, const Regeln& regeln, QString* grund, int* zeile = nullptr);
 
+// A database of numbered records (the armory's tables, the creatures), field 0 the row number and field 1
+// the name: what reading its file now gave.
+struct Datenbankstand {
+    QList<QStringList> Zeilen;
+    Dateien::Fingerabdruck Abdruck;
+    bool Vorhanden = true;
+    // Cut short or unreadable: it cannot tell what was deleted, and is kept aside before it is replaced.
+    bool Beschaedigt = false;
+};
+// Saves such a database with Speichern: a file another program saved meanwhile is merged by name; a file
+// found damaged then (or `sicherungNoetig` from loading) is copied aside first, once; a file removed meanwhile
+// is written anew. `fehler` gets a whole message; empty when the user cancelled the merge.
+bool DatenbankSpeichern(const QString& pfad, int feldanzahl, QList<QStringList>& zeilen, QList<QStringList>& basis,
+                        Dateien::Fingerabdruck& abdruck, bool& sicherungNoetig, bool& zusammengefuehrt,
+                        const std::function<Datenbankstand()>& lesen, QString* fehler, int* zeile = nullptr);
+
 // A record found again after its table was read anew: its name and how many records of that name stand
 // before it. `name` gives the name of row i of a table of `anzahl` rows.
 struct Stelle {

@@ -245,46 +245,16 @@ bool Schreiben(Kreaturentabelle& tabelle, QString* fehler, int* zeile)
                           .arg(Dateien::Anzeigename(pfad));
         return false;
     }
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    Abgleich::Tabelle datei;
-    datei.Pfad = pfad;
-    datei.Zeilen = &tabelle.Zeilen;
-    datei.Basis = &tabelle.Basis;
-    datei.Abdruck = &tabelle.Abdruck;
-    datei.Zusammengefuehrt = &tabelle.Zusammengefuehrt;
-    datei.Lesen = [&tabelle](QList<QStringList>& fremd, Dateien::Fingerabdruck& abdruck, QString*) {
-        Kreaturentabelle andere;
-        const Ladeergebnis gelesen = Laden(andere);
-        abdruck = gelesen.Abdruck;
-        // A file removed or damaged meanwhile cannot tell what was deleted: a damaged one is kept aside, and
-        // this table's records are written as they are.
-        fremd = andere.SicherungNoetig || gelesen.Status == Ladestatus::Fehlt ? tabelle.Basis : std::move(andere.Zeilen);
-        tabelle.SicherungNoetig = tabelle.SicherungNoetig || andere.SicherungNoetig;
-        return true;
-    };
-    datei.Schreiben = [&](Dateien::Fingerabdruck& neu, QString* grund) {
-        if (tabelle.SicherungNoetig) {
-            if (!Dateien::SicherungAnlegen(pfad, grund))
-                return false;
-            tabelle.SicherungNoetig = false;
-        }
-        QString warum;
-        if (Zeilendatei::DatensaetzeSchreiben(pfad, tabelle.Zeilen, Feldanzahl, &warum, &neu))
-            return true;
-        if (grund)
-            *grund = QStringLiteral("Die Datenbank %1 konnte nicht gespeichert werden: %2")
-                         .arg(Dateien::Anzeigename(pfad), warum);
-        return false;
-    };
-    // Creatures are known by their name (field 1); field 0, the row number, moves with every delete.
-    static const Abgleich::Regeln regeln{[](const QStringList& felder) { return felder.value(FeldName); },
-                                         [](QStringList& felder, const QString& name) { felder[FeldName] = name; }, 1};
-    QString grund;
-    if (Abgleich::Speichern(datei, regeln, &grund, zeile))
-        return true;
-    if (fehler)
-        *fehler = grund;
-    return false;
+    return Abgleich::DatenbankSpeichern(pfad, Feldanzahl, tabelle.Zeilen, tabelle.Basis, tabelle.Abdruck,
+                                        tabelle.SicherungNoetig, tabelle.Zusammengefuehrt,
+                                        [] {
+                                            Kreaturentabelle andere;
+                                            const Ladeergebnis gelesen = Laden(andere);
+                                            return Abgleich::Datenbankstand{std::move(andere.Zeilen), gelesen.Abdruck,
+                                                                            gelesen.Status != Ladestatus::Fehlt,
+                                                                            andere.SicherungNoetig};
+                                        },
+                                        fehler, zeile);
 }
 
 } // namespace
